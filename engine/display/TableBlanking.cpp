@@ -1,0 +1,80 @@
+// Set-up of the conjugation table and the blanking procedures.
+#include "display/TableBlanking.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace ragozo {
+namespace {
+
+constexpr const char* kHeadings[ConjugationTable::kRows] = {"Személy", "1",     "2",     "3",
+                                                             "1   1",   "2   2", "3   3", "1 ---> 2"};
+
+// Rounds to the nearest whole number, a half to the even neighbour.
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+void emptyRows(ConjugationTable& table, int column, std::initializer_list<int> rows) {
+  table.setColumn(column);
+  for (int row : rows) {
+    table.setRow(row);
+    table.setText("");
+  }
+}
+
+}  // namespace
+
+void gridek(ConjugationState& s) {
+  ConjugationTable& t = s.table;
+  t.setColumnWidth(0, roundHalfEven(t.width() / 8.0));
+  t.setColumnWidth(1, roundHalfEven(t.width() / 2.4));
+  t.setColumnWidth(2, roundHalfEven(t.width() / 2.4));
+  t.setColumn(0);
+  for (int row = 0; row < ConjugationTable::kRows; ++row) {
+    t.setRow(row);
+    t.setText(kHeadings[row]);
+  }
+  t.setColumn(1);
+  t.setRow(0);
+  t.setText("Alanyi ragozás");
+  t.setColumn(2);
+  t.setText("Tárgyas ragozás");
+  for (int column = 0; column < ConjugationTable::kColumns; ++column) {
+    t.setColumnAlignment(column, ConjugationTable::kCentred);
+  }
+}
+
+void al(ConjugationState& s) { emptyRows(s.table, 2, {1, 2, 3, 4, 5, 6, 7}); }
+
+void al2(ConjugationState& s) {
+  emptyRows(s.table, 1, {1, 2, 4, 5});
+  emptyRows(s.table, 2, {1, 2, 4, 5, 7});
+}
+
+void al4(ConjugationState& s) {
+  emptyRows(s.table, 1, {1, 2, 4, 5, 6});
+  emptyRows(s.table, 2, {1, 2, 4, 5, 6, 7});
+}
+
+void al3(ConjugationState& s) {
+  emptyRows(s.table, 1, {1, 2, 3, 4, 5, 6});
+  emptyRows(s.table, 2, {1, 2, 3, 4, 5, 6, 7});
+  if (s.keepTexts == 1) return;
+  s.entry.setText("");  // a change of the entry: starts its reset
+  s.baseStem.clear();
+  s.cutResult.clear();
+  s.imperativeCut.clear();
+  for (std::string& box : s.derivedBoxes) box.clear();
+  s.vowelUsage.clear();
+  s.lexiconClassCode.clear();
+  s.valenceCode.clear();
+  s.noticeLine = kEntryPrompt;
+}
+
+void al5(ConjugationState& s) {
+  for (int box : {0, 1, 3, 4, 5, 6, 7}) s.derivedBoxes[box].clear();
+  if (s.derivedFormsCaption == kDerivedShownCaption) {
+    s.noticeLine = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
+  }
+}
+
+}  // namespace ragozo

@@ -1,0 +1,23 @@
+// Set-up of the conjugation table and the procedures that blank parts of the result.
+#pragma once
+
+#include "state/ConjugationState.h"
+
+namespace ragozo {
+
+// Column widths from the table's width, the heading texts and centred columns.
+void gridek(ConjugationState& s);
+
+// Empties the objective column (the verb is not used in the objective conjugation).
+void al(ConjugationState& s);
+// Empties all but the third persons.
+void al2(ConjugationState& s);
+// Empties the whole result; unless `keepTexts` is 1 also the entry, the work
+// fields, the derived boxes and the code labels, and shows the entry prompt.
+void al3(ConjugationState& s);
+// Empties all but the third person singular.
+void al4(ConjugationState& s);
+// Empties the derived boxes that a potential verb (-hat/-het) has no form for.
+void al5(ConjugationState& s);
+
+}  // namespace ragozo

@@ -1,0 +1,10 @@
+// The eight derived forms.
+#pragma once
+
+#include "state/ConjugationState.h"
+
+namespace ragozo {
+
+void egyebek(ConjugationState& s);
+
+}  // namespace ragozo

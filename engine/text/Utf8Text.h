@@ -1,0 +1,37 @@
+// Character-counting string helpers over UTF-8 text.
+//
+// Hungarian verbs carry accented letters of two bytes, so every cut, left or
+// right part and length here counts characters, never bytes. Every helper
+// stays within its text: asking for more characters than there are yields
+// what there is, never an error.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ragozo {
+
+// Number of characters (code points) in `text`.
+std::size_t charCount(std::string_view text);
+
+// The first `n` characters (all of them when `n` is larger).
+std::string leftChars(std::string_view text, std::size_t n);
+
+// The last `n` characters (all of them when `n` is larger).
+std::string rightChars(std::string_view text, std::size_t n);
+
+// `n` characters from the 1-based character position `start` (to the end by default).
+std::string midChars(std::string_view text, std::size_t start, std::size_t n = std::string_view::npos);
+
+// `text` less its last `n` characters (empty when `n` reaches the whole text).
+std::string dropLastChars(std::string_view text, std::size_t n);
+
+// Whether `text` ends or starts with `part`, compared exactly.
+inline bool endsWith(std::string_view text, std::string_view part) { return text.ends_with(part); }
+inline bool startsWith(std::string_view text, std::string_view part) { return text.starts_with(part); }
+
+// `text` without leading and trailing blanks (only the blank, U+0020, is removed).
+std::string trimBlanks(std::string_view text);
+
+}  // namespace ragozo

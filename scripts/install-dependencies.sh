@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine lacks to build, test and run the program.
+set -euo pipefail
+packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+  $sudo_cmd apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y "${missing[@]}"
+fi

@@ -1,0 +1,53 @@
+// Character counting over Hungarian text.
+#include "text/Utf8Text.h"
+
+#include <gtest/gtest.h>
+
+namespace ragozo {
+namespace {
+
+TEST(Utf8Text, CountsCharactersNotBytes) {
+  EXPECT_EQ(charCount("ír"), 2u);
+  EXPECT_EQ(charCount("nyű"), 3u);
+  EXPECT_EQ(charCount(""), 0u);
+}
+
+struct CutCase {
+  const char* text;
+  std::size_t n;
+  const char* left;
+  const char* right;
+  const char* dropped;
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) { *os << c.text << " cut " << c.n; }
+
+class Cuts : public testing::TestWithParam<CutCase> {};
+
+TEST_P(Cuts, KeepWholeCharactersAndStayWithinTheText) {
+  const CutCase& c = GetParam();
+  EXPECT_EQ(leftChars(c.text, c.n), c.left);
+  EXPECT_EQ(rightChars(c.text, c.n), c.right);
+  EXPECT_EQ(dropLastChars(c.text, c.n), c.dropped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hungarian, Cuts,
+                         testing::Values(CutCase{"ír", 1, "í", "r", "í"}, CutCase{"nyű", 2, "ny", "yű", "n"},
+                                         CutCase{"fő", 1, "f", "ő", "f"}, CutCase{"eszik", 0, "", "", "eszik"},
+                                         CutCase{"ad", 5, "ad", "ad", ""}));
+
+TEST(Utf8Text, MidCountsFromOneAndStopsAtTheEnd) {
+  EXPECT_EQ(midChars("őriz", 2, 2), "ri");
+  EXPECT_EQ(midChars("őriz", 1, 1), "ő");
+  EXPECT_EQ(midChars("őriz", 3), "iz");
+  EXPECT_EQ(midChars("őriz", 9, 2), "");
+}
+
+TEST(Utf8Text, TrimRemovesBlanksOnly) {
+  EXPECT_EQ(trimBlanks("  ugrik "), "ugrik");
+  EXPECT_EQ(trimBlanks("\tugrik"), "\tugrik");
+  EXPECT_EQ(trimBlanks("   "), "");
+}
+
+}  // namespace
+}  // namespace ragozo

@@ -22,29 +22,21 @@ std::string cutImperative(ConjugationState& s, std::string_view text, int drop) 
   return s.imperativeCut.text();
 }
 
-bool isSibilantIk(std::string_view code) {
-  return isOneOf(code, {"34", "57", "80", "35", "58", "81", "36", "59", "82"});
-}
-
-bool isInsertVowel(std::string_view code) {
-  return isOneOf(code, {"41", "64", "87", "8d", "42", "65", "88", "66", "4a", "44", "67", "90", "89"});
-}
-
 // The stem rule by class, first row that holds it; a class in no row keeps the stem.
 void imperativeStem(ConjugationState& s, const std::string& verb) {
   const std::string& code = s.classCode;
   const std::string base = s.baseStem.text();
   if (code == "14") {
     s.stem = cutImperative(s, base, 2) + "s";
-  } else if (isOneOf(code, {"16", "21", "22", "23", "29"})) {
+  } else if (inClassSet(code, {"16", "21", "22", "23", "29"})) {
     s.stem = cutImperative(s, base, 1) + "s";
-  } else if (isOneOf(code, {"51", "74"})) {
+  } else if (inClassSet(code, {"51", "74"})) {
     s.stem = cutImperative(s, verb, 3) + "s";
   } else if (code == "2a") {
     s.stem = cutImperative(s, verb, 3) + "ess";
-  } else if (isOneOf(code, {"40", "63"})) {
+  } else if (inClassSet(code, {"40", "63"})) {
     s.stem = cutImperative(s, verb, 3) + "d";
-  } else if (isSibilantIk(code)) {
+  } else if (inClassSet(code, sibilantIkClasses)) {
     const bool keepsZ =
         endsWithAny(verb, {"bagzik", "gamzik", "fajzik", "rajzik", "fogzik", "rögzik", "csapzik"});
     s.stem = cutImperative(s, verb, 3) + (keepsZ ? "z" : "s");
@@ -52,7 +44,7 @@ void imperativeStem(ConjugationState& s, const std::string& verb) {
     s.stem = cutImperative(s, base, 1);
   } else if (code == "20") {
     s.stem = cutImperative(s, verb, 1) + "d";
-  } else if (isInsertVowel(code)) {
+  } else if (inClassSet(code, insertVowelClasses)) {
     tovek(s);
   } else if (code == "26") {
     sz(s);
@@ -63,14 +55,14 @@ void imperativeStem(ConjugationState& s, const std::string& verb) {
 // The marker by class; a class in none of the lists keeps the marker it has.
 void imperativeMarker(ConjugationState& s) {
   const std::string& code = s.classCode;
-  if (isOneOf(code, {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "24",
+  if (inClassSet(code, {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "24",
                      "31", "54", "77", "32", "3a", "3b", "3c", "33", "41", "64", "87", "8d",
                      "42", "65", "88", "66", "45", "68", "46", "69", "92", "47", "70", "93",
                      "48", "71", "49", "72", "95", "50", "73", "91", "96", "99", "89", "6d"})) {
     s.marker = "j";
-  } else if (isOneOf(code, {"12", "13", "15", "16", "17", "23", "26", "27", "29", "39", "62", "51", "74", "85"})) {
+  } else if (inClassSet(code, {"12", "13", "15", "16", "17", "23", "26", "27", "29", "39", "62", "51", "74", "85"})) {
     s.marker = "s";
-  } else if (isOneOf(code, {"2a", "14", "18", "19", "20", "21", "22", "28", "30", "34", "52", "57", "6a", "4a",
+  } else if (inClassSet(code, {"2a", "14", "18", "19", "20", "21", "22", "28", "30", "34", "52", "57", "6a", "4a",
                             "44", "67", "90", "80", "35", "58", "81", "36", "59", "82", "38", "61", "84", "40",
                             "63"})) {
     s.marker = "z";
@@ -79,7 +71,7 @@ void imperativeMarker(ConjugationState& s) {
 
 // The short stems of tesz/visz/eszik and the irregular megy, jön, van.
 void shortAndIrregularStem(ConjugationState& s, const std::string& verb) {
-  if (isOneOf(s.classCode, {"25", "37", "60", "83"})) {
+  if (inClassSet(s.classCode, shortStemClasses)) {
     dz(s);
     s.stem = s.cutResult.text();
     s.marker = endsWith(verb, "hisz") ? "ggy" : "gy";

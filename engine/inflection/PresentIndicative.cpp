@@ -10,7 +10,7 @@ namespace {
 
 // The -ik classes whose first person singular subjective ends in -m.
 bool takesMFirstPerson(std::string_view code) {
-  return isOneOf(code, {"30", "31", "32", "3a", "3b", "3c", "33", "34", "35", "36", "37", "38",
+  return inClassSet(code, {"30", "31", "32", "3a", "3b", "3c", "33", "34", "35", "36", "37", "38",
                         "39", "40", "41", "42", "43", "4a", "44", "45", "46", "47", "48", "49",
                         "50", "51", "52", "76", "77", "78", "79", "80", "81", "82", "83", "84",
                         "86", "87", "88", "90", "91", "92", "93", "94", "95", "96", "97", "98"});
@@ -18,7 +18,7 @@ bool takesMFirstPerson(std::string_view code) {
 
 // The classes whose present takes a linking vowel in the second singular and the plural.
 bool takesPresentLinkingVowel(std::string_view code) {
-  return isOneOf(code, {"03", "04", "6a", "10", "12", "13", "14", "15", "20", "22", "26", "27",
+  return inClassSet(code, {"03", "04", "6a", "10", "12", "13", "14", "15", "20", "22", "26", "27",
                         "28", "29", "3c", "35", "58", "81", "36", "59", "82", "41", "64", "87",
                         "42", "65", "88", "43", "66", "89", "45", "68", "91", "49", "72", "95"});
 }
@@ -121,7 +121,7 @@ void addLinkingVowel(EndingSlots& e, const ConjugationState& s, std::string_view
   }
   const bool back = s.vowelClass == VowelClass::back;
   if (code == "10") e.pl2Subj = back ? "tok" : (s.vowelClass == VowelClass::frontRounded ? "tök" : "tek");
-  if (isOneOf(code, {"49", "72", "95"})) e.sg1To2 = back ? "ak" : "ek";
+  if (inClassSet(code, {"49", "72", "95"})) e.sg1To2 = back ? "ak" : "ek";
   if (code == "6a" && back) e.sg2Subj = "ol";
   if (endsWith(verb, "ll")) e.sg1To2 = back ? "ak" : "ek";
   if (code == "04") e.sg1To2 = back ? "lak" : "lek";
@@ -147,7 +147,7 @@ void jelen(ConjugationState& s) {
 
   if (takesPresentLinkingVowel(code)) addLinkingVowel(e, s, verb);
 
-  if (isOneOf(code, {"44", "67", "90"})) {
+  if (inClassSet(code, {"44", "67", "90"})) {
     switch (s.vowelClass) {
       case VowelClass::back: setPlural(e, "otok", "anak"); break;
       case VowelClass::frontUnrounded: setPlural(e, "etek", "enek"); break;

@@ -9,15 +9,16 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/ClassSets.h"
 #include "state/ConjugationState.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 
-// Whether `code` is one of `codes`.
-inline bool isOneOf(std::string_view code, std::initializer_list<std::string_view> codes) {
-  for (std::string_view c : codes) {
-    if (code == c) return true;
+// Whether `text` is exactly one of `texts` (class codes use `inClassSet`).
+inline bool isOneOf(std::string_view text, std::initializer_list<std::string_view> texts) {
+  for (std::string_view t : texts) {
+    if (text == t) return true;
   }
   return false;
 }

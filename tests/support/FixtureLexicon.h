@@ -1,0 +1,31 @@
+// A small lexicon of real verbs for tests and benchmarks.
+//
+// Holds the verbs that the engine's rules name as examples (ad, eszik, van,
+// megy, melegszik, omlik, lő, téved, ragad ...) with their codes, so a test can
+// take a verb from entry to stems without the full lexicon. Each word is stored
+// in its own letter group, from element 1 on in the order of the list; the
+// elements after the last fixture word keep no value.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "lexicon/Lexicon.h"
+
+namespace ragozo::testing {
+
+struct FixtureEntry {
+  std::string_view word;
+  std::string_view code;
+};
+
+// Every fixture entry, in storing order.
+std::span<const FixtureEntry> fixtureEntries();
+
+// Stores every fixture entry into `lexicon` as the fill procedures would.
+void storeFixtureLexicon(Lexicon& lexicon);
+
+// A lexicon filled with the fixture entries, built once and shared.
+const Lexicon& fixtureLexicon();
+
+}  // namespace ragozo::testing

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "inflection/PreparedVerb.h"
+#include "support/EntryState.h"
 
 namespace ragozo {
 namespace {
@@ -126,6 +127,24 @@ TEST(ImperativeEndings, UnknownVowelClassTakesTheFrontColumnWithEn) {
   felsz(s);
   EXPECT_EQ(s.endings.sg3Subj, "jen");
   EXPECT_EQ(s.endings.sg1Subj, "jek");
+}
+
+// A cut longer than the word keeps the whole word rather than running past its start.
+TEST(ImperativeStemCuts, ACutLongerThanTheWordKeepsWhatThereIs) {
+  struct Case {
+    const char* verb;
+    const char* classCode;
+    const char* stem;
+  };
+  for (const Case& c : {Case{"t", "14", "ts"}, Case{"ik", "51", "iks"}, Case{"ik", "2a", "ikess"}}) {
+    ConjugationState s = testing::stateForEntry(c.verb);
+    s.classCode = c.classCode;
+    s.vowelClass = VowelClass::back;
+    s.baseStem.assign(c.verb);
+    s.stem = c.verb;
+    felsz(s);
+    EXPECT_EQ(s.stem, c.stem) << c.verb << " " << c.classCode;
+  }
 }
 
 }  // namespace

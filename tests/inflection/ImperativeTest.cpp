@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StemCase{{"agarászik", "110157000"}, "agaráss", "agarásszon"},
                       StemCase{{"viszonylik", "11N164200"}, "viszonyul", "viszonyuljon"},
                       StemCase{{"ugrik", "110142100"}, "ugor", "ugorjon"},
+                      StemCase{{"melegszik", "12013a000"}, "meleged", "melegedjen"},
+                      StemCase{{"emlékszik", "120152000"}, "emlékez", "emlékezzen"},
                       // Once without a marker of their own: "6d" takes the "j" of "64", "85" the "s" of "39".
                       StemCase{{"aránylik", "11N16d200"}, "arányl", "arányljon"},
                       StemCase{{"bujdosik", "110185000"}, "bujdos", "bujdosson"}));

@@ -222,6 +222,16 @@ TEST(Data, AnEntryThatIsNeitherFoundNorGuessedStops) {
   }
 }
 
+TEST(Data, AnAnnouncedEntryThatIsNotFoundStopsSilently) {
+  Lookup lookup("xyz");
+  lookup.s.lookupAnnounced = 1;
+  lookup.s.table.write(1, 1, "  left");
+  EXPECT_EQ(lookup.run(), stopped);
+  EXPECT_TRUE(lookup.dialogs.events().empty());
+  EXPECT_EQ(lookup.s.table.cell(1, 1), "  left");
+  EXPECT_EQ(lookup.s.resultShown, 0);
+}
+
 // Whether the imperative toggle is hidden follows the verb now conjugated, not
 // any verb conjugated before.
 TEST(Data, NoImperativeFollowsTheVerbNowConjugated) {

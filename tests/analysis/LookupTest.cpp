@@ -127,6 +127,25 @@ TEST(Data, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
   EXPECT_EQ(lookup.s.prefix, "el");
 }
 
+// The preverb notice comes first; the meaning question of the verb found
+// without its preverb follows, and its answer holds.
+TEST(Data, APrefixedHomonymIsAnnouncedBeforeItsMeaningIsAsked) {
+  Lookup lookup("felragad");
+  lookup.dialogs.answer({false});
+  EXPECT_EQ(lookup.run(), found);
+  const std::vector<testing::DialogEvent>& events = lookup.dialogs.events();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[0].kind, testing::DialogEvent::beep);
+  EXPECT_EQ(events[1], (testing::DialogEvent{testing::DialogEvent::message, "",
+                                             std::string(kPrefixedMessageStart) + "ragad" + kPrefixedMessageEnd}));
+  EXPECT_EQ(events[2].kind, testing::DialogEvent::question);
+  EXPECT_EQ(events[2].title, "Jelentésválasztás");
+  EXPECT_EQ(lookup.s.noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(lookup.s.lexiconClassCode, "07");
+  EXPECT_EQ(lookup.s.valenceCode, "01");
+  EXPECT_EQ(lookup.s.causativeKind, "0");
+}
+
 // The "hat" of a lexicon verb is not the potential suffix, whether the verb was
 // found whole or only without its preverb, on the first conjugation as on later ones.
 TEST(Data, EndsInHatDoesNotDependOnHistory) {
@@ -154,6 +173,7 @@ struct GuessCase {
 TEST(Data, AVerbNotInTheLexiconIsGuessedFromItsEnding) {
   const GuessCase cases[] = {
       {"agarászik", "57", "01", back, "agarász"},
+      {" agarászik  ", "57", "01", back, "agarász"},  // blanks around the entry are no part of its ending
       {"kecskészik", "57", "01", frontUnrounded, "kecskész"},
       {"álmodik", "31", "00", back, "álmod"},
       {"kiönt", "13", "01", frontRounded, "kiönt"},     // keres gives 2, "önt" rounds it

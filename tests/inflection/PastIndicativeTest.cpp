@@ -66,10 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PastMarker, AlapszikBecomesClassOneAndTakesT) {
   ConjugationState s = pastState("alapszik", "58", 1, "alapsz");
-  multjel(s);
+  mult(s);
   EXPECT_EQ(s.classCode, "01");
   EXPECT_EQ(s.marker, "t");
   EXPECT_EQ(s.pastThird, "t");
+  EXPECT_EQ(s.stem + s.endings.sg1Subj, "alapultam");
+  EXPECT_EQ(s.stem + s.endings.sg3Subj, "alapult");
 }
 
 TEST(PastMarker, UnknownVowelClassKeepsTheThirdPersonEnding) {

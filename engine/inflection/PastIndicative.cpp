@@ -13,18 +13,18 @@ bool takesT(std::string_view code) {
 }
 
 // "t" before the personal endings, a linking vowel in the third person singular.
-// "6d" stands with its neighbour "64".
 bool takesTAndOtt(std::string_view code) {
   return inClassSet(code, {"2a", "07", "08", "09", "10", "16", "17", "18", "19", "21", "30", "31", "32", "3a",
                         "3b", "3c", "33", "54", "77", "56", "79", "34", "57", "80", "8d", "38", "61", "84",
-                        "39", "62", "40", "63", "66", "4a", "50", "73", "96", "51", "74", "52", "89", "85",
-                        "6d"});
+                        "39", "62", "40", "63", "66", "4a", "50", "73", "96", "51", "74", "52", "89", "85"});
 }
 
+// The linking vowel in every person. "6d" stands with its neighbour "64"
+// ("aránylottam"), so it never inherits the marker of an earlier run.
 bool takesOtt(std::string_view code) {
   return inClassSet(code, {"03", "04", "6a", "12", "13", "14", "15", "20", "22", "23", "26", "27", "28", "29", "35",
                         "58", "81", "36", "59", "82", "41", "64", "87", "42", "65", "88", "44", "67", "90", "45",
-                        "68", "49", "72", "91", "95"});
+                        "68", "49", "72", "91", "95", "6d"});
 }
 
 bool takesTt(std::string_view code) { return inClassSet(code, {"24", "25", "37", "60", "83"}); }

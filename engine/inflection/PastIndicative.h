@@ -11,8 +11,8 @@ namespace ragozo {
 // with a linking-vowel third person ("adott"); a vowel class outside 1 to 3
 // leaves `pastThird` as it was. The entry "alapszik" first becomes class "01"
 // for the rest of the conjugation. "aránylik" (class "6d") is treated like
-// its neighbour "64" ("aránylott"), so its forms never depend on what ran
-// before. A class in no list ("98") leaves both fields unchanged.
+// its neighbour "64" ("aránylottam", "aránylott"), so its forms never depend
+// on what ran before. A class in no list ("98") leaves both fields unchanged.
 void multjel(ConjugationState& s);
 
 // Fills all thirteen slots for the past: `multjel`, then every slot is the

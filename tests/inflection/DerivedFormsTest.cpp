@@ -112,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DerivedCase{kForog, futureParticipleBox, "forgandó"},
                       DerivedCase{{"születik", "120174000"}, futureParticipleBox, "születendő"},
                       DerivedCase{{"fürdik", "130189100"}, futureParticipleBox, kNone},
+                      DerivedCase{{"igyekszik", "120152000"}, actionNounBox, "igyekezés"},
                       DerivedCase{kAdatik, potentialBox, "adathatik"},
                       DerivedCase{kBocsajt, potentialBox, "bocsájthat"},
                       DerivedCase{{"árad", "11P101000"}, potentialBox, kNone},
@@ -123,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DerivedCase{{"futtat", "110116011"}, causativeBox, kNone},
                       DerivedCase{{"nevet", "120116010"}, causativeBox, "nevettet"},
                       DerivedCase{{"szeret", "120116011"}, causativeBox, kNone},
+                      DerivedCase{{"faggat", "110116011"}, causativeBox, "faggattat"},  // -gat is not tested
                       DerivedCase{kHi, causativeBox, "hívat"},
                       DerivedCase{kSzi, causativeBox, "szívat"},
                       DerivedCase{kNyu, causativeBox, "nyüvet"},

@@ -93,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StemCase{{"eljön", "230199200"}, "eljöj", "eljöjjön"},
                       StemCase{{"megvan", "210199200"}, "megle", "meglegyen"},
                       StemCase{{"elvész", "22012a200"}, "elvess", "elvesszen"},
+                      StemCase{{"megőriz", "230119011"}, "megőriz", "megőrizzen"},
                       StemCase{{"megeszik", "220137012"}, "mege", "megegyen"},
                       StemCase{{"fogamzik", "110159000"}, "fogamz", "fogamzzon"},
                       StemCase{{"összecsapzik", "210159000"}, "összecsapz", "összecsapzzon"},

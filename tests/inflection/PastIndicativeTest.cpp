@@ -66,10 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PastMarker, AlapszikBecomesClassOneAndTakesT) {
   ConjugationState s = pastState("alapszik", "58", 1, "alapsz");
-  multjel(s);
+  mult(s);
   EXPECT_EQ(s.classCode, "01");
   EXPECT_EQ(s.marker, "t");
   EXPECT_EQ(s.pastThird, "t");
+  EXPECT_EQ(s.stem + s.endings.sg1Subj, "alapultam");
+  EXPECT_EQ(s.stem + s.endings.sg3Subj, "alapult");
 }
 
 TEST(PastMarker, UnknownVowelClassKeepsTheThirdPersonEnding) {
@@ -81,15 +83,19 @@ TEST(PastMarker, UnknownVowelClassKeepsTheThirdPersonEnding) {
 }
 
 // "aránylik" (class "6d") once took whatever marker an earlier run left; it
-// now takes the markers of its neighbour "64".
+// now takes the markers of its neighbour "64", the linking vowel in every
+// person ("aránylottam", never "arányltam"), like "viszonylik".
 TEST(PastMarker, AranylikTakesTheMarkersOfItsNeighbour) {
-  ConjugationState s = pastState("aránylik", "6d", 1, "arányl");
-  s.marker = "left over";
-  s.pastThird = "left over";
-  mult(s);
-  EXPECT_EQ(s.marker, "t");
-  EXPECT_EQ(s.stem + s.endings.sg3Subj, "aránylott");
-  EXPECT_EQ(s.endings.sg1Subj, "tam");
+  for (const char* classCode : {"6d", "64"}) {
+    ConjugationState s = pastState("aránylik", classCode, 1, "arányl");
+    s.marker = "left over";
+    s.pastThird = "left over";
+    mult(s);
+    EXPECT_EQ(s.marker, "ott") << classCode;
+    EXPECT_EQ(s.stem + s.endings.sg1Subj, "aránylottam") << classCode;
+    EXPECT_EQ(s.stem + s.endings.sg3Subj, "aránylott") << classCode;
+    EXPECT_EQ(s.stem + s.endings.pl3Obj, "aránylották") << classCode;
+  }
 }
 
 }  // namespace

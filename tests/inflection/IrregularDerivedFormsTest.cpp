@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         IrregularRow{"vesz", {kRegular, kRegular, kRegular, "veendő", "vétel / vevés", "vehet", "vetet"}},
         IrregularRow{"tesz", {kRegular, kRegular, kRegular, "teendő", "tétel / tevés", "tehet", "tetet"}},
         IrregularRow{"visz", {kRegular, kRegular, kRegular, "viendő", "vitel / vivés", "vihet", "vitet"}},
-        IrregularRow{"hisz", {kRegular, kRegular, kRegular, "hiendő", "hivés", "hihet", "hitet"}},
+        IrregularRow{"hisz", {kRegular, kRegular, kRegular, "hiendő", "hívés", "hihet", "hitet"}},
         IrregularRow{"lesz", {"(lévén)", kRegular, kRegular, "leendő", "lét / levés", "lehet", kNone}},
         IrregularRow{"van", {"(lévén)", "való / levő", "volt / lett", "leendő", "lét / levés", "lehet", kNone}},
         IrregularRow{"eszik", {kRegular, kRegular, kRegular, "eendő", "evés", "ehet", "etet"}},
@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         IrregularRow{"jön", {kRegular, "jövő", kRegular, "jövendő", "jövetel / jövés", "jöhet", kNone}},
         // With a preverb, which every box keeps.
         IrregularRow{"elvesz", {kRegular, kRegular, kRegular, "elveendő", "elvétel / elvevés", "elvehet", "elvetet"}},
+        IrregularRow{"elhisz", {kRegular, kRegular, kRegular, "elhiendő", "elhívés", "elhihet", "elhitet"}},
         IrregularRow{"megvan",
                      {"(meglévén)", "megvaló / meglevő", "megvolt / meglett", "megleendő", "meglét / meglevés",
                       "meglehet", kNone}},

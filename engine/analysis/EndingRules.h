@@ -1,17 +1,34 @@
 // Impossible endings, special patterns and the vowel guess.
+//
+// All three read the typed verb as `s.input()` and compare endings and
+// beginnings exactly (case-sensitive); only the vowel search of `keres`
+// ignores case.
 #pragma once
 
+#include "lexicon/Lexicon.h"
 #include "state/ConjugationState.h"
 
 namespace ragozo {
 
-// Sets `impossibleEnding` for a stacked suffix that no verb has.
-void kizar(ConjugationState& s);
+// Sets `impossibleEnding` to 1 (never to 0) when the entry ends in a stack of
+// suffixes that no verb carries: potential plus causative ("hattat", "hetet"),
+// double causatives, frequentatives stacked with either ("gatget", "hatgat"),
+// or a doubled "ul"/"ül"/"ít"/"ik" ("ulul", "ítít"). An entry shorter than an
+// ending is compared whole, so "hatat" itself is rejected. The doubled
+// endings do not count for the entry "körülül". A verb the lexicon holds as
+// typed ("megetet") is never rejected.
+void kizar(ConjugationState& s, const Lexicon& lexicon);
 
-// The special patterns of verbs not in the lexicon; sets `patternMatched`.
+// The special patterns of verbs not in the lexicon whose last vowel is
+// unstable: an entry ending in "örvényel" (vowel class 2), "foszol" or "omol"
+// (vowel class 1) gets class "05" in `classCode` and `lexiconClassCode`, the
+// whole entry as `baseStem` (within `baseStemLimit`) and as `stem`, and
+// `patternMatched` 1. Any other entry changes nothing.
 void mintak(ConjugationState& s);
 
-// Guesses the vowel class from the vowels after a leading preverb.
+// Guesses the vowel class: 1 (back) when "a", "á", "o", "ó", "u" or "ú"
+// (either case) occurs after a leading preverb that itself holds back vowels
+// ("rá", "át", "oda", "haza", "utána", "vissza" ...), else 2. Never 3.
 void keres(ConjugationState& s);
 
 }  // namespace ragozo

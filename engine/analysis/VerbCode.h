@@ -1,4 +1,11 @@
 // The verb code's split, the class and the vowel class.
+//
+// A verb code is read by position: character 1 from the left, characters 2 to
+// 9 counting from the right, so a ten-character code is read by its last eight
+// for fields 2 to 9. Characters 2-4 are the vowel digit and the usage code,
+// 5-6 the class code, 7-8 the valence code (causative digit, objective digit)
+// and 9 the digit of the first-person-to-second-person form. A code shorter
+// than nine characters is read as far as it goes, never beyond its ends.
 #pragma once
 
 #include "state/ConjugationState.h"
@@ -6,13 +13,23 @@
 
 namespace ragozo {
 
-// Splits `verbCode` into the code labels, asking the meaning of "téved" and "...ragad".
+// Title and texts of the meaning question of the homonyms "téved" and "...ragad".
+inline constexpr const char* kMeaningQuestionTitle = "Jelentésválasztás";
+inline constexpr const char* kMeaningQuestionPrompt = "A megfelelő gombra kattintva válassza ki az ige jelentését!";
+
+// Splits `verbCode` into `vowelUsage`, `lexiconClassCode`, `valenceCode`,
+// `causativeKind` (text), `sg1To2Digit` and `noImperative` (1 for the usage
+// codes "P1", "Q1", "R1", "T1", else 0, so it always follows the verb just
+// split), then sets `codeSplit`. The first split of an entry that is exactly
+// "téved" or ends in "ragad" asks the user which meaning is meant, and the
+// answer replaces the class, the valence and the causative kind just split;
+// while `codeSplit` is 1 the question is not asked again.
 void tordel(ConjugationState& s, Dialogs& dialogs);
 
-// Copies the lexicon's class into `classCode`.
+// `classCode` := a copy of `lexiconClassCode`.
 void csoport(ConjugationState& s);
 
-// Sets `vowelClass` from the vowel digit.
+// `vowelClass` := 1 for the vowel digit "1", 2 for "2", 3 for any other character.
 void tipus(ConjugationState& s);
 
 }  // namespace ragozo

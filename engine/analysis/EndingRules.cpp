@@ -1,0 +1,83 @@
+// Impossible endings, special patterns and the vowel guess.
+#include "analysis/EndingRules.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "analysis/Lookup.h"
+#include "text/Utf8Text.h"
+
+namespace ragozo {
+namespace {
+
+constexpr std::string_view kStackedSuffixes[] = {
+    "tettat", "tattet", "hattat", "hettet", "hattet", "hettat", "gatget", "getgat", "hatgat", "hetget", "hatget",
+    "hetgat", "gettat", "gethat", "gattet", "gathet", "tetgat", "tatget", "hathat", "hethat", "hathet", "hethet",
+    "tatat",  "tetat",  "tatet",  "hatat",  "hetet",  "hatet",  "getat",  "gatet",  "gatat",  "getet"};
+
+constexpr std::string_view kDoubledSuffixes[] = {"ítít", "ulul", "ülül", "ikik", "ulül",
+                                                 "ülul", "ulít", "ülít", "ítül", "ítul"};
+
+bool endsInAny(std::string_view entry, std::span<const std::string_view> endings) {
+  for (std::string_view ending : endings) {
+    if (endsWith(entry, ending)) return true;
+  }
+  return false;
+}
+
+// Back-vowel preverbs whose vowels `keres` skips; "utána" before "után", so the
+// final "a" of the preverb is not taken for the verb's own vowel.
+constexpr std::string_view kBackPreverbs[] = {"rá",    "át",    "alá",   "oda",   "túl",    "ott",
+                                              "abba",  "haza",  "tova",  "újjá",  "újra",   "utána",
+                                              "után",  "agyon", "által", "hátra", "hozzá",  "rajta",
+                                              "tovább", "vissza", "viszont"};
+
+// Back vowels in both cases: the vowel search alone ignores case.
+constexpr std::string_view kBackVowels[] = {"a", "A", "á", "Á", "o", "O", "ó", "Ó", "u", "U", "ú", "Ú"};
+
+}  // namespace
+
+void kizar(ConjugationState& s, const Lexicon& lexicon) {
+  const std::string entry = s.input();
+  const bool impossible =
+      endsInAny(entry, kStackedSuffixes) || (entry != "körülül" && endsInAny(entry, kDoubledSuffixes));
+  if (impossible && !lexiconHolds(lexicon, entry)) s.impossibleEnding = 1;
+}
+
+void mintak(ConjugationState& s) {
+  const std::string entry = s.input();
+  if (endsWith(entry, "örvényel")) {
+    s.vowelClass = frontUnrounded;
+  } else if (endsWith(entry, "foszol") || endsWith(entry, "omol")) {
+    s.vowelClass = back;
+  } else {
+    return;
+  }
+  s.classCode = "05";
+  s.baseStem.assign(entry);
+  s.lexiconClassCode = s.classCode;
+  s.stem = s.baseStem.text();
+  s.patternMatched = 1;
+}
+
+void keres(ConjugationState& s) {
+  const std::string entry = s.input();
+  std::size_t skipped = 0;
+  for (std::string_view preverb : kBackPreverbs) {
+    if (startsWith(entry, preverb)) {
+      skipped = charCount(preverb);
+      break;
+    }
+  }
+  const std::string searched = midChars(entry, skipped + 1);
+  for (std::string_view vowel : kBackVowels) {
+    if (searched.find(vowel) != std::string::npos) {
+      s.vowelClass = back;
+      return;
+    }
+  }
+  s.vowelClass = frontUnrounded;
+}
+
+}  // namespace ragozo

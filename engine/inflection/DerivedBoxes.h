@@ -1,0 +1,18 @@
+// Which of the eight derived-form boxes holds which form.
+#pragma once
+
+namespace ragozo {
+
+// Indices into `ConjugationState::derivedBoxes` (the window's boxes Text5 to Text12).
+enum DerivedBox : int {
+  infinitiveBox = 0,
+  adverbialParticipleBox = 1,
+  presentParticipleBox = 2,
+  pastParticipleBox = 3,
+  futureParticipleBox = 4,
+  actionNounBox = 5,
+  potentialBox = 6,
+  causativeBox = 7,
+};
+
+}  // namespace ragozo

@@ -1,0 +1,41 @@
+// The steps of one derived-forms run, shared by the files that implement them.
+//
+// `egyebek` runs them in this order, each box starting again from the stem
+// saved at the start of the run; a step may leave `stem`, `marker`,
+// `pastThird` and `cutResult` changed for the steps after it, as the
+// rules that read "the cut of step N1" rely on.
+#pragma once
+
+#include <string>
+
+#include "state/ConjugationState.h"
+
+namespace ragozo::derived {
+
+// What one run of `egyebek` carries from step to step.
+struct Run {
+  ConjugationState& s;
+  std::string verb;       // the typed verb
+  std::string savedStem;  // `stem` as the run found it, after the -ik stem fixes
+
+  // `stem` := `cutResult` of the entry less `drop` letters, followed by `tail`.
+  void cutEntry(int drop, std::string_view tail = {});
+  bool verbEndsIn(std::initializer_list<std::string_view> endings) const;
+};
+
+// Infinitive, adverbial participle, present and past participle.
+void infinitive(Run& run);
+void adverbialParticiple(Run& run);
+void presentParticiple(Run& run);
+void pastParticiple(Run& run);
+
+// Action noun with the future participle, potential verb, causative verb.
+void actionNounAndFutureParticiple(Run& run);
+void potentialVerb(Run& run);
+void causativeVerb(Run& run);
+
+// The v-stem of class "24" ("rov", "föv", "hív", "nyüv"); leaves the entry
+// less its last letter in `cutResult`.
+void classTwentyFourStem(Run& run);
+
+}  // namespace ragozo::derived

@@ -1,0 +1,77 @@
+// The derived forms of the irregular verbs.
+#include "inflection/IrregularDerivedForms.h"
+
+#include <array>
+#include <string_view>
+
+#include "analysis/Cutters.h"
+#include "inflection/DerivedBoxes.h"
+#include "inflection/RuleTests.h"
+
+namespace ragozo {
+namespace {
+
+// One verb's row: how many letters the cut drops, then a pattern per box from
+// the adverbial participle to the causative. In a pattern "%" stands for the
+// cut part p; an empty pattern leaves the box alone; `kNoSuchForm` is written as is.
+struct IrregularRow {
+  int drop;
+  std::array<std::string_view, 7> boxes;
+};
+
+constexpr std::string_view kNone = kNoSuchForm;
+
+constexpr IrregularRow kVeszTesz = {3, {"", "", "", "%eendő", "%étel / %evés", "%ehet", "%etet"}};
+constexpr IrregularRow kVisz = {2, {"", "", "", "%endő", "%tel / %vés", "%het", "%tet"}};
+constexpr IrregularRow kHisz = {2, {"", "", "", "%endő", "%vés", "%het", "%tet"}};
+constexpr IrregularRow kLesz = {3, {"(%évén)", "", "", "%eendő", "%ét / %evés", "%ehet", kNone}};
+constexpr IrregularRow kVan = {
+    3, {"(%lévén)", "%való / %levő", "%volt / %lett", "%leendő", "%lét / %levés", "%lehet", kNone}};
+constexpr IrregularRow kEszik = {4, {"", "", "", "%endő", "%vés", "%het", "%tet"}};
+constexpr IrregularRow kIszik = {4, {"", "", "", "(%vandó)", "%vás", "%hat", "%tat"}};
+constexpr IrregularRow kMegy = {2, {"", "%nő", "", kNone, "%netel / %nés", "%het", kNone}};
+constexpr IrregularRow kJon = {1, {"", "%vő", "", "%vendő", "%vetel / %vés", "%het", kNone}};
+
+std::string fill(std::string_view pattern, std::string_view part) {
+  if (pattern == kNone) return std::string(pattern);
+  std::string text;
+  for (char c : pattern) {
+    if (c == '%') {
+      text.append(part);
+    } else {
+      text.push_back(c);
+    }
+  }
+  return text;
+}
+
+const IrregularRow* rowFor(std::string_view verb) {
+  if (endsWithAny(verb, {"vesz", "tesz"})) return &kVeszTesz;
+  if (endsWith(verb, "visz")) return &kVisz;
+  if (endsWith(verb, "hisz")) return &kHisz;
+  if (endsWith(verb, "lesz")) return &kLesz;
+  if (endsWith(verb, "van")) return &kVan;
+  if (endsWith(verb, "eszik")) return &kEszik;
+  if (endsWith(verb, "iszik")) return &kIszik;
+  if (endsWith(verb, "megy")) return &kMegy;
+  if (endsWith(verb, "jön")) return &kJon;
+  return nullptr;
+}
+
+}  // namespace
+
+void kivetel(ConjugationState& s) {
+  const std::string verb = s.input();
+  const IrregularRow* row = rowFor(verb);
+  if (row == nullptr) return;
+  if (row == &kVan) s.emptyCutFlag = "1";  // the bare "van" cuts to nothing
+  vag(s, row->drop);
+  const std::string part = s.cutResult.text();
+  for (std::size_t i = 0; i < row->boxes.size(); ++i) {
+    if (!row->boxes[i].empty()) s.derivedBoxes[adverbialParticipleBox + i] = fill(row->boxes[i], part);
+  }
+  // Only the two forms people use keep jön's future participle.
+  if (row == &kJon && verb != "jön" && verb != "eljön") s.derivedBoxes[futureParticipleBox] = kNoSuchForm;
+}
+
+}  // namespace ragozo

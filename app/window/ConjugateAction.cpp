@@ -46,7 +46,7 @@ void MainWindow::conjugateSteps() {
   ConjugationState& s = state_;
   if (s.keepMessage != 1) s.noticeLine.clear();
 
-  kizar(s);
+  kizar(s, lexicon_);
   if (s.impossibleEnding == 1) {
     dialogs_.showMessage(texts::kNoSuchVerb);
     s.impossibleEnding = 0;

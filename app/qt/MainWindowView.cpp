@@ -25,7 +25,7 @@ constexpr int kTableHeight = 2550;
 constexpr int kButtonsLeft = 7755;
 constexpr int kButtonsWidth = 2700;
 constexpr int kEntryTop = 3015;
-constexpr int kDerivedTop = 3480;
+constexpr int kDerivedTop = 3540;
 constexpr int kRowPitch = 345;
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
@@ -85,18 +85,13 @@ void MainWindowView::buildTable(QWidget* parent) {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setFocusPolicy(Qt::ClickFocus);
+  table_->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: #d6e4f5; selection-color: black; }"));
   const int rowHeight = (px(kTableHeight) - 2) / ConjugationTable::kRows;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     table_->setRowHeight(row, rowHeight);
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       auto* item = new QTableWidgetItem;
-      if (row == 0 || column == 0) {
-        // The fixed heading cells.
-        item->setBackground(palette().button());
-        QFont font = item->font();
-        font.setBold(row == 0);
-        item->setFont(font);
-      }
+      if (row == 0 || column == 0) item->setBackground(palette().button());  // the fixed heading cells
       table_->setItem(row, column, item);
     }
   }
@@ -123,6 +118,8 @@ void MainWindowView::buildButtons(QWidget* parent) {
   connect(entry_, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (!window_) return;
     window::MainWindow* target = window_;
+    // The caret moves after the text changes; keep it where the typing left it.
+    target->setCaret(entry_->cursorPosition());
     const std::string typed = text.toStdString();
     desktop_.dispatch([target, typed] { target->entryEdited(typed); });
   });
@@ -169,16 +166,19 @@ void MainWindowView::buildDerivedBoxes(QWidget* parent) {
   struct Place {
     int labelLeft, boxLeft, top;
   };
-  const std::array<Place, 8> places{Place{120, 2280, kDerivedTop},
-                                    Place{120, 2280, kDerivedTop + kRowPitch},
-                                    Place{5400, 6960, kDerivedTop + kRowPitch},
-                                    Place{5400, 6960, kDerivedTop + 2 * kRowPitch},
-                                    Place{5400, 6960, kDerivedTop + 3 * kRowPitch},
-                                    Place{120, 2280, kDerivedTop + 2 * kRowPitch},
-                                    Place{120, 2280, kDerivedTop + 3 * kRowPitch},
-                                    Place{120, 2280, kDerivedTop + 4 * kRowPitch}};
+  const std::array<Place, 8> places{Place{120, 2280, 0},
+                                    Place{120, 2280, kRowPitch},
+                                    Place{5400, 6960, kRowPitch},
+                                    Place{5400, 6960, 2 * kRowPitch},
+                                    Place{5400, 6960, 3 * kRowPitch},
+                                    Place{120, 2280, 2 * kRowPitch},
+                                    Place{120, 2280, 3 * kRowPitch},
+                                    Place{120, 2280, 4 * kRowPitch}};
+  derivedPanel_ = new QWidget(parent);
+  derivedPanel_->setGeometry(pxRect(0, kDerivedTop, window::MainWindow::kDesignWidth, 5 * kRowPitch));
+  parent = derivedPanel_;
   auto* heading = new QLabel(QString::fromUtf8(texts::kParticiplesHeading), parent);
-  heading->setGeometry(pxRect(5400, kDerivedTop, 3000, 300));
+  heading->setGeometry(pxRect(5400, 0, 3000, 300));
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
@@ -215,6 +215,8 @@ void MainWindowView::applyGeometry() {
   if (g.left != applied_.left || g.top != applied_.top) move(px(g.left), px(g.top));
   if (g.width != applied_.width || g.height != applied_.height) setFixedSize(px(g.width), px(g.height - kTitleBar));
   applied_ = g;
+  // The derived forms belong to the tall view alone.
+  derivedPanel_->setVisible(g.height >= window::MainWindow::kTallHeight);
 }
 
 void MainWindowView::refresh() {

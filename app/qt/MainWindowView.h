@@ -62,6 +62,7 @@ class MainWindowView : public QMainWindow {
   std::array<QPushButton*, 5> toggles_{};  // Command2 to Command6
   std::array<QRadioButton*, 4> options_{};
   QButtonGroup* optionGroup_ = nullptr;
+  QWidget* derivedPanel_ = nullptr;
   std::array<QLineEdit*, 8> boxes_{};
   QAction* onTop_ = nullptr;
   window::WindowGeometry applied_{-1, -1, -1, -1};

@@ -37,8 +37,11 @@ void MainWindow::Command1_Click() {
     conjugateSteps();
   } catch (...) {
     // A failure half-way must not leave the new verb's cells among the
-    // previous verb's: the table is emptied instead.
+    // previous verb's: the table is emptied instead, and the action's own
+    // flags are set back so that the next request starts clean.
     emptyFormCells();
+    state_.impossibleEnding = 0;
+    state_.lookupOutcome = found;
   }
 }
 

@@ -31,7 +31,9 @@ void announcePrefixed(ConjugationState& s, Dialogs& dialogs) {
   s.lookupAnnounced = 1;
 }
 
-// A lexicon verb ending in "hat" is not a potential verb.
+// Found as typed or without its preverb. The final "hat" of a lexicon verb is
+// not the potential suffix, on either path, so the derived forms stay the same
+// on every conjugation of the entry.
 void markFound(ConjugationState& s, Dialogs& dialogs) {
   if (endsWith(s.input(), "hat")) s.endsInHat = 1;
   if (s.codeSplit == 0) tordel(s, dialogs);
@@ -50,13 +52,15 @@ void markGuessed(ConjugationState& s, Dialogs& dialogs) {
   s.lookupOutcome = guessed;
 }
 
+// Said only when nothing was announced for this entry before.
 void markNotFound(ConjugationState& s, Dialogs& dialogs) {
+  if (s.lookupAnnounced == 0) {
+    dialogs.beep();
+    dialogs.showMessage(kNotInLexicon);
+    al3(s);
+    s.resultShown = 1;
+  }
   s.lookupOutcome = stopped;
-  if (s.lookupAnnounced != 0) return;
-  dialogs.beep();
-  dialogs.showMessage(kNotInLexicon);
-  al3(s);
-  s.resultShown = 1;
 }
 
 // Neither the entry nor its remainder is in the lexicon: patterns, then endings.

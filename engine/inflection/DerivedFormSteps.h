@@ -6,11 +6,18 @@
 // rules that read "the cut of step N1" rely on.
 #pragma once
 
+#include <array>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "state/ConjugationState.h"
 
 namespace ragozo::derived {
+
+// The classes whose participles and action noun are built on the base stem.
+inline constexpr std::array<std::string_view, 18> participleStemClasses{
+    "4a", "6a", "14", "15", "16", "20", "21", "22", "23", "26", "29", "44", "67", "90", "41", "64", "87", "8d"};
 
 // What one run of `egyebek` carries from step to step.
 struct Run {

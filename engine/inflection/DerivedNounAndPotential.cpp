@@ -8,11 +8,6 @@
 namespace ragozo::derived {
 namespace {
 
-bool nounFromBaseStem(std::string_view code) {
-  return inClassSet(code, {"4a", "6a", "14", "15", "16", "20", "21", "22", "23", "26", "29", "44", "67", "90", "41",
-                           "64", "87", "8d"});
-}
-
 // Whether the future participle stands before the -dik/-tik test: for verbs
 // used in the objective conjugation, for the usage "02", for "születik", and
 // for every verb while the objective conjugation is shown anyway.
@@ -28,7 +23,7 @@ void actionNounAndFutureParticiple(Run& run) {
   ConjugationState& s = run.s;
   const std::string& code = s.classCode;
   s.stem = run.savedStem;
-  if (nounFromBaseStem(code)) {
+  if (inClassSet(code, participleStemClasses)) {
     s.stem = s.baseStem.text();
   } else if (inClassSet(code, unstableVowelClasses)) {
     run.cutEntry(2, rightChars(run.verb, 1));

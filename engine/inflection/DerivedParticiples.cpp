@@ -9,12 +9,6 @@
 namespace ragozo::derived {
 namespace {
 
-// The classes whose participles are built on the base stem.
-bool participleFromBaseStem(std::string_view code) {
-  return inClassSet(code, {"4a", "6a", "14", "15", "16", "20", "21", "22", "23", "26", "29", "44", "67", "90", "41",
-                           "64", "87", "8d"});
-}
-
 // Writes a box with the back form for vowel class 1 and the front form for 2
 // and 3; any other vowel class leaves the box as it was.
 void writeStrictly(ConjugationState& s, int box, std::string_view back, std::string_view front) {
@@ -98,7 +92,7 @@ void presentParticiple(Run& run) {
   ConjugationState& s = run.s;
   const std::string& code = s.classCode;
   s.stem = run.savedStem;
-  if (participleFromBaseStem(code)) {
+  if (inClassSet(code, participleStemClasses)) {
     s.stem = s.baseStem.text();
   } else if (inClassSet(code, unstableVowelClasses)) {
     dropUnstableVowel(run);
@@ -124,7 +118,7 @@ void pastParticiple(Run& run) {
   multjel(s);
   multto(s);
   const std::string& code = s.classCode;
-  if (participleFromBaseStem(code)) {
+  if (inClassSet(code, participleStemClasses)) {
     s.stem = s.baseStem.text();
   } else if (inClassSet(code, {"08", "19"})) {
     dropUnstableVowel(run);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "inflection/PreparedVerb.h"
+#include "support/EntryState.h"
 
 namespace ragozo {
 namespace {
@@ -98,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StemCase{{"agarászik", "110157000"}, "agaráss", "agarásszon"},
                       StemCase{{"viszonylik", "11N164200"}, "viszonyul", "viszonyuljon"},
                       StemCase{{"ugrik", "110142100"}, "ugor", "ugorjon"},
+                      StemCase{{"melegszik", "12013a000"}, "meleged", "melegedjen"},
+                      StemCase{{"emlékszik", "120152000"}, "emlékez", "emlékezzen"},
                       // Once without a marker of their own: "6d" takes the "j" of "64", "85" the "s" of "39".
                       StemCase{{"aránylik", "11N16d200"}, "arányl", "arányljon"},
                       StemCase{{"bujdosik", "110185000"}, "bujdos", "bujdosson"}));
@@ -126,6 +129,24 @@ TEST(ImperativeEndings, UnknownVowelClassTakesTheFrontColumnWithEn) {
   felsz(s);
   EXPECT_EQ(s.endings.sg3Subj, "jen");
   EXPECT_EQ(s.endings.sg1Subj, "jek");
+}
+
+// A cut longer than the word keeps the whole word rather than running past its start.
+TEST(ImperativeStemCuts, ACutLongerThanTheWordKeepsWhatThereIs) {
+  struct Case {
+    const char* verb;
+    const char* classCode;
+    const char* stem;
+  };
+  for (const Case& c : {Case{"t", "14", "ts"}, Case{"ik", "51", "iks"}, Case{"ik", "2a", "ikess"}}) {
+    ConjugationState s = testing::stateForEntry(c.verb);
+    s.classCode = c.classCode;
+    s.vowelClass = VowelClass::back;
+    s.baseStem.assign(c.verb);
+    s.stem = c.verb;
+    felsz(s);
+    EXPECT_EQ(s.stem, c.stem) << c.verb << " " << c.classCode;
+  }
 }
 
 }  // namespace

@@ -16,4 +16,10 @@ inline constexpr int kStartUpFieldLimit = 30;
 // A record just after start-up, with `entry` typed into the entry box.
 ConjugationState stateForEntry(std::string_view entry);
 
+// Types a new entry into a record that showed a result: the fields that the
+// window's reset for a new entry clears are cleared (the look-up flags, the
+// code split, the code labels, the two limits back to 30) and the rest stays,
+// `noImperative` included.
+void typeNewEntry(ConjugationState& s, std::string_view entry);
+
 }  // namespace ragozo::testing

@@ -1,0 +1,143 @@
+// The code split, the meaning question of the homonyms, the class and the vowel class.
+#include "analysis/VerbCode.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "analysis/Lookup.h"
+#include "support/EntryState.h"
+#include "support/FixtureLexicon.h"
+#include "support/RecordingDialogs.h"
+
+namespace ragozo {
+namespace {
+
+using testing::fixtureLexicon;
+using testing::RecordingDialogs;
+using testing::stateForEntry;
+
+struct SplitCase {
+  const char* code;
+  const char* vowelUsage;
+  const char* lexiconClassCode;
+  const char* valenceCode;
+  const char* causativeKind;
+  int sg1To2Digit;
+  int noImperative;
+};
+
+TEST(Tordel, SplitsTheCodeByPositionFromTheRight) {
+  const SplitCase cases[] = {
+      {"110116011", "101", "16", "01", "0", 1, 0},
+      {"21M101200", "1M1", "01", "20", "2", 0, 0},
+      {"21P113011", "1P1", "13", "01", "0", 1, 1},
+      {"11O140000", "1O1", "40", "00", "0", 0, 0},
+      {"12013a000", "201", "3a", "00", "0", 0, 0},
+      {"1X01198002", "011", "98", "00", "0", 2, 0},  // ten characters: the last eight count
+      {"2Q1101500", "Q11", "01", "50", "5", 0, 0},
+      {"11R101012", "1R1", "01", "01", "0", 2, 1},
+  };
+  for (const SplitCase& c : cases) {
+    SCOPED_TRACE(c.code);
+    ConjugationState s = stateForEntry("ad");
+    s.verbCode = c.code;
+    RecordingDialogs dialogs;
+    tordel(s, dialogs);
+    EXPECT_EQ(s.vowelUsage, c.vowelUsage);
+    EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
+    EXPECT_EQ(s.valenceCode, c.valenceCode);
+    EXPECT_EQ(s.causativeKind, c.causativeKind);
+    EXPECT_EQ(s.sg1To2Digit, c.sg1To2Digit);
+    EXPECT_EQ(s.noImperative, c.noImperative);
+    EXPECT_EQ(s.codeSplit, 1);
+    EXPECT_TRUE(dialogs.events().empty());
+  }
+}
+
+struct MeaningCase {
+  const char* entry;
+  bool yes;
+  const char* lexiconClassCode;
+  const char* valenceCode;
+  const char* causativeKind;
+};
+
+void PrintTo(const MeaningCase& c, std::ostream* os) { *os << c.entry << (c.yes ? " Yes" : " No"); }
+
+class MeaningQuestion : public ::testing::TestWithParam<MeaningCase> {};
+
+TEST_P(MeaningQuestion, TheAnswerReplacesClassValenceAndCausative) {
+  const MeaningCase& c = GetParam();
+  ConjugationState s = stateForEntry(c.entry);
+  RecordingDialogs dialogs;
+  dialogs.answer({c.yes});
+  data(s, fixtureLexicon(), dialogs);
+
+  const bool teved = std::string(c.entry) == "téved";
+  const std::string text = std::string("A megfelelő gombra kattintva válassza ki az ige jelentését!\r\n") +
+                           (teved ? "'téved'  = 'nincs igaza' --> Igen\r\n'téved' = 'kerül (valahova) --> Nem"
+                                  : "'ragad'  = 'tapad' --> Igen\r\n'ragad' = 'fog (valamit) --> Nem");
+  ASSERT_EQ(dialogs.events().size(), 1u);
+  EXPECT_EQ(dialogs.events()[0], (testing::DialogEvent{testing::DialogEvent::question, "Jelentésválasztás", text}));
+  EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
+  EXPECT_EQ(s.valenceCode, c.valenceCode);
+  EXPECT_EQ(s.causativeKind, c.causativeKind);
+
+  // Conjugating the same entry again (another tense) keeps the meaning chosen.
+  data(s, fixtureLexicon(), dialogs);
+  EXPECT_EQ(dialogs.events().size(), 1u);
+  EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Homonyms, MeaningQuestion,
+                         ::testing::Values(MeaningCase{"téved", true, "07", "20", "2"},
+                                           MeaningCase{"téved", false, "01", "20", "2"},
+                                           MeaningCase{"ragad", true, "01", "20", "2"},
+                                           MeaningCase{"ragad", false, "07", "01", "0"},
+                                           MeaningCase{"megragad", true, "01", "20", "2"},
+                                           MeaningCase{"megragad", false, "07", "01", "0"},
+                                           MeaningCase{"elragad", false, "07", "01", "0"}),
+                         [](const auto& info) {
+                           std::string name = info.param.entry == std::string("téved") ? "teved" : info.param.entry;
+                           return name + (info.param.yes ? "_Yes" : "_No");
+                         });
+
+TEST(Tordel, AsksOnlyForTevedItselfAndVerbsEndingInRagad) {
+  for (const char* entry : {"eltéved", "ragadt", "Téved"}) {
+    SCOPED_TRACE(entry);
+    ConjugationState s = stateForEntry(entry);
+    s.verbCode = "120101200";
+    RecordingDialogs dialogs;
+    tordel(s, dialogs);
+    EXPECT_TRUE(dialogs.events().empty());
+    EXPECT_EQ(s.lexiconClassCode, "01");
+  }
+}
+
+TEST(Csoport, CopiesTheLexiconClass) {
+  ConjugationState s;
+  s.lexiconClassCode = "3a";
+  csoport(s);
+  s.lexiconClassCode = "changed";
+  EXPECT_EQ(s.classCode, "3a");
+}
+
+TEST(Tipus, TakesTheVowelClassFromTheVowelDigit) {
+  struct Case {
+    const char* vowelUsage;
+    int vowelClass;
+  };
+  for (const Case& c : {Case{"101", back}, Case{"2M1", frontUnrounded}, Case{"301", frontRounded},
+                        Case{"011", frontRounded}, Case{"", frontRounded}}) {
+    SCOPED_TRACE(c.vowelUsage);
+    ConjugationState s;
+    s.vowelUsage = c.vowelUsage;
+    tipus(s);
+    EXPECT_EQ(s.vowelClass, c.vowelClass);
+  }
+}
+
+}  // namespace
+}  // namespace ragozo

@@ -6,7 +6,10 @@
 namespace ragozo::view {
 
 void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
-  const bool typesCharacter = !event->text().isEmpty() && event->key() != Qt::Key_Return &&
+  // Alt and Meta combinations are access keys of the window, not characters for the entry.
+  const bool typesCharacter = !event->text().isEmpty() &&
+                              !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+                              event->key() != Qt::Key_Return &&
                               event->key() != Qt::Key_Enter && event->key() != Qt::Key_Tab &&
                               event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape;
   if (typesCharacter && onKeyPress) onKeyPress(event->text().at(0).unicode());

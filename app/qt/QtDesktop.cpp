@@ -46,7 +46,8 @@ void QtDesktop::show(window::WindowName window) {
   if (window == window::WindowName::splash && splashView_) splashView_->refresh();
   if (QWidget* w = widget(window)) {
     w->show();
-    w->raise();
+    // Platforms without windows to stack (offscreen) cannot raise one.
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) w->raise();
   }
 }
 

@@ -25,7 +25,6 @@ class SplashView : public QWidget {
   void setTimerEnabled(window::SplashTimer timer, bool enabled);
 
   QPushButton* okButton() { return ok_; }
-  QLabel* animation() { return image1_; }
   bool timerActive(window::SplashTimer timer) const;
 
  protected:

@@ -49,6 +49,14 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
+TEST(ConjugateAction, BlanksAroundTheEntryReachNeitherTheLookUpNorTheCells) {
+  WindowSession session;
+  session.request(" alszik ", 1);
+  EXPECT_EQ(session.s().table.cell(3, 1), "  alszik");
+  EXPECT_EQ(session.s().table.cell(3, 2), "  alussza");
+  EXPECT_TRUE(session.dialogs.transcript().empty());
+}
+
 TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   WindowSession session;
   session.request("vár", 1);

@@ -59,6 +59,15 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_EQ(view.table()->item(3, 1)->text(), QStringLiteral("  vár"));
   EXPECT_EQ(view.table()->item(5, 2)->text(), QStringLiteral("  várjátok"));
   EXPECT_EQ(view.table()->item(7, 2)->text(), QStringLiteral("  várlak"));
+  EXPECT_EQ(view.derivedBox(0)->text(), QStringLiteral("várni"));
+  EXPECT_FALSE(view.derivedBox(0)->isVisible());  // the short view
+
+  view.onTopItem()->trigger();
+  EXPECT_TRUE(view.onTopItem()->isChecked());
+  EXPECT_TRUE(view.windowFlags() & Qt::WindowStaysOnTopHint);
+  view.onTopItem()->trigger();
+  EXPECT_FALSE(view.onTopItem()->isChecked());
+  EXPECT_FALSE(view.windowFlags() & Qt::WindowStaysOnTopHint);
 
   // The past through its button, then a cell copied by a click.
   QTest::mouseClick(view.moodButton(2), Qt::LeftButton);
@@ -66,6 +75,13 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   const QRect cell = view.table()->visualItemRect(view.table()->item(3, 2));
   QTest::mouseClick(view.table()->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("  várta"));
+
+  // Enter runs the default button from the entry.
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  typeInto(view.entry(), QStringLiteral("kér"));
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kértem"));
 
   // The first key after a result starts a new entry.
   typeInto(view.entry(), QStringLiteral("k"));

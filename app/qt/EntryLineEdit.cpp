@@ -11,7 +11,8 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
                               !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
                               event->key() != Qt::Key_Return &&
                               event->key() != Qt::Key_Enter && event->key() != Qt::Key_Tab &&
-                              event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape;
+                              event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape &&
+                              event->key() != Qt::Key_Delete;
   if (typesCharacter && onKeyPress) onKeyPress(event->text().at(0).unicode());
   QLineEdit::keyPressEvent(event);
 }

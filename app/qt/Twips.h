@@ -3,7 +3,6 @@
 
 #include <QRect>
 
-#include "window/Desktop.h"
 
 namespace ragozo::view {
 

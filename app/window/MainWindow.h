@@ -48,7 +48,12 @@ class MainWindow {
   // The load sequence: place, show, table set-up, indicative present (one
   // conjugation of the empty entry), the lexicon fill and the start-up values.
   void Form_Load();
-  // The conjugate action of "&Ragozás", the default button.
+  // The conjugate action of "&Ragozás", the default button: the engine from
+  // the impossible-ending check to the derived forms, every cell, the
+  // restrictions and the focus back in the entry. Without a tense and mood
+  // chosen it only asks for one; an impossible ending or a verb neither found
+  // nor guessed stops it before any cell is written. Should any step fail, the
+  // form cells are emptied rather than left half new and half old.
   void Command1_Click();
   void Command2_Click();  // all persons of a third-person verb
   void Command3_Click();  // the objective column of a subjective verb
@@ -61,7 +66,10 @@ class MainWindow {
   void Option4_Click();
   // A key reaching the entry, before its character goes in; `key` is not changed.
   void Text1_KeyPress(int key);
-  // Every change of the entry's text: the per-entry reset after a result.
+  // Every change of the entry's text: the per-entry reset after a result
+  // (nothing while the entry is fresh). It empties the entry itself, which
+  // enters it again; the inner run does the whole reset first. It also clears
+  // the imperative restriction of the verb conjugated last.
   void Text1_Change();
   void Text1_DblClick();
   void Text1_GotFocus();

@@ -1,0 +1,36 @@
+// The entry box's line edit.
+#include "qt/EntryLineEdit.h"
+
+#include <QKeyEvent>
+
+namespace ragozo::view {
+
+void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
+  // Alt and Meta combinations are access keys of the window, not characters for the entry.
+  const bool typesCharacter = !event->text().isEmpty() &&
+                              !(event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) &&
+                              event->key() != Qt::Key_Return &&
+                              event->key() != Qt::Key_Enter && event->key() != Qt::Key_Tab &&
+                              event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape &&
+                              event->key() != Qt::Key_Delete;
+  if (typesCharacter && onKeyPress) onKeyPress(event->text().at(0).unicode());
+  QLineEdit::keyPressEvent(event);
+}
+
+void EntryLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The double click pastes; the word selection it would make is not wanted.
+  event->accept();
+  if (onDoubleClick) onDoubleClick();
+}
+
+void EntryLineEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (onFocusIn) onFocusIn();
+}
+
+void EntryLineEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  if (onFocusOut) onFocusOut();
+}
+
+}  // namespace ragozo::view

@@ -1,0 +1,275 @@
+// The main window's widgets, bound to its logic.
+#include "qt/MainWindowView.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QShortcut>
+#include <algorithm>
+
+#include "qt/QtDesktop.h"
+#include "qt/Twips.h"
+#include "window/MainWindowTexts.h"
+
+namespace ragozo::view {
+namespace {
+
+namespace texts = window::texts;
+
+// The title bar is part of the window's height in twips but not of the widget's.
+constexpr int kTitleBar = 345;
+
+constexpr int kTableLeft = 120;
+constexpr int kTableTop = 360;
+constexpr int kTableHeight = 2550;
+constexpr int kButtonsLeft = 7755;
+constexpr int kButtonsWidth = 2700;
+constexpr int kEntryTop = 3015;
+constexpr int kDerivedTop = 3540;
+constexpr int kRowPitch = 345;
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+MainWindowView::MainWindowView(window::MainWindow& window, QtDesktop& desktop)
+    : QMainWindow(nullptr), window_(&window), desktop_(desktop) {
+  setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  buildMenus();
+
+  notice_ = new QLabel(central);
+  notice_->setGeometry(pxRect(kTableLeft, 60, window::MainWindow::kDesignWidth - 240, 270));
+  QFont noticeFont = notice_->font();
+  noticeFont.setBold(true);
+  notice_->setFont(noticeFont);
+  notice_->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+
+  buildTable(central);
+  buildButtons(central);
+  buildDerivedBoxes(central);
+
+  // Enter anywhere in the window runs the default button.
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { forward(&window::MainWindow::Command1_Click); });
+  }
+}
+
+void MainWindowView::forward(void (window::MainWindow::*handler)()) {
+  if (!window_) return;
+  window::MainWindow* target = window_;
+  desktop_.dispatch([target, handler] { (target->*handler)(); });
+}
+
+void MainWindowView::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
+  onTop_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
+  onTop_->setCheckable(true);
+  connect(onTop_, &QAction::triggered, this, [this] { forward(&window::MainWindow::OnTop_Click); });
+  QAction* close = file->addAction(QString::fromUtf8(texts::kCloseItem));
+  connect(close, &QAction::triggered, this, [this] { forward(&window::MainWindow::close_Click); });
+  QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
+  QAction* about = help->addAction(QString::fromUtf8(texts::kAboutItem));
+  connect(about, &QAction::triggered, this, [this] { forward(&window::MainWindow::mnuNevj_Click); });
+}
+
+void MainWindowView::buildTable(QWidget* parent) {
+  table_ = new QTableWidget(ConjugationTable::kRows, ConjugationTable::kColumns, parent);
+  table_->setGeometry(pxRect(kTableLeft, kTableTop, ConjugationTable::kDesignWidth, kTableHeight));
+  table_->horizontalHeader()->hide();
+  table_->verticalHeader()->hide();
+  table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->setFocusPolicy(Qt::ClickFocus);
+  table_->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: #d6e4f5; selection-color: black; }"));
+  const int rowHeight = (px(kTableHeight) - 2) / ConjugationTable::kRows;
+  for (int row = 0; row < ConjugationTable::kRows; ++row) {
+    table_->setRowHeight(row, rowHeight);
+    for (int column = 0; column < ConjugationTable::kColumns; ++column) {
+      auto* item = new QTableWidgetItem;
+      if (row == 0 || column == 0) item->setBackground(palette().button());  // the fixed heading cells
+      table_->setItem(row, column, item);
+    }
+  }
+  connect(table_, &QTableWidget::cellClicked, this, [this](int row, int column) {
+    if (!window_) return;
+    window::MainWindow* target = window_;
+    desktop_.dispatch([target, row, column] { target->clickCell(row, column); });
+  });
+}
+
+void MainWindowView::buildButtons(QWidget* parent) {
+  entry_ = new EntryLineEdit(parent);
+  entry_->setGeometry(pxRect(kTableLeft, kEntryTop, 3960, 330));
+  entry_->onKeyPress = [this](int key) {
+    if (!window_) return;
+    window::MainWindow* target = window_;
+    desktop_.dispatch([target, key] { target->Text1_KeyPress(key); });
+  };
+  entry_->onDoubleClick = [this] { forward(&window::MainWindow::Text1_DblClick); };
+  entry_->onFocusIn = [this] { forward(&window::MainWindow::entryGotFocus); };
+  entry_->onFocusOut = [this] {
+    if (window_) window_->entryLostFocus();
+  };
+  connect(entry_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!window_) return;
+    window::MainWindow* target = window_;
+    // The caret moves after the text changes; keep it where the typing left it.
+    target->setCaret(entry_->cursorPosition());
+    const std::string typed = text.toStdString();
+    desktop_.dispatch([target, typed] { target->entryEdited(typed); });
+  });
+  connect(entry_, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
+    if (window_) window_->setCaret(position);
+  });
+
+  command1_ = new QPushButton(QString::fromUtf8(texts::kConjugate), parent);
+  command1_->setGeometry(pxRect(4200, kEntryTop - 15, 1560, 360));
+  command1_->setDefault(true);
+  connect(command1_, &QPushButton::clicked, this, [this] { forward(&window::MainWindow::Command1_Click); });
+
+  optionGroup_ = new QButtonGroup(this);
+  for (int i = 0; i < 4; ++i) {
+    options_[i] = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
+    options_[i]->setGeometry(pxRect(kButtonsLeft, kTableTop + i * 285, kButtonsWidth, 285));
+    optionGroup_->addButton(options_[i], i + 1);
+    connect(options_[i], &QRadioButton::clicked, this, [this, i] {
+      if (!window_) return;
+      window::MainWindow* target = window_;
+      desktop_.dispatch([target, i] { target->chooseOption(i + 1); });
+    });
+  }
+
+  using Handler = void (window::MainWindow::*)();
+  const std::array<Handler, 5> handlers{&window::MainWindow::Command2_Click, &window::MainWindow::Command3_Click,
+                                        &window::MainWindow::Command4_Click, &window::MainWindow::Command5_Click,
+                                        &window::MainWindow::Command6_Click};
+  const std::array<QRect, 5> places{
+      pxRect(kButtonsLeft, 1560, kButtonsWidth, 345), pxRect(kButtonsLeft, 1935, kButtonsWidth, 345),
+      pxRect(kButtonsLeft, 2310, kButtonsWidth, 345), pxRect(5880, kEntryTop - 15, 1695, 360),
+      pxRect(kButtonsLeft, 2685, kButtonsWidth, 345)};
+  for (std::size_t i = 0; i < toggles_.size(); ++i) {
+    toggles_[i] = new QPushButton(parent);
+    toggles_[i]->setGeometry(places[i]);
+    const Handler handler = handlers[i];
+    connect(toggles_[i], &QPushButton::clicked, this, [this, handler] { forward(handler); });
+  }
+}
+
+void MainWindowView::buildDerivedBoxes(QWidget* parent) {
+  // Left: infinitive, adverbial participle, action noun, potential, causative;
+  // right: the three participles under their heading.
+  struct Place {
+    int labelLeft, boxLeft, top;
+  };
+  const std::array<Place, 8> places{Place{120, 2280, 0},
+                                    Place{120, 2280, kRowPitch},
+                                    Place{5400, 6960, kRowPitch},
+                                    Place{5400, 6960, 2 * kRowPitch},
+                                    Place{5400, 6960, 3 * kRowPitch},
+                                    Place{120, 2280, 2 * kRowPitch},
+                                    Place{120, 2280, 3 * kRowPitch},
+                                    Place{120, 2280, 4 * kRowPitch}};
+  derivedPanel_ = new QWidget(parent);
+  derivedPanel_->setGeometry(pxRect(0, kDerivedTop, window::MainWindow::kDesignWidth, 5 * kRowPitch));
+  parent = derivedPanel_;
+  auto* heading = new QLabel(QString::fromUtf8(texts::kParticiplesHeading), parent);
+  heading->setGeometry(pxRect(5400, 0, 3000, 300));
+  QFont bold = heading->font();
+  bold.setBold(true);
+  heading->setFont(bold);
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    auto* caption = new QLabel(QString::fromUtf8(texts::kDerivedLabels[i]), parent);
+    caption->setGeometry(pxRect(places[i].labelLeft, places[i].top, 2100, 300));
+    boxes_[i] = new QLineEdit(parent);
+    boxes_[i]->setGeometry(pxRect(places[i].boxLeft, places[i].top, 2880, 300));
+    boxes_[i]->setReadOnly(true);
+    boxes_[i]->installEventFilter(this);
+  }
+}
+
+bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && window_) {
+    const auto box = std::find(boxes_.begin(), boxes_.end(), watched);
+    if (box != boxes_.end()) {
+      const int index = static_cast<int>(box - boxes_.begin());
+      window::MainWindow* target = window_;
+      desktop_.dispatch([target, index] { target->clickDerivedBox(index); });
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  // Closing the main window from its title bar ends the program, as "&Close" does.
+  event->ignore();
+  forward(&window::MainWindow::close_Click);
+}
+
+void MainWindowView::applyGeometry() {
+  const window::WindowGeometry& g = window_->geometry();
+  if (g.left != applied_.left || g.top != applied_.top) move(px(g.left), px(g.top));
+  if (g.width != applied_.width || g.height != applied_.height) setFixedSize(px(g.width), px(g.height - kTitleBar));
+  applied_ = g;
+  // The derived forms belong to the tall view alone.
+  derivedPanel_->setVisible(g.height >= window::MainWindow::kTallHeight);
+}
+
+void MainWindowView::refresh() {
+  if (!window_) return;
+  const window::MainWindow& w = *window_;
+  const ConjugationState& s = w.state();
+  applyGeometry();
+
+  const QString entryText = q(s.entry.text());
+  if (entry_->text() != entryText) entry_->setText(entryText);
+  const int caret = std::min(w.caret(), static_cast<int>(entryText.size()));
+  if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);
+  if (w.entryFocused() && !entry_->hasFocus() && isActiveWindow()) entry_->setFocus(Qt::OtherFocusReason);
+
+  notice_->setText(q(s.noticeLine));
+
+  const QSignalBlocker blockTable(table_);
+  for (int row = 0; row < ConjugationTable::kRows; ++row) {
+    for (int column = 0; column < ConjugationTable::kColumns; ++column) {
+      QTableWidgetItem* item = table_->item(row, column);
+      const QString text = q(s.table.cell(row, column));
+      if (item->text() != text) item->setText(text);
+      if (s.table.columnAlignment(column) == ConjugationTable::kCentred) {
+        item->setTextAlignment(Qt::AlignCenter);
+      }
+    }
+  }
+  for (int column = 0; column < ConjugationTable::kColumns; ++column) {
+    table_->setColumnWidth(column, px(s.table.columnWidth(column)));
+  }
+  table_->setCurrentCell(s.table.row(), s.table.column());
+
+  command1_->setText(q(w.command1().caption));
+  const std::array<const window::CommandButton*, 3> stateButtons{&w.command2(), &w.command3(), &w.command4()};
+  for (std::size_t i = 0; i < stateButtons.size(); ++i) {
+    toggles_[i]->setText(q(stateButtons[i]->caption));
+    toggles_[i]->setVisible(stateButtons[i]->visible);
+  }
+  toggles_[3]->setText(q(s.derivedFormsCaption));
+  toggles_[4]->setText(q(s.shortImperative));
+  toggles_[4]->setVisible(w.command6Visible());
+
+  optionGroup_->setExclusive(false);
+  for (int i = 0; i < 4; ++i) options_[i]->setChecked(w.selectedOption() == i + 1);
+  optionGroup_->setExclusive(true);
+
+  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+    const QString text = q(s.derivedBoxes[i]);
+    if (boxes_[i]->text() != text) boxes_[i]->setText(text);
+  }
+
+  const QSignalBlocker blockOnTop(onTop_);
+  onTop_->setChecked(w.onTopChecked());
+}
+
+}  // namespace ragozo::view

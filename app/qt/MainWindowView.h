@@ -1,0 +1,71 @@
+// The main window's widgets, bound to its logic.
+//
+// Every signal of a widget is forwarded to the handler of the same control
+// through the desktop's dispatch; `refresh` then shows the logic's state:
+// entry, table, notice line, captions and visibility, the derived boxes and
+// the window's height. Positions are the design's, in twips.
+#pragma once
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <array>
+
+#include "qt/EntryLineEdit.h"
+#include "window/MainWindow.h"
+
+namespace ragozo::view {
+
+class QtDesktop;
+
+class MainWindowView : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindowView(window::MainWindow& window, QtDesktop& desktop);
+
+  void refresh();
+  // The logic is gone: forward nothing more.
+  void detach() { window_ = nullptr; }
+
+  EntryLineEdit* entry() { return entry_; }
+  QTableWidget* table() { return table_; }
+  QPushButton* conjugateButton() { return command1_; }
+  QRadioButton* moodButton(int option) { return options_[option - 1]; }
+  QLabel* noticeLine() { return notice_; }
+  QLineEdit* derivedBox(int box) { return boxes_[box]; }
+  QAction* onTopItem() { return onTop_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildMenus();
+  void buildTable(QWidget* parent);
+  void buildButtons(QWidget* parent);
+  void buildDerivedBoxes(QWidget* parent);
+  void forward(void (window::MainWindow::*handler)());
+  void applyGeometry();
+
+  window::MainWindow* window_;
+  QtDesktop& desktop_;
+  EntryLineEdit* entry_ = nullptr;
+  QTableWidget* table_ = nullptr;
+  QLabel* notice_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  std::array<QPushButton*, 5> toggles_{};  // Command2 to Command6
+  std::array<QRadioButton*, 4> options_{};
+  QButtonGroup* optionGroup_ = nullptr;
+  QWidget* derivedPanel_ = nullptr;
+  std::array<QLineEdit*, 8> boxes_{};
+  QAction* onTop_ = nullptr;
+  window::WindowGeometry applied_{-1, -1, -1, -1};
+};
+
+}  // namespace ragozo::view

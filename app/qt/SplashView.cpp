@@ -1,0 +1,122 @@
+// The splash and about window's widgets, bound to its logic.
+#include "qt/SplashView.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMouseEvent>
+
+#include "qt/Pictures.h"
+#include "qt/QtDesktop.h"
+#include "qt/Twips.h"
+#include "window/SplashTexts.h"
+
+namespace ragozo::view {
+namespace {
+
+QLabel* label(QWidget* parent, const char* text, QRect where, int pointSize, bool bold = false) {
+  auto* l = new QLabel(QString::fromUtf8(text), parent);
+  l->setGeometry(where);
+  l->setAlignment(Qt::AlignCenter);
+  l->setWordWrap(true);
+  QFont font = l->font();
+  font.setPointSize(pointSize);
+  font.setBold(bold);
+  l->setFont(font);
+  return l;
+}
+
+}  // namespace
+
+SplashView::SplashView(window::Splash& splash, QtDesktop& desktop)
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), splash_(&splash), desktop_(desktop) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  setWindowTitle(QString::fromUtf8(window::texts::kSplashCaption));
+  setFixedSize(px(window::Splash::kWidth), px(window::Splash::kHeight - 345));
+
+  auto* panel = new QFrame(this);  // decoration only
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setLineWidth(2);
+  panel->setGeometry(pxRect(120, 120, window::Splash::kWidth - 240, 2280));
+
+  image1_ = new QLabel(panel);
+  image1_->setGeometry(pxRect(180, 180, 1800, 1500));
+  label(panel, window::texts::kTitleLine, pxRect(2040, 150, 3780, 540), 20, true);
+  label(panel, window::texts::kAuthorLine, pxRect(2040, 720, 3780, 330), 10);
+  label(panel, window::texts::kPlaceAndYear, pxRect(2040, 1080, 3780, 330), 10);
+  label(panel, window::texts::kMakerLine, pxRect(2040, 1440, 3780, 330), 10);
+  label(panel, window::texts::kCorrectedEdition, pxRect(2040, 1800, 3780, 330), 9);
+
+  label(this, window::texts::kMoreInformation, pxRect(240, 2520, 4560, 480), 9);
+  image2_ = new QLabel(this);
+  image2_->setGeometry(pxRect(4920, 2520, 480, 480));
+  image2_->setPixmap(informationPicture(image2_->size()));
+  image2_->setCursor(Qt::PointingHandCursor);
+  image2_->installEventFilter(this);
+
+  ok_ = new QPushButton(QString::fromUtf8(window::texts::kOk), this);
+  ok_->setGeometry(pxRect(window::Splash::kWidth / 2 - 600, 3120, 1200, 420));
+  ok_->setVisible(false);
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    if (splash_) desktop_.dispatch([this] { splash_->Command1_Click(); });
+  });
+
+  // Both timers run from the start, as designed; the logic disables them.
+  handOver_.setInterval(window::Splash::kHandOverInterval);
+  animationTimer_.setInterval(window::Splash::kAnimationInterval);
+  connect(&handOver_, &QTimer::timeout, this, [this] {
+    if (splash_) desktop_.dispatch([this] { splash_->Timer1_Timer(); });
+  });
+  connect(&animationTimer_, &QTimer::timeout, this, [this] {
+    if (splash_) desktop_.dispatch([this] { splash_->Timer2_Timer(); });
+  });
+  handOver_.start();
+  animationTimer_.start();
+}
+
+void SplashView::refresh() {
+  if (!splash_) return;
+  const window::WindowGeometry& g = splash_->geometry();
+  move(px(g.left), px(g.top));
+  if (splash_->image1() != shownPicture_) {
+    shownPicture_ = splash_->image1();
+    image1_->setPixmap(framePicture(shownPicture_, image1_->size()));
+  }
+  ok_->setVisible(splash_->okVisible());
+}
+
+void SplashView::detach() {
+  splash_ = nullptr;
+  handOver_.stop();
+  animationTimer_.stop();
+}
+
+void SplashView::setTimerEnabled(window::SplashTimer timer, bool enabled) {
+  QTimer& t = timer == window::SplashTimer::handOver ? handOver_ : animationTimer_;
+  if (enabled && !t.isActive()) t.start();
+  if (!enabled) t.stop();
+}
+
+bool SplashView::timerActive(window::SplashTimer timer) const {
+  return (timer == window::SplashTimer::handOver ? handOver_ : animationTimer_).isActive();
+}
+
+bool SplashView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == image2_ && event->type() == QEvent::MouseButtonRelease && splash_) {
+    desktop_.dispatch([this] { splash_->Image2_Click(); });
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void SplashView::closeEvent(QCloseEvent* event) {
+  // Closing the splash from its title bar unloads it; with no main window left, the program ends.
+  event->ignore();
+  if (!splash_) return;
+  desktop_.dispatch([this] {
+    window::Program& program = desktop_.program();
+    program.unloadSplash();
+    if (!program.mainWindow()) desktop_.endProgram();
+  });
+}
+
+}  // namespace ragozo::view

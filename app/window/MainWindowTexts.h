@@ -1,0 +1,48 @@
+// Every text the main window shows, in one place.
+//
+// The "&" marks the access key. Some buttons carry different captions for
+// the same state (the design caption and the one set at run time); other
+// code compares captions as exact texts, so they must stay as they are.
+#pragma once
+
+#include <array>
+
+namespace ragozo::window::texts {
+
+inline constexpr const char* kApplicationTitle = "Igeragozó";
+inline constexpr const char* kWindowCaption = "Igeragozó – magyar igék ragozása";
+
+inline constexpr const char* kConjugate = "&Ragozás";
+
+inline constexpr std::array<const char*, 4> kMoodOptions{
+    "Kij&elentő mód jelen idő", "Kijelentő mód &múlt idő", "Fe&ltételes mód (jelen)", "Felszólító mó&d"};
+
+inline constexpr const char* kAllPersonsDesign = "Mi&nden személy";
+inline constexpr const char* kAllPersonsReset = "M&inden személy";
+inline constexpr const char* kAllPersonsOff = "Minden személy";
+inline constexpr const char* kAllPersonsOn = "Csak 3. személyek";
+
+inline constexpr const char* kObjectiveOff = "&Tárgyas ragozás is";
+inline constexpr const char* kObjectiveOn = "&Csak alanyi ragozás";
+
+inline constexpr const char* kImperativeOff = "Fels&zólító mód is";
+inline constexpr const char* kImperativeOn = "Fels&zólító mód nem";
+
+inline constexpr const char* kChooseMood = "Válasszon időt és módot!";
+inline constexpr const char* kNoSuchVerb = "Nincs ilyen ige.";
+inline constexpr const char* kNotObjective = "Ezt az igét nem szoktuk tárgyas ragozásban használni.";
+inline constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszólító módban használni.";
+
+// Captions beside the eight derived-form boxes, in box order, and the heading over the participles.
+inline constexpr std::array<const char*, 8> kDerivedLabels{
+    "Főnévi igenév:", "Határozói igenév:", "Folyamatos:",           "Befejezett:",
+    "Beálló:",        "Főnév (-ás/-és):",  "Ható ige (-hat/-het):", "-at/-et/-tat/-tet:"};
+inline constexpr const char* kParticiplesHeading = "Melléknévi igenevek:";
+
+inline constexpr const char* kFileMenu = "&File";
+inline constexpr const char* kOnTopItem = "&OnTop";
+inline constexpr const char* kCloseItem = "&Close";
+inline constexpr const char* kHelpMenu = "&Súgó";
+inline constexpr const char* kAboutItem = "&Névjegy";
+
+}  // namespace ragozo::window::texts

@@ -1,0 +1,52 @@
+// The splash window, which serves later as the about window.
+#include "window/Splash.h"
+
+#include "window/Program.h"
+#include "window/SplashTexts.h"
+
+namespace ragozo::window {
+
+Splash::Splash(Program& program, WindowDialogs& dialogs, Desktop& desktop)
+    : program_(program), dialogs_(dialogs), desktop_(desktop) {}
+
+void Splash::Form_Load() {
+  const ScreenSize screen = desktop_.screenSize();
+  geometry_.top = screen.height / 2 - geometry_.height / 2;
+  geometry_.left = screen.width / 2 - geometry_.width / 2;
+  desktop_.setMousePointer(WindowName::splash,
+                           program_.splashDone() ? MousePointer::normal : MousePointer::hourglass);
+  desktop_.setTopmost(WindowName::splash, true);
+  if (program_.splashDone()) {
+    okVisible_ = true;
+    desktop_.setTimerEnabled(SplashTimer::handOver, false);
+  }
+  image1_ = Picture::frame3;
+}
+
+void Splash::Timer1_Timer() {
+  program_.showMain();
+  program_.markSplashDone();
+  desktop_.setTimerEnabled(SplashTimer::handOver, false);
+  program_.unloadSplash();
+}
+
+void Splash::Timer2_Timer() {
+  if (image1_ == Picture::frame3) {
+    image1_ = Picture::frame4;
+  } else if (image1_ == Picture::frame4) {
+    image1_ = Picture::frame5;
+  } else if (image1_ == Picture::frame5) {
+    image1_ = Picture::frame3;
+  }
+}
+
+void Splash::Command1_Click() {
+  program_.showMain();
+  program_.unloadSplash();
+}
+
+void Splash::Image2_Click() { dialogs_.showInformation(texts::kInformationTitle, texts::kInformationText); }
+
+void Splash::Form_Unload() { desktop_.setTimerEnabled(SplashTimer::handOver, false); }
+
+}  // namespace ragozo::window

@@ -1,0 +1,54 @@
+// The splash window, which serves later as the about window.
+//
+// As the splash it shows the hourglass and a three-frame animation, and after
+// half a second hands over to the main window. Opened again from the about
+// item (once the splash has handed over) it shows the "&OK" button, which
+// brings the main window back. The three frames and the information picture
+// are drawn by the view; here a picture is only its number.
+#pragma once
+
+#include "window/Desktop.h"
+#include "window/WindowDialogs.h"
+
+namespace ragozo::window {
+
+class Program;
+
+// The pictures of the image controls: Image1 shows one of the three frames.
+enum class Picture { none = 0, frame3 = 3, frame4 = 4, frame5 = 5 };
+
+class Splash {
+ public:
+  static constexpr int kWidth = 6240;
+  static constexpr int kHeight = 4080;
+  static constexpr int kHandOverInterval = 500;  // ms, Timer1
+  static constexpr int kAnimationInterval = 300;  // ms, Timer2
+
+  Splash(Program& program, WindowDialogs& dialogs, Desktop& desktop);
+  Splash(const Splash&) = delete;
+  Splash& operator=(const Splash&) = delete;
+
+  void Form_Load();
+  // The 500 ms hand-over to the main window (disabled for the about window).
+  void Timer1_Timer();
+  // The 300 ms animation step: frames 3, 4, 5, 3, ...
+  void Timer2_Timer();
+  // "&OK" of the about window.
+  void Command1_Click();
+  void Image2_Click();
+  void Form_Unload();
+
+  Picture image1() const { return image1_; }
+  bool okVisible() const { return okVisible_; }
+  const WindowGeometry& geometry() const { return geometry_; }
+
+ private:
+  Program& program_;
+  WindowDialogs& dialogs_;
+  Desktop& desktop_;
+  Picture image1_ = Picture::none;
+  bool okVisible_ = false;
+  WindowGeometry geometry_{0, 0, kWidth, kHeight};
+};
+
+}  // namespace ragozo::window

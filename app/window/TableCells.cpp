@@ -1,0 +1,173 @@
+// The text of every form cell of the conjugation table.
+#include "window/TableCells.h"
+
+#include <string>
+#include <string_view>
+
+#include "analysis/ClassSets.h"
+#include "analysis/Cutters.h"
+#include "analysis/ImperativeStems.h"
+#include "analysis/PlainStems.h"
+#include "inflection/IrregularVerbs.h"
+#include "text/Utf8Text.h"
+
+namespace ragozo::window {
+namespace {
+
+constexpr int kSubjective = 1;
+constexpr int kObjective = 2;
+
+std::string plain(std::string_view stemPart, std::string_view ending) {
+  return "  " + std::string(stemPart) + std::string(ending);
+}
+
+std::string bracketed(std::string_view stemPart, std::string_view ending) {
+  return "  (" + std::string(stemPart) + std::string(ending) + ")";
+}
+
+// The tests of the rules, named as the rules read.
+struct Facts {
+  const ConjugationState& s;
+  bool present() const { return s.mood == presentIndicative; }
+  bool past() const { return s.mood == pastIndicative; }
+  bool imperativeMood() const { return s.mood == imperative; }
+  bool classIn(std::initializer_list<std::string_view> list) const { return inClassSet(s.classCode, list); }
+  bool entryEndsIn(std::string_view tail) const { return endsWith(s.input(), tail); }
+  bool baseStemEndsIn(std::string_view tail) const { return endsWith(s.baseStem.text(), tail); }
+  bool baseStemEndsInDzOrSz() const { return baseStemEndsIn("dz") || baseStemEndsIn("sz"); }
+  bool frontVowels() const { return s.vowelClass == frontUnrounded || s.vowelClass == frontRounded; }
+  bool shortImperativeRequested() const { return s.shortImperative == kShortImperativeShowingCaption; }
+};
+
+void writeSubjective(ConjugationState& s) {
+  const Facts is{s};
+  EndingSlots& e = s.endings;
+  ConjugationTable& t = s.table;
+
+  t.write(1, kSubjective, plain(s.stemAlt, e.sg1Subj));
+
+  t.write(2, kSubjective, plain(s.stem, e.sg2Subj));
+  if (is.present() && is.classIn({"89"})) t.write(2, kSubjective, plain(s.baseStem.text(), e.sg2Subj));
+  if (is.imperativeMood() && is.classIn({"25", "37", "83", "99"}) && !is.entryEndsIn("hisz") &&
+      !is.entryEndsIn("megy") && !is.entryEndsIn("jön") && is.shortImperativeRequested()) {
+    rovto(s);
+    t.write(2, kSubjective, plain(s.stem, e.sg2Subj));
+    s.stem = s.longStem;
+  }
+  if (is.present() && is.classIn({"6a", "19", "30", "32", "33", "3a", "3c", "3b", "52", "41", "64", "87", "42",
+                                  "65", "88", "66", "4a", "44", "67", "90"})) {
+    t.write(2, kSubjective, plain(s.stemAlt, e.sg2Subj));
+  }
+
+  if (is.classIn({"37", "83"}) && (is.entryEndsIn("eszik") || is.entryEndsIn("iszik"))) eszik(s);
+  if (is.present()) {
+    if (is.classIn({"30", "32", "3a", "3b", "3c"})) {
+      t.write(3, kSubjective, plain(s.stemAlt, e.sg3Subj));
+    } else {
+      t.write(3, kSubjective, plain(s.input(), ""));
+    }
+  } else if (is.past()) {
+    if (is.classIn({"6a", "08", "19", "41", "64", "87", "8d", "42", "65", "88", "66", "4a"})) {
+      const std::string kept = s.stem;
+      s.stem = s.pastStemAlt;
+      t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
+      s.stem = kept;
+    } else if (is.classIn({"89"})) {
+      t.write(3, kSubjective, plain(s.baseStem.text(), e.sg3Subj));
+    } else {
+      t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
+    }
+  } else {
+    t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
+  }
+
+  t.write(4, kSubjective, plain(s.stemAlt, e.pl1Subj));
+
+  if (is.present() && is.classIn({"89"})) e.pl2Subj = "tök";
+  t.write(5, kSubjective, plain(s.stem, e.pl2Subj));
+  if (is.present() && is.classIn({"44", "67", "90", "3b", "6a", "41", "64", "87", "42", "65", "88"})) {
+    t.write(5, kSubjective, plain(s.stemAlt, e.pl2Subj));
+  }
+
+  if (is.present() && is.classIn({"89"})) s.stem = s.baseStem.text();
+  t.write(6, kSubjective, plain(s.stem, e.pl3Subj));
+  if (is.present() && is.classIn({"3b", "6a", "41", "64", "87", "42", "65", "88", "66", "44", "67", "90"})) {
+    t.write(6, kSubjective, plain(s.stemAlt, e.pl3Subj));
+  }
+}
+
+// Rows 5 and 6 of the objective column share their rules but for the ending and the fixed forms.
+void writePluralObjective(ConjugationState& s, int row, const std::string& ending, std::string_view alszikForm,
+                          std::string_view alapszikForm) {
+  const Facts is{s};
+  ConjugationTable& t = s.table;
+  t.write(row, kObjective, plain(s.stem, ending));
+  if (is.present() && is.frontVowels()) t.write(row, kObjective, plain(s.stemAlt, ending));
+  if (is.present() && s.vowelClass == back && is.baseStemEndsInDzOrSz()) {
+    dz(s);
+    t.write(row, kObjective, plain(s.cutResult.text(), ending));
+  }
+  if (is.baseStemEndsIn("alsz")) t.write(row, kObjective, plain(s.cutResult.text(), alszikForm));
+  if (is.entryEndsIn("alapszik")) t.write(row, kObjective, plain(s.prefix, alapszikForm));
+}
+
+void writeObjective(ConjugationState& s) {
+  const Facts is{s};
+  EndingSlots& e = s.endings;
+  ConjugationTable& t = s.table;
+
+  t.write(1, kObjective, plain(s.stemAlt, e.sg1Obj));
+
+  t.write(2, kObjective, plain(s.stemAlt, e.sg2Obj));
+  if (is.shortImperativeRequested() && is.imperativeMood() &&
+      is.classIn({"14", "20", "21", "22", "34", "57", "80", "35", "58", "81", "36", "59", "82", "40", "63"})) {
+    ujto(s);
+    t.write(2, kObjective, plain(s.stem, e.sg2Obj));
+    s.stem = s.stemBeforeCut;
+    s.stemAlt = s.stemBeforeCut;
+  }
+
+  t.write(3, kObjective, plain(s.stem, e.sg3Obj));
+  if (is.present() && is.frontVowels()) t.write(3, kObjective, plain(s.stemAlt, e.sg3Obj));
+  if (is.present() && s.vowelClass == back && is.baseStemEndsInDzOrSz()) {
+    dz(s);
+    t.write(3, kObjective, plain(s.cutResult.text(), e.sg3Obj));
+  }
+  if (is.baseStemEndsIn("alsz")) t.write(3, kObjective, plain(s.cutResult.text(), "ussza"));
+  if (is.entryEndsIn("alapszik")) t.write(3, kObjective, plain(s.prefix, "alapulja"));
+
+  t.write(4, kObjective, plain(s.stem, e.pl1Obj));
+  if (is.present() && is.classIn({"89"})) {
+    const std::string kept = s.stem;
+    bovit(s);
+    t.write(4, kObjective, plain(s.stem, e.pl1Obj));
+    s.stem = kept;
+  }
+  if (is.present() && is.baseStemEndsInDzOrSz()) {
+    dz(s);
+    t.write(4, kObjective, plain(s.cutResult.text(), e.pl1Obj));
+  }
+  if (is.baseStemEndsIn("alsz")) t.write(4, kObjective, plain(s.cutResult.text(), "usszuk"));
+  if (is.baseStemEndsIn("eksz")) t.write(4, kObjective, plain(s.cutResult.text(), "üsszük"));
+  if (is.entryEndsIn("alapszik")) t.write(4, kObjective, plain(s.prefix, "alapuljuk"));
+
+  writePluralObjective(s, 5, e.pl2Obj, "usszátok", "alapuljátok");
+  writePluralObjective(s, 6, e.pl3Obj, "usszák", "alapulják");
+
+  if (is.present() && is.classIn({"41", "64", "87"})) e.sg1To2 = s.vowelClass == back ? "lak" : "lek";
+  t.write(7, kObjective, plain(s.stem, e.sg1To2));
+  if (s.sg1To2Digit == 0 || s.sg1To2Digit == 2) t.write(7, kObjective, bracketed(s.stem, e.sg1To2));
+  if (is.baseStemEndsIn("alsz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "uszlak)");
+  if (is.baseStemEndsIn("eksz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "üszlek)");
+  if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, e.sg1To2));
+  if (is.entryEndsIn("alapszik")) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
+}
+
+}  // namespace
+
+void writeCells(ConjugationState& s) {
+  writeSubjective(s);
+  writeObjective(s);
+}
+
+}  // namespace ragozo::window

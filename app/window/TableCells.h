@@ -1,0 +1,18 @@
+// The text of every form cell of the conjugation table.
+#pragma once
+
+#include "state/ConjugationState.h"
+
+namespace ragozo::window {
+
+// Writes column 1 rows 1 to 6, then column 2 rows 1 to 7, from the stems and
+// ending slots the engine left. Each cell gets its default (two blanks, a stem,
+// the slot's ending); then every per-class or per-verb rule that holds writes
+// it again, in order, so the last one decides. Some rules call stem builders
+// and leave their traces in the record: `stem` becomes `baseStem` from column 1
+// row 6 on in the present of class "89", `pl2Subj` and `sg1To2` may be set to
+// fixed endings, and `cutResult` holds the last cut. Column 1 row 7 is never
+// written. Verb tests ("the entry ends in ...") read the trimmed entry.
+void writeCells(ConjugationState& s);
+
+}  // namespace ragozo::window

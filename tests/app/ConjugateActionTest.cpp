@@ -1,0 +1,230 @@
+// The conjugate action: its stops, the whole road of one request, and the restrictions.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "TestLexicon.h"
+#include "WindowSession.h"
+#include "headless/HeadlessDesktop.h"
+#include "headless/MemoryClipboard.h"
+#include "window/Program.h"
+
+namespace ragozo::testing {
+namespace {
+
+constexpr const char* kNotObjective = "Ezt az igét nem szoktuk tárgyas ragozásban használni.";
+constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszólító módban használni.";
+
+TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
+  headless::HeadlessDesktop desktop;
+  headless::ScriptedDialogs dialogs;
+  headless::MemoryClipboard clipboard;
+  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
+  window::MainWindow w(program, dialogs, clipboard, desktop, storeWindowTestLexicon);
+  w.state().entry.setText("vár");
+  w.state().noticeLine = "előző";
+  w.Command1_Click();
+  EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
+  EXPECT_EQ(w.state().noticeLine, "előző");
+  EXPECT_EQ(w.state().resultShown, 0);
+  EXPECT_EQ(w.state().table.cell(1, 1), "");
+}
+
+TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
+  WindowSession session;
+  session.w().entryLostFocus();  // the button takes the focus when clicked
+  session.type("vár");
+  session.w().Command1_Click();
+  EXPECT_EQ(session.cells(), (FormCells{"  várok", "  vársz", "  vár", "  várunk", "  vártok", "  várnak", "  várom",
+                                        "  várod", "  várja", "  várjuk", "  várjátok", "  várják", "  várlak"}));
+  EXPECT_EQ(session.s().table.cell(7, 1), "");
+  EXPECT_EQ(session.s().noticeLine, "");
+  EXPECT_EQ(session.s().derivedBoxes[0], "várni");
+  EXPECT_EQ(session.s().derivedBoxes[2], "váró");
+  EXPECT_TRUE(session.w().entryFocused());
+  EXPECT_EQ(session.w().caret(), 3);
+  EXPECT_EQ(session.s().resultShown, 1);
+  EXPECT_EQ(session.s().inputFresh, 0);
+  EXPECT_EQ(session.s().lookupOutcome, found);
+  EXPECT_TRUE(session.dialogs.transcript().empty());
+}
+
+TEST(ConjugateAction, BlanksAroundTheEntryReachNeitherTheLookUpNorTheCells) {
+  WindowSession session;
+  session.request(" alszik ", 1);
+  EXPECT_EQ(session.s().table.cell(3, 1), "  alszik");
+  EXPECT_EQ(session.s().table.cell(3, 2), "  alussza");
+  EXPECT_TRUE(session.dialogs.transcript().empty());
+}
+
+TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.dialogs.clear();
+  session.type("adhattat");
+  session.w().Command1_Click();
+  EXPECT_EQ(session.dialogs.transcript(), std::vector<std::string>{"message: Nincs ilyen ige."});
+  EXPECT_EQ(session.s().resultShown, 1);
+  EXPECT_EQ(session.s().impossibleEnding, 0);
+  EXPECT_TRUE(session.formCellsEmpty());  // emptied by the new entry's reset, not filled again
+  session.type("v");
+  EXPECT_EQ(session.s().entry.text(), "v");  // the next key empties the entry first
+}
+
+TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
+  WindowSession session;
+  session.request("üldögél", 1);
+  EXPECT_EQ(session.s().table.cell(1, 1), "  üldögélek");
+  EXPECT_EQ(session.s().table.cell(3, 2), "  üldögéli");
+  EXPECT_EQ(session.s().lookupOutcome, found);  // set back after reading
+}
+
+TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("megy", 1);
+  EXPECT_EQ(session.cells(), (FormCells{"  megyek", "  mész", "  megy", "  megyünk", "  mentek", "  mennek", "", "", "",
+                                        "", "", "", ""}));
+  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_FALSE(session.w().command3().visible);
+}
+
+TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("megvész", 1);
+  EXPECT_EQ(session.s().keepMessage, 1);
+  EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().table.cell(1, 1), "  megveszek");
+  EXPECT_EQ(session.s().table.cell(1, 2), "");
+  EXPECT_TRUE(session.w().command3().visible);
+  session.w().Command3_Click();
+  EXPECT_EQ(session.s().table.cell(1, 2), "  megveszem");
+  EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
+}
+
+TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("érzik", 1);
+  EXPECT_EQ(session.cells(), (FormCells{"", "", "  érzik", "", "", "  érzenek", "", "", "", "", "", "", ""}));
+  EXPECT_TRUE(session.w().command2().visible);
+  session.w().Command2_Click();
+  EXPECT_EQ(session.s().table.cell(1, 1), "  érzem");
+  EXPECT_EQ(session.w().command2().caption, "Csak 3. személyek");
+  session.w().Command2_Click();
+  EXPECT_EQ(session.s().allPersons, 0);
+  EXPECT_EQ(session.w().command2().caption, "Minden személy");
+  EXPECT_EQ(session.s().table.cell(1, 1), "");
+
+  session.request("akaródzik", 1);
+  EXPECT_EQ(session.cells(), (FormCells{"", "", "  akaródzik", "", "", "", "", "", "", "", "", "", ""}));
+  EXPECT_TRUE(session.w().command2().visible);
+}
+
+TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("alábocsájt", 4);
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry.text(), "alábocsájt");  // keepTexts: only the table is emptied
+  EXPECT_EQ(session.s().keepTexts, 1);
+  EXPECT_TRUE(session.w().command4().visible);
+  EXPECT_FALSE(session.w().command6Visible());
+
+  session.w().Command4_Click();
+  EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód nem");
+  EXPECT_EQ(session.s().imperativeAnyway, 3);
+  EXPECT_EQ(session.s().table.cell(2, 1), "  alábocsájtsál");
+  EXPECT_TRUE(session.w().command6Visible());
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+
+  session.w().Command4_Click();
+  EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
+  EXPECT_EQ(session.s().imperativeAnyway, 0);
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_FALSE(session.w().command6Visible());
+  EXPECT_EQ(session.s().entry.text(), "alábocsájt");
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+}
+
+TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
+  WindowSession session;
+  session.request("alábocsájt", 4);
+  EXPECT_EQ(session.s().noImperative, 1);
+  EXPECT_FALSE(session.w().command6Visible());
+  session.request("vár", 4);
+  EXPECT_EQ(session.s().noImperative, 0);
+  EXPECT_TRUE(session.w().command6Visible());
+  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+}
+
+TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
+  WindowSession session;
+  session.request("vár", 4);
+  EXPECT_EQ(session.s().shortImperative, "2:   &Rövid alakok");  // set by the start-up's conjugation
+  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+  EXPECT_EQ(session.s().table.cell(2, 2), "  várjad");
+  session.w().Command6_Click();
+  EXPECT_EQ(session.s().shortImperative, "2:   &Hosszú alakok");
+  EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
+  EXPECT_EQ(session.s().table.cell(2, 2), "  várd");
+  EXPECT_EQ(session.s().table.cell(3, 1), "  várjon");
+  session.w().chooseOption(2);
+  EXPECT_EQ(session.s().shortImperative, "2:   &Rövid alakok");
+  EXPECT_FALSE(session.w().command6Visible());
+  session.w().chooseOption(4);
+  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+}
+
+// Dialogs that fail on their next beep or message, as any step of the action might.
+class FailingDialogs : public headless::ScriptedDialogs {
+ public:
+  void beep() override {
+    failIfArmed();
+    ScriptedDialogs::beep();
+  }
+  void showMessage(const std::string& text) override {
+    failIfArmed();
+    ScriptedDialogs::showMessage(text);
+  }
+  bool failNext = false;
+
+ private:
+  void failIfArmed() {
+    if (!failNext) return;
+    failNext = false;
+    throw std::runtime_error("failed");
+  }
+};
+
+TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
+  headless::HeadlessDesktop desktop;
+  FailingDialogs dialogs;
+  headless::MemoryClipboard clipboard;
+  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
+  program.start();
+  program.splash()->Timer1_Timer();
+  window::MainWindow& w = *program.mainWindow();
+  w.state().entry.setText("vár");
+  w.Command1_Click();
+  ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
+
+  // Without a reset between them (the entry counts as fresh), the next request fails half-way.
+  w.state().inputFresh = 1;
+  w.state().entry.setText("adhattat");
+  dialogs.failNext = true;
+  EXPECT_NO_THROW(w.Command1_Click());
+  for (int row = 1; row <= 7; ++row) {
+    EXPECT_EQ(w.state().table.cell(row, 1), "") << row;
+    EXPECT_EQ(w.state().table.cell(row, 2), "") << row;
+  }
+  EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
+  w.state().entry.setText("vár");
+  w.Command1_Click();
+  EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
+}
+
+}  // namespace
+}  // namespace ragozo::testing

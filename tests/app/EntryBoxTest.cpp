@@ -1,0 +1,141 @@
+// The entry box's handlers, the per-entry reset, the clipboard copies and the menus.
+#include <gtest/gtest.h>
+
+#include "WindowSession.h"
+
+namespace ragozo::testing {
+namespace {
+
+TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("érzik", 1);
+  ASSERT_TRUE(session.w().command2().visible);
+  session.w().Command2_Click();
+  session.type("v");
+  const ConjugationState& s = session.s();
+  EXPECT_EQ(s.entry.text(), "v");
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
+  for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
+  EXPECT_EQ(s.vowelUsage, "");
+  EXPECT_EQ(s.lexiconClassCode, "");
+  EXPECT_EQ(s.valenceCode, "");
+  EXPECT_EQ(s.classCode, "");
+  EXPECT_EQ(s.verbCode, "");
+  EXPECT_EQ(s.causativeKind, "0");
+  EXPECT_EQ(s.codeSplit, 0);
+  EXPECT_EQ(s.allPersons, 0);
+  EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_FALSE(session.w().command2().visible);
+  EXPECT_FALSE(session.w().command3().visible);
+  EXPECT_FALSE(session.w().command4().visible);
+  EXPECT_EQ(session.w().command2().caption, "M&inden személy");
+  EXPECT_EQ(session.w().command3().caption, "&Tárgyas ragozás is");
+  EXPECT_EQ(s.inputFresh, 1);
+  EXPECT_EQ(s.resultShown, 0);
+  EXPECT_EQ(s.mood, presentIndicative);  // the reset keeps the chosen mood
+}
+
+TEST(EntryBox, EveryKeyClearsTheStemsAndEndingsButOnlyTheFirstResets) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.type("t");
+  ConjugationState& s = session.s();
+  s.table.write(1, 1, "kept");
+  s.stemAlt = s.pastStemAlt = s.marker = s.pastThird = "x";
+  s.endings.pl3Obj = s.endings.sg1To2 = "x";
+  session.type("a");
+  EXPECT_EQ(s.entry.text(), "ta");
+  EXPECT_EQ(s.table.cell(1, 1), "kept");
+  EXPECT_EQ(s.stemAlt, "");
+  EXPECT_EQ(s.pastStemAlt, "");
+  EXPECT_EQ(s.marker, "");
+  EXPECT_EQ(s.pastThird, "");
+  EXPECT_EQ(s.endings, EndingSlots{});
+}
+
+TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.w().entryEdited("vá");  // a deletion with the Delete key
+  EXPECT_EQ(session.s().entry.text(), "");
+  EXPECT_EQ(session.s().inputFresh, 1);
+  EXPECT_TRUE(session.formCellsEmpty());
+}
+
+TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
+  WindowSession session;
+  session.clipboard.setText("kér");
+  session.request("vár", 1);
+  session.w().Text1_DblClick();
+  EXPECT_EQ(session.s().entry.text(), "");
+  EXPECT_EQ(session.s().inputFresh, 1);
+  session.w().Text1_DblClick();
+  EXPECT_EQ(session.s().entry.text(), "kér");
+  session.w().Command1_Click();
+  EXPECT_EQ(session.s().table.cell(1, 1), "  kérek");
+}
+
+TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
+  WindowSession session;
+  session.request("vár", 4);
+  ASSERT_EQ(session.s().keepTexts, 1);
+  session.type("k");
+  EXPECT_EQ(session.s().entry.text(), "k");
+  EXPECT_EQ(session.s().derivedBoxes[0], "");
+  EXPECT_EQ(session.s().vowelUsage, "");
+  EXPECT_EQ(session.s().keepTexts, 1);
+}
+
+TEST(EntryBox, GainingTheFocusPutsTheCaretAfterTheLastCharacter) {
+  WindowSession session;
+  session.type("kér");
+  session.w().setCaret(0);
+  session.w().entryLostFocus();
+  session.w().entryGotFocus();
+  EXPECT_EQ(session.w().caret(), 3);
+}
+
+TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
+  WindowSession session;
+  session.request("alszik", 1);
+  session.clipboard.setText("régi");
+  const std::tuple<int, int, const char*> cases[] = {
+      {1, 1, "  alszom"}, {7, 2, "  (aluszlak)"}, {7, 1, ""}, {0, 1, "Alanyi ragozás"}};
+  for (const auto& [row, column, expected] : cases) {
+    session.w().clickCell(row, column);
+    EXPECT_EQ(session.clipboard.text(), expected) << row << "," << column;
+    EXPECT_EQ(session.s().table.row(), row);
+    EXPECT_EQ(session.s().table.column(), column);
+  }
+}
+
+TEST(Clipboard, CopiesADerivedBox) {
+  WindowSession session;
+  session.request("vár", 1);
+  const char* expected[] = {"várni", "várva", "váró", "várt", "várandó", "várás", "várhat", "vártat"};
+  for (int box = 0; box < 8; ++box) {
+    session.w().clickDerivedBox(box);
+    EXPECT_EQ(session.clipboard.text(), expected[box]) << box;
+  }
+  session.type("x");
+  session.w().Text9_Click();
+  EXPECT_EQ(session.clipboard.text(), "");
+}
+
+TEST(Menus, OnTopTogglesWithItsCheckMarkAndCloseEndsTheProgram) {
+  WindowSession session;
+  session.w().OnTop_Click();
+  EXPECT_TRUE(session.w().onTopChecked());
+  EXPECT_TRUE(session.desktop.topmost(window::WindowName::main));
+  session.w().OnTop_Click();
+  EXPECT_FALSE(session.w().onTopChecked());
+  EXPECT_FALSE(session.desktop.topmost(window::WindowName::main));
+  EXPECT_EQ(session.desktop.calls(), (std::vector<std::string>{"topmost main on", "topmost main off"}));
+  session.w().close_Click();
+  EXPECT_TRUE(session.desktop.ended());
+}
+
+}  // namespace
+}  // namespace ragozo::testing

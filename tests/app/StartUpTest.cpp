@@ -1,0 +1,160 @@
+// The start-up: splash, hand-over, the main window's load, and the about window's round trip.
+#include <gtest/gtest.h>
+
+#include "TestLexicon.h"
+#include "WindowSession.h"
+#include "headless/Session.h"
+#include "window/MainWindowTexts.h"
+#include "window/SplashTexts.h"
+
+namespace ragozo::testing {
+namespace {
+
+using window::MousePointer;
+using window::Picture;
+using window::SplashTimer;
+using window::WindowName;
+
+TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
+  headless::Session session(storeWindowTestLexicon);
+  session.program.start();
+  window::Splash& splash = *session.program.splash();
+  EXPECT_EQ(session.desktop.calls(),
+            (std::vector<std::string>{"create splash", "pointer splash hourglass", "topmost splash on", "show splash"}));
+  EXPECT_EQ(splash.geometry().left, headless::HeadlessDesktop::kScreen.width / 2 - window::Splash::kWidth / 2);
+  EXPECT_EQ(splash.geometry().top, headless::HeadlessDesktop::kScreen.height / 2 - window::Splash::kHeight / 2);
+  EXPECT_FALSE(splash.okVisible());
+  EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::handOver));
+  EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
+  EXPECT_EQ(session.program.mainWindow(), nullptr);
+
+  EXPECT_EQ(splash.image1(), Picture::frame3);
+  const Picture cycle[] = {Picture::frame4, Picture::frame5, Picture::frame3, Picture::frame4};
+  for (Picture expected : cycle) {
+    splash.Timer2_Timer();
+    EXPECT_EQ(splash.image1(), expected);
+  }
+}
+
+TEST(Splash, HandOverLoadsTheMainWindowMarksTheSplashDoneAndUnloadsIt) {
+  headless::Session session(storeWindowTestLexicon);
+  session.program.start();
+  session.desktop.clearCalls();
+  EXPECT_FALSE(session.program.splashDone());
+  session.program.splash()->Timer1_Timer();
+  ASSERT_NE(session.program.mainWindow(), nullptr);
+  EXPECT_EQ(session.program.splash(), nullptr);
+  EXPECT_TRUE(session.program.splashDone());
+  EXPECT_TRUE(session.desktop.shown(WindowName::main));
+  EXPECT_FALSE(session.desktop.shown(WindowName::splash));
+  // Load order: topmost before the first show; the splash goes only after the main window is up.
+  EXPECT_EQ(session.desktop.calls(),
+            (std::vector<std::string>{"create main", "topmost main on", "show main", "show main", "timer handOver off",
+                                      "timer handOver off", "unload splash"}));
+}
+
+TEST(MainWindowLoad, LeavesTheStartUpState) {
+  WindowSession session;
+  window::MainWindow& w = session.w();
+  const ConjugationState& s = session.s();
+  EXPECT_EQ(w.geometry().height, window::MainWindow::kShortHeight);
+  EXPECT_EQ(w.geometry().top, headless::HeadlessDesktop::kScreen.height / 2 - window::MainWindow::kTallHeight / 2);
+  EXPECT_EQ(w.geometry().left, headless::HeadlessDesktop::kScreen.width / 2 - window::MainWindow::kDesignWidth / 2);
+  EXPECT_TRUE(session.desktop.topmost(WindowName::main));
+  EXPECT_FALSE(w.onTopChecked());
+  EXPECT_TRUE(w.entryFocused());
+  EXPECT_EQ(w.selectedOption(), 1);
+  EXPECT_EQ(s.mood, presentIndicative);
+  EXPECT_EQ(s.imperativeAnyway, 0);
+  EXPECT_EQ(s.inputFresh, 1);
+  EXPECT_EQ(s.noImperative, 0);
+  EXPECT_EQ(s.cutResult.limit(), 30);
+  EXPECT_EQ(s.baseStem.limit(), 30);
+  EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_EQ(s.table.cell(0, 0), "Személy");
+  EXPECT_EQ(s.table.cell(0, 1), "Alanyi ragozás");
+  EXPECT_EQ(s.table.cell(7, 0), "1 ---> 2");
+  EXPECT_EQ(s.entry.text(), "");
+  // The conjugation of the empty entry during the load leaves the objective toggle showing.
+  EXPECT_TRUE(w.command3().visible);
+  EXPECT_EQ(w.command3().caption, "&Tárgyas ragozás is");
+  EXPECT_FALSE(w.command2().visible);
+  EXPECT_FALSE(w.command4().visible);
+  EXPECT_FALSE(w.command6Visible());
+  EXPECT_EQ(s.shortImperative, "2:   &Rövid alakok");
+  EXPECT_EQ(s.derivedFormsCaption, "&Képzett alakok is");
+  EXPECT_TRUE(session.dialogs.transcript().empty());
+}
+
+TEST(MainWindowLoad, FillsTheLexiconAfterTheFirstConjugationAndBeforeTheLimits) {
+  headless::Session* running = nullptr;
+  int fills = 0;
+  headless::Session session([&](Lexicon& lexicon) {
+    ++fills;
+    const ConjugationState& s = running->program.mainWindow()->state();
+    EXPECT_EQ(s.mood, presentIndicative);  // indicative present already chosen and conjugated
+    EXPECT_EQ(s.inputFresh, 1);
+    EXPECT_EQ(s.cutResult.limit(), 0);  // the limits come after the fill
+    storeWindowTestLexicon(lexicon);
+  });
+  running = &session;
+  session.start();
+  EXPECT_EQ(fills, 1);
+  session.conjugate("vár");
+  EXPECT_EQ(session.main().state().table.cell(1, 1), "  várok");
+}
+
+TEST(MainWindowLoad, TheFirstKeyAfterStartUpResetsNothing) {
+  WindowSession session;
+  session.type("v");
+  EXPECT_TRUE(session.w().command3().visible);
+  EXPECT_EQ(session.s().entry.text(), "v");
+}
+
+TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
+  int fills = 0;
+  headless::Session session([&](Lexicon& lexicon) {
+    ++fills;
+    storeWindowTestLexicon(lexicon);
+  });
+  session.start();
+  session.conjugate("vár");
+  session.main().OnTop_Click();
+  session.desktop.clearCalls();
+
+  session.main().mnuNevj_Click();
+  ASSERT_NE(session.program.splash(), nullptr);
+  EXPECT_EQ(session.program.mainWindow(), nullptr);
+  window::Splash& about = *session.program.splash();
+  EXPECT_TRUE(about.okVisible());
+  EXPECT_EQ(session.desktop.pointer(WindowName::splash), MousePointer::normal);
+  EXPECT_FALSE(session.desktop.timerEnabled(SplashTimer::handOver));
+  EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
+  about.Timer2_Timer();
+  EXPECT_EQ(about.image1(), Picture::frame4);
+
+  about.Image2_Click();
+  ASSERT_EQ(session.dialogs.transcript().size(), 1u);
+  EXPECT_EQ(session.dialogs.transcript()[0].rfind("information [Igeragozó", 0), 0u);
+
+  about.Command1_Click();
+  ASSERT_NE(session.program.mainWindow(), nullptr);
+  EXPECT_EQ(session.program.splash(), nullptr);
+  EXPECT_EQ(fills, 2);
+  window::MainWindow& again = session.main();
+  EXPECT_FALSE(again.onTopChecked());
+  EXPECT_EQ(again.state().entry.text(), "");
+  EXPECT_EQ(again.selectedOption(), 1);
+  EXPECT_EQ(again.state().noticeLine, kEntryPrompt);
+  EXPECT_TRUE(session.desktop.topmost(WindowName::main));
+}
+
+TEST(SplashTexts, TheDesignCaptionsReadAsGiven) {
+  EXPECT_STREQ(window::texts::kMoreInformation, "Ha többet szeretne tudni a programról, kattintson ide:");
+  EXPECT_STREQ(window::texts::kCorrectedEdition, "(Javított változat)");
+  EXPECT_STREQ(window::texts::kOk, "&OK");
+}
+
+}  // namespace
+}  // namespace ragozo::testing

@@ -1,0 +1,49 @@
+// A started program over the window tests' lexicon, with helpers to read the table.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "TestLexicon.h"
+#include "headless/Session.h"
+
+namespace ragozo::testing {
+
+// The thirteen form cells: column 1 rows 1 to 6, then column 2 rows 1 to 7.
+using FormCells = std::array<std::string, 13>;
+
+class WindowSession : public headless::Session {
+ public:
+  WindowSession() : Session(storeWindowTestLexicon) {
+    start();
+    dialogs.clear();
+    desktop.clearCalls();
+  }
+
+  window::MainWindow& w() { return main(); }
+  ConjugationState& s() { return main().state(); }
+
+  // Types `verb` as a new entry and chooses tense and mood button `option`, which conjugates.
+  void request(std::string_view verb, int option) {
+    type(verb);
+    main().chooseOption(option);
+  }
+
+  FormCells cells() {
+    FormCells result;
+    std::size_t i = 0;
+    for (int row = 1; row <= 6; ++row) result[i++] = s().table.cell(row, 1);
+    for (int row = 1; row <= 7; ++row) result[i++] = s().table.cell(row, 2);
+    return result;
+  }
+
+  bool formCellsEmpty() {
+    for (const std::string& cell : cells()) {
+      if (!cell.empty()) return false;
+    }
+    return s().table.cell(7, 1).empty();
+  }
+};
+
+}  // namespace ragozo::testing

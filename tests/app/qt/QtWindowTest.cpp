@@ -1,0 +1,119 @@
+// The real Qt window, offscreen: start-up through the splash, a verb typed and conjugated, cells read back.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QTest>
+
+#include "TestLexicon.h"
+#include "headless/ScriptedDialogs.h"
+#include "qt/QtDesktop.h"
+#include "qt/QtServices.h"
+#include "qt/SplashView.h"
+#include "window/Program.h"
+
+namespace ragozo::testing {
+namespace {
+
+// Types text into a widget key by key; accented letters included, which QTest's key clicks do not take.
+void typeInto(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+class QtWindow : public ::testing::Test {
+ protected:
+  QtWindow() : program(desktop, dialogs, clipboard, storeWindowTestLexicon) { desktop.attach(program); }
+
+  // Starts the program and waits for the splash's own timer to hand over.
+  view::MainWindowView& startAndWaitForMainWindow() {
+    desktop.dispatch([this] { program.start(); });
+    EXPECT_NE(desktop.splashView(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.mainView() != nullptr; }, 3000));
+    return *desktop.mainView();
+  }
+
+  view::QtDesktop desktop;
+  headless::ScriptedDialogs dialogs;
+  view::QtClipboard clipboard;
+  window::Program program;
+};
+
+TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
+  view::MainWindowView& view = startAndWaitForMainWindow();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, 1000));
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_TRUE(view.moodButton(1)->isChecked());
+  EXPECT_EQ(view.noticeLine()->text(), QStringLiteral("Írja be a ragozandó ige szótári alakját a szövegmezőbe! "));
+  EXPECT_EQ(view.table()->item(0, 1)->text(), QStringLiteral("Alanyi ragozás"));
+
+  typeInto(view.entry(), QStringLiteral("vár"));
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("vár"));
+  QTest::mouseClick(view.conjugateButton(), Qt::LeftButton);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
+  EXPECT_EQ(view.table()->item(3, 1)->text(), QStringLiteral("  vár"));
+  EXPECT_EQ(view.table()->item(5, 2)->text(), QStringLiteral("  várjátok"));
+  EXPECT_EQ(view.table()->item(7, 2)->text(), QStringLiteral("  várlak"));
+  EXPECT_EQ(view.derivedBox(0)->text(), QStringLiteral("várni"));
+  EXPECT_FALSE(view.derivedBox(0)->isVisible());  // the short view
+
+  view.onTopItem()->trigger();
+  EXPECT_TRUE(view.onTopItem()->isChecked());
+  EXPECT_TRUE(view.windowFlags() & Qt::WindowStaysOnTopHint);
+  view.onTopItem()->trigger();
+  EXPECT_FALSE(view.onTopItem()->isChecked());
+  EXPECT_FALSE(view.windowFlags() & Qt::WindowStaysOnTopHint);
+
+  // The past through its button, then a cell copied by a click.
+  QTest::mouseClick(view.moodButton(2), Qt::LeftButton);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  vártam"));
+  const QRect cell = view.table()->visualItemRect(view.table()->item(3, 2));
+  QTest::mouseClick(view.table()->viewport(), Qt::LeftButton, {}, cell.center());
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("  várta"));
+
+  // Enter runs the default button from the entry.
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  typeInto(view.entry(), QStringLiteral("kér"));
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kértem"));
+
+  // The first key after a result starts a new entry.
+  typeInto(view.entry(), QStringLiteral("k"));
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("k"));
+  EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
+  EXPECT_TRUE(dialogs.transcript().empty());
+}
+
+TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {
+  view::MainWindowView& view = startAndWaitForMainWindow();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, 1000));
+  desktop.dispatch([this] { program.mainWindow()->mnuNevj_Click(); });
+  QApplication::processEvents();
+  ASSERT_NE(desktop.splashView(), nullptr);
+  EXPECT_EQ(desktop.mainView(), nullptr);
+  view::SplashView& about = *desktop.splashView();
+  EXPECT_TRUE(about.okButton()->isVisible());
+  EXPECT_FALSE(about.timerActive(window::SplashTimer::handOver));
+  EXPECT_TRUE(about.timerActive(window::SplashTimer::animation));
+  QTest::mouseClick(about.okButton(), Qt::LeftButton);
+  ASSERT_NE(desktop.mainView(), nullptr);
+  EXPECT_NE(desktop.mainView(), &view);
+  EXPECT_EQ(desktop.splashView(), nullptr);
+}
+
+}  // namespace
+}  // namespace ragozo::testing
+
+int main(int argc, char* argv[]) {
+  // No display is needed, also when the tests are listed at build time.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,210 @@
+// Runs the main window's logic for verbs read one per line.
+#include "HeadlessRun.h"
+
+#include <array>
+#include <chrono>
+#include <fstream>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "headless/Session.h"
+#include "lexicon/Lexicon.h"
+
+namespace ragozo::headless {
+namespace {
+
+constexpr std::array<const char*, 5> kMoodNames{"", "present", "past", "conditional", "imperative"};
+constexpr std::array<const char*, 8> kBoxNames{"infinitive",        "adverbial-participle", "present-participle",
+                                               "past-participle",   "future-participle",    "action-noun",
+                                               "potential",         "causative"};
+
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream stream(line);
+  std::vector<std::string> result;
+  for (std::string word; stream >> word;) result.push_back(word);
+  return result;
+}
+
+bool skipped(const std::string& line) {
+  const auto first = line.find_first_not_of(" \t\r");
+  return first == std::string::npos || line[first] == '#';
+}
+
+// The request of one line: its verb and its options.
+struct Request {
+  std::string verb;
+  RunOptions options;
+};
+
+std::optional<Request> parseLine(const std::string& line, const RunOptions& defaults, std::string& error) {
+  std::vector<std::string> parts = words(line);
+  Request request{parts.front(), defaults};
+  parts.erase(parts.begin());
+  if (auto problem = parseOptions(parts, request.options)) {
+    error = *problem;
+    return std::nullopt;
+  }
+  return request;
+}
+
+// Brings the window's toggles to what the request asks for and conjugates, as a user would click.
+void conjugate(Session& session, const Request& request) {
+  window::MainWindow& w = session.main();
+  const bool tall = w.state().derivedFormsCaption == kDerivedShownCaption;
+  if (tall != request.options.tall) w.Command5_Click();
+  session.dialogs.setDefaultAnswer(request.options.answerYes);
+  session.type(request.verb);
+  w.chooseOption(request.options.mood);
+  const bool shortShowing = w.state().shortImperative == kShortImperativeShowingCaption;
+  if (w.command6Visible() && shortShowing != request.options.shortImperative) {
+    w.Command6_Click();
+    if (w.command6Visible() && request.options.shortImperative &&
+        w.state().shortImperative != kShortImperativeShowingCaption) {
+      w.Command6_Click();  // from the design caption the first press only selects the long forms
+    }
+  }
+  if (request.options.allPersons && w.command2().visible) w.Command2_Click();
+  if (request.options.objective && w.command3().visible) w.Command3_Click();
+  if (request.options.imperativeAnyway && w.command4().visible) w.Command4_Click();
+}
+
+void print(std::ostream& out, Session& session, const Request& request) {
+  const window::MainWindow& w = session.main();
+  const ConjugationState& s = w.state();
+  const std::string key = request.verb + "\t" + kMoodNames[request.options.mood] + "\t";
+  for (const std::string& box : session.dialogs.transcript()) {
+    const auto colon = box.find(": ");
+    const std::string kind = box.substr(0, box.find_first_of(" :"));
+    std::string text = colon == std::string::npos ? "" : box.substr(colon + 2);
+    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n")) text.replace(at, 2, " / ");
+    out << key << kind << "\t" << text << "\n";
+  }
+  for (int column = 1; column <= 2; ++column) {
+    for (int row = 1; row <= (column == 1 ? 6 : 7); ++row) {
+      out << key << "r" << row << "c" << column << "\t" << s.table.cell(row, column) << "\n";
+    }
+  }
+  out << key << "notice\t" << s.noticeLine << "\n";
+  std::string buttons;
+  const auto add = [&buttons](const std::string& caption) { buttons += (buttons.empty() ? "" : " | ") + caption; };
+  if (w.command2().visible) add(w.command2().caption);
+  if (w.command3().visible) add(w.command3().caption);
+  if (w.command4().visible) add(w.command4().caption);
+  if (w.command6Visible()) add(s.shortImperative);
+  out << key << "buttons\t" << buttons << "\n";
+  for (std::size_t i = 0; i < kBoxNames.size(); ++i) out << key << kBoxNames[i] << "\t" << s.derivedBoxes[i] << "\n";
+}
+
+}  // namespace
+
+std::optional<std::string> parseOptions(const std::vector<std::string>& arguments, RunOptions& options) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    if (a == "--all-persons") {
+      options.allPersons = true;
+    } else if (a == "--objective") {
+      options.objective = true;
+    } else if (a == "--imperative") {
+      options.imperativeAnyway = true;
+    } else if (a == "--short") {
+      options.shortImperative = true;
+    } else if (a == "--tall") {
+      options.tall = true;
+    } else if (a == "--mood" || a == "--answer") {
+      if (i + 1 == arguments.size()) return "missing value after " + a;
+      const std::string& value = arguments[++i];
+      if (a == "--answer") {
+        if (value != "yes" && value != "no") return "--answer takes yes or no, not " + value;
+        options.answerYes = value == "yes";
+        continue;
+      }
+      int mood = 0;
+      for (int m = 1; m <= 4; ++m) {
+        if (value == kMoodNames[m] || value == std::to_string(m)) mood = m;
+      }
+      if (mood == 0) return "unknown mood " + value;
+      options.mood = mood;
+    } else {
+      return "unknown option " + a;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<window::LexiconFill> readLexiconFile(const std::string& path, std::string& error) {
+  std::ifstream file(path);
+  if (!file) {
+    error = "cannot read " + path;
+    return std::nullopt;
+  }
+  std::vector<std::pair<std::string, std::string>> entries;
+  for (std::string line; std::getline(file, line);) {
+    if (skipped(line)) continue;
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos || !letterGroup(line.substr(0, tab))) {
+      error = path + ": not a word<TAB>code line: " + line;
+      return std::nullopt;
+    }
+    entries.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+  }
+  return window::LexiconFill([entries](Lexicon& lexicon) {
+    std::array<int, kLetterGroupCount> next{};
+    next.fill(1);
+    for (const auto& [word, code] : entries) {
+      const int group = *letterGroup(word);
+      lexicon.storeWord(group, next[group], word);
+      lexicon.storeCode(group, next[group]++, code);
+    }
+  });
+}
+
+bool runVerbs(std::istream& in, std::ostream& out, std::ostream& err, const RunOptions& defaults,
+              const window::LexiconFill& fill) {
+  Session session(fill);
+  session.start();
+  for (std::string line; std::getline(in, line);) {
+    if (skipped(line)) continue;
+    std::string error;
+    const std::optional<Request> request = parseLine(line, defaults, error);
+    if (!request) {
+      err << error << "\n";
+      return false;
+    }
+    session.dialogs.clear();
+    conjugate(session, *request);
+    print(out, session, *request);
+  }
+  return true;
+}
+
+void timeVerbs(std::istream& in, std::ostream& out, const RunOptions& defaults, const window::LexiconFill& fill) {
+  using Clock = std::chrono::steady_clock;
+  const auto loadStart = Clock::now();
+  Session session(fill);
+  session.start();
+  const auto loaded = Clock::now();
+  constexpr int kRepeats = 200;
+  int verbs = 0;
+  Clock::duration conjugating{};
+  for (std::string line; std::getline(in, line);) {
+    if (skipped(line)) continue;
+    std::string error;
+    const std::optional<Request> request = parseLine(line, defaults, error);
+    if (!request) continue;
+    conjugate(session, *request);
+    const auto start = Clock::now();
+    for (int i = 0; i < kRepeats; ++i) session.main().Command1_Click();
+    conjugating += Clock::now() - start;
+    ++verbs;
+  }
+  const auto micro = [](Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); };
+  out << "load (splash, hand-over, main window load with the lexicon fill): " << micro(loaded - loadStart) / 1000.0
+      << " ms\n";
+  if (verbs > 0) {
+    out << "conjugate action: " << micro(conjugating) / (verbs * kRepeats) << " us on average over " << verbs
+        << " verbs\n";
+  }
+}
+
+}  // namespace ragozo::headless

@@ -51,25 +51,26 @@ class CodeAssigner:
     # --- preverb -------------------------------------------------------------------------------
 
     def preverb_of(self, word):
-        """(digit, preverb, remainder) of a word without a stated code."""
+        """(digit, preverb, remainder) of a word without a stated code.
+
+        A word that begins with a separable preverb is a compound ("2") unless it is named as a
+        simple verb, or no split leaves a lexicon verb and the candidate list knows the word only
+        as a simple one ("lebeg", "kiabál").
+        """
         named = self.facts.fields_of.get(word, {}).get("preverb")
         preverb, rest = split(word, self.words)
-        if named:
-            return named[0], (preverb if named[0] == "2" else ""), rest
-        if not preverb:
+        if named and named[0] == "1":
             return "1", "", word
-        cand = self.candidates.get(word)
-        compound = rest in self.words or (cand is not None and cand[0] in ("pv", "pvder")
-                                          and word.startswith(cand[1]))
-        if cand is not None and cand[0] in ("pv", "pvder") and cand[1] in candidate_splits(word):
-            preverb, rest = cand[1], word[len(cand[1]):]
-            if rest not in self.words:
-                p2, r2 = split(word, self.words)
-                if r2 in self.words:
-                    preverb, rest = p2, r2
-        if compound:
+        if not preverb:
+            return ("2" if named else "1"), "", word
+        if rest in self.words or named:
             return "2", preverb, rest
-        return "1", "", word
+        cand = self.candidates.get(word)
+        if cand is not None and cand[0] in ("pv", "pvder") and cand[1] in candidate_splits(word):
+            return "2", cand[1], word[len(cand[1]):]
+        if cand is not None:
+            return "1", "", word
+        return "2", preverb, rest
 
     # --- the whole code ------------------------------------------------------------------------
 
@@ -176,6 +177,10 @@ class CodeAssigner:
                     notes.append("class %s hunspell %s" % (cls, forms[0]))
                 else:
                     notes.append("class %s usual" % cls)
+            elif cls == "31" and word.endswith(("odik", "edik")) and word[:-4] + "szik" in self.words:
+                # A -dik verb with a -szik twin ("gazdagodik"/"gazdagszik") has the -d- stem class.
+                cls = "32"
+                notes.append("class 32 twin " + word[:-4] + "szik")
             elif row.others and "27" in row.others:
                 self.choices.append(("12/27", False))
                 notes.append("class 12 usual")
@@ -191,7 +196,9 @@ class CodeAssigner:
                 notes.append("causative %s hunspell %s" % (pick, forms[0]))
 
         obj = rules.objective_digit(word, cls, caus)
-        if self.known_verb(word):
+        # hunspell's definite forms tell transitive verbs well, but it accepts definite forms of
+        # many intransitive -ik verbs; those keep the usual "0".
+        if not is_ik and self.known_verb(word):
             seen = self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"]
             hunspell_obj = "1" if seen else "0"
             self.choices.append(("objective", True))

@@ -67,8 +67,11 @@ class Evidence:
                     break
         else:
             third = stem + "i"
-        first = stem + _suffix(h, "om", "em", "öm")
-        return {"yes": [(third, "PRES_INDIC_DEF_SG_3"), (first, "PRES_INDIC_DEF_SG_1")]}
+        forms = [(third, "PRES_INDIC_DEF_SG_3")]
+        if not word.endswith("ik"):
+            # An -ik verb's first person singular in -m is its subjective form too.
+            forms.append((stem + _suffix(h, "om", "em", "öm"), "PRES_INDIC_DEF_SG_1"))
+        return {"yes": forms}
 
     @staticmethod
     def lak_forms(word, h):

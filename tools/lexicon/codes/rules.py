@@ -195,6 +195,9 @@ def objective_digit(word, cls, causative):
     """The usual objective digit: "0" for -ik verbs and intransitive kinds, "1" otherwise."""
     if word.endswith("ik"):
         return "0"
+    if word.endswith(("tat", "tet", "gat", "get")):
+        # Causatives and frequentatives take an object though they have no causative of their own.
+        return "1"
     if cls in INTRANSITIVE_CLASSES or causative == "2":
         return "0"
     if cls in TRANSITIVE_CLASSES:

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "lexicon/FillProcedures.h"
+#include "lexicon/FillTables.h"
 #include "lexicon/LexiconTestSupport.h"
 #include "lexicon/LexiconWordFacts.h"
 
@@ -110,8 +111,8 @@ TEST(LexiconData, EachWordStandsInTheGroupItsFirstCharacterSelects) {
   }
 }
 
-// Lower-case letters a to z without q and w, x only in the named words, y only after g, l, n or t,
-// and the nine accented vowels.
+// Lower-case letters a to z without q and w, and the nine accented vowels; y only after g, l, n or t
+// and x only in the named words, but for the loans of the full lists of groups c/d to g/h/i/í/j.
 TEST(LexiconData, WordsUseTheLexiconsAlphabet) {
   const Lexicon& lexicon = filledLexicon();
   const std::set<std::string_view> withX(std::begin(facts::kWordsWithX), std::end(facts::kWordsWithX));
@@ -119,6 +120,7 @@ TEST(LexiconData, WordsUseTheLexiconsAlphabet) {
     for (const auto& [i, w] : lexicontest::verbsOf(lexicon, g)) {
       const std::string f = folded(w);
       EXPECT_EQ(f.find_first_not_of("abcdefghijklmnoprstuvxyz"), std::string::npos) << w;
+      if (g >= 2 && g <= 5) continue;
       EXPECT_EQ(f.find('x') != std::string::npos, withX.count(w) > 0) << w;
       for (std::size_t y = f.find('y'); y != std::string::npos; y = f.find('y', y + 1)) {
         EXPECT_TRUE(y > 0 && std::string_view("glnt").find(f[y - 1]) != std::string_view::npos) << w;
@@ -186,7 +188,8 @@ TEST(LexiconData, OnlyTheNamedWordsStandTwice) {
   }
   ASSERT_EQ(repeated.size(), std::size(facts::kRepeats));
   for (const auto& r : facts::kRepeats) {
-    EXPECT_EQ(seen[{r.group, std::string(r.word)}], (std::vector<int>{r.first, r.second})) << r.word;
+    const std::vector<int> places{r.first, r.second};
+    EXPECT_EQ(seen[std::make_pair(r.group, std::string(r.word))], places) << r.word;
   }
 }
 

@@ -132,6 +132,11 @@ class GroupFill:
     def allowed(self, c):
         """Whether a candidate may stand in this group's run at all."""
         w = c.word
+        f = lexorder.fold(w)
+        if any(ch not in "abcdefghijklmnoprstuvyz" for ch in f):
+            return False  # no q, w or x (the one word with x is stated) and nothing but letters
+        if any(ch == "y" and (n == 0 or f[n - 1] not in "glnt") for n, ch in enumerate(f)):
+            return False
         if c.preverb:
             if c.preverb not in self.r.preverbs or not w.startswith(c.preverb):
                 return False
@@ -223,7 +228,9 @@ class GroupFill:
         confirmed = hunspell_compounds({w: (pv, b.word) for w, (s, pv, b) in wanted.items()})
         for w in sorted(confirmed):
             s, pv, b = wanted[w]
-            s["pool"].append(Candidate(w, "pv", pv, b.word, f"hunspell+{b.sources}", 4, "unattested"))
+            c = Candidate(w, "pv", pv, b.word, f"hunspell+{b.sources}", 4, "unattested")
+            if self.allowed(c):
+                s["pool"].append(c)
 
     # --- cost model -------------------------------------------------------------------------
     def stats(self, words):
@@ -353,7 +360,7 @@ def main():
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)
-    ap.add_argument("--iterations", type=int, default=150000)
+    ap.add_argument("--iterations", type=int, default=400000)
     args = ap.parse_args()
 
     indexed, loose = read_stated(os.path.join(REPO, "tests", "lexicon", "facts", "stated-words.tsv"))

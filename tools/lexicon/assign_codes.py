@@ -16,9 +16,11 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from codes.assign import CodeAssigner  # noqa: E402
+from codes.assign import CodeAssigner, Decision  # noqa: E402
 from codes.facts import Facts, field  # noqa: E402
 from codes.fillfiles import FillFile, fill_paths  # noqa: E402
+from codes.engine import EngineForms, verb_forms_recognised  # noqa: E402
+from codes.facts import with_field  # noqa: E402
 from codes.hunspell import Analyser  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -41,11 +43,76 @@ def load_candidates(path):
     return result
 
 
+def check_with_engine(assigner, entries, engine):
+    """Conjugates each verb with an open lexical choice under its code and each alternative; keeps
+    the candidate whose differing forms hunspell recognises best. Returns counts for the report."""
+    stats = collections.Counter()
+    current = {}
+    alternatives = {}
+    for _, _, group, index, word in entries:
+        if not word or word in current:
+            continue
+        d = assigner.decide(group, index, word)
+        named = assigner.facts.fields_of.get(word, {})
+        alts = [(f, v) for f, v in d.alternatives if f not in named]
+        if d.basis in ("rule", "evidence") and alts:
+            current[word] = d
+            alternatives[word] = [with_field(d.code, f, v) for f, v in alts]
+    if not current:
+        return stats
+    base_forms = engine.forms({w: d.code for w, d in current.items()})
+    rounds = max(len(a) for a in alternatives.values())
+    alt_forms = []
+    for k in range(rounds):
+        codes = {w: a[k] for w, a in alternatives.items() if len(a) > k}
+        alt_forms.append((codes, engine.forms(codes)))
+    assigner.analyser.analyse_all({f for forms in [base_forms] + [fs for _, fs in alt_forms]
+                                   for per_word in forms.values() for f, _ in per_word})
+    for word, d in current.items():
+        stats["checked"] += 1
+        own = base_forms[word]
+        best_code, best_score, own_score, detail = d.code, None, None, []
+        for codes, forms in alt_forms:
+            if word not in codes:
+                continue
+            theirs = forms[word]
+            mine_only, theirs_only = sorted(own - theirs), sorted(theirs - own)
+            if not mine_only and not theirs_only:
+                continue
+            mine_ok = verb_forms_recognised(assigner.analyser, word, mine_only)
+            theirs_ok = verb_forms_recognised(assigner.analyser, word, theirs_only)
+            # A candidate's share of recognised forms among those only it produces; a candidate that
+            # only adds forms, all recognised, loses nothing.
+            mine_rate = len(mine_ok) / len(mine_only) if mine_only else 1.0
+            theirs_rate = len(theirs_ok) / len(theirs_only) if theirs_only else 1.0
+            detail.append("%s %d/%d vs %s %d/%d" % (d.code[4:7], len(mine_ok), len(mine_only),
+                                                   codes[word][4:7], len(theirs_ok), len(theirs_only)))
+            if mine_rate == theirs_rate:
+                continue
+            own_score = min(own_score, mine_rate - theirs_rate) if own_score is not None else mine_rate - theirs_rate
+            if theirs_rate > mine_rate and (best_score is None or theirs_rate > best_score):
+                best_code, best_score = codes[word], theirs_rate
+        if own_score is None:
+            stats["undecided"] += 1
+            continue
+        if best_code != d.code:
+            stats["changed"] += 1
+            notes = d.notes + ["engine chose %s over %s: %s" % (best_code, d.code, "; ".join(detail))]
+            assigner.overrides[word] = Decision(best_code, "engine", notes)
+        elif own_score > 0 and best_score is None:
+            stats["confirmed"] += 1
+            assigner.overrides[word] = Decision(d.code, "engine", d.notes + ["engine: " + "; ".join(detail)])
+        else:
+            stats["undecided"] += 1
+    return stats
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--data", default=os.path.join(ROOT, "lexicon", "data"))
     ap.add_argument("--facts", default=os.path.join(HERE, "code_facts.tsv"))
     ap.add_argument("--candidates", default="/work/shared/lexicon-sources/verb-candidates.tsv")
+    ap.add_argument("--engine", help="the headless tool (igeragozo-headless) to check lexical choices with")
     ap.add_argument("--dry-run", action="store_true", help="decide and report, write nothing")
     ap.add_argument("--report", action="store_true", help="print field distributions per group")
     args = ap.parse_args()
@@ -55,6 +122,13 @@ def main():
     words = {w for _, _, _, _, w in entries if w}
     assigner = CodeAssigner(words, Facts(args.facts), Analyser(), load_candidates(args.candidates))
     assigner.prefetch(words)
+
+    engine_stats = collections.Counter()
+    if args.engine:
+        engine_stats = check_with_engine(assigner, entries, EngineForms(args.engine))
+        assigner._memo.clear()
+        # Count the lexical choices of the final decisions only.
+        assigner.choices.clear()
 
     by_basis = collections.Counter()
     per_group = collections.defaultdict(collections.Counter)
@@ -72,13 +146,15 @@ def main():
         for ff in files:
             ff.save()
 
-    print("codes by basis per group (stated / base verb / rules+hunspell / rules):")
+    print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+hunspell / rules):")
     for g in sorted(per_group):
         c = per_group[g]
-        print("  %-12s %5d %5d %5d %5d" % (GROUP_NAMES[g], c["stated"], c["base"], c["evidence"], c["rule"]))
-    print("  %-12s %5d %5d %5d %5d" % ("all", by_basis["stated"], by_basis["base"], by_basis["evidence"],
-                                         by_basis["rule"]))
+        print("  %-12s %5d %5d %5d %5d %5d" % (GROUP_NAMES[g], c["stated"], c["base"], c["engine"], c["evidence"],
+                                             c["rule"]))
+    print("  %-12s %5d %5d %5d %5d %5d" % ("all", by_basis["stated"], by_basis["base"], by_basis["engine"],
+                                         by_basis["evidence"], by_basis["rule"]))
     kinds = collections.defaultdict(lambda: [0, 0])
+    kinds["engine"] = [engine_stats["checked"], engine_stats["confirmed"] + engine_stats["changed"]]
     for kind, confirmed in assigner.choices:
         kinds[kind][0] += 1
         kinds[kind][1] += confirmed
@@ -87,6 +163,10 @@ def main():
     print("lexical choices decided by hunspell: %d of %d (%.1f%%)" % (confirmed, total, 100.0 * confirmed / max(total, 1)))
     for kind, (n, k) in sorted(kinds.items()):
         print("  %-10s %5d of %5d" % (kind, k, n))
+    if args.engine:
+        print("engine check of lexical choices: %d checked, %d confirmed, %d changed, %d undecided"
+              % (engine_stats["checked"], engine_stats["confirmed"], engine_stats["changed"],
+                 engine_stats["undecided"]))
     if args.report:
         for g in sorted(codes_by_group):
             print(GROUP_NAMES[g])

@@ -27,13 +27,16 @@ FRONT_NEUTRAL_CORES = {"bicikliz", "ciciz", "csíp", "dribliz", "díszl", "dísz
 class Decision:
     """A decided code with its basis ("stated", "base", "rule", "evidence") and a note."""
 
-    def __init__(self, code, basis, notes):
+    def __init__(self, code, basis, notes, alternatives=()):
         self.code = code
         self.basis = basis
         self.notes = notes
+        # Other values a lexical choice allowed: (field, value); the engine check may prefer one.
+        self.alternatives = list(alternatives)
 
     def evidence_text(self):
-        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell"}[self.basis]
+        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell",
+                "engine": "rules+engine+hunspell"}[self.basis]
         return head + ("; " + "; ".join(self.notes) if self.notes else "")
 
 
@@ -45,6 +48,8 @@ class CodeAssigner:
         self.analyser = analyser
         self.candidates = candidates or {}
         self._memo = {}
+        # Decisions replaced after the engine's evidence, by word.
+        self.overrides = {}
         # Lexical choices: (kind, confirmed by hunspell) for the report.
         self.choices = []
 
@@ -85,6 +90,8 @@ class CodeAssigner:
         return stated if stated else self.derive(word).code
 
     def derive(self, word):
+        if word in self.overrides:
+            return self.overrides[word]
         if word in self._memo:
             return self._memo[word]
         digit, preverb, rest = self.preverb_of(word)
@@ -130,6 +137,7 @@ class CodeAssigner:
         core = core_of(word, preverb)
         is_ik = word.endswith("ik") and len(word) > 2
         notes = []
+        alternatives = []
         used_evidence = False
 
         vdigit = vowel_digit(core)
@@ -148,6 +156,7 @@ class CodeAssigner:
                 else:
                     vdigit = "1"
                     notes.append("vowel 1 usual")
+                alternatives.append(("vowel", "2" if vdigit == "1" else "1"))
         h = harmony(vdigit)
 
         cls = rules.irregular_class(core, is_ik)
@@ -167,6 +176,8 @@ class CodeAssigner:
                     notes.append("class %s hunspell %s" % (cls, forms[0]))
                 else:
                     notes.append("class %s usual" % cls)
+                other = UNSTABLE_CLASS[last] if cls == STABLE_CLASS[last] else STABLE_CLASS[last]
+                alternatives.append(("class", other))
             elif row.choice == "ik-first":
                 pick, forms = self.evidence.decide(word, self.evidence.ik_first_forms(word, h))
                 self.choices.append(("ik-triple", pick is not None))
@@ -177,6 +188,7 @@ class CodeAssigner:
                     notes.append("class %s hunspell %s" % (cls, forms[0]))
                 else:
                     notes.append("class %s usual" % cls)
+                alternatives.extend(("class", c) for c in ("38", "61", "84") if c != cls)
             elif cls == "31" and word.endswith(("odik", "edik")) and word[:-4] + "szik" in self.words:
                 # A -dik verb with a -szik twin ("gazdagodik"/"gazdagszik") has the -d- stem class.
                 cls = "32"
@@ -194,6 +206,7 @@ class CodeAssigner:
                 caus = pick
                 used_evidence = True
                 notes.append("causative %s hunspell %s" % (pick, forms[0]))
+            alternatives.append(("causative", "0" if caus == "1" else "1"))
 
         obj = rules.objective_digit(word, cls, caus)
         # hunspell's definite forms tell transitive verbs well, but it accepts definite forms of
@@ -222,7 +235,7 @@ class CodeAssigner:
                 notes.append("-lak/-lek 2 no form")
 
         code = pdigit + vdigit + "01" + cls + caus + obj + sg
-        return Decision(code, "evidence" if used_evidence else "rule", notes)
+        return Decision(code, "evidence" if used_evidence else "rule", notes, alternatives)
 
     def known_verb(self, word):
         """Whether hunspell knows the dictionary form as a verb (so a missing form is telling)."""

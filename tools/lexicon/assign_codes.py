@@ -17,7 +17,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from codes.assign import CodeAssigner, Decision  # noqa: E402
-from codes.facts import Facts, field  # noqa: E402
+from codes.facts import FIELDS, Facts, field  # noqa: E402
 from codes.fillfiles import FillFile, fill_paths  # noqa: E402
 from codes.engine import EngineForms, verb_forms_recognised  # noqa: E402
 from codes.facts import with_field  # noqa: E402
@@ -107,6 +107,34 @@ def check_with_engine(assigner, entries, engine):
     return stats
 
 
+def check_stated(assigner, words):
+    """Leave-one-out: derive each stated code without it (and without the fields named for the word)
+    and count, field by field, how often the rules and evidence give the stated value."""
+    facts = assigner.facts
+    agree = collections.Counter()
+    total = 0
+    for word, code in sorted(facts.code_of.items()):
+        if word not in words or len(code) != 9:
+            continue
+        at = {k: v for k, v in facts.code_at.items() if v == code}
+        named = facts.fields_of.pop(word, None)
+        del facts.code_of[word]
+        for k in at:
+            del facts.code_at[k]
+        assigner._memo.clear()
+        derived = assigner.derive(word).code
+        facts.code_of[word] = code
+        facts.code_at.update(at)
+        if named:
+            facts.fields_of[word] = named
+        total += 1
+        for name in FIELDS:
+            agree[name] += field(derived, name) == field(code, name)
+    print("stated codes rebuilt without themselves: %d" % total)
+    for name in FIELDS:
+        print("  %-10s %5d  %.1f%%" % (name, agree[name], 100.0 * agree[name] / max(total, 1)))
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--data", default=os.path.join(ROOT, "lexicon", "data"))
@@ -115,6 +143,8 @@ def main():
     ap.add_argument("--engine", help="the headless tool (igeragozo-headless) to check lexical choices with")
     ap.add_argument("--dry-run", action="store_true", help="decide and report, write nothing")
     ap.add_argument("--report", action="store_true", help="print field distributions per group")
+    ap.add_argument("--check-stated", action="store_true",
+                    help="rebuild every stated code from the rules alone and print the fields' agreement")
     args = ap.parse_args()
 
     files = [FillFile(p) for p in fill_paths(args.data)]
@@ -122,6 +152,9 @@ def main():
     words = {w for _, _, _, _, w in entries if w}
     assigner = CodeAssigner(words, Facts(args.facts), Analyser(), load_candidates(args.candidates))
     assigner.prefetch(words)
+    if args.check_stated:
+        check_stated(assigner, words)
+        return 0
 
     engine_stats = collections.Counter()
     if args.engine:

@@ -160,8 +160,6 @@ def main():
     if args.engine:
         engine_stats = check_with_engine(assigner, entries, EngineForms(args.engine))
         assigner._memo.clear()
-        # Count the lexical choices of the final decisions only.
-        assigner.choices.clear()
 
     by_basis = collections.Counter()
     per_group = collections.defaultdict(collections.Counter)
@@ -187,13 +185,19 @@ def main():
     print("  %-12s %5d %5d %5d %5d %5d" % ("all", by_basis["stated"], by_basis["base"], by_basis["engine"],
                                          by_basis["evidence"], by_basis["rule"]))
     kinds = collections.defaultdict(lambda: [0, 0])
-    kinds["engine"] = [engine_stats["checked"], engine_stats["confirmed"] + engine_stats["changed"]]
-    for kind, confirmed in assigner.choices:
-        kinds[kind][0] += 1
-        kinds[kind][1] += confirmed
+    decided_words = {w for _, _, _, _, w in entries if w and not assigner.facts.code_of.get(w)}
+    for word in decided_words:
+        if assigner.derive(word).basis == "base":
+            continue
+        for kind, confirmed in assigner.choices.get(word, []):
+            kinds[kind][0] += 1
+            kinds[kind][1] += confirmed
+    if args.engine:
+        kinds["engine"] = [engine_stats["checked"], engine_stats["confirmed"] + engine_stats["changed"]]
     total = sum(v[0] for v in kinds.values())
     confirmed = sum(v[1] for v in kinds.values())
-    print("lexical choices decided by hunspell: %d of %d (%.1f%%)" % (confirmed, total, 100.0 * confirmed / max(total, 1)))
+    print("lexical choices of the rule-decided codes settled by hunspell evidence: %d of %d (%.1f%%)"
+          % (confirmed, total, 100.0 * confirmed / max(total, 1)))
     for kind, (n, k) in sorted(kinds.items()):
         print("  %-10s %5d of %5d" % (kind, k, n))
     if args.engine:

@@ -50,8 +50,8 @@ class CodeAssigner:
         self._memo = {}
         # Decisions replaced after the engine's evidence, by word.
         self.overrides = {}
-        # Lexical choices: (kind, confirmed by hunspell) for the report.
-        self.choices = []
+        # Lexical choices of each word decided by the rules: [(kind, confirmed by hunspell)].
+        self.choices = {}
 
     # --- preverb -------------------------------------------------------------------------------
 
@@ -138,6 +138,8 @@ class CodeAssigner:
         is_ik = word.endswith("ik") and len(word) > 2
         notes = []
         alternatives = []
+        choices = self.choices.setdefault(word, [])
+        choices.clear()
         used_evidence = False
 
         vdigit = vowel_digit(core)
@@ -148,7 +150,7 @@ class CodeAssigner:
                 vdigit = "2"
             else:
                 pick, forms = self.evidence.decide(word, self.evidence.vowel_forms(word))
-                self.choices.append(("vowel", pick is not None))
+                choices.append(("vowel", pick is not None))
                 if pick:
                     vdigit = pick
                     used_evidence = True
@@ -165,7 +167,7 @@ class CodeAssigner:
             cls = row.usual
             if row.choice == "unstable":
                 pick, forms = self.evidence.decide(word, self.evidence.unstable_forms(word, h))
-                self.choices.append(("unstable", pick is not None))
+                choices.append(("unstable", pick is not None))
                 last = word[-1]
                 if pick == "drop":
                     cls = UNSTABLE_CLASS[last]
@@ -180,7 +182,7 @@ class CodeAssigner:
                 alternatives.append(("class", other))
             elif row.choice == "ik-first":
                 pick, forms = self.evidence.decide(word, self.evidence.ik_first_forms(word, h))
-                self.choices.append(("ik-triple", pick is not None))
+                choices.append(("ik-triple", pick is not None))
                 if pick == "k":
                     cls = "61"
                 if pick:
@@ -194,14 +196,14 @@ class CodeAssigner:
                 cls = "32"
                 notes.append("class 32 twin " + word[:-4] + "szik")
             elif row.others and "27" in row.others:
-                self.choices.append(("12/27", False))
+                choices.append(("12/27", False))
                 notes.append("class 12 usual")
 
         caus = rules.causative_digit(word, core)
         if (not is_ik and not word.endswith("t") and syllables(core) <= 1
                 and core not in rules.NO_CAUSATIVE_CORES and core not in rules.TAT_CAUSATIVE_CORES):
             pick, forms = self.evidence.decide(word, self.evidence.causative_forms(word, h))
-            self.choices.append(("causative", pick is not None))
+            choices.append(("causative", pick is not None))
             if pick:
                 caus = pick
                 used_evidence = True
@@ -214,18 +216,18 @@ class CodeAssigner:
         if not is_ik and self.known_verb(word):
             seen = self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"]
             hunspell_obj = "1" if seen else "0"
-            self.choices.append(("objective", True))
+            choices.append(("objective", True))
             used_evidence = True
             notes.append("objective %s hunspell %s" % (hunspell_obj, seen[0] if seen else "no definite form"))
             obj = hunspell_obj
         else:
-            self.choices.append(("objective", False))
+            choices.append(("objective", False))
             notes.append("objective %s usual" % obj)
 
         sg = "0"
         if obj == "1":
             seen = self.evidence.recognised(word, self.evidence.lak_forms(word, h))["yes"]
-            self.choices.append(("-lak/-lek", bool(seen)))
+            choices.append(("-lak/-lek", bool(seen)))
             if seen:
                 sg = "1"
                 used_evidence = True

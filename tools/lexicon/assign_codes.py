@@ -22,6 +22,9 @@ from codes.fillfiles import FillFile, fill_paths  # noqa: E402
 from codes.engine import EngineForms, verb_forms_recognised  # noqa: E402
 from codes.facts import with_field  # noqa: E402
 from codes.hunspell import Analyser  # noqa: E402
+from codes.phonology import core_of  # noqa: E402
+from codes.preverbs import split  # noqa: E402
+from codes import rules  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
@@ -105,6 +108,32 @@ def check_with_engine(assigner, entries, engine):
         else:
             stats["undecided"] += 1
     return stats
+
+
+# Documented shares of groups a to j: entries, codes with the usual class of their ending's row,
+# codes whose causative digit the decision list predicts.
+DOCUMENTED_RULE_SHARES = {0: (698, 621, 639), 1: (1181, 1052, 1097), 2: (584, 508, 574), 3: (1451, 1273, 1348),
+                          4: (1135, 1017, 1052), 5: (1076, 904, 1008)}
+
+
+def print_rule_shares(entries, codes_by_group, words):
+    """Per group, how many codes carry the usual class of their row and the predicted causative digit."""
+    print("rule shares (entries / usual class / causative as predicted), documented beside ours:")
+    by_group = collections.defaultdict(list)
+    for _, _, group, _, word in entries:
+        if word:
+            by_group[group].append(word)
+    for g in sorted(by_group):
+        usual = predicted = 0
+        for word, code in zip(by_group[g], codes_by_group[g]):
+            preverb = split(word, words)[0] if code[0] == "2" else ""
+            core = core_of(word, preverb)
+            cls = rules.irregular_class(core, word.endswith("ik")) or rules.class_row(word, core).usual
+            usual += field(code, "class") == cls
+            predicted += field(code, "causative") == rules.causative_digit(word, core)
+        doc = DOCUMENTED_RULE_SHARES.get(g)
+        print("  %-12s ours %5d %5d %5d   documented %s" % (GROUP_NAMES[g], len(by_group[g]), usual, predicted,
+                                                           "%5d %5d %5d" % doc if doc else "-"))
 
 
 def check_stated(assigner, words):
@@ -205,6 +234,7 @@ def main():
               % (engine_stats["checked"], engine_stats["confirmed"], engine_stats["changed"],
                  engine_stats["undecided"]))
     if args.report:
+        print_rule_shares(entries, codes_by_group, words)
         for g in sorted(codes_by_group):
             print(GROUP_NAMES[g])
             for name in ("preverb", "vowel", "usage", "causative", "objective", "sg1to2"):

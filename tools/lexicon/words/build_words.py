@@ -216,9 +216,8 @@ class GroupFill:
         for s in self.slots:
             need = s["last"] - s["first"] + 1 - len(s["forced"]) - len(s["pool"])
             pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
-            # a group that counts its simple verbs of a preverb's letters may need more compounds than the gap
-            counts_simple = any(name.startswith("simple") for name, _, _ in self.r.quotas)
-            if pv is None or (need <= 0 and not counts_simple):
+            # a group that counts some of its letters may need more compounds than the shortage
+            if pv is None or (need <= 0 and not self.r.quotas):
                 continue
             for b in bases:
                 w = pv + b.word
@@ -240,7 +239,7 @@ class GroupFill:
 
     def choose(self, iterations):
         fixed = list(self.anchors.values()) + list(self.tails)
-        pv_of = {c.word: c.preverb for s in self.slots for c in s["pool"]}
+        pv_of = {w: c.preverb for w, c in self.pool.items()}
         for s in self.slots:
             s["pool"].sort(key=lambda c: (c.cost, -len(c.sources), lexorder.key(c.word)))
             s["chosen"] = list(s["pool"][:max(s["need"], 0)])

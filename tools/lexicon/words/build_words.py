@@ -140,7 +140,7 @@ class GroupFill:
         if c.preverb:
             if c.preverb not in self.r.preverbs or not w.startswith(c.preverb):
                 return False
-            longer = [p for p in self.r.preverbs if len(p) > len(c.preverb) and w.startswith(p)]
+            longer = [p for p in self.r.preverbs if len(p) > len(c.preverb) and starts_folded(w, lexorder.fold(p))]
             return not longer and w[len(c.preverb):] not in NOT_ENTRIES
         for p in self.r.guarded:  # "~" marks a prefix compared without accents
             if starts_folded(w, p[1:]) if p.startswith("~") else w.startswith(p):
@@ -289,9 +289,29 @@ class GroupFill:
                 s["chosen"][a], s["spare"][b] = inn, out
         self.quota_result = list(zip([q[0] for q in self.r.quotas], quota, [q[2] for q in self.r.quotas]))
 
-    @staticmethod
-    def _pv(word, pv_of):
-        return pv_of.get(word, "")
+    def _pv(self, word, pv_of):
+        """The preverb of a fixed word: as named, else the candidate list's, else the longest it begins with."""
+        if word in self.r.simple:
+            return ""
+        if word in self.r.preverb_of:
+            return self.r.preverb_of[word]
+        if pv_of.get(word):
+            return pv_of[word]
+        fits = [p for p in self.r.preverbs if word.startswith(p) and len(word) > len(p) + 1]
+        if self.r.group == 7 and word in pv_of:
+            return ""  # l has simple verbs in le-; the candidate list tells them apart
+        return max(fits, key=len) if fits else ""
+
+    def recognise_compounds(self):
+        """The candidate list files some compounds as plain verbs (the ott- verbs, "közbenjár"): a plain
+        candidate that is a preverb of this group followed by another candidate verb is taken as a compound."""
+        for w, c in list(self.pool.items()):
+            if c.preverb or c.kind != "lex" or w in self.r.simple or group_of(w) != self.r.group:
+                continue
+            fits = [p for p in self.r.preverbs if w.startswith(p) and w[len(p):] in self.pool]
+            if fits and not (self.r.group == 7 and max(fits, key=len) == "le"):
+                p = max(fits, key=len)
+                self.pool[w] = Candidate(w, "pv", p, w[len(p):], c.sources, c.tier, c.evidence)
 
     def result(self):
         """index -> (word, evidence or None for a stated word)."""
@@ -376,8 +396,10 @@ def main():
     report = []
     for g, rules in G.SUPPLIED.items():
         anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
-        tails = [w for i, (w, _) in indexed[g].items() if i > rules.last]
-        fill = GroupFill(rules, anchors, loose[g], tails, pool, rng)
+        # the words after the run are its tail; b's run is followed by the stated second fill instead
+        tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
+        fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), rng)
+        fill.recognise_compounds()
         problems, short = fill.prepare()
         for w in problems:
             report.append(f"group {g}: stated word without a place: {w}")

@@ -4,8 +4,9 @@
 The candidate list is thin for preverb compounds; a compound counts as witnessed here when a word
 form of it occurs in the texts that hunspell-hu analyses as that compound only (its preverb, the
 verb's stem and a verb tag: a finite form, the infinitive, or a participle, -va/-ve, -hat/-het or
--ás/-és form built on the verb). Writes corpus-compounds.tsv: word, preverb, stem,
-number of forms seen, witness (the text letters and up to three forms).
+-ás/-és form built on the verb), or when two or more forms occur that hunspell-hu can read as the
+compound among other readings ("ambiguous", a weaker witness). Writes corpus-compounds.tsv: word, preverb, stem,
+number of forms seen, sure or ambiguous, witness (the text letters and up to three forms).
 
 Texts (install first): libreoffice-help-hu (L), gimp-help-hu (G), manpages-hu (P), the Hungarian
 message catalogues of the installed packages and of libreoffice-l10n-hu (U), the language packs of
@@ -99,11 +100,13 @@ def main():
                     entry["sure"] = True
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("# Preverb compounds witnessed by inflected forms in Debian's Hungarian texts.\n")
-        f.write("# word\tpreverb\tstem\tforms\twitness (text letters: forms)\n")
+        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\n")
         for (pv, st), e in sorted(lemmas.items(), key=lambda x: x[0][0] + x[0][1]):
-            if e["sure"]:
+            if e["sure"] or len(e["forms"]) >= 2:
                 shown = ",".join(sorted(e["forms"])[:3])
-                f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{''.join(sorted(e['letters']))}:{shown}\n")
+                kind = "sure" if e["sure"] else "ambiguous"
+                f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"
+                        f"{''.join(sorted(e['letters']))}:{shown}\n")
 
 
 if __name__ == "__main__":

@@ -68,7 +68,7 @@ SUPPLIED = {
         0, 1, 696, ["abba", "agyon", "alá", "alább", "által", "alul", "át"],
         [("abba", 4, 5), ("agyon", 64, 83), ("ala", 120, 186), ("alabb", 122, 124), ("altal", 228, 246),
          ("alul", 250, 250), ("at", 333, 682)],
-        ["abba", "agyon", "alá", "által", "alul", "át", "~at"],
+        ["abba", "agyon", "alá", "ála", "által", "alul", "át", "~at"],
         [("initial a", lambda w, pv: w[0] == "a", 258),
          ("simple ala-", lambda w, pv: w.startswith("ala") and not pv and not w.startswith("alá"), 14)]
         + _preverbs({"át": 343, "alá": 47, "alább": 3, "agyon": 20, "által": 18, "abba": 2, "alul": 1}),

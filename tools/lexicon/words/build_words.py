@@ -113,6 +113,7 @@ class GroupFill:
         self.tails = tails                # words standing after the run
         self.loose = loose                # stated words without an element
         self.pool = pool
+        self.soft = []  # (name, predicate, target, weight): figures to come near, not to meet
         self.slots = self._slots()
 
     def label(self, i):
@@ -248,11 +249,12 @@ class GroupFill:
             s["spare"] = list(s["pool"][max(s["need"], 0):])
         all_words = fixed + [w for s in self.slots for w in s["forced"]]
         base_len, base_end = self.stats(all_words)
-        quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _ in self.r.quotas]
+        quotas = [(n, q, t, QUOTA_WEIGHT) for n, q, t in self.r.quotas] + self.soft
+        quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _, _ in quotas]
         chosen_words = [c for s in self.slots for c in s["chosen"]]
         lengths = base_len + collections.Counter(len(c.word) for c in chosen_words)
         ends = base_end + collections.Counter(G.ending_family(self.r.scheme, c.word) for c in chosen_words)
-        quota = [b + sum(1 for c in chosen_words if q(c.word, c.preverb)) for b, (_, q, _) in zip(quota_base, self.r.quotas)]
+        quota = [b + sum(1 for c in chosen_words if q(c.word, c.preverb)) for b, (_, q, _, _) in zip(quota_base, quotas)]
 
         def delta_cost(out, inn):
             d = inn.cost - out.cost
@@ -266,17 +268,17 @@ class GroupFill:
                 t = self.r.endings
                 d += ENDING_WEIGHT * (abs(ends[eo] - 1 - t.get(eo, 0)) - abs(ends[eo] - t.get(eo, 0))
                                       + abs(ends[ei] + 1 - t.get(ei, 0)) - abs(ends[ei] - t.get(ei, 0)))
-            for n, (_, q, target) in enumerate(self.r.quotas):
+            for n, (_, q, target, weight) in enumerate(quotas):
                 step = (1 if q(inn.word, inn.preverb) else 0) - (1 if q(out.word, out.preverb) else 0)
                 if step:
-                    d += QUOTA_WEIGHT * (abs(quota[n] + step - target) - abs(quota[n] - target))
+                    d += weight * (abs(quota[n] + step - target) - abs(quota[n] - target))
             return d
 
         def apply(out, inn):
             for c, step in ((out, -1), (inn, 1)):
                 lengths[len(c.word)] += step
                 ends[G.ending_family(self.r.scheme, c.word)] += step
-                for n, (_, q, _) in enumerate(self.r.quotas):
+                for n, (_, q, _, _) in enumerate(quotas):
                     if q(c.word, c.preverb):
                         quota[n] += step
 
@@ -289,7 +291,8 @@ class GroupFill:
             if delta_cost(out, inn) < -1e-9:
                 apply(out, inn)
                 s["chosen"][a], s["spare"][b] = inn, out
-        self.quota_result = list(zip([q[0] for q in self.r.quotas], quota, [q[2] for q in self.r.quotas]))
+        hard = len(self.r.quotas)
+        self.quota_result = list(zip([q[0] for q in quotas[:hard]], quota[:hard], [q[2] for q in quotas[:hard]]))
 
     def _pv(self, word, pv_of):
         """The preverb of a fixed word: as named, else the candidate list's, else the longest it begins with."""
@@ -389,30 +392,42 @@ def main():
     for w, c in read_corpus(args.corpus).items():
         if w not in pool or pool[w].cost > c.cost:
             pool[w] = c
-    rng = random.Random(args.seed)
 
     entries = {}  # (group, index) -> (word, evidence)
     for g in range(15):
         for i, (w, _) in indexed[g].items():
             entries[(g, i)] = (w, None)
-    report = []
-    for g, rules in G.SUPPLIED.items():
-        anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
-        # the words after the run are its tail; b's run is followed by the stated second fill instead
-        tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
-        fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), rng)
-        fill.recognise_compounds()
-        problems, short = fill.prepare()
-        for w in problems:
-            report.append(f"group {g}: stated word without a place: {w}")
-        for item in short:
-            report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
-        fill.choose(args.iterations)
-        for name, got, want in fill.quota_result:
-            if got != want:
-                report.append(f"group {g}: {name}: {got} (stated {want})")
-        for i, item in fill.result().items():
-            entries[(g, i)] = item
+    def fill_groups(known):
+        """Chooses every supplied group; with `known` (the lexicon's words), also comes near the stated
+        number of compounds whose verb after the preverb is an entry."""
+        report, chosen = [], {}
+        for g, rules in G.SUPPLIED.items():
+            anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
+            # the words after the run are its tail; b's run is followed by the stated second fill instead
+            tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
+            fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed))
+            fill.recognise_compounds()
+            if known is not None and rules.of_entries is not None:
+                fill.soft.append(("compounds of entries", lambda w, pv: bool(pv) and w[len(pv):] in known,
+                                  rules.of_entries, ENDING_WEIGHT))
+            problems, short = fill.prepare()
+            for w in problems:
+                report.append(f"group {g}: stated word without a place: {w}")
+            for item in short:
+                report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
+            fill.choose(args.iterations)
+            for name, got, want in fill.quota_result:
+                if got != want:
+                    report.append(f"group {g}: {name}: {got} (stated {want})")
+            for i, item in fill.result().items():
+                chosen[(g, i)] = item
+        return report, chosen
+
+    # a first pass gives the lexicon's words, against which the second counts compounds of entries
+    _, first = fill_groups(None)
+    known = {w for w, _ in entries.values()} | {w for w, _ in first.values()}
+    report, chosen = fill_groups(known)
+    entries.update(chosen)
 
     codes = read_existing_codes(args.data)
     stated_code = {(g, i): c for g in indexed for i, (_, c) in indexed[g].items()}

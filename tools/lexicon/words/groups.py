@@ -36,7 +36,7 @@ class Supplied:
     """The rules of one group whose ordered run is partly supplied."""
 
     def __init__(self, group, first, last, preverbs, blocks, guarded, quotas, lengths, endings, scheme,
-                 simple=(), preverb_of=None):
+                 simple=(), preverb_of=None, of_entries=None):
         self.group = group
         self.first, self.last = first, last      # the ordered run to fill (tails lie after it)
         self.preverbs = preverbs                  # separable preverbs of the group
@@ -48,6 +48,7 @@ class Supplied:
         self.scheme = scheme                      # name of the ending classifier
         self.simple = set(simple)                 # named verbs that begin with a preverb's letters but have none
         self.preverb_of = preverb_of or {}        # named compounds whose preverb is not the longest prefix
+        self.of_entries = of_entries              # compounds whose verb after the preverb is an entry
 
 
 def _ch(pos, c):
@@ -109,7 +110,8 @@ SUPPLIED = {
         "k",
         simple=["kiabál", "kiált", "kiáltoz", "kibicel", "kicsinyel", "kicsinyell", "kicsinyeskedik", "kicsinyít",
                 "kilincsel", "kintornál", "kirándul", "kisebbedik", "kisebbít", "kishitűsködik", "kölcsönöz",
-                "körülményeskedik", "különbözik", "különcködik", "különködik", "különmunkázik", "különórázik"]),
+                "körülményeskedik", "különbözik", "különcködik", "különködik", "különmunkázik", "különórázik"],
+        of_entries=1159),
     7: Supplied(
         7, 1, 1012, ["le", "létre"],
         [("la", 1, 68), ("le", 69, 935), ("letre", 857, 859)],
@@ -123,7 +125,7 @@ SUPPLIED = {
         _lens(2, [1, 9, 15, 99, 119, 201, 215, 145, 96, 67, 24, 16, 3, 3, 0, 1]),
         {"kodik": 21, "odik": 55, "szik": 19, "zik": 49, "lik": 24, "ik": 16, "ít": 81, "ul": 52, "l": 207, "z": 123,
          "tat": 30, "szt": 28, "t": 97, "g": 49, "d": 54, "n": 28, "other": 81},
-        "lm"),
+        "lm", of_entries=742),
     8: Supplied(
         8, 1, 1653, ["meg", "mellé"],
         [("ma", 1, 78), ("me", 79, 1561), ("meg", 82, 1481), ("mi", 1562, 1570), ("mo", 1571, 1628),
@@ -137,7 +139,7 @@ SUPPLIED = {
         {"kodik": 43, "odik": 184, "szik": 40, "zik": 70, "lik": 28, "ik": 25, "ít": 157, "ul": 135, "l": 313,
          "z": 191, "tat": 58, "szt": 34, "t": 138, "g": 29, "d": 73, "n": 50, "other": 86},
         "lm",
-        simple=["megy", "mellékel"]),
+        simple=["megy", "mellékel"], of_entries=1261),
     9: Supplied(
         9, 1, 931, ["neki", "oda", "odább", "nyilván", "össze", "ott"],
         [("n", 1, 253), ("neki", 36, 75), ("ny", 131, 253), ("o", 254, 931), ("oda", 262, 380),
@@ -150,7 +152,7 @@ SUPPLIED = {
         {"kodik": 56, "ódik": 37, "odik": 41, "szik": 21, "dzik": 5, "zik": 46, "lik": 21, "ik": 15, "l": 221,
          "t": 197, "z": 89, "g": 41, "d": 39, "r": 37, "n": 21, "other": 49},
         "no",
-        simple=["nyilvánít", "nyilvánul", "odáz", "összegez", "összesít"]),
+        simple=["nyilvánít", "nyilvánul", "odáz", "összegez", "összesít"], of_entries=545),
     10: Supplied(
         10, 1, 400, [],
         [("pa", 1, 112), ("pe", 113, 171), ("pf", 172, 172), ("pi", 173, 231), ("pl", 232, 239), ("po", 240, 324),

@@ -25,7 +25,7 @@ REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 
 # Evidence cost of a supplied word: the lower, the stronger.
 COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "weak": 9.0,
-        "unattested": 12.0}
+        "corpus1a": 10.0, "unattested": 12.0}
 QUOTA_WEIGHT = 40.0
 LENGTH_WEIGHT = 0.6
 ENDING_WEIGHT = 0.6
@@ -87,7 +87,10 @@ def read_corpus(path):
         if line.startswith("#") or not line.strip():
             continue
         word, preverb, stem, count, sure, witness = line.rstrip("\n").split("\t")
-        strength = "corpus2a" if sure != "sure" else "corpus" if int(count) > 1 else "corpus1"
+        if sure == "sure":
+            strength = "corpus" if int(count) > 1 else "corpus1"
+        else:
+            strength = "corpus2a" if int(count) > 1 else "corpus1a"
         mark = "" if sure == "sure" else "?"
         out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}", 3, strength)
     return out

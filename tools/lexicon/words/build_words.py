@@ -383,7 +383,9 @@ HEADER = """# Lexicon entries of one fill procedure, in the order it stores them
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--sources", default=os.path.join(REPO, "..", "..", "shared", "lexicon-sources"))
+    # shared/ lies beside the main checkout, or two levels up from a worktree
+    near = [os.path.join(REPO, *[".."] * n, "shared", "lexicon-sources") for n in (1, 2)]
+    ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)

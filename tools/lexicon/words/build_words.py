@@ -24,7 +24,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 
 # Evidence cost of a supplied word: the lower, the stronger.
-COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "weak": 9.0, "unattested": 12.0}
+COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "weak": 9.0,
+        "corpus1a": 10.0, "unattested": 12.0}
 QUOTA_WEIGHT = 40.0
 LENGTH_WEIGHT = 0.6
 ENDING_WEIGHT = 0.6
@@ -85,9 +86,13 @@ def read_corpus(path):
     for line in open(path, encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
-        word, preverb, stem, count, witness = line.rstrip("\n").split("\t")
-        strength = "corpus" if int(count) > 1 else "corpus1"
-        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{witness}", 3, strength)
+        word, preverb, stem, count, sure, witness = line.rstrip("\n").split("\t")
+        if sure == "sure":
+            strength = "corpus" if int(count) > 1 else "corpus1"
+        else:
+            strength = "corpus2a" if int(count) > 1 else "corpus1a"
+        mark = "" if sure == "sure" else "?"
+        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}", 3, strength)
     return out
 
 
@@ -111,6 +116,7 @@ class GroupFill:
         self.tails = tails                # words standing after the run
         self.loose = loose                # stated words without an element
         self.pool = pool
+        self.soft = []  # (name, predicate, target, weight): figures to come near, not to meet
         self.slots = self._slots()
 
     def label(self, i):
@@ -140,7 +146,7 @@ class GroupFill:
         if c.preverb:
             if c.preverb not in self.r.preverbs or not w.startswith(c.preverb):
                 return False
-            longer = [p for p in self.r.preverbs if len(p) > len(c.preverb) and w.startswith(p)]
+            longer = [p for p in self.r.preverbs if len(p) > len(c.preverb) and starts_folded(w, lexorder.fold(p))]
             return not longer and w[len(c.preverb):] not in NOT_ENTRIES
         for p in self.r.guarded:  # "~" marks a prefix compared without accents
             if starts_folded(w, p[1:]) if p.startswith("~") else w.startswith(p):
@@ -216,9 +222,8 @@ class GroupFill:
         for s in self.slots:
             need = s["last"] - s["first"] + 1 - len(s["forced"]) - len(s["pool"])
             pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
-            # a group that counts its simple verbs of a preverb's letters may need more compounds than the gap
-            counts_simple = any(name.startswith("simple") for name, _, _ in self.r.quotas)
-            if pv is None or (need <= 0 and not counts_simple):
+            # a group that counts some of its letters may need more compounds than the shortage
+            if pv is None or (need <= 0 and not self.r.quotas):
                 continue
             for b in bases:
                 w = pv + b.word
@@ -240,18 +245,19 @@ class GroupFill:
 
     def choose(self, iterations):
         fixed = list(self.anchors.values()) + list(self.tails)
-        pv_of = {c.word: c.preverb for s in self.slots for c in s["pool"]}
+        pv_of = {w: c.preverb for w, c in self.pool.items()}
         for s in self.slots:
             s["pool"].sort(key=lambda c: (c.cost, -len(c.sources), lexorder.key(c.word)))
             s["chosen"] = list(s["pool"][:max(s["need"], 0)])
             s["spare"] = list(s["pool"][max(s["need"], 0):])
         all_words = fixed + [w for s in self.slots for w in s["forced"]]
         base_len, base_end = self.stats(all_words)
-        quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _ in self.r.quotas]
+        quotas = [(n, q, t, QUOTA_WEIGHT) for n, q, t in self.r.quotas] + self.soft
+        quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _, _ in quotas]
         chosen_words = [c for s in self.slots for c in s["chosen"]]
         lengths = base_len + collections.Counter(len(c.word) for c in chosen_words)
         ends = base_end + collections.Counter(G.ending_family(self.r.scheme, c.word) for c in chosen_words)
-        quota = [b + sum(1 for c in chosen_words if q(c.word, c.preverb)) for b, (_, q, _) in zip(quota_base, self.r.quotas)]
+        quota = [b + sum(1 for c in chosen_words if q(c.word, c.preverb)) for b, (_, q, _, _) in zip(quota_base, quotas)]
 
         def delta_cost(out, inn):
             d = inn.cost - out.cost
@@ -265,17 +271,17 @@ class GroupFill:
                 t = self.r.endings
                 d += ENDING_WEIGHT * (abs(ends[eo] - 1 - t.get(eo, 0)) - abs(ends[eo] - t.get(eo, 0))
                                       + abs(ends[ei] + 1 - t.get(ei, 0)) - abs(ends[ei] - t.get(ei, 0)))
-            for n, (_, q, target) in enumerate(self.r.quotas):
+            for n, (_, q, target, weight) in enumerate(quotas):
                 step = (1 if q(inn.word, inn.preverb) else 0) - (1 if q(out.word, out.preverb) else 0)
                 if step:
-                    d += QUOTA_WEIGHT * (abs(quota[n] + step - target) - abs(quota[n] - target))
+                    d += weight * (abs(quota[n] + step - target) - abs(quota[n] - target))
             return d
 
         def apply(out, inn):
             for c, step in ((out, -1), (inn, 1)):
                 lengths[len(c.word)] += step
                 ends[G.ending_family(self.r.scheme, c.word)] += step
-                for n, (_, q, _) in enumerate(self.r.quotas):
+                for n, (_, q, _, _) in enumerate(quotas):
                     if q(c.word, c.preverb):
                         quota[n] += step
 
@@ -288,11 +294,32 @@ class GroupFill:
             if delta_cost(out, inn) < -1e-9:
                 apply(out, inn)
                 s["chosen"][a], s["spare"][b] = inn, out
-        self.quota_result = list(zip([q[0] for q in self.r.quotas], quota, [q[2] for q in self.r.quotas]))
+        hard = len(self.r.quotas)
+        self.quota_result = list(zip([q[0] for q in quotas[:hard]], quota[:hard], [q[2] for q in quotas[:hard]]))
 
-    @staticmethod
-    def _pv(word, pv_of):
-        return pv_of.get(word, "")
+    def _pv(self, word, pv_of):
+        """The preverb of a fixed word: as named, else the candidate list's, else the longest it begins with."""
+        if word in self.r.simple:
+            return ""
+        if word in self.r.preverb_of:
+            return self.r.preverb_of[word]
+        if pv_of.get(word):
+            return pv_of[word]
+        fits = [p for p in self.r.preverbs if word.startswith(p) and len(word) > len(p) + 1]
+        if self.r.group == 7 and word in pv_of:
+            return ""  # l has simple verbs in le-; the candidate list tells them apart
+        return max(fits, key=len) if fits else ""
+
+    def recognise_compounds(self):
+        """The candidate list files some compounds as plain verbs (the ott- verbs, "közbenjár"): a plain
+        candidate that is a preverb of this group followed by another candidate verb is taken as a compound."""
+        for w, c in list(self.pool.items()):
+            if c.preverb or c.kind != "lex" or w in self.r.simple or group_of(w) != self.r.group:
+                continue
+            fits = [p for p in self.r.preverbs if w.startswith(p) and w[len(p):] in self.pool]
+            if fits and not (self.r.group == 7 and max(fits, key=len) == "le"):
+                p = max(fits, key=len)
+                self.pool[w] = Candidate(w, "pv", p, w[len(p):], c.sources, c.tier, c.evidence)
 
     def result(self):
         """index -> (word, evidence or None for a stated word)."""
@@ -356,7 +383,9 @@ HEADER = """# Lexicon entries of one fill procedure, in the order it stores them
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--sources", default=os.path.join(REPO, "..", "..", "shared", "lexicon-sources"))
+    # shared/ lies beside the main checkout, or two levels up from a worktree
+    near = [os.path.join(REPO, *[".."] * n, "shared", "lexicon-sources") for n in (1, 2)]
+    ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)
@@ -368,28 +397,42 @@ def main():
     for w, c in read_corpus(args.corpus).items():
         if w not in pool or pool[w].cost > c.cost:
             pool[w] = c
-    rng = random.Random(args.seed)
 
     entries = {}  # (group, index) -> (word, evidence)
     for g in range(15):
         for i, (w, _) in indexed[g].items():
             entries[(g, i)] = (w, None)
-    report = []
-    for g, rules in G.SUPPLIED.items():
-        anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
-        tails = [w for i, (w, _) in indexed[g].items() if i > rules.last]
-        fill = GroupFill(rules, anchors, loose[g], tails, pool, rng)
-        problems, short = fill.prepare()
-        for w in problems:
-            report.append(f"group {g}: stated word without a place: {w}")
-        for item in short:
-            report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
-        fill.choose(args.iterations)
-        for name, got, want in fill.quota_result:
-            if got != want:
-                report.append(f"group {g}: {name}: {got} (stated {want})")
-        for i, item in fill.result().items():
-            entries[(g, i)] = item
+    def fill_groups(known):
+        """Chooses every supplied group; with `known` (the lexicon's words), also comes near the stated
+        number of compounds whose verb after the preverb is an entry."""
+        report, chosen = [], {}
+        for g, rules in G.SUPPLIED.items():
+            anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
+            # the words after the run are its tail; b's run is followed by the stated second fill instead
+            tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
+            fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed))
+            fill.recognise_compounds()
+            if known is not None and rules.of_entries is not None:
+                fill.soft.append(("compounds of entries", lambda w, pv: bool(pv) and w[len(pv):] in known,
+                                  rules.of_entries, ENDING_WEIGHT))
+            problems, short = fill.prepare()
+            for w in problems:
+                report.append(f"group {g}: stated word without a place: {w}")
+            for item in short:
+                report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
+            fill.choose(args.iterations)
+            for name, got, want in fill.quota_result:
+                if got != want:
+                    report.append(f"group {g}: {name}: {got} (stated {want})")
+            for i, item in fill.result().items():
+                chosen[(g, i)] = item
+        return report, chosen
+
+    # a first pass gives the lexicon's words, against which the second counts compounds of entries
+    _, first = fill_groups(None)
+    known = {w for w, _ in entries.values()} | {w for w, _ in first.values()}
+    report, chosen = fill_groups(known)
+    entries.update(chosen)
 
     codes = read_existing_codes(args.data)
     stated_code = {(g, i): c for g in indexed for i, (_, c) in indexed[g].items()}

@@ -3,12 +3,14 @@
 
 The candidate list is thin for preverb compounds; a compound counts as witnessed here when a word
 form of it occurs in the texts that hunspell-hu analyses as that compound only (its preverb, the
-verb's stem and a finite or infinitive verb tag). Writes corpus-compounds.tsv: word, preverb, stem,
-number of forms seen, witness (the text letters and up to three forms).
+verb's stem and a verb tag: a finite form, the infinitive, or a participle, -va/-ve, -hat/-het or
+-ás/-és form built on the verb), or when two or more forms occur that hunspell-hu can read as the
+compound among other readings, or one such form ("ambiguous", weaker witnesses). Writes corpus-compounds.tsv: word, preverb, stem,
+number of forms seen, sure or ambiguous, witness (the text letters and up to three forms).
 
 Texts (install first): libreoffice-help-hu (L), gimp-help-hu (G), manpages-hu (P), the Hungarian
 message catalogues of the installed packages and of libreoffice-l10n-hu (U), the language packs of
-firefox-esr-l10n-hu and thunderbird-l10n-hu (Z), lilypond-doc-html-hu (Y) and the Hungarian side of dict-freedict-eng-hun (D). Needs hunspell and hunspell-hu.
+firefox-esr-l10n-hu and thunderbird-l10n-hu (Z), lilypond-doc-html-hu (Y) and the two Hungarian-English dictionaries of dict-freedict-eng-hun and dict-freedict-hun-eng (D). Needs hunspell and hunspell-hu.
 
 Usage: corpus_compounds.py [--out FILE]
 """
@@ -26,12 +28,14 @@ TEXTS = [("L", "/usr/share/libreoffice/help/hu"), ("G", "/usr/share/gimp/2.0/hel
          ("U", "/usr/share/locale/hu/LC_MESSAGES"), ("U", "/usr/lib/libreoffice/program/resource/hu"),
          ("Z", "/usr/lib/firefox-esr/browser/extensions"), ("Z", "/usr/lib/thunderbird/extensions"),
          ("Y", "/usr/share/doc/lilypond/html")]
-DICT = ("D", "/usr/share/dictd/freedict-eng-hun.dict.dz")
+DICTS = [("D", "/usr/share/dictd/freedict-eng-hun.dict.dz"), ("D", "/usr/share/dictd/freedict-hun-eng.dict.dz")]
 PREVERBS = ["abba", "agyon", "alá", "alább", "által", "alul", "át", "be", "bele", "ki", "körül", "keresztül", "ketté",
             "közbe", "közre", "külön", "kölcsön", "kétségbe", "körbe", "közben", "közzé", "le", "létre", "meg",
             "mellé", "neki", "oda", "odább", "nyilván", "össze", "ott"]
 WORD = re.compile(r"[a-záéíóöőúüű]+")
-TAG = re.compile(r"\bis:((?:PRES|PAST)_(?:INDIC|COND)\w*|SUBJ\w*|IMPER\w*|ni_INFINITIVE\w*)")
+# Finite forms, the infinitive and the forms built on the verb (participles, -va/-ve, -hat/-het, -ás/-és).
+TAG = re.compile(r"\b(?:is:(?:(?:PRES|PAST)_(?:INDIC|COND)\w*|SUBJ\w*|IMPER\w*|ni_INFINITIVE\w*)"
+                 r"|ds:(?:vA_PART|Ó_PRESPART|tt_PASTPART|AndÓ_FUTPART|hAt_MODAL|Ás_PROCESS|Ás_RESULT)\w*)")
 
 
 def text_of(path):
@@ -49,7 +53,7 @@ def forms():
     """Lower-case word forms and the letters of the texts they occur in."""
     seen = collections.defaultdict(set)
     sources = [(letter, os.path.join(d, n)) for letter, root in TEXTS for d, _, names in os.walk(root) for n in names]
-    sources.append(DICT)
+    sources += DICTS
     for letter, path in sources:
         if not os.path.isfile(path):
             continue
@@ -96,11 +100,13 @@ def main():
                     entry["sure"] = True
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("# Preverb compounds witnessed by inflected forms in Debian's Hungarian texts.\n")
-        f.write("# word\tpreverb\tstem\tforms\twitness (text letters: forms)\n")
+        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\n")
         for (pv, st), e in sorted(lemmas.items(), key=lambda x: x[0][0] + x[0][1]):
-            if e["sure"]:
+            if e["forms"]:
                 shown = ",".join(sorted(e["forms"])[:3])
-                f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{''.join(sorted(e['letters']))}:{shown}\n")
+                kind = "sure" if e["sure"] else "ambiguous"
+                f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"
+                        f"{''.join(sorted(e['letters']))}:{shown}\n")
 
 
 if __name__ == "__main__":

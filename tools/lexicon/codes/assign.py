@@ -227,14 +227,20 @@ class CodeAssigner:
         sg = "0"
         if obj == "1":
             seen = self.evidence.recognised(word, self.evidence.lak_forms(word, h))["yes"]
-            choices.append(("-lak/-lek", bool(seen)))
+            known = self.known_verb(word)
+            choices.append(("-lak/-lek", bool(seen) or known))
             if seen:
                 sg = "1"
                 used_evidence = True
                 notes.append("-lak/-lek 1 hunspell " + seen[0])
-            else:
+            elif known:
+                # hunspell knows the verb but not its -lak/-lek form: shown in parentheses.
                 sg = "2"
-                notes.append("-lak/-lek 2 no form")
+                used_evidence = True
+                notes.append("-lak/-lek 2 hunspell has no such form")
+            else:
+                sg = "1"
+                notes.append("-lak/-lek 1 usual")
 
         code = pdigit + vdigit + "01" + cls + caus + obj + sg
         return Decision(code, "evidence" if used_evidence else "rule", notes, alternatives)

@@ -10,7 +10,7 @@ Fields named for the word (departures listed with the data) override 2 and 3.
 """
 from .evidence import Evidence
 from .facts import FIELDS, field, with_field
-from .phonology import core_of, harmony, only_neutral_vowels, syllables, vowel_digit
+from .phonology import core_of, harmony, syllables, vowel_digit
 from .preverbs import candidate_splits, split
 from . import rules
 

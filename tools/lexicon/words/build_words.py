@@ -86,13 +86,14 @@ def read_corpus(path):
     for line in open(path, encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
-        word, preverb, stem, count, sure, witness = line.rstrip("\n").split("\t")
+        word, preverb, stem, count, sure, witness, *packages = line.rstrip("\n").split("\t")
         if sure == "sure":
             strength = "corpus" if int(count) > 1 else "corpus1"
         else:
             strength = "corpus2a" if int(count) > 1 else "corpus1a"
         mark = "" if sure == "sure" else "?"
-        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}", 3, strength)
+        shipped = f";{packages[0]}" if packages and packages[0] else ""
+        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}{shipped}", 3, strength)
     return out
 
 

@@ -16,10 +16,11 @@ import struct
 import subprocess
 import tarfile
 
-HU_DIR = re.compile(r"/(?:hu|hu_HU)(?:\.UTF-8)?/")
-HU_NAME = re.compile(r"(?:^|[._-])hu(?:_HU)?\.(?:mo|qm|po|html?|xhtml|txt|svg|xml|page|ftl|properties|dtd|json|js|dat|py)$")
+HU_DIR = re.compile(r"/(?:hu|hu_HU)(?:\.UTF-8|\.lproj)?/")
 TEXTUAL = (".html", ".htm", ".xhtml", ".txt", ".svg", ".xml", ".page", ".ftl", ".properties", ".dtd", ".json", ".js",
-           ".po", ".dat", ".py", ".tex", ".md", ".docbook")
+           ".po", ".dat", ".py", ".tex", ".md", ".docbook", ".kvtml", ".php", ".inc", ".yml", ".yaml", ".ini", ".lang",
+           ".ts", ".csv", ".rb", ".go", ".pl", ".feature", ".sql", ".TXT")
+HU_NAME = re.compile(r"(?:^|[._-])hu(?:_HU)?\.(?:mo|qm|gz|" + "|".join(e[1:] for e in TEXTUAL) + ")$")
 TAG = re.compile(r"<[^>]+>")
 UTF16 = re.compile(rb"(?:\x00[\x20-\x7e\xc0-\xff]|\x01[\x00-\x7f]){4,}")
 

@@ -19,6 +19,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import groups as G  # noqa: E402
 import lexorder  # noqa: E402
+import verbhood  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
@@ -83,15 +84,18 @@ def read_candidates(path):
     return out
 
 
-def read_corpus(path):
-    """Compounds witnessed by inflected forms in a corpus word list: word -> (preverb, stem, witness)."""
+def read_corpus(path, shared):
+    """Compounds witnessed by inflected forms in a corpus word list: word -> (preverb, stem, witness);
+    fills `shared` with the other compounds that every witness form of a word also reads as."""
     out = {}
     if not path or not os.path.exists(path):
         return out
     for line in open(path, encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
-        word, preverb, stem, count, sure, witness, *packages = line.rstrip("\n").split("\t")
+        word, preverb, stem, count, sure, witness, *rest = line.rstrip("\n").split("\t")
+        packages = rest[:1]
+        shared[word] = set(filter(None, rest[1].split(","))) if len(rest) > 1 else set()
         if sure == "sure":
             strength = "corpus" if int(count) > 1 else "corpus1"
         else:
@@ -363,9 +367,22 @@ def hunspell_compounds(words):
         parts = line.split()
         if not parts or parts[0] not in words:
             continue
-        pv, stem = words[parts[0]]
-        if "po:vrb" in parts and f"sp:{pv}" in parts and f"st:{stem}" in parts:
+        r = verbhood.verb_readings(parts[1:])
+        if r is not None and r[:2] == words[parts[0]]:
             out.add(parts[0])
+    return out
+
+
+def reject_faults(pool, known, listed, shared):
+    """Takes out of the pool every word that is no real verb entry (see verbhood.fault); kind -> words."""
+    words = set(pool) | {w[len(c.preverb):] for w, c in pool.items() if c.preverb}
+    lines = verbhood.analyses(words)
+    out = collections.defaultdict(set)
+    for w, c in list(pool.items()):
+        kind = verbhood.fault(w, c.preverb, known, listed, lines, shared.get(w, ()))
+        if kind:
+            out[kind].add(w)
+            del pool[w]
     return out
 
 
@@ -414,7 +431,15 @@ def main():
 
     indexed, loose = read_stated(os.path.join(REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
     pool = read_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
-    for w, c in list(read_corpus(args.corpus).items()) + list(read_split(args.split).items()):
+    shared = {}
+    corpus, split = read_corpus(args.corpus, shared), read_split(args.split)
+    # every source's words are checked on their own, so a faulty witness does not hide a listed word
+    listed = set(pool)
+    stated = {w for g in indexed for w, _ in indexed[g].values()} | {w for g in loose for w in loose[g]}
+    for name, words, witness in (("candidate list", pool, {}), ("corpus", corpus, shared), ("split", split, {})):
+        for kind, rejected in sorted(reject_faults(words, stated | listed, listed, witness).items()):
+            print(f"rejected from the {name} ({kind}): {len(rejected)}: {' '.join(sorted(rejected))}")
+    for w, c in list(corpus.items()) + list(split.items()):
         if w not in pool or pool[w].cost > c.cost:
             pool[w] = c
 

@@ -33,6 +33,7 @@ import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import package_texts  # noqa: E402
+import verbhood  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TEXTS = [("L", "/usr/share/libreoffice/help/hu"), ("G", "/usr/share/gimp/2.0/help/hu"), ("P", "/usr/share/man/hu"),
@@ -125,21 +126,34 @@ def forms(debs=None):
 
 
 def analyse(words):
-    """Form -> set of (preverb, stem) read from hunspell-hu's verb analyses of that form."""
-    proc = subprocess.run(["hunspell", "-d", "hu_HU", "-m"], input="\n".join(words) + "\n",
-                          capture_output=True, text=True, check=True)
+    """Form -> set of (preverb, stem) read from hunspell-hu's verb analyses of that form, and
+    form -> (preverb, stem) -> the inflection and derivation tags of each such reading.
+
+    A reading counts only when the form begins with the preverb followed by the verb's stem and the
+    analysis is of one verb, not of a noun compound that has a preverb inside ("lemezmeghajtó" is
+    "lemez" + "meghajtó", no witness of "meglemez"); any other analysis adds a non-verb reading."""
+    lines = verbhood.analyses(words)
+    found = collections.defaultdict(set)
+    rests = set()
+    for form in words:
+        for tokens in lines.get(form, []):
+            r = verbhood.verb_readings(tokens)
+            if r and r[0] in PREVERBS and verbhood.verbal(r[2]) and form.startswith(r[0]):
+                found[form].add((r[0], r[1]))
+                rests.add(form[len(r[0]):])
+    rest_lines = verbhood.analyses(rests)
     out = collections.defaultdict(set)
-    for line in proc.stdout.splitlines():
-        if not line.strip():
-            continue
-        form = line.split()[0]
-        pv = re.search(r"\bsp:(\S+)", line)
-        st = re.search(r"\bst:(\S+)", line)
-        if "po:vrb" not in line or not st or not TAG.search(line):
-            out[form].add(("", "not-a-finite-verb"))
-            continue
-        out[form].add((pv.group(1) if pv else "", st.group(1)))
-    return out
+    tags = collections.defaultdict(dict)
+    for form in words:
+        for tokens in lines.get(form, []):
+            r = verbhood.verb_readings(tokens)
+            if (r and (r[0], r[1]) in found[form]
+                    and verbhood.starts_with_stem(form[len(r[0]):], r[1], rest_lines.get(form[len(r[0]):], []))):
+                out[form].add((r[0], r[1]))
+                tags[form].setdefault((r[0], r[1]), set()).add(tuple(t for t in r[2] if not t.startswith("ts:")))
+            else:
+                out[form].add(("", "not-a-finite-verb"))
+    return out, tags
 
 
 def main():
@@ -149,8 +163,9 @@ def main():
     args = ap.parse_args()
     seen, packages = forms(args.debs)
     words = sorted(w for w in seen if any(w.startswith(p) for p in PREVERBS))
-    readings = analyse(words)
-    lemmas = collections.defaultdict(lambda: {"forms": set(), "sure": False, "letters": set(), "packages": set()})
+    readings, tags = analyse(words)
+    lemmas = collections.defaultdict(lambda: {"forms": set(), "sure": False, "letters": set(), "packages": set(),
+                                              "shared": None})
     for w in words:
         rs = readings.get(w, set())
         for pv, st in rs:
@@ -161,15 +176,21 @@ def main():
                 entry["packages"] |= packages[w]
                 if len(rs) == 1:
                     entry["sure"] = True
+                # the other compounds of the same preverb that read this form as the same form (a
+                # variant or misspelt stem: "lekicsinylés" of "lekicsinyel" and "lekicsinyell")
+                others = {p + s for p, s in rs if p == pv and s != st and tags[w][(p, s)] & tags[w][(pv, st)]}
+                entry["shared"] = others if entry["shared"] is None else entry["shared"] & others
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("# Preverb compounds witnessed by inflected forms in Debian's Hungarian texts.\n")
-        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\tpackages (X, O, R)\n")
+        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\tpackages (X, O, R)"
+                "\tcompounds of the same preverb that read every form as the same form\n")
         for (pv, st), e in sorted(lemmas.items(), key=lambda x: x[0][0] + x[0][1]):
             if e["forms"]:
                 shown = ",".join(sorted(e["forms"])[:3])
                 kind = "sure" if e["sure"] else "ambiguous"
                 f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"
-                        f"{''.join(sorted(e['letters']))}:{shown}\t{','.join(sorted(e['packages'])[:5])}\n")
+                        f"{''.join(sorted(e['letters']))}:{shown}\t{','.join(sorted(e['packages'])[:5])}\t"
+                        f"{','.join(sorted(e['shared'] or ()))}\n")
 
 
 if __name__ == "__main__":

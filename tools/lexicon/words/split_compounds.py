@@ -8,7 +8,7 @@ P + auxiliary + infinitive of V, in running text is a witness of the compound P+
 belong to the next phrase ("ki" is also "who", "meg" also "and"), so a pair counts only when
 hunspell-hu reads the verb's word as a finite form (an infinitive after an auxiliary) of one verb without a
 preverb and nothing else,
-and analyses P+V as that compound. Reads the same texts as corpus_compounds.py (the installed ones
+and analyses P+V as that compound (one verb, not the parts of a noun compound). Reads the same texts as corpus_compounds.py (the installed ones
 and, with --debs, the Hungarian files of the downloaded packages; not the word lists).
 Writes split-compounds.tsv: word, preverb, stem, number of distinct pairs, pairs (up to three),
 packages (for --debs texts).
@@ -26,6 +26,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import corpus_compounds as C  # noqa: E402
 import package_texts  # noqa: E402
+import verbhood  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # Preverbs that are also a common pronoun, adverb or postposition after a verb ("neki" to him, "ott"
@@ -104,10 +105,10 @@ def main():
         """The one verb the form reads as, with the tag, and no preverb; else None."""
         stems = set()
         for line in readings.get(form, []):
-            st = re.search(r"\bst:(\S+)", line)
-            if "po:vrb" not in line or "sp:" in line or not st or not tag(line):
+            r = verbhood.verb_readings(line.split()[1:])
+            if r is None or r[0] or not tag(line):
                 return None
-            stems.add(st.group(1))
+            stems.add(r[1])
         return stems.pop() if len(stems) == 1 else None
 
     def finite(line):
@@ -129,9 +130,9 @@ def main():
             entry["where"] |= where
     wanted = {pv + st: (pv, st) for pv, st in found}
     confirmed = set()
-    for word, lines in hunspell(sorted(wanted)).items():
-        pv, st = wanted[word]
-        if any("po:vrb" in line and f"sp:{pv}" in line.split() and f"st:{st}" in line.split() for line in lines):
+    for word, lines in verbhood.analyses(wanted).items():
+        if any(verbhood.verb_readings(tokens) is not None and verbhood.verb_readings(tokens)[:2] == wanted[word]
+               for tokens in lines):
             confirmed.add(word)
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("# Preverb compounds witnessed with the preverb after a finite form of the verb in Debian's Hungarian texts.\n")

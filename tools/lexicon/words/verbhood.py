@@ -1,0 +1,119 @@
+"""Checks that a word really is a Hungarian verb, on hunspell-hu's morphological analyses.
+
+hunspell-hu splits noun compounds into their parts ("lemezmeghajtó": "lemez" + "meg|hajt|ó") and
+reports a preverb it finds inside one; such a line carries "pa:" parts and proves nothing about a
+verb that starts with that preverb. The checks here read one analysis line at a time and only lines
+without such parts.
+"""
+import collections
+import re
+import subprocess
+
+# The present indicative third person singular indefinite: the dictionary form.
+DICTIONARY_TAG = "PRES_INDIC_INDEF_SG_3"
+# Verbs that are no ordinary verb to conjugate: the defective negative of "van" has no infinitive,
+# no past and no imperative ("sosincs" and its kin are stated with their own code).
+DEFECTIVE = {"nincs", "nincsen", "sincs", "sincsen"}
+
+
+def analyses(words):
+    """Word -> its hunspell-hu analysis lines (without the word itself), for each distinct word."""
+    words = sorted(set(words))
+    out = collections.defaultdict(list)
+    if not words:
+        return out
+    proc = subprocess.run(["hunspell", "-d", "hu_HU", "-m"], input="\n".join(words) + "\n",
+                          capture_output=True, text=True, check=True)
+    for line in proc.stdout.splitlines():
+        parts = line.split()
+        if parts:
+            out[parts[0]].append(parts[1:])
+    return out
+
+
+def verb_readings(tokens):
+    """(preverb, stem, tags) of a line that reads the whole word as one verb, else None.
+
+    The line must not split the word into the parts of a compound ("pa:"), and the stem must be the
+    verb's ("po:vrb" follows it) with the preverb, if any, right before it ("sp:", or "pr:" where
+    hunspell-hu lists the compound itself)."""
+    if any(t.startswith("pa:") for t in tokens) or "po:vrb" not in tokens:
+        return None
+    stems = [n for n, t in enumerate(tokens) if t.startswith("st:")]
+    if len(stems) != 1 or stems[0] + 1 >= len(tokens) or tokens[stems[0] + 1] != "po:vrb":
+        return None
+    n = stems[0]
+    preverbs = [t[3:] for t in tokens[:n] if t.startswith(("sp:", "pr:"))]
+    if len(preverbs) > 1 or any(t.startswith(("sp:", "pr:")) for t in tokens[n:]):
+        return None
+    tags = [t for t in tokens[n + 2:] if t.startswith(("is:", "ds:", "ts:"))]
+    return (preverbs[0] if preverbs else "", tokens[n][3:], tags)
+
+
+def is_dictionary_form(word, lines):
+    """Whether some analysis reads the word as a verb's dictionary form: the present indicative third
+    person singular indefinite of itself (preverb + stem = word), of a verb derived from its stem
+    ("beszéltet", "biciklizik", "gipszez"), or an -ik verb; not an inflected form of another verb
+    ("megeszi") nor a form that hunspell-hu does not know."""
+    for tokens in lines:
+        if any(t.startswith("pa:") for t in tokens):
+            continue
+        inflections = [t for t in tokens if t.startswith("is:")]
+        if any(t != "is:" + DICTIONARY_TAG for t in inflections):
+            continue
+        derivations = [t for t in tokens if t.startswith("ds:")]
+        if derivations:
+            # a verb made from a noun or another verb: its last derivation must make a verb
+            if "_vrb" in derivations[-1]:
+                return True
+            continue
+        r = verb_readings(tokens)
+        if r is not None and (r[0] + r[1] == word or word.endswith("ik")):
+            return True
+    return False
+
+
+def root(stem):
+    """The part of a verb's stem its forms begin with in the regular case."""
+    return stem[:-2] if stem.endswith("ik") else stem
+
+
+def starts_with_stem(rest, stem, lines_of_rest):
+    """Whether `rest` (a form less its preverb) begins with the verb `stem`: literally, or as
+    hunspell-hu reads `rest` on its own as a form of that verb without a preverb ("aludt", "ett")."""
+    if rest.startswith(root(stem)):
+        return True
+    return any((r := verb_readings(t)) is not None and r[0] == "" and r[1] == stem for t in lines_of_rest)
+
+
+TAGGED = re.compile(r"^(?:is:(?:(?:PRES|PAST)_(?:INDIC|COND)\S*|SUBJ\S*|IMPER\S*|ni_INFINITIVE\S*)"
+                    r"|ds:(?:vA_PART|Ó_PRESPART|tt_PASTPART|AndÓ_FUTPART|hAt_MODAL|Ás_PROCESS|Ás_RESULT)\S*)$")
+
+
+def verbal(tags):
+    """Whether the tags make a finite form, the infinitive or a form built on the verb."""
+    return any(TAGGED.match(t) for t in tags)
+
+
+def fault(word, preverb, known, listed, lines, shared=()):
+    """Why a supplied word is no real entry, or None.
+
+    `known` holds the lexicon's stated words and the candidate list's verbs, `listed` the candidate
+    list alone, `lines` the hunspell-hu analyses of the word and of its base (the word less its
+    preverb), `shared` the other compounds of the same preverb that every witness form also reads
+    as (a compound whose forms all belong to a known verb, "lekicsinyell" beside "lekicsinyel", has no
+    witness of its own)."""
+    if word in DEFECTIVE:
+        return "defective verb"
+    if not is_dictionary_form(word, lines.get(word, [])):
+        return "not a dictionary form"
+    if preverb:
+        base = word[len(preverb):]
+        simple = any((r := verb_readings(t)) is not None and r[:2] == ("", base) for t in lines.get(base, []))
+        if base.startswith(preverb) and not simple and word not in listed:
+            return "doubled preverb"  # "megmegdermed"; "kikiált" is "ki" + the simple verb "kiált"
+        if base not in known and not is_dictionary_form(base, lines.get(base, [])):
+            return "base not a verb"
+        if any(other in known for other in shared):
+            return "forms of another verb"
+    return None

@@ -5,10 +5,13 @@ Every word the design states stands at its stated element; the full lists are co
 The stretches left open (a/á, b 1-643, k, l, m, n/o/ó/ö/ő, p) are filled with Hungarian verbs from
 the candidate list, in lexicon order between the stated anchors, keeping the blocks, preverb runs
 and letter counts, preferring the strongest evidence, and then nudged towards the stated length
-and ending distributions without giving up evidence. Codes already present in the data files are
+and ending distributions without giving up evidence. A rebuild keeps the words of every stretch
+(between two stated words) whose supplied words are all still allowed; only the stretches that lost
+a word (see verbhood.py: no noun compounds as witnesses, bases that are verbs, no doubled preverbs,
+dictionary forms only) are chosen again (--fresh chooses everything anew). Codes already present in the data files are
 kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
 
-Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--data DIR] [--seed N]
+Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--data DIR] [--seed N] [--fresh]
 """
 import argparse
 import collections
@@ -133,8 +136,10 @@ def starts_folded(word, prefix):
 class GroupFill:
     """Chooses the supplied words of one group."""
 
-    def __init__(self, rules, anchors, loose, tails, pool, rng):
+    def __init__(self, rules, anchors, loose, tails, pool, rng, existing=None, rejected=()):
         self.r, self.rng = rules, rng
+        self.rejected = rejected          # words a source offered but that are no real entry
+        self.existing = existing or {}    # index -> supplied word now in the data files
         self.anchors = anchors            # index -> word within the ordered run
         self.tails = tails                # words standing after the run
         self.loose = loose                # stated words without an element
@@ -249,7 +254,7 @@ class GroupFill:
                 continue
             for b in bases:
                 w = pv + b.word
-                if w in taken or w in self.pool or w in wanted or self.slot_for(w) is not s:
+                if w in taken or w in self.pool or w in wanted or w in self.rejected or self.slot_for(w) is not s:
                     continue
                 wanted[w] = (s, pv, b)
         confirmed = hunspell_compounds({w: (pv, b.word) for w, (s, pv, b) in wanted.items()})
@@ -270,8 +275,16 @@ class GroupFill:
         pv_of = {w: c.preverb for w, c in self.pool.items()}
         for s in self.slots:
             s["pool"].sort(key=lambda c: (c.cost, -len(c.sources), lexorder.key(c.word)))
-            s["chosen"] = list(s["pool"][:max(s["need"], 0)])
-            s["spare"] = list(s["pool"][max(s["need"], 0):])
+            need = max(s["need"], 0)
+            # a stretch whose words in the data files all may still stand there keeps them; a
+            # stretch that lost one takes the best remaining candidates and is tuned as a whole
+            by_word = {c.word: c for c in s["pool"]}
+            kept = [by_word[w] for w in (self.existing.get(i) for i in range(s["first"], s["last"] + 1))
+                    if w in by_word][:need]
+            rest = [c for c in s["pool"] if c not in kept]
+            s["chosen"] = kept + rest[:need - len(kept)]
+            s["spare"] = rest[need - len(kept):]
+            s["free_from"] = len(kept) if self.existing and len(kept) == need else 0
         all_words = fixed + [w for s in self.slots for w in s["forced"]]
         base_len, base_end = self.stats(all_words)
         quotas = [(n, q, t, LETTER_QUOTA_WEIGHT if n.startswith(("initial ", "second ")) else QUOTA_WEIGHT)
@@ -308,10 +321,10 @@ class GroupFill:
                     if q(c.word, c.preverb):
                         quota[n] += step
 
-        swappable = [s for s in self.slots if s["chosen"] and s["spare"]]
+        swappable = [s for s in self.slots if len(s["chosen"]) > s["free_from"] and s["spare"]]
         for _ in range(iterations if swappable else 0):
             s = self.rng.choice(swappable)
-            a = self.rng.randrange(len(s["chosen"]))
+            a = self.rng.randrange(s["free_from"], len(s["chosen"]))
             b = self.rng.randrange(len(s["spare"]))
             out, inn = s["chosen"][a], s["spare"][b]
             if delta_cost(out, inn) < -1e-9:
@@ -427,6 +440,8 @@ def main():
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--iterations", type=int, default=400000)
+    ap.add_argument("--fresh", action="store_true",
+                    help="choose every supplied word anew instead of keeping those still allowed where they stand")
     args = ap.parse_args()
 
     indexed, loose = read_stated(os.path.join(REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
@@ -436,13 +451,19 @@ def main():
     # every source's words are checked on their own, so a faulty witness does not hide a listed word
     listed = set(pool)
     stated = {w for g in indexed for w, _ in indexed[g].values()} | {w for g in loose for w in loose[g]}
+    rejected = set()
     for name, words, witness in (("candidate list", pool, {}), ("corpus", corpus, shared), ("split", split, {})):
-        for kind, rejected in sorted(reject_faults(words, stated | listed, listed, witness).items()):
-            print(f"rejected from the {name} ({kind}): {len(rejected)}: {' '.join(sorted(rejected))}")
+        for kind, faulty in sorted(reject_faults(words, stated | listed, listed, witness).items()):
+            print(f"rejected from the {name} ({kind}): {len(faulty)}: {' '.join(sorted(faulty))}")
+            rejected |= faulty
     for w, c in list(corpus.items()) + list(split.items()):
         if w not in pool or pool[w].cost > c.cost:
             pool[w] = c
 
+    existing = collections.defaultdict(dict)  # group -> index -> supplied word in the data files now
+    for (g, i, w), _ in read_existing_codes(args.data).items():
+        if w and i not in indexed[g]:
+            existing[g][i] = w
     entries = {}  # (group, index) -> (word, evidence)
     for g in range(15):
         for i, (w, _) in indexed[g].items():
@@ -455,7 +476,8 @@ def main():
             anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
             # the words after the run are its tail; b's run is followed by the stated second fill instead
             tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
-            fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed))
+            fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed),
+                             {} if args.fresh else existing[g], rejected)
             fill.recognise_compounds()
             if known is not None and rules.of_entries is not None:
                 fill.soft.append(("compounds of entries", lambda w, pv: bool(pv) and w[len(pv):] in known,

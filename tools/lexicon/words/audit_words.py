@@ -59,7 +59,8 @@ def main():
     faults = collections.defaultdict(list)
     for g, i, w, source in entries:
         witness = shared.get(w, ()) if source.startswith("corpus") else ()
-        kind = verbhood.fault(w, preverbs[w], known, set(listed), lines, witness)
+        ambiguous = source.startswith("corpus") and "?" in source.split(":")[1]
+        kind = verbhood.fault(w, preverbs[w], known, set(listed), lines, witness, ambiguous)
         if kind is None and source.startswith("corpus") and w not in corpus:
             kind = "no witness form begins with the compound"
         if kind is None and source.startswith("split") and w not in split:

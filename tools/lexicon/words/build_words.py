@@ -392,7 +392,8 @@ def reject_faults(pool, known, listed, shared):
     lines = verbhood.analyses(words)
     out = collections.defaultdict(set)
     for w, c in list(pool.items()):
-        kind = verbhood.fault(w, c.preverb, known, listed, lines, shared.get(w, ()))
+        kind = verbhood.fault(w, c.preverb, known, listed, lines, shared.get(w, ()),
+                              c.evidence in ("corpus2a", "corpus1a"))
         if kind:
             out[kind].add(w)
             del pool[w]

@@ -95,14 +95,36 @@ def verbal(tags):
     return any(TAGGED.match(t) for t in tags)
 
 
-def fault(word, preverb, known, listed, lines, shared=()):
+def other_reading(word, lines):
+    """Whether hunspell-hu also reads the word as a noun or adjective of its own ("kivonat", "kiméret")
+    or as an inflected form of a verb ("leért": the past of "leér")."""
+    for tokens in lines:
+        if any(t.startswith("pa:") for t in tokens):
+            continue
+        if f"st:{word}" in tokens and ("po:noun" in tokens or "po:adj" in tokens):
+            return True
+        r = verb_readings(tokens)
+        if r is None or any(t.startswith("ds:") for t in r[2]):
+            continue
+        finite = [t for t in r[2] if FINITE.match(t) and t != "is:" + DICTIONARY_TAG]
+        # an -ik verb reads as the third person plural definite of its stem without -ik ("kivérzik")
+        if any(not (word.endswith("ik") and t == "is:PRES_INDIC_DEF_PL_3") for t in finite):
+            return True
+    return False
+
+
+FINITE = re.compile(r"^is:(?:(?:PRES|PAST)_(?:INDIC|COND)|SUBJ|IMPER)")
+
+
+def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False):
     """Why a supplied word is no real entry, or None.
 
     `known` holds the lexicon's stated words and the candidate list's verbs, `listed` the candidate
     list alone, `lines` the hunspell-hu analyses of the word and of its base (the word less its
     preverb), `shared` the other compounds of the same preverb that every witness form also reads
     as (a compound whose forms all belong to a known verb, "lekicsinyell" beside "lekicsinyel", has no
-    witness of its own)."""
+    witness of its own); `ambiguous` when every witness form has other readings too, in which case the
+    word must not itself read as a noun or another verb's form."""
     if word in DEFECTIVE:
         return "defective verb"
     if not is_dictionary_form(word, lines.get(word, [])):
@@ -116,4 +138,6 @@ def fault(word, preverb, known, listed, lines, shared=()):
             return "base not a verb"
         if any(other in known for other in shared):
             return "forms of another verb"
+    if ambiguous and word not in listed and other_reading(word, lines.get(word, [])):
+        return "a noun or another verb's form, on an ambiguous witness"
     return None

@@ -140,7 +140,9 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.w().command6Visible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 
+  session.s().derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
   session.w().Command4_Click();
+  EXPECT_EQ(session.s().derivedBoxes[0], "marker");
   EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
   EXPECT_EQ(session.s().imperativeAnyway, 0);
   EXPECT_TRUE(session.formCellsEmpty());

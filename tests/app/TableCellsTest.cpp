@@ -258,6 +258,19 @@ TEST_P(TableCells, EveryCellAsTheWindowShowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(Verbs, TableCells, ::testing::ValuesIn(kCases), caseName);
 
+TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood) {
+  for (int mood = 1; mood <= 4; ++mood) {
+    WindowSession session;
+    session.request("megalapszik", mood);
+    session.w().Command2_Click();  // every person and the objective column anyway
+    session.w().Command3_Click();
+    EXPECT_EQ(session.s().prefix, "meg");
+    const char* expected[] = {"  megalapulja", "  megalapuljuk", "  megalapuljátok", "  megalapulják",
+                              "  (megalapullak)"};
+    for (int row = 3; row <= 7; ++row) EXPECT_EQ(session.s().table.cell(row, 2), expected[row - 3]) << mood << "," << row;
+  }
+}
+
 // The cell rules one by one, over a record whose stems and endings are tags
 // ("S" stem, "A" stemAlt, "P" pastStemAlt, "B" baseStem; each slot its own
 // name), so the cell shows which stem part and ending the deciding rule took.

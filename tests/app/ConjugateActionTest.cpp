@@ -140,13 +140,41 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.w().command6Visible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 
+  session.s().derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
   session.w().Command4_Click();
+  EXPECT_EQ(session.s().derivedBoxes[0], "marker");
   EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
   EXPECT_EQ(session.s().imperativeAnyway, 0);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().command6Visible());
   EXPECT_EQ(session.s().entry.text(), "alábocsájt");
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
+}
+
+TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("virrad", 4);
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_TRUE(session.w().command2().visible);
+  EXPECT_TRUE(session.w().command3().visible);
+  EXPECT_TRUE(session.w().command4().visible);
+  EXPECT_FALSE(session.w().command6Visible());
+
+  session.w().Command4_Click();  // the imperative anyway: still the third persons only
+  EXPECT_EQ(session.cells(), (FormCells{"", "", "  virradjon", "", "", "  virradjanak", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_TRUE(session.w().command6Visible());
+
+  session.w().Command2_Click();
+  EXPECT_EQ(session.cells(), (FormCells{"  virradjak", "  virradjál", "  virradjon", "  virradjunk", "  virradjatok",
+                                        "  virradjanak", "", "", "", "", "", "", ""}));
+
+  session.request("virrad", 1);  // outside the imperative only the persons are restricted
+  EXPECT_EQ(session.cells(), (FormCells{"", "", "  virrad", "", "", "  virradnak", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_FALSE(session.w().command4().visible);
 }
 
 TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/Alapszik.h"
 #include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
@@ -43,7 +44,7 @@ void irregularStem(ConjugationState& s, const std::string& entry) {
 
 void ennek(ConjugationState& s) {
   const std::string entry = s.input();
-  if (entry == "alapszik") s.classCode = "01";
+  if (isAlapszik(entry)) s.classCode = "01";
   const std::string& code = s.classCode;
   if (inClassSet(code, kCondNClasses)) {
     s.marker = 'n';

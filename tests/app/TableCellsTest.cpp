@@ -271,6 +271,20 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood)
   }
 }
 
+TEST(TableCellsOfAlapszik, AStrippedPreverbKeepsTheStemAlapulOutsideThePresent) {
+  const char* expected[] = {"", "",
+                            "  megalapultam  megalapult  megalapultunk",
+                            "  megalapulnék  megalapulna  megalapulnánk",
+                            "  megalapuljak  megalapuljon  megalapuljunk"};
+  for (int mood = 2; mood <= 4; ++mood) {
+    WindowSession session;
+    session.request("megalapszik", mood);
+    session.w().Command2_Click();  // every person
+    const auto& t = session.s().table;
+    EXPECT_EQ(t.cell(1, 1) + t.cell(3, 1) + t.cell(4, 1), expected[mood]) << mood;
+  }
+}
+
 // The cell rules one by one, over a record whose stems and endings are tags
 // ("S" stem, "A" stemAlt, "P" pastStemAlt, "B" baseStem; each slot its own
 // name), so the cell shows which stem part and ending the deciding rule took.

@@ -227,7 +227,7 @@ class FailingDialogs : public headless::ScriptedDialogs {
   }
 };
 
-TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
+TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThemMixed) {
   headless::HeadlessDesktop desktop;
   FailingDialogs dialogs;
   headless::MemoryClipboard clipboard;
@@ -238,6 +238,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
   w.state().entry.setText("vár");
   w.Command1_Click();
   ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
+  ASSERT_EQ(w.state().derivedBoxes[0], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = 1;
@@ -249,6 +250,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
     EXPECT_EQ(w.state().table.cell(row, 2), "") << row;
   }
   EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
+  for (const std::string& box : w.state().derivedBoxes) EXPECT_EQ(box, "");
   w.state().entry.setText("vár");
   w.Command1_Click();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");

@@ -1,0 +1,104 @@
+// Helpers shared by the lexicon data tests.
+#include "lexicon/LexiconTestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "lexicon/FillProcedures.h"
+
+namespace ragozo::lexicontest {
+namespace {
+
+// Accented vowel, its plain letter and its rank among the letters folded to that letter.
+struct Accent {
+  std::string_view letter;
+  char plain;
+  int rank;
+};
+constexpr Accent kAccents[] = {{"á", 'a', 1}, {"é", 'e', 1}, {"í", 'i', 1}, {"ó", 'o', 1}, {"ö", 'o', 2},
+                               {"ő", 'o', 3}, {"ú", 'u', 1}, {"ü", 'u', 2}, {"ű", 'u', 3}};
+
+// Each character of the word as its plain letter and accent rank.
+std::vector<std::pair<char, int>> letters(std::string_view word) {
+  std::vector<std::pair<char, int>> out;
+  for (std::size_t i = 0; i < word.size();) {
+    bool matched = false;
+    for (const Accent& a : kAccents) {
+      if (word.substr(i).starts_with(a.letter)) {
+        out.emplace_back(a.plain, a.rank);
+        i += a.letter.size();
+        matched = true;
+        break;
+      }
+    }
+    if (!matched) out.emplace_back(word[i++], 0);
+  }
+  return out;
+}
+
+}  // namespace
+
+const Lexicon& filledLexicon() {
+  static const Lexicon lexicon = [] {
+    Lexicon l;
+    fillLexicon(l);
+    return l;
+  }();
+  return lexicon;
+}
+
+std::string folded(std::string_view word) {
+  std::string out;
+  for (const auto& [plain, rank] : letters(word)) out += plain;
+  return out;
+}
+
+bool lexiconLess(std::string_view a, std::string_view b) {
+  const std::string fa = folded(a), fb = folded(b);
+  if (fa != fb) return fa < fb;
+  const auto la = letters(a), lb = letters(b);
+  for (std::size_t i = 0; i < la.size(); ++i) {
+    if (la[i].second != lb[i].second) return la[i].second < lb[i].second;
+  }
+  return false;
+}
+
+const std::vector<StatedWord>& statedWords() {
+  static const std::vector<StatedWord> words = [] {
+    const auto path = std::filesystem::path(__FILE__).parent_path() / "facts" / "stated-words.tsv";
+    std::ifstream in(path);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
+    std::vector<StatedWord> out;
+    std::string line;
+    while (std::getline(in, line)) {
+      if (line.empty() || line[0] == '#') continue;
+      std::istringstream fields(line);
+      std::string group, index, word;
+      std::getline(fields, group, '\t');
+      std::getline(fields, index, '\t');
+      std::getline(fields, word, '\t');
+      out.push_back({std::stoi(group), index.empty() ? -1 : std::stoi(index), word});
+    }
+    return out;
+  }();
+  return words;
+}
+
+int firstMatch(const Lexicon& lexicon, int group, std::string_view word) {
+  for (int i = 0; i <= Lexicon::bound(group); ++i) {
+    if (lexicon.word(group, i) == word) return i;
+  }
+  return -1;
+}
+
+std::vector<std::pair<int, std::string>> verbsOf(const Lexicon& lexicon, int group) {
+  std::vector<std::pair<int, std::string>> out;
+  for (int i = 1; i <= Lexicon::bound(group); ++i) {
+    if (!lexicon.word(group, i).empty()) out.emplace_back(i, lexicon.word(group, i));
+  }
+  return out;
+}
+
+}  // namespace ragozo::lexicontest

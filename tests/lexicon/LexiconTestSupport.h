@@ -1,0 +1,39 @@
+// Helpers shared by the lexicon data tests: the filled lexicon, lexicon order and the stated words.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "lexicon/Lexicon.h"
+
+namespace ragozo::lexicontest {
+
+// A lexicon after the full run of thirty fill procedures, built once.
+const Lexicon& filledLexicon();
+
+// The word with its accents removed (á as a, ö and ő as o, and so on).
+std::string folded(std::string_view word);
+
+// Lexicon order: accents ignored first; words equal without accents are compared at their first
+// differing character, the plain vowel first and then ó before ö before ő, ú before ü before ű.
+bool lexiconLess(std::string_view a, std::string_view b);
+
+struct StatedWord {
+  int group;
+  int index;  // -1 where the lists give the word but not its element
+  std::string word;
+};
+
+// The words that the lexicon's design fixes, read from facts/stated-words.tsv.
+const std::vector<StatedWord>& statedWords();
+
+// Linear search of a group as the engine's look-up walks it: the first element from 0 up to the
+// bound whose word equals `word`, or -1.
+int firstMatch(const Lexicon& lexicon, int group, std::string_view word);
+
+// The verbs of a group (elements 1 to the last assigned, holes left out) with their elements.
+std::vector<std::pair<int, std::string>> verbsOf(const Lexicon& lexicon, int group);
+
+}  // namespace ragozo::lexicontest

@@ -1,0 +1,1 @@
+"""Assigning the nine-character verb codes of the lexicon's entries."""

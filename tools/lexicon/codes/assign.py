@@ -1,0 +1,250 @@
+"""Decides the code of every lexicon word: stated, from its base verb, or by the regularities.
+
+Order of authority for one entry:
+1. a whole code stated for the element or the word;
+2. for a compound of a separable preverb and a lexicon verb, the base verb's code with preverb
+   digit "2" ("27" becomes "12", a "02" usage becomes "01");
+3. otherwise each field by its regularity, lexical choices settled by hunspell evidence where it
+   tells the candidates apart, else the usual value.
+Fields named for the word (departures listed with the data) override 2 and 3.
+"""
+from .evidence import Evidence
+from .facts import FIELDS, field, with_field
+from .phonology import core_of, harmony, only_neutral_vowels, syllables, vowel_digit
+from .preverbs import candidate_splits, split
+from . import rules
+
+UNSTABLE_CLASS = {"l": "05", "r": "06", "g": "08", "z": "19"}
+STABLE_CLASS = {"l": "01", "r": "01", "g": "07", "z": "18"}
+# Cores with only i/í whose vowel class the data names: back, else front.
+BACK_NEUTRAL_CORES = {"bír", "bíz", "csitít", "dív", "fing", "fitít", "hí", "hígít", "hív", "híz", "ifjít",
+                      "indít", "ing", "irt", "isz", "izz", "izzít", "nyit", "nyíl", "piszkít", "sikl",
+                      "simít", "sivít", "szít", "szív", "sír", "tilt", "vidít", "virít", "ír", "ív"}
+FRONT_NEUTRAL_CORES = {"bicikliz", "ciciz", "csíp", "dribliz", "díszl", "díszít", "frissít", "hint", "hisz",
+                       "hisztiz", "hírl", "ihl", "ill", "int", "pisil", "visz", "ízl"}
+
+
+class Decision:
+    """A decided code with its basis ("stated", "base", "rule", "evidence") and a note."""
+
+    def __init__(self, code, basis, notes):
+        self.code = code
+        self.basis = basis
+        self.notes = notes
+
+    def evidence_text(self):
+        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell"}[self.basis]
+        return head + ("; " + "; ".join(self.notes) if self.notes else "")
+
+
+class CodeAssigner:
+    def __init__(self, lexicon_words, facts, analyser, candidates=None):
+        self.words = set(lexicon_words)
+        self.facts = facts
+        self.evidence = Evidence(analyser)
+        self.analyser = analyser
+        self.candidates = candidates or {}
+        self._memo = {}
+        # Lexical choices: (kind, confirmed by hunspell) for the report.
+        self.choices = []
+
+    # --- preverb -------------------------------------------------------------------------------
+
+    def preverb_of(self, word):
+        """(digit, preverb, remainder) of a word without a stated code.
+
+        A word that begins with a separable preverb is a compound ("2") unless it is named as a
+        simple verb, or no split leaves a lexicon verb and the candidate list knows the word only
+        as a simple one ("lebeg", "kiabál").
+        """
+        named = self.facts.fields_of.get(word, {}).get("preverb")
+        preverb, rest = split(word, self.words)
+        if named and named[0] == "1":
+            return "1", "", word
+        if not preverb:
+            return ("2" if named else "1"), "", word
+        if rest in self.words or named:
+            return "2", preverb, rest
+        cand = self.candidates.get(word)
+        if cand is not None and cand[0] in ("pv", "pvder") and cand[1] in candidate_splits(word):
+            return "2", cand[1], word[len(cand[1]):]
+        if cand is not None:
+            return "1", "", word
+        return "2", preverb, rest
+
+    # --- the whole code ------------------------------------------------------------------------
+
+    def decide(self, group, index, word):
+        stated = self.facts.stated_code(group, index, word)
+        if stated:
+            return Decision(stated, "stated", [])
+        return self.derive(word)
+
+    def code_of_word(self, word):
+        stated = self.facts.code_of.get(word)
+        return stated if stated else self.derive(word).code
+
+    def derive(self, word):
+        if word in self._memo:
+            return self._memo[word]
+        digit, preverb, rest = self.preverb_of(word)
+        if digit == "2" and rest != word and rest in self.words:
+            decision = self._from_base(word, rest)
+        else:
+            decision = self._by_rules(word, digit, preverb)
+        decision = self._apply_named(word, decision)
+        self._memo[word] = decision
+        return decision
+
+    def _from_base(self, word, base):
+        code = "2" + self.code_of_word(base)[1:]
+        notes = ["base " + base]
+        if field(code, "class") == "27":
+            code = with_field(code, "class", "12")
+            notes.append("class 27->12")
+        if field(code, "usage") == "02":
+            code = with_field(code, "usage", "01")
+            notes.append("usage 02->01")
+        if word.endswith("ragad"):
+            # Compounds of "ragad" are stored as sticking: the meaning question replaces the rest.
+            code = code[:4] + "01200"
+            notes.append("ragad compound 01/20")
+        return Decision(code, "base", notes)
+
+    def _apply_named(self, word, decision):
+        named = self.facts.fields_of.get(word, {})
+        code = decision.code
+        changed = []
+        for name in FIELDS:
+            if name in named and field(code, name) != named[name][0]:
+                code = with_field(code, name, named[name][0])
+                changed.append(name)
+        if changed:
+            decision.notes.append("named " + ",".join(changed))
+        decision.code = code
+        return decision
+
+    # --- by the regularities -------------------------------------------------------------------
+
+    def _by_rules(self, word, pdigit, preverb):
+        core = core_of(word, preverb)
+        is_ik = word.endswith("ik") and len(word) > 2
+        notes = []
+        used_evidence = False
+
+        vdigit = vowel_digit(core)
+        if vdigit is None:
+            if core in BACK_NEUTRAL_CORES:
+                vdigit = "1"
+            elif core in FRONT_NEUTRAL_CORES:
+                vdigit = "2"
+            else:
+                pick, forms = self.evidence.decide(word, self.evidence.vowel_forms(word))
+                self.choices.append(("vowel", pick is not None))
+                if pick:
+                    vdigit = pick
+                    used_evidence = True
+                    notes.append("vowel %s hunspell %s" % (pick, forms[0]))
+                else:
+                    vdigit = "1"
+                    notes.append("vowel 1 usual")
+        h = harmony(vdigit)
+
+        cls = rules.irregular_class(core, is_ik)
+        if cls is None:
+            row = rules.class_row(word, core)
+            cls = row.usual
+            if row.choice == "unstable":
+                pick, forms = self.evidence.decide(word, self.evidence.unstable_forms(word, h))
+                self.choices.append(("unstable", pick is not None))
+                last = word[-1]
+                if pick == "drop":
+                    cls = UNSTABLE_CLASS[last]
+                elif pick == "keep":
+                    cls = STABLE_CLASS[last]
+                if pick:
+                    used_evidence = True
+                    notes.append("class %s hunspell %s" % (cls, forms[0]))
+                else:
+                    notes.append("class %s usual" % cls)
+            elif row.choice == "ik-first":
+                pick, forms = self.evidence.decide(word, self.evidence.ik_first_forms(word, h))
+                self.choices.append(("ik-triple", pick is not None))
+                if pick == "k":
+                    cls = "61"
+                if pick:
+                    used_evidence = True
+                    notes.append("class %s hunspell %s" % (cls, forms[0]))
+                else:
+                    notes.append("class %s usual" % cls)
+            elif cls == "31" and word.endswith(("odik", "edik")) and word[:-4] + "szik" in self.words:
+                # A -dik verb with a -szik twin ("gazdagodik"/"gazdagszik") has the -d- stem class.
+                cls = "32"
+                notes.append("class 32 twin " + word[:-4] + "szik")
+            elif row.others and "27" in row.others:
+                self.choices.append(("12/27", False))
+                notes.append("class 12 usual")
+
+        caus = rules.causative_digit(word, core)
+        if (not is_ik and not word.endswith("t") and syllables(core) <= 1
+                and core not in rules.NO_CAUSATIVE_CORES and core not in rules.TAT_CAUSATIVE_CORES):
+            pick, forms = self.evidence.decide(word, self.evidence.causative_forms(word, h))
+            self.choices.append(("causative", pick is not None))
+            if pick:
+                caus = pick
+                used_evidence = True
+                notes.append("causative %s hunspell %s" % (pick, forms[0]))
+
+        obj = rules.objective_digit(word, cls, caus)
+        # hunspell's definite forms tell transitive verbs well, but it accepts definite forms of
+        # many intransitive -ik verbs; those keep the usual "0".
+        if not is_ik and self.known_verb(word):
+            seen = self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"]
+            hunspell_obj = "1" if seen else "0"
+            self.choices.append(("objective", True))
+            used_evidence = True
+            notes.append("objective %s hunspell %s" % (hunspell_obj, seen[0] if seen else "no definite form"))
+            obj = hunspell_obj
+        else:
+            self.choices.append(("objective", False))
+            notes.append("objective %s usual" % obj)
+
+        sg = "0"
+        if obj == "1":
+            seen = self.evidence.recognised(word, self.evidence.lak_forms(word, h))["yes"]
+            self.choices.append(("-lak/-lek", bool(seen)))
+            if seen:
+                sg = "1"
+                used_evidence = True
+                notes.append("-lak/-lek 1 hunspell " + seen[0])
+            else:
+                sg = "2"
+                notes.append("-lak/-lek 2 no form")
+
+        code = pdigit + vdigit + "01" + cls + caus + obj + sg
+        return Decision(code, "evidence" if used_evidence else "rule", notes)
+
+    def known_verb(self, word):
+        """Whether hunspell knows the dictionary form as a verb (so a missing form is telling)."""
+        for analysis in self.analyser.analyses(word):
+            fields = analysis.split()
+            if "po:vrb" not in fields or any(f.startswith("ds:") for f in fields):
+                continue
+            stems = [f[3:] for f in fields if f.startswith("st:")]
+            prefixes = [f[3:] for f in fields if f.startswith("sp:")]
+            if (prefixes[0] if prefixes else "") + (stems[0] if stems else "") == word:
+                return True
+        return False
+
+    def prefetch(self, words):
+        """Analyse every form the decisions may need, in one hunspell run."""
+        forms = []
+        for w in words:
+            forms.append(w)
+            for h in ("back", "front", "rounded"):
+                for gen in (self.evidence.unstable_forms, self.evidence.ik_first_forms,
+                            self.evidence.definite_forms, self.evidence.lak_forms,
+                            self.evidence.causative_forms):
+                    forms.extend(f for pairs in gen(w, h).values() for f, _ in pairs)
+            forms.extend(f for pairs in self.evidence.vowel_forms(w).values() for f, _ in pairs)
+        self.analyser.analyse_all(forms)

@@ -1,0 +1,457 @@
+#!/usr/bin/env python3
+"""Builds the group, index and word columns of lexicon/data/fill01.tsv .. fill15.tsv.
+
+Every word the design states stands at its stated element; the full lists are copied as stated.
+The stretches left open (a/á, b 1-643, k, l, m, n/o/ó/ö/ő, p) are filled with Hungarian verbs from
+the candidate list, in lexicon order between the stated anchors, keeping the blocks, preverb runs
+and letter counts, preferring the strongest evidence, and then nudged towards the stated length
+and ending distributions without giving up evidence. Codes already present in the data files are
+kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
+
+Usage: build_words.py [--sources DIR] [--corpus FILE] [--data DIR] [--seed N]
+"""
+import argparse
+import collections
+import os
+import random
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import groups as G  # noqa: E402
+import lexorder  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
+
+# Evidence cost of a supplied word: the lower, the stronger.
+COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "weak": 9.0,
+        "unattested": 12.0}
+QUOTA_WEIGHT = 40.0
+LENGTH_WEIGHT = 0.6
+ENDING_WEIGHT = 0.6
+
+# Verbs that the lists say are not entries (bases of compounds named as having no entry of their own).
+NOT_ENTRIES = {"bátorodik", "békél", "keseredik", "kócol", "lapol", "ábdál", "csapzik", "dolgoz", "szar",
+               "szólalkozik", "tintáz", "hamísít"}
+
+
+def read_stated(path):
+    indexed, loose = collections.defaultdict(dict), collections.defaultdict(dict)
+    for line in open(path, encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        g, i, w, c = line.rstrip("\n").split("\t")
+        g = int(g)
+        if i:
+            indexed[g][int(i)] = (w, c)
+        else:
+            loose[g][w] = c
+    for g in loose:  # a word already placed needs no second place
+        placed = {w for w, _ in indexed[g].values()}
+        loose[g] = {w: c for w, c in loose[g].items() if w not in placed}
+    return indexed, loose
+
+
+class Candidate:
+    __slots__ = ("word", "kind", "preverb", "stem", "sources", "tier", "evidence", "cost")
+
+    def __init__(self, word, kind, preverb, stem, sources, tier, evidence):
+        self.word, self.kind, self.preverb, self.stem = word, kind, preverb, stem
+        self.sources, self.tier, self.evidence = sources, tier, evidence
+        self.cost = COST[evidence]
+
+
+def read_candidates(path):
+    out = {}
+    for n, line in enumerate(open(path, encoding="utf-8")):
+        if n == 0:
+            continue
+        word, kind, preverb, stem, amb, sources, tier = line.rstrip("\n").split("\t")
+        tier = int(tier)
+        compound = kind in ("pv", "pvder")
+        if tier == 4:
+            continue
+        evidence = f"t{min(tier, 3)}"
+        if compound and tier > 2 and not any(s in sources for s in "FT"):
+            evidence = "weak"  # listed by a word list only: used last, where nothing better fits
+        out[word] = Candidate(word, kind, preverb if compound else "", stem, sources, tier, evidence)
+    return out
+
+
+def read_corpus(path):
+    """Compounds witnessed by inflected forms in a corpus word list: word -> (preverb, stem, witness)."""
+    out = {}
+    if not path or not os.path.exists(path):
+        return out
+    for line in open(path, encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        word, preverb, stem, count, sure, witness = line.rstrip("\n").split("\t")
+        strength = "corpus2a" if sure != "sure" else "corpus" if int(count) > 1 else "corpus1"
+        mark = "" if sure == "sure" else "?"
+        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}", 3, strength)
+    return out
+
+
+def group_of(word):
+    for g, letters in G.INITIALS.items():
+        if word[0] in letters:
+            return g
+    return None
+
+
+def starts_folded(word, prefix):
+    return lexorder.fold(word).startswith(prefix)
+
+
+class GroupFill:
+    """Chooses the supplied words of one group."""
+
+    def __init__(self, rules, anchors, loose, tails, pool, rng):
+        self.r, self.rng = rules, rng
+        self.anchors = anchors            # index -> word within the ordered run
+        self.tails = tails                # words standing after the run
+        self.loose = loose                # stated words without an element
+        self.pool = pool
+        self.soft = []  # (name, predicate, target, weight): figures to come near, not to meet
+        self.slots = self._slots()
+
+    def label(self, i):
+        """The most specific block that element i lies in."""
+        best = ""
+        for prefix, a, b in self.r.blocks:
+            if a <= i <= b and len(prefix) > len(best):
+                best = prefix
+        return best
+
+    def fits_label(self, word, label):
+        if not starts_folded(word, label):
+            return False
+        for prefix, _, _ in self.r.blocks:
+            if len(prefix) > len(label) and prefix.startswith(label) and starts_folded(word, prefix):
+                return False
+        return True
+
+    def allowed(self, c):
+        """Whether a candidate may stand in this group's run at all."""
+        w = c.word
+        f = lexorder.fold(w)
+        if any(ch not in "abcdefghijklmnoprstuvyz" for ch in f):
+            return False  # no q, w or x (the one word with x is stated) and nothing but letters
+        if any(ch == "y" and (n == 0 or f[n - 1] not in "glnt") for n, ch in enumerate(f)):
+            return False
+        if c.preverb:
+            if c.preverb not in self.r.preverbs or not w.startswith(c.preverb):
+                return False
+            longer = [p for p in self.r.preverbs if len(p) > len(c.preverb) and starts_folded(w, lexorder.fold(p))]
+            return not longer and w[len(c.preverb):] not in NOT_ENTRIES
+        for p in self.r.guarded:  # "~" marks a prefix compared without accents
+            if starts_folded(w, p[1:]) if p.startswith("~") else w.startswith(p):
+                return False
+        return w not in NOT_ENTRIES
+
+    def _slots(self):
+        """Runs of free elements, each with its key bounds and block label."""
+        r = self.r
+        idx = sorted(self.anchors)
+        bounds = [(r.first - 1, None)] + [(i, lexorder.key(self.anchors[i])) for i in idx] + [(r.last + 1, None)]
+        slots = []
+        for (i0, k0), (i1, k1) in zip(bounds, bounds[1:]):
+            run = []
+            for i in range(i0 + 1, i1):
+                lab = self.label(i)
+                if run and run[-1][2] == lab:
+                    run[-1][1] = i
+                else:
+                    run.append([i, i, lab])
+            for n, (a, b, lab) in enumerate(run):
+                # a run before (after) a run of a nested block sorts before (after) all of that block's words
+                before = [r[2] for r in run[n + 1:] if not lab.startswith(r[2])]
+                after = [r[2] for r in run[:n] if not lab.startswith(r[2])]
+                slots.append({"first": a, "last": b, "label": lab, "lo": k0, "hi": k1, "before": before,
+                              "after": after, "forced": [], "pool": []})
+        return slots
+
+    def slot_for(self, word):
+        k = lexorder.key(word)
+        for s in self.slots:
+            if (s["lo"] is None or k > s["lo"]) and (s["hi"] is None or k < s["hi"]) and self.fits_label(word, s["label"]):
+                f = lexorder.fold(word)
+                if all(f < p and not f.startswith(p) for p in s["before"]) and \
+                        all(f > p and not f.startswith(p) for p in s["after"]):
+                    return s
+        return None
+
+    def prepare(self):
+        taken = set(self.anchors.values()) | set(self.tails)
+        problems = []
+        for w in sorted(self.loose, key=lexorder.key):
+            if w in taken:
+                continue
+            s = self.slot_for(w)
+            if s is None:
+                problems.append(w)
+                continue
+            s["forced"].append(w)
+            taken.add(w)
+        for c in self.pool.values():
+            if c.word in taken or group_of(c.word) != self.r.group or not self.allowed(c):
+                continue
+            s = self.slot_for(c.word)
+            if s is not None:
+                s["pool"].append(c)
+        self._fallback(taken)
+        short = []
+        for s in self.slots:
+            need = s["last"] - s["first"] + 1 - len(s["forced"])
+            s["need"] = need
+            if need < 0:
+                short.append((s["first"], s["last"], s["label"], need, "too many stated words"))
+            elif len(s["pool"]) < need:
+                short.append((s["first"], s["last"], s["label"], need - len(s["pool"]), "short"))
+        return problems, short
+
+    def _fallback(self, taken):
+        """Where a preverb run has too few witnessed compounds, compounds of its preverb and a strongly
+        witnessed verb that hunspell-hu analyses as that compound; recorded as unattested."""
+        bases = [c for c in self.pool.values() if not c.preverb and c.kind == "lex" and c.tier <= 2]
+        wanted = {}
+        for s in self.slots:
+            need = s["last"] - s["first"] + 1 - len(s["forced"]) - len(s["pool"])
+            pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
+            # a group that counts some of its letters may need more compounds than the shortage
+            if pv is None or (need <= 0 and not self.r.quotas):
+                continue
+            for b in bases:
+                w = pv + b.word
+                if w in taken or w in self.pool or w in wanted or self.slot_for(w) is not s:
+                    continue
+                wanted[w] = (s, pv, b)
+        confirmed = hunspell_compounds({w: (pv, b.word) for w, (s, pv, b) in wanted.items()})
+        for w in sorted(confirmed):
+            s, pv, b = wanted[w]
+            c = Candidate(w, "pv", pv, b.word, f"hunspell+{b.sources}", 4, "unattested")
+            if self.allowed(c):
+                s["pool"].append(c)
+
+    # --- cost model -------------------------------------------------------------------------
+    def stats(self, words):
+        lengths = collections.Counter(len(w) for w in words)
+        ends = collections.Counter(G.ending_family(self.r.scheme, w) for w in words)
+        return lengths, ends
+
+    def choose(self, iterations):
+        fixed = list(self.anchors.values()) + list(self.tails)
+        pv_of = {w: c.preverb for w, c in self.pool.items()}
+        for s in self.slots:
+            s["pool"].sort(key=lambda c: (c.cost, -len(c.sources), lexorder.key(c.word)))
+            s["chosen"] = list(s["pool"][:max(s["need"], 0)])
+            s["spare"] = list(s["pool"][max(s["need"], 0):])
+        all_words = fixed + [w for s in self.slots for w in s["forced"]]
+        base_len, base_end = self.stats(all_words)
+        quotas = [(n, q, t, QUOTA_WEIGHT) for n, q, t in self.r.quotas] + self.soft
+        quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _, _ in quotas]
+        chosen_words = [c for s in self.slots for c in s["chosen"]]
+        lengths = base_len + collections.Counter(len(c.word) for c in chosen_words)
+        ends = base_end + collections.Counter(G.ending_family(self.r.scheme, c.word) for c in chosen_words)
+        quota = [b + sum(1 for c in chosen_words if q(c.word, c.preverb)) for b, (_, q, _, _) in zip(quota_base, quotas)]
+
+        def delta_cost(out, inn):
+            d = inn.cost - out.cost
+            lo, li = len(out.word), len(inn.word)
+            if lo != li:
+                t = self.r.lengths
+                d += LENGTH_WEIGHT * (abs(lengths[lo] - 1 - t.get(lo, 0)) - abs(lengths[lo] - t.get(lo, 0))
+                                      + abs(lengths[li] + 1 - t.get(li, 0)) - abs(lengths[li] - t.get(li, 0)))
+            eo, ei = G.ending_family(self.r.scheme, out.word), G.ending_family(self.r.scheme, inn.word)
+            if eo != ei:
+                t = self.r.endings
+                d += ENDING_WEIGHT * (abs(ends[eo] - 1 - t.get(eo, 0)) - abs(ends[eo] - t.get(eo, 0))
+                                      + abs(ends[ei] + 1 - t.get(ei, 0)) - abs(ends[ei] - t.get(ei, 0)))
+            for n, (_, q, target, weight) in enumerate(quotas):
+                step = (1 if q(inn.word, inn.preverb) else 0) - (1 if q(out.word, out.preverb) else 0)
+                if step:
+                    d += weight * (abs(quota[n] + step - target) - abs(quota[n] - target))
+            return d
+
+        def apply(out, inn):
+            for c, step in ((out, -1), (inn, 1)):
+                lengths[len(c.word)] += step
+                ends[G.ending_family(self.r.scheme, c.word)] += step
+                for n, (_, q, _, _) in enumerate(quotas):
+                    if q(c.word, c.preverb):
+                        quota[n] += step
+
+        swappable = [s for s in self.slots if s["chosen"] and s["spare"]]
+        for _ in range(iterations if swappable else 0):
+            s = self.rng.choice(swappable)
+            a = self.rng.randrange(len(s["chosen"]))
+            b = self.rng.randrange(len(s["spare"]))
+            out, inn = s["chosen"][a], s["spare"][b]
+            if delta_cost(out, inn) < -1e-9:
+                apply(out, inn)
+                s["chosen"][a], s["spare"][b] = inn, out
+        hard = len(self.r.quotas)
+        self.quota_result = list(zip([q[0] for q in quotas[:hard]], quota[:hard], [q[2] for q in quotas[:hard]]))
+
+    def _pv(self, word, pv_of):
+        """The preverb of a fixed word: as named, else the candidate list's, else the longest it begins with."""
+        if word in self.r.simple:
+            return ""
+        if word in self.r.preverb_of:
+            return self.r.preverb_of[word]
+        if pv_of.get(word):
+            return pv_of[word]
+        fits = [p for p in self.r.preverbs if word.startswith(p) and len(word) > len(p) + 1]
+        if self.r.group == 7 and word in pv_of:
+            return ""  # l has simple verbs in le-; the candidate list tells them apart
+        return max(fits, key=len) if fits else ""
+
+    def recognise_compounds(self):
+        """The candidate list files some compounds as plain verbs (the ott- verbs, "közbenjár"): a plain
+        candidate that is a preverb of this group followed by another candidate verb is taken as a compound."""
+        for w, c in list(self.pool.items()):
+            if c.preverb or c.kind != "lex" or w in self.r.simple or group_of(w) != self.r.group:
+                continue
+            fits = [p for p in self.r.preverbs if w.startswith(p) and w[len(p):] in self.pool]
+            if fits and not (self.r.group == 7 and max(fits, key=len) == "le"):
+                p = max(fits, key=len)
+                self.pool[w] = Candidate(w, "pv", p, w[len(p):], c.sources, c.tier, c.evidence)
+
+    def result(self):
+        """index -> (word, evidence or None for a stated word)."""
+        out = {i: (w, None) for i, w in self.anchors.items()}
+        for s in self.slots:
+            items = [(w, None) for w in s["forced"]] + [(c.word, c) for c in s["chosen"]]
+            items.sort(key=lambda x: lexorder.key(x[0]))
+            for n, item in enumerate(items):
+                out[s["first"] + n] = item
+        return out
+
+
+def hunspell_compounds(words):
+    """The words that hunspell-hu analyses as a verb made of exactly the given preverb and stem."""
+    if not words:
+        return set()
+    import subprocess
+    proc = subprocess.run(["hunspell", "-d", "hu_HU", "-m"], input="\n".join(words) + "\n",
+                          capture_output=True, text=True, check=True)
+    out = set()
+    for line in proc.stdout.splitlines():
+        parts = line.split()
+        if not parts or parts[0] not in words:
+            continue
+        pv, stem = words[parts[0]]
+        if "po:vrb" in parts and f"sp:{pv}" in parts and f"st:{stem}" in parts:
+            out.add(parts[0])
+    return out
+
+
+def evidence_text(c):
+    if c is None:
+        return "stated"
+    if c.evidence.startswith("corpus"):
+        return f"corpus:{c.sources}"
+    if c.evidence in ("weak", "unattested"):
+        return f"{c.evidence}:{c.sources}"
+    return f"tier{c.tier}:{c.sources}"
+
+
+def read_existing_codes(data_dir):
+    """(group, index, word) -> (code, code_source) from the current data files."""
+    out = {}
+    for n in range(1, 16):
+        path = os.path.join(data_dir, f"fill{n:02d}.tsv")
+        if not os.path.exists(path):
+            continue
+        for line in open(path, encoding="utf-8"):
+            if line.startswith("#") or not line.strip():
+                continue
+            f = line.rstrip("\n").split("\t")
+            f += [""] * (6 - len(f))
+            out[(int(f[0]), int(f[1]), f[2])] = (f[3], f[5])
+    return out
+
+
+HEADER = """# Lexicon entries of one fill procedure, in the order it stores them (see README.md).
+# group\tindex\tword\tcode\tword_source\tcode_source
+"""
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--sources", default=os.path.join(REPO, "..", "..", "shared", "lexicon-sources"))
+    ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
+    ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
+    ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--iterations", type=int, default=400000)
+    args = ap.parse_args()
+
+    indexed, loose = read_stated(os.path.join(REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
+    pool = read_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
+    for w, c in read_corpus(args.corpus).items():
+        if w not in pool or pool[w].cost > c.cost:
+            pool[w] = c
+
+    entries = {}  # (group, index) -> (word, evidence)
+    for g in range(15):
+        for i, (w, _) in indexed[g].items():
+            entries[(g, i)] = (w, None)
+    def fill_groups(known):
+        """Chooses every supplied group; with `known` (the lexicon's words), also comes near the stated
+        number of compounds whose verb after the preverb is an entry."""
+        report, chosen = [], {}
+        for g, rules in G.SUPPLIED.items():
+            anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
+            # the words after the run are its tail; b's run is followed by the stated second fill instead
+            tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
+            fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed))
+            fill.recognise_compounds()
+            if known is not None and rules.of_entries is not None:
+                fill.soft.append(("compounds of entries", lambda w, pv: bool(pv) and w[len(pv):] in known,
+                                  rules.of_entries, ENDING_WEIGHT))
+            problems, short = fill.prepare()
+            for w in problems:
+                report.append(f"group {g}: stated word without a place: {w}")
+            for item in short:
+                report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
+            fill.choose(args.iterations)
+            for name, got, want in fill.quota_result:
+                if got != want:
+                    report.append(f"group {g}: {name}: {got} (stated {want})")
+            for i, item in fill.result().items():
+                chosen[(g, i)] = item
+        return report, chosen
+
+    # a first pass gives the lexicon's words, against which the second counts compounds of entries
+    _, first = fill_groups(None)
+    known = {w for w, _ in entries.values()} | {w for w, _ in first.values()}
+    report, chosen = fill_groups(known)
+    entries.update(chosen)
+
+    codes = read_existing_codes(args.data)
+    stated_code = {(g, i): c for g in indexed for i, (_, c) in indexed[g].items()}
+    for n, ranges in G.FILL_RANGES.items():
+        lines = [HEADER]
+        for g, a, b in ranges:
+            for i in range(a, b + 1):
+                if i == 0 or i in G.HOLES.get(g, []):
+                    lines.append(f"{g}\t{i}\t\t\t\t\n")
+                    continue
+                if (g, i) not in entries:
+                    report.append(f"group {g}: element {i} has no word")
+                    continue
+                w, c = entries[(g, i)]
+                code, code_source = codes.get((g, i, w), ("", ""))
+                sc = stated_code.get((g, i), "")
+                if sc and "|" not in sc:
+                    code, code_source = sc, "stated"
+                lines.append(f"{g}\t{i}\t{w}\t{code}\t{evidence_text(c)}\t{code_source}\n")
+        with open(os.path.join(args.data, f"fill{n:02d}.tsv"), "w", encoding="utf-8") as f:
+            f.writelines(lines)
+    for line in report:
+        print(line)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""Finds preverb compounds witnessed by inflected forms in Hungarian texts shipped by Debian packages.
+
+The candidate list is thin for preverb compounds; a compound counts as witnessed here when a word
+form of it occurs in the texts that hunspell-hu analyses as that compound only (its preverb, the
+verb's stem and a verb tag: a finite form, the infinitive, or a participle, -va/-ve, -hat/-het or
+-ás/-és form built on the verb), or when two or more forms occur that hunspell-hu can read as the
+compound among other readings ("ambiguous", a weaker witness). Writes corpus-compounds.tsv: word, preverb, stem,
+number of forms seen, sure or ambiguous, witness (the text letters and up to three forms).
+
+Texts (install first): libreoffice-help-hu (L), gimp-help-hu (G), manpages-hu (P), the Hungarian
+message catalogues of the installed packages and of libreoffice-l10n-hu (U), the language packs of
+firefox-esr-l10n-hu and thunderbird-l10n-hu (Z), lilypond-doc-html-hu (Y) and the two Hungarian-English dictionaries of dict-freedict-eng-hun and dict-freedict-hun-eng (D). Needs hunspell and hunspell-hu.
+
+Usage: corpus_compounds.py [--out FILE]
+"""
+import argparse
+import collections
+import gzip
+import html
+import os
+import re
+import subprocess
+import zipfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+TEXTS = [("L", "/usr/share/libreoffice/help/hu"), ("G", "/usr/share/gimp/2.0/help/hu"), ("P", "/usr/share/man/hu"),
+         ("U", "/usr/share/locale/hu/LC_MESSAGES"), ("U", "/usr/lib/libreoffice/program/resource/hu"),
+         ("Z", "/usr/lib/firefox-esr/browser/extensions"), ("Z", "/usr/lib/thunderbird/extensions"),
+         ("Y", "/usr/share/doc/lilypond/html")]
+DICTS = [("D", "/usr/share/dictd/freedict-eng-hun.dict.dz"), ("D", "/usr/share/dictd/freedict-hun-eng.dict.dz")]
+PREVERBS = ["abba", "agyon", "alá", "alább", "által", "alul", "át", "be", "bele", "ki", "körül", "keresztül", "ketté",
+            "közbe", "közre", "külön", "kölcsön", "kétségbe", "körbe", "közben", "közzé", "le", "létre", "meg",
+            "mellé", "neki", "oda", "odább", "nyilván", "össze", "ott"]
+WORD = re.compile(r"[a-záéíóöőúüű]+")
+# Finite forms, the infinitive and the forms built on the verb (participles, -va/-ve, -hat/-het, -ás/-és).
+TAG = re.compile(r"\b(?:is:(?:(?:PRES|PAST)_(?:INDIC|COND)\w*|SUBJ\w*|IMPER\w*|ni_INFINITIVE\w*)"
+                 r"|ds:(?:vA_PART|Ó_PRESPART|tt_PASTPART|AndÓ_FUTPART|hAt_MODAL|Ás_PROCESS|Ás_RESULT)\w*)")
+
+
+def text_of(path):
+    if path.endswith((".xpi", ".jar", ".zip")):
+        with zipfile.ZipFile(path) as z:
+            return " ".join(z.read(n).decode("utf-8", errors="replace") for n in z.namelist()
+                            if n.endswith((".ftl", ".properties", ".dtd", ".json", ".html", ".xhtml")))
+    opener = gzip.open if path.endswith(".gz") or path.endswith(".dz") else open
+    with opener(path, "rb") as f:
+        data = f.read().decode("utf-8", errors="replace")
+    return html.unescape(re.sub(r"<[^>]+>", " ", data))
+
+
+def forms():
+    """Lower-case word forms and the letters of the texts they occur in."""
+    seen = collections.defaultdict(set)
+    sources = [(letter, os.path.join(d, n)) for letter, root in TEXTS for d, _, names in os.walk(root) for n in names]
+    sources += DICTS
+    for letter, path in sources:
+        if not os.path.isfile(path):
+            continue
+        for w in WORD.findall(text_of(path).lower()):
+            if len(w) > 3:
+                seen[w].add(letter)
+    return seen
+
+
+def analyse(words):
+    """Form -> set of (preverb, stem) read from hunspell-hu's verb analyses of that form."""
+    proc = subprocess.run(["hunspell", "-d", "hu_HU", "-m"], input="\n".join(words) + "\n",
+                          capture_output=True, text=True, check=True)
+    out = collections.defaultdict(set)
+    for line in proc.stdout.splitlines():
+        if not line.strip():
+            continue
+        form = line.split()[0]
+        pv = re.search(r"\bsp:(\S+)", line)
+        st = re.search(r"\bst:(\S+)", line)
+        if "po:vrb" not in line or not st or not TAG.search(line):
+            out[form].add(("", "not-a-finite-verb"))
+            continue
+        out[form].add((pv.group(1) if pv else "", st.group(1)))
+    return out
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--out", default=os.path.join(HERE, "corpus-compounds.tsv"))
+    args = ap.parse_args()
+    seen = forms()
+    words = sorted(w for w in seen if any(w.startswith(p) for p in PREVERBS))
+    readings = analyse(words)
+    lemmas = collections.defaultdict(lambda: {"forms": set(), "sure": False, "letters": set()})
+    for w in words:
+        rs = readings.get(w, set())
+        for pv, st in rs:
+            if pv in PREVERBS and st != "not-a-finite-verb":
+                entry = lemmas[(pv, st)]
+                entry["forms"].add(w)
+                entry["letters"] |= seen[w]
+                if len(rs) == 1:
+                    entry["sure"] = True
+    with open(args.out, "w", encoding="utf-8") as f:
+        f.write("# Preverb compounds witnessed by inflected forms in Debian's Hungarian texts.\n")
+        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\n")
+        for (pv, st), e in sorted(lemmas.items(), key=lambda x: x[0][0] + x[0][1]):
+            if e["sure"] or len(e["forms"]) >= 2:
+                shown = ",".join(sorted(e["forms"])[:3])
+                kind = "sure" if e["sure"] else "ambiguous"
+                f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"
+                        f"{''.join(sorted(e['letters']))}:{shown}\n")
+
+
+if __name__ == "__main__":
+    main()

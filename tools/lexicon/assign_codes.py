@@ -16,10 +16,15 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from codes.assign import CodeAssigner  # noqa: E402
-from codes.facts import Facts, field  # noqa: E402
+from codes.assign import CodeAssigner, Decision  # noqa: E402
+from codes.facts import FIELDS, Facts, field  # noqa: E402
 from codes.fillfiles import FillFile, fill_paths  # noqa: E402
+from codes.engine import EngineForms, verb_forms_recognised  # noqa: E402
+from codes.facts import with_field  # noqa: E402
 from codes.hunspell import Analyser  # noqa: E402
+from codes.phonology import core_of  # noqa: E402
+from codes.preverbs import split  # noqa: E402
+from codes import rules  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
@@ -41,13 +46,134 @@ def load_candidates(path):
     return result
 
 
+def check_with_engine(assigner, entries, engine):
+    """Conjugates each verb with an open lexical choice under its code and each alternative; keeps
+    the candidate whose differing forms hunspell recognises best. Returns counts for the report."""
+    stats = collections.Counter()
+    current = {}
+    alternatives = {}
+    for _, _, group, index, word in entries:
+        if not word or word in current:
+            continue
+        d = assigner.decide(group, index, word)
+        named = assigner.facts.fields_of.get(word, {})
+        alts = [(f, v) for f, v in d.alternatives if f not in named]
+        if d.basis in ("rule", "evidence") and alts:
+            current[word] = d
+            alternatives[word] = [with_field(d.code, f, v) for f, v in alts]
+    if not current:
+        return stats
+    base_forms = engine.forms({w: d.code for w, d in current.items()})
+    rounds = max(len(a) for a in alternatives.values())
+    alt_forms = []
+    for k in range(rounds):
+        codes = {w: a[k] for w, a in alternatives.items() if len(a) > k}
+        alt_forms.append((codes, engine.forms(codes)))
+    assigner.analyser.analyse_all({f for forms in [base_forms] + [fs for _, fs in alt_forms]
+                                   for per_word in forms.values() for f, _ in per_word})
+    for word, d in current.items():
+        stats["checked"] += 1
+        own = base_forms[word]
+        best_code, best_score, own_score, detail = d.code, None, None, []
+        for codes, forms in alt_forms:
+            if word not in codes:
+                continue
+            theirs = forms[word]
+            mine_only, theirs_only = sorted(own - theirs), sorted(theirs - own)
+            if not mine_only and not theirs_only:
+                continue
+            mine_ok = verb_forms_recognised(assigner.analyser, word, mine_only)
+            theirs_ok = verb_forms_recognised(assigner.analyser, word, theirs_only)
+            # A candidate's share of recognised forms among those only it produces; a candidate that
+            # only adds forms, all recognised, loses nothing.
+            mine_rate = len(mine_ok) / len(mine_only) if mine_only else 1.0
+            theirs_rate = len(theirs_ok) / len(theirs_only) if theirs_only else 1.0
+            detail.append("%s %d/%d vs %s %d/%d" % (d.code[4:7], len(mine_ok), len(mine_only),
+                                                   codes[word][4:7], len(theirs_ok), len(theirs_only)))
+            if mine_rate == theirs_rate:
+                continue
+            own_score = min(own_score, mine_rate - theirs_rate) if own_score is not None else mine_rate - theirs_rate
+            if theirs_rate > mine_rate and (best_score is None or theirs_rate > best_score):
+                best_code, best_score = codes[word], theirs_rate
+        if own_score is None:
+            stats["undecided"] += 1
+            continue
+        if best_code != d.code:
+            stats["changed"] += 1
+            notes = d.notes + ["engine chose %s over %s: %s" % (best_code, d.code, "; ".join(detail))]
+            assigner.overrides[word] = Decision(best_code, "engine", notes)
+        elif own_score > 0 and best_score is None:
+            stats["confirmed"] += 1
+            assigner.overrides[word] = Decision(d.code, "engine", d.notes + ["engine: " + "; ".join(detail)])
+        else:
+            stats["undecided"] += 1
+    return stats
+
+
+# Documented shares of groups a to j: entries, codes with the usual class of their ending's row,
+# codes whose causative digit the decision list predicts.
+DOCUMENTED_RULE_SHARES = {0: (698, 621, 639), 1: (1181, 1052, 1097), 2: (584, 508, 574), 3: (1451, 1273, 1348),
+                          4: (1135, 1017, 1052), 5: (1076, 904, 1008)}
+
+
+def print_rule_shares(entries, codes_by_group, words):
+    """Per group, how many codes carry the usual class of their row and the predicted causative digit."""
+    print("rule shares (entries / usual class / causative as predicted), documented beside ours:")
+    by_group = collections.defaultdict(list)
+    for _, _, group, _, word in entries:
+        if word:
+            by_group[group].append(word)
+    for g in sorted(by_group):
+        usual = predicted = 0
+        for word, code in zip(by_group[g], codes_by_group[g]):
+            preverb = split(word, words)[0] if code[0] == "2" else ""
+            core = core_of(word, preverb)
+            cls = rules.irregular_class(core, word.endswith("ik")) or rules.class_row(word, core).usual
+            usual += field(code, "class") == cls
+            predicted += field(code, "causative") == rules.causative_digit(word, core)
+        doc = DOCUMENTED_RULE_SHARES.get(g)
+        print("  %-12s ours %5d %5d %5d   documented %s" % (GROUP_NAMES[g], len(by_group[g]), usual, predicted,
+                                                           "%5d %5d %5d" % doc if doc else "-"))
+
+
+def check_stated(assigner, words):
+    """Leave-one-out: derive each stated code without it (and without the fields named for the word)
+    and count, field by field, how often the rules and evidence give the stated value."""
+    facts = assigner.facts
+    agree = collections.Counter()
+    total = 0
+    for word, code in sorted(facts.code_of.items()):
+        if word not in words or len(code) != 9:
+            continue
+        at = {k: v for k, v in facts.code_at.items() if v == code}
+        named = facts.fields_of.pop(word, None)
+        del facts.code_of[word]
+        for k in at:
+            del facts.code_at[k]
+        assigner._memo.clear()
+        derived = assigner.derive(word).code
+        facts.code_of[word] = code
+        facts.code_at.update(at)
+        if named:
+            facts.fields_of[word] = named
+        total += 1
+        for name in FIELDS:
+            agree[name] += field(derived, name) == field(code, name)
+    print("stated codes rebuilt without themselves: %d" % total)
+    for name in FIELDS:
+        print("  %-10s %5d  %.1f%%" % (name, agree[name], 100.0 * agree[name] / max(total, 1)))
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--data", default=os.path.join(ROOT, "lexicon", "data"))
     ap.add_argument("--facts", default=os.path.join(HERE, "code_facts.tsv"))
     ap.add_argument("--candidates", default="/work/shared/lexicon-sources/verb-candidates.tsv")
+    ap.add_argument("--engine", help="the headless tool (igeragozo-headless) to check lexical choices with")
     ap.add_argument("--dry-run", action="store_true", help="decide and report, write nothing")
     ap.add_argument("--report", action="store_true", help="print field distributions per group")
+    ap.add_argument("--check-stated", action="store_true",
+                    help="rebuild every stated code from the rules alone and print the fields' agreement")
     args = ap.parse_args()
 
     files = [FillFile(p) for p in fill_paths(args.data)]
@@ -55,6 +181,14 @@ def main():
     words = {w for _, _, _, _, w in entries if w}
     assigner = CodeAssigner(words, Facts(args.facts), Analyser(), load_candidates(args.candidates))
     assigner.prefetch(words)
+    if args.check_stated:
+        check_stated(assigner, words)
+        return 0
+
+    engine_stats = collections.Counter()
+    if args.engine:
+        engine_stats = check_with_engine(assigner, entries, EngineForms(args.engine))
+        assigner._memo.clear()
 
     by_basis = collections.Counter()
     per_group = collections.defaultdict(collections.Counter)
@@ -72,22 +206,35 @@ def main():
         for ff in files:
             ff.save()
 
-    print("codes by basis per group (stated / base verb / rules+hunspell / rules):")
+    print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+hunspell / rules):")
     for g in sorted(per_group):
         c = per_group[g]
-        print("  %-12s %5d %5d %5d %5d" % (GROUP_NAMES[g], c["stated"], c["base"], c["evidence"], c["rule"]))
-    print("  %-12s %5d %5d %5d %5d" % ("all", by_basis["stated"], by_basis["base"], by_basis["evidence"],
-                                         by_basis["rule"]))
+        print("  %-12s %5d %5d %5d %5d %5d" % (GROUP_NAMES[g], c["stated"], c["base"], c["engine"], c["evidence"],
+                                             c["rule"]))
+    print("  %-12s %5d %5d %5d %5d %5d" % ("all", by_basis["stated"], by_basis["base"], by_basis["engine"],
+                                         by_basis["evidence"], by_basis["rule"]))
     kinds = collections.defaultdict(lambda: [0, 0])
-    for kind, confirmed in assigner.choices:
-        kinds[kind][0] += 1
-        kinds[kind][1] += confirmed
+    decided_words = {w for _, _, _, _, w in entries if w and not assigner.facts.code_of.get(w)}
+    for word in decided_words:
+        if assigner.derive(word).basis == "base":
+            continue
+        for kind, confirmed in assigner.choices.get(word, []):
+            kinds[kind][0] += 1
+            kinds[kind][1] += confirmed
+    if args.engine:
+        kinds["engine"] = [engine_stats["checked"], engine_stats["confirmed"] + engine_stats["changed"]]
     total = sum(v[0] for v in kinds.values())
     confirmed = sum(v[1] for v in kinds.values())
-    print("lexical choices decided by hunspell: %d of %d (%.1f%%)" % (confirmed, total, 100.0 * confirmed / max(total, 1)))
+    print("lexical choices of the rule-decided codes settled by hunspell evidence: %d of %d (%.1f%%)"
+          % (confirmed, total, 100.0 * confirmed / max(total, 1)))
     for kind, (n, k) in sorted(kinds.items()):
         print("  %-10s %5d of %5d" % (kind, k, n))
+    if args.engine:
+        print("engine check of lexical choices: %d checked, %d confirmed, %d changed, %d undecided"
+              % (engine_stats["checked"], engine_stats["confirmed"], engine_stats["changed"],
+                 engine_stats["undecided"]))
     if args.report:
+        print_rule_shares(entries, codes_by_group, words)
         for g in sorted(codes_by_group):
             print(GROUP_NAMES[g])
             for name in ("preverb", "vowel", "usage", "causative", "objective", "sg1to2"):

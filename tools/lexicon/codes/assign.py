@@ -10,7 +10,7 @@ Fields named for the word (departures listed with the data) override 2 and 3.
 """
 from .evidence import Evidence
 from .facts import FIELDS, field, with_field
-from .phonology import core_of, harmony, only_neutral_vowels, syllables, vowel_digit
+from .phonology import core_of, harmony, syllables, vowel_digit
 from .preverbs import candidate_splits, split
 from . import rules
 
@@ -27,13 +27,16 @@ FRONT_NEUTRAL_CORES = {"bicikliz", "ciciz", "csíp", "dribliz", "díszl", "dísz
 class Decision:
     """A decided code with its basis ("stated", "base", "rule", "evidence") and a note."""
 
-    def __init__(self, code, basis, notes):
+    def __init__(self, code, basis, notes, alternatives=()):
         self.code = code
         self.basis = basis
         self.notes = notes
+        # Other values a lexical choice allowed: (field, value); the engine check may prefer one.
+        self.alternatives = list(alternatives)
 
     def evidence_text(self):
-        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell"}[self.basis]
+        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell",
+                "engine": "rules+engine+hunspell"}[self.basis]
         return head + ("; " + "; ".join(self.notes) if self.notes else "")
 
 
@@ -45,8 +48,10 @@ class CodeAssigner:
         self.analyser = analyser
         self.candidates = candidates or {}
         self._memo = {}
-        # Lexical choices: (kind, confirmed by hunspell) for the report.
-        self.choices = []
+        # Decisions replaced after the engine's evidence, by word.
+        self.overrides = {}
+        # Lexical choices of each word decided by the rules: [(kind, confirmed by hunspell)].
+        self.choices = {}
 
     # --- preverb -------------------------------------------------------------------------------
 
@@ -85,6 +90,8 @@ class CodeAssigner:
         return stated if stated else self.derive(word).code
 
     def derive(self, word):
+        if word in self.overrides:
+            return self.overrides[word]
         if word in self._memo:
             return self._memo[word]
         digit, preverb, rest = self.preverb_of(word)
@@ -130,6 +137,9 @@ class CodeAssigner:
         core = core_of(word, preverb)
         is_ik = word.endswith("ik") and len(word) > 2
         notes = []
+        alternatives = []
+        choices = self.choices.setdefault(word, [])
+        choices.clear()
         used_evidence = False
 
         vdigit = vowel_digit(core)
@@ -140,7 +150,7 @@ class CodeAssigner:
                 vdigit = "2"
             else:
                 pick, forms = self.evidence.decide(word, self.evidence.vowel_forms(word))
-                self.choices.append(("vowel", pick is not None))
+                choices.append(("vowel", pick is not None))
                 if pick:
                     vdigit = pick
                     used_evidence = True
@@ -148,6 +158,7 @@ class CodeAssigner:
                 else:
                     vdigit = "1"
                     notes.append("vowel 1 usual")
+                alternatives.append(("vowel", "2" if vdigit == "1" else "1"))
         h = harmony(vdigit)
 
         cls = rules.irregular_class(core, is_ik)
@@ -156,7 +167,7 @@ class CodeAssigner:
             cls = row.usual
             if row.choice == "unstable":
                 pick, forms = self.evidence.decide(word, self.evidence.unstable_forms(word, h))
-                self.choices.append(("unstable", pick is not None))
+                choices.append(("unstable", pick is not None))
                 last = word[-1]
                 if pick == "drop":
                     cls = UNSTABLE_CLASS[last]
@@ -167,9 +178,11 @@ class CodeAssigner:
                     notes.append("class %s hunspell %s" % (cls, forms[0]))
                 else:
                     notes.append("class %s usual" % cls)
+                other = UNSTABLE_CLASS[last] if cls == STABLE_CLASS[last] else STABLE_CLASS[last]
+                alternatives.append(("class", other))
             elif row.choice == "ik-first":
                 pick, forms = self.evidence.decide(word, self.evidence.ik_first_forms(word, h))
-                self.choices.append(("ik-triple", pick is not None))
+                choices.append(("ik-triple", pick is not None))
                 if pick == "k":
                     cls = "61"
                 if pick:
@@ -177,23 +190,25 @@ class CodeAssigner:
                     notes.append("class %s hunspell %s" % (cls, forms[0]))
                 else:
                     notes.append("class %s usual" % cls)
+                alternatives.extend(("class", c) for c in ("38", "61", "84") if c != cls)
             elif cls == "31" and word.endswith(("odik", "edik")) and word[:-4] + "szik" in self.words:
                 # A -dik verb with a -szik twin ("gazdagodik"/"gazdagszik") has the -d- stem class.
                 cls = "32"
                 notes.append("class 32 twin " + word[:-4] + "szik")
             elif row.others and "27" in row.others:
-                self.choices.append(("12/27", False))
+                choices.append(("12/27", False))
                 notes.append("class 12 usual")
 
         caus = rules.causative_digit(word, core)
         if (not is_ik and not word.endswith("t") and syllables(core) <= 1
                 and core not in rules.NO_CAUSATIVE_CORES and core not in rules.TAT_CAUSATIVE_CORES):
             pick, forms = self.evidence.decide(word, self.evidence.causative_forms(word, h))
-            self.choices.append(("causative", pick is not None))
+            choices.append(("causative", pick is not None))
             if pick:
                 caus = pick
                 used_evidence = True
                 notes.append("causative %s hunspell %s" % (pick, forms[0]))
+            alternatives.append(("causative", "0" if caus == "1" else "1"))
 
         obj = rules.objective_digit(word, cls, caus)
         # hunspell's definite forms tell transitive verbs well, but it accepts definite forms of
@@ -201,28 +216,34 @@ class CodeAssigner:
         if not is_ik and self.known_verb(word):
             seen = self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"]
             hunspell_obj = "1" if seen else "0"
-            self.choices.append(("objective", True))
+            choices.append(("objective", True))
             used_evidence = True
             notes.append("objective %s hunspell %s" % (hunspell_obj, seen[0] if seen else "no definite form"))
             obj = hunspell_obj
         else:
-            self.choices.append(("objective", False))
+            choices.append(("objective", False))
             notes.append("objective %s usual" % obj)
 
         sg = "0"
         if obj == "1":
             seen = self.evidence.recognised(word, self.evidence.lak_forms(word, h))["yes"]
-            self.choices.append(("-lak/-lek", bool(seen)))
+            known = self.known_verb(word)
+            choices.append(("-lak/-lek", bool(seen) or known))
             if seen:
                 sg = "1"
                 used_evidence = True
                 notes.append("-lak/-lek 1 hunspell " + seen[0])
-            else:
+            elif known:
+                # hunspell knows the verb but not its -lak/-lek form: shown in parentheses.
                 sg = "2"
-                notes.append("-lak/-lek 2 no form")
+                used_evidence = True
+                notes.append("-lak/-lek 2 hunspell has no such form")
+            else:
+                sg = "1"
+                notes.append("-lak/-lek 1 usual")
 
         code = pdigit + vdigit + "01" + cls + caus + obj + sg
-        return Decision(code, "evidence" if used_evidence else "rule", notes)
+        return Decision(code, "evidence" if used_evidence else "rule", notes, alternatives)
 
     def known_verb(self, word):
         """Whether hunspell knows the dictionary form as a verb (so a missing form is telling)."""

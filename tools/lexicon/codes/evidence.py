@@ -3,8 +3,6 @@
 Each test generates the forms that tell the candidates apart and reports which candidate's forms
 hunspell recognises as forms of the verb. A test decides only when exactly one side is recognised.
 """
-from .phonology import harmony
-
 SIBILANT_DOUBLING = [("dzs", "ddzs"), ("dz", "ddz"), ("zs", "zzs"), ("sz", "ssz"), ("cs", "ccs"),
                      ("s", "ss"), ("z", "zz"), ("c", "cc")]
 
@@ -87,11 +85,6 @@ class Evidence:
         stem = _stem(word)
         return {"1": [(stem + ("at" if h == "back" else "et"), "tAt_FACTITIVE_vrb_tr")],
                 "0": [(stem + ("tat" if h == "back" else "tet"), "tAt_FACTITIVE_vrb_tr")]}
-
-    def prefetch(self, requests):
-        """Analyse in one batch every form of the given (word, candidates) requests."""
-        forms = [f for _, cands in requests for pairs in cands.values() for f, _ in pairs]
-        self.analyser.analyse_all(forms)
 
     def recognised(self, word, candidates):
         """{candidate: [recognised forms]} for the candidates of one test."""

@@ -19,11 +19,6 @@ def syllables(core):
     return sum(1 for c in core if c in VOWELS)
 
 
-def only_neutral_vowels(core):
-    """True when every vowel of the core is "i" or "í" (the vowel digit is then lexical)."""
-    return all(c in NEUTRAL for c in core if c in VOWELS)
-
-
 def vowel_digit(core):
     """The vowel class digit by the last vowel other than i/í, or None when the core has none.
 

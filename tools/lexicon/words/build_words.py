@@ -25,7 +25,7 @@ REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 
 # Evidence cost of a supplied word: the lower, the stronger.
 COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "weak": 9.0,
-        "unattested": 12.0}
+        "corpus1a": 10.0, "unattested": 12.0}
 QUOTA_WEIGHT = 40.0
 LENGTH_WEIGHT = 0.6
 ENDING_WEIGHT = 0.6
@@ -87,7 +87,10 @@ def read_corpus(path):
         if line.startswith("#") or not line.strip():
             continue
         word, preverb, stem, count, sure, witness = line.rstrip("\n").split("\t")
-        strength = "corpus2a" if sure != "sure" else "corpus" if int(count) > 1 else "corpus1"
+        if sure == "sure":
+            strength = "corpus" if int(count) > 1 else "corpus1"
+        else:
+            strength = "corpus2a" if int(count) > 1 else "corpus1a"
         mark = "" if sure == "sure" else "?"
         out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}", 3, strength)
     return out
@@ -380,7 +383,9 @@ HEADER = """# Lexicon entries of one fill procedure, in the order it stores them
 
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--sources", default=os.path.join(REPO, "..", "..", "shared", "lexicon-sources"))
+    # shared/ lies beside the main checkout, or two levels up from a worktree
+    near = [os.path.join(REPO, *[".."] * n, "shared", "lexicon-sources") for n in (1, 2)]
+    ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)

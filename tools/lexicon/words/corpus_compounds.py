@@ -5,7 +5,7 @@ The candidate list is thin for preverb compounds; a compound counts as witnessed
 form of it occurs in the texts that hunspell-hu analyses as that compound only (its preverb, the
 verb's stem and a verb tag: a finite form, the infinitive, or a participle, -va/-ve, -hat/-het or
 -ás/-és form built on the verb), or when two or more forms occur that hunspell-hu can read as the
-compound among other readings ("ambiguous", a weaker witness). Writes corpus-compounds.tsv: word, preverb, stem,
+compound among other readings, or one such form ("ambiguous", weaker witnesses). Writes corpus-compounds.tsv: word, preverb, stem,
 number of forms seen, sure or ambiguous, witness (the text letters and up to three forms).
 
 Texts (install first): libreoffice-help-hu (L), gimp-help-hu (G), manpages-hu (P), the Hungarian
@@ -102,7 +102,7 @@ def main():
         f.write("# Preverb compounds witnessed by inflected forms in Debian's Hungarian texts.\n")
         f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\n")
         for (pv, st), e in sorted(lemmas.items(), key=lambda x: x[0][0] + x[0][1]):
-            if e["sure"] or len(e["forms"]) >= 2:
+            if e["forms"]:
                 shown = ",".join(sorted(e["forms"])[:3])
                 kind = "sure" if e["sure"] else "ambiguous"
                 f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"

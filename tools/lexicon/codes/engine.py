@@ -61,8 +61,8 @@ def verb_forms_recognised(analyser, word, forms):
             if "po:vrb" not in fields:
                 continue
             stems = [f[3:] for f in fields if f.startswith("st:")]
-            prefixes = [f[3:] for f in fields if f.startswith("sp:")]
-            lemma = (prefixes[0] if prefixes else "") + (stems[0] if stems else "")
+            prefixes = [f[3:] for f in fields if f.startswith(("sp:", "pr:"))]
+            lemma = "".join(prefixes) + (stems[0] if stems else "")
             derivations = [f[3:] for f in fields if f.startswith("ds:")]
             inflections = [f[3:] for f in fields if f.startswith("is:")]
             if tag in DERIVED.values():

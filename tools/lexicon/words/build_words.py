@@ -24,9 +24,14 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 
 # Evidence cost of a supplied word: the lower, the stronger.
-COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "weak": 9.0,
-        "corpus1a": 10.0, "unattested": 12.0}
+# A word-list-only compound and an unattested one cost more than any figure can repay: they stand
+# only where no witnessed verb fits between the anchors.
+COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "corpus1a": 10.0,
+        "weak": 500.0, "unattested": 1000.0}
+# Letter counts are hard facts and outweigh everything; compounds per preverb and simple verbs per
+# prefix are soft figures that outweigh the steps between witnessed kinds but not a missing witness.
 QUOTA_WEIGHT = 40.0
+LETTER_QUOTA_WEIGHT = 5000.0
 LENGTH_WEIGHT = 0.6
 ENDING_WEIGHT = 0.6
 
@@ -86,13 +91,14 @@ def read_corpus(path):
     for line in open(path, encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
-        word, preverb, stem, count, sure, witness = line.rstrip("\n").split("\t")
+        word, preverb, stem, count, sure, witness, *packages = line.rstrip("\n").split("\t")
         if sure == "sure":
             strength = "corpus" if int(count) > 1 else "corpus1"
         else:
             strength = "corpus2a" if int(count) > 1 else "corpus1a"
         mark = "" if sure == "sure" else "?"
-        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}", 3, strength)
+        shipped = f";{packages[0]}" if packages and packages[0] else ""
+        out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}{shipped}", 3, strength)
     return out
 
 
@@ -222,8 +228,7 @@ class GroupFill:
         for s in self.slots:
             need = s["last"] - s["first"] + 1 - len(s["forced"]) - len(s["pool"])
             pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
-            # a group that counts some of its letters may need more compounds than the shortage
-            if pv is None or (need <= 0 and not self.r.quotas):
+            if pv is None or need <= 0:
                 continue
             for b in bases:
                 w = pv + b.word
@@ -252,7 +257,8 @@ class GroupFill:
             s["spare"] = list(s["pool"][max(s["need"], 0):])
         all_words = fixed + [w for s in self.slots for w in s["forced"]]
         base_len, base_end = self.stats(all_words)
-        quotas = [(n, q, t, QUOTA_WEIGHT) for n, q, t in self.r.quotas] + self.soft
+        quotas = [(n, q, t, LETTER_QUOTA_WEIGHT if n.startswith(("initial ", "second ")) else QUOTA_WEIGHT)
+                  for n, q, t in self.r.quotas] + self.soft
         quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _, _ in quotas]
         chosen_words = [c for s in self.slots for c in s["chosen"]]
         lengths = base_len + collections.Counter(len(c.word) for c in chosen_words)

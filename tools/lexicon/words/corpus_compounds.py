@@ -11,17 +11,28 @@ number of forms seen, sure or ambiguous, witness (the text letters and up to thr
 Texts (install first): libreoffice-help-hu (L), gimp-help-hu (G), manpages-hu (P), the Hungarian
 message catalogues of the installed packages and of libreoffice-l10n-hu (U), the language packs of
 firefox-esr-l10n-hu and thunderbird-l10n-hu (Z), lilypond-doc-html-hu (Y) and the two Hungarian-English dictionaries of dict-freedict-eng-hun and dict-freedict-hun-eng (D). Needs hunspell and hunspell-hu.
+With --debs DIR, also the Hungarian files inside the downloaded packages of text-packages.txt
+(X: message catalogues, Qt catalogues, help and documentation of about 1,450 packages; see
+package_texts.py), the word list of tesseract-ocr-hun's trained model (O, needs the tesseract-ocr
+package's combine_tessdata and dawg2wordlist) and the text of the mythes-hu thesaurus (R). The
+packages whose files hold each witness's forms are recorded in the last column.
 
-Usage: corpus_compounds.py [--out FILE]
+Usage: corpus_compounds.py [--out FILE] [--debs DIR]
 """
 import argparse
 import collections
 import gzip
 import html
+import multiprocessing
 import os
 import re
 import subprocess
+import sys
+import tempfile
 import zipfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import package_texts  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TEXTS = [("L", "/usr/share/libreoffice/help/hu"), ("G", "/usr/share/gimp/2.0/help/hu"), ("P", "/usr/share/man/hu"),
@@ -49,9 +60,54 @@ def text_of(path):
     return html.unescape(re.sub(r"<[^>]+>", " ", data))
 
 
-def forms():
-    """Lower-case word forms and the letters of the texts they occur in."""
+# Installed above already, read under their own letters.
+INSTALLED = {"libreoffice-help-hu", "gimp-help-hu", "manpages-hu", "libreoffice-l10n-hu", "firefox-esr-l10n-hu",
+             "thunderbird-l10n-hu", "lilypond-doc-html-hu"}
+
+
+def deb_words(deb):
+    """(letter, package, word forms) of one downloaded package's Hungarian texts."""
+    package = os.path.basename(deb).split("_")[0]
+    if package == "tesseract-ocr-hun":
+        return "O", package, set(WORD.findall(tesseract_words(deb).lower()))
+    words = set()
+    if package == "mythes-hu":
+        with tempfile.TemporaryDirectory() as tmp:
+            subprocess.run(["dpkg-deb", "-x", deb, tmp], check=True)
+            for d, _, names in os.walk(tmp):
+                for n in names:
+                    if n.endswith(".dat"):
+                        words |= set(WORD.findall(open(os.path.join(d, n), encoding="utf-8").read().lower()))
+        return "R", package, words
+    for _, text in package_texts.package_texts(deb):
+        words |= set(WORD.findall(text.lower()))
+    return "X", package, words
+
+
+def deb_texts(debs):
+    """(letter, package, word forms) for every downloaded package not read as installed."""
+    names = sorted(n for n in os.listdir(debs) if n.endswith(".deb") and n.split("_")[0] not in INSTALLED)
+    with multiprocessing.Pool() as pool:
+        yield from pool.imap_unordered(deb_words, [os.path.join(debs, n) for n in names])
+
+
+def tesseract_words(deb):
+    """The word list of the Hungarian LSTM model in tesseract-ocr-hun."""
+    with tempfile.TemporaryDirectory() as tmp:
+        subprocess.run(["dpkg-deb", "-x", deb, tmp], check=True)
+        model = next(os.path.join(d, n) for d, _, ns in os.walk(tmp) for n in ns if n == "hun.traineddata")
+        parts = os.path.join(tmp, "hun.")
+        subprocess.run(["combine_tessdata", "-u", model, parts], capture_output=True, check=True)
+        out = os.path.join(tmp, "words.txt")
+        subprocess.run(["dawg2wordlist", parts + "lstm-unicharset", parts + "lstm-word-dawg", out],
+                       capture_output=True, check=True)
+        return open(out, encoding="utf-8").read()
+
+
+def forms(debs=None):
+    """Lower-case word forms, the letters of the texts they occur in, and the packages (--debs only)."""
     seen = collections.defaultdict(set)
+    packages = collections.defaultdict(set)
     sources = [(letter, os.path.join(d, n)) for letter, root in TEXTS for d, _, names in os.walk(root) for n in names]
     sources += DICTS
     for letter, path in sources:
@@ -60,7 +116,12 @@ def forms():
         for w in WORD.findall(text_of(path).lower()):
             if len(w) > 3:
                 seen[w].add(letter)
-    return seen
+    for letter, package, words in deb_texts(debs) if debs else ():
+        for w in words:
+            if len(w) > 3:
+                seen[w].add(letter)
+                packages[w].add(package)
+    return seen, packages
 
 
 def analyse(words):
@@ -84,11 +145,12 @@ def analyse(words):
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--out", default=os.path.join(HERE, "corpus-compounds.tsv"))
+    ap.add_argument("--debs", help="directory of the downloaded packages of text-packages.txt")
     args = ap.parse_args()
-    seen = forms()
+    seen, packages = forms(args.debs)
     words = sorted(w for w in seen if any(w.startswith(p) for p in PREVERBS))
     readings = analyse(words)
-    lemmas = collections.defaultdict(lambda: {"forms": set(), "sure": False, "letters": set()})
+    lemmas = collections.defaultdict(lambda: {"forms": set(), "sure": False, "letters": set(), "packages": set()})
     for w in words:
         rs = readings.get(w, set())
         for pv, st in rs:
@@ -96,17 +158,18 @@ def main():
                 entry = lemmas[(pv, st)]
                 entry["forms"].add(w)
                 entry["letters"] |= seen[w]
+                entry["packages"] |= packages[w]
                 if len(rs) == 1:
                     entry["sure"] = True
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("# Preverb compounds witnessed by inflected forms in Debian's Hungarian texts.\n")
-        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\n")
+        f.write("# word\tpreverb\tstem\tforms\tsure|ambiguous\twitness (text letters: forms)\tpackages (X, O, R)\n")
         for (pv, st), e in sorted(lemmas.items(), key=lambda x: x[0][0] + x[0][1]):
             if e["forms"]:
                 shown = ",".join(sorted(e["forms"])[:3])
                 kind = "sure" if e["sure"] else "ambiguous"
                 f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"
-                        f"{''.join(sorted(e['letters']))}:{shown}\n")
+                        f"{''.join(sorted(e['letters']))}:{shown}\t{','.join(sorted(e['packages'])[:5])}\n")
 
 
 if __name__ == "__main__":

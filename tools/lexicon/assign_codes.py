@@ -19,7 +19,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from codes.assign import CodeAssigner, Decision  # noqa: E402
+from codes.assign import CodeAssigner  # noqa: E402
 from codes.facts import FIELDS, Facts, field  # noqa: E402
 from codes.fillfiles import FillFile, fill_paths  # noqa: E402
 from codes.engine import EngineForms  # noqa: E402

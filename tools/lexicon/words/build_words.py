@@ -8,7 +8,7 @@ and letter counts, preferring the strongest evidence, and then nudged towards th
 and ending distributions without giving up evidence. Codes already present in the data files are
 kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
 
-Usage: build_words.py [--sources DIR] [--corpus FILE] [--data DIR] [--seed N]
+Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--data DIR] [--seed N]
 """
 import argparse
 import collections
@@ -27,7 +27,7 @@ REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 # A word-list-only compound and an unattested one cost more than any figure can repay: they stand
 # only where no witnessed verb fits between the anchors.
 COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "corpus1a": 10.0,
-        "weak": 500.0, "unattested": 1000.0}
+        "weak": 500.0, "split": 800.0, "unattested": 1000.0}
 # Letter counts are hard facts and outweigh everything; compounds per preverb and simple verbs per
 # prefix are soft figures that outweigh the steps between witnessed kinds but not a missing witness.
 QUOTA_WEIGHT = 40.0
@@ -99,6 +99,19 @@ def read_corpus(path):
         mark = "" if sure == "sure" else "?"
         shipped = f";{packages[0]}" if packages and packages[0] else ""
         out[word] = Candidate(word, "pv", preverb, stem, f"{count}{mark}{witness}{shipped}", 3, strength)
+    return out
+
+
+def read_split(path):
+    """Compounds witnessed only with the preverb standing after a finite form of the verb."""
+    out = {}
+    if not path or not os.path.exists(path):
+        return out
+    for line in open(path, encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        word, preverb, stem, count, pairs, where = line.rstrip("\n").split("\t")
+        out[word] = Candidate(word, "pv", preverb, stem, f"{count}:{pairs};{where}", 3, "split")
     return out
 
 
@@ -361,7 +374,7 @@ def evidence_text(c):
         return "stated"
     if c.evidence.startswith("corpus"):
         return f"corpus:{c.sources}"
-    if c.evidence in ("weak", "unattested"):
+    if c.evidence in ("weak", "split", "unattested"):
         return f"{c.evidence}:{c.sources}"
     return f"tier{c.tier}:{c.sources}"
 
@@ -393,6 +406,7 @@ def main():
     near = [os.path.join(REPO, *[".."] * n, "shared", "lexicon-sources") for n in (1, 2)]
     ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
+    ap.add_argument("--split", default=os.path.join(HERE, "split-compounds.tsv"))
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--iterations", type=int, default=400000)
@@ -400,7 +414,7 @@ def main():
 
     indexed, loose = read_stated(os.path.join(REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
     pool = read_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
-    for w, c in read_corpus(args.corpus).items():
+    for w, c in list(read_corpus(args.corpus).items()) + list(read_split(args.split).items()):
         if w not in pool or pool[w].cost > c.cost:
             pool[w] = c
 

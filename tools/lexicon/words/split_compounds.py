@@ -1,0 +1,121 @@
+#!/usr/bin/env python3
+"""Finds preverb compounds witnessed in running text with the preverb standing after the verb.
+
+A Hungarian preverb leaves its verb in negated, stressed and imperative clauses ("nem táncolta ki
+magát", "táncold ki"): the pair "finite form of V" + space + preverb P in running text is a witness
+of the compound P+V. Weaker than a form of the compound itself, since the word after a verb may
+belong to the next phrase ("ki" is also "who", "meg" also "and"), so a pair counts only when
+hunspell-hu reads the first word as a finite form of one verb without a preverb and nothing else,
+and analyses P+V as that compound. Reads the same texts as corpus_compounds.py (the installed ones
+and, with --debs, the Hungarian files of the downloaded packages; not the word lists).
+Writes split-compounds.tsv: word, preverb, stem, number of distinct pairs, pairs (up to three),
+packages (for --debs texts).
+
+Usage: split_compounds.py [--out FILE] [--debs DIR]
+"""
+import argparse
+import collections
+import multiprocessing
+import os
+import re
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import corpus_compounds as C  # noqa: E402
+import package_texts  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+# Preverbs that are also a common pronoun, adverb or postposition after a verb ("neki" to him, "ott"
+# there, "által" by, "közben" meanwhile, "külön" apart, ...) prove nothing standing there.
+OTHER_WORDS = {"neki", "ott", "által", "közben", "nyilván", "kölcsön", "külön", "abba", "alul", "odább", "alább"}
+SPLIT_PREVERBS = [p for p in C.PREVERBS if p not in OTHER_WORDS]
+# Word boundaries are spaces only, so no punctuation stands between the verb and its preverb.
+PAIR = re.compile(r"(?<![\w-])([a-záéíóöőúüű]{3,}) (" + "|".join(sorted(SPLIT_PREVERBS, key=len, reverse=True))
+                  + r")(?![\w-])")
+FINITE = re.compile(r"\bis:(?:(?:PRES|PAST)_(?:INDIC|COND)\w*|SUBJ\w*|IMPER\w*)")
+
+
+def pairs_of(text):
+    return set(PAIR.findall(text.lower()))
+
+
+def deb_pairs(deb):
+    package = os.path.basename(deb).split("_")[0]
+    found = set()
+    for _, text in package_texts.package_texts(deb):
+        found |= pairs_of(text)
+    return package, found
+
+
+def all_pairs(debs):
+    """(form, preverb) -> packages (or the letters of the installed texts)."""
+    seen = collections.defaultdict(set)
+    sources = [(letter, os.path.join(d, n)) for letter, root in C.TEXTS for d, _, names in os.walk(root)
+               for n in names] + C.DICTS
+    for letter, path in sources:
+        if os.path.isfile(path):
+            for p in pairs_of(C.text_of(path)):
+                seen[p].add(letter)
+    if debs:
+        names = sorted(n for n in os.listdir(debs) if n.endswith(".deb") and n.split("_")[0] not in C.INSTALLED
+                       and n.split("_")[0] not in ("tesseract-ocr-hun", "mythes-hu"))
+        with multiprocessing.Pool() as pool:
+            for package, found in pool.imap_unordered(deb_pairs, [os.path.join(debs, n) for n in names]):
+                for p in found:
+                    seen[p].add(package)
+    return seen
+
+
+def hunspell(words):
+    proc = subprocess.run(["hunspell", "-d", "hu_HU", "-m"], input="\n".join(words) + "\n",
+                          capture_output=True, text=True, check=True)
+    out = collections.defaultdict(list)
+    for line in proc.stdout.splitlines():
+        if line.strip():
+            out[line.split()[0]].append(line)
+    return out
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--out", default=os.path.join(HERE, "split-compounds.tsv"))
+    ap.add_argument("--debs", help="directory of the downloaded packages of text-packages.txt")
+    args = ap.parse_args()
+    seen = all_pairs(args.debs)
+    readings = hunspell(sorted({f for f, _ in seen}))
+    verb_of = {}
+    for form, lines in readings.items():
+        stems = set()
+        for line in lines:
+            st = re.search(r"\bst:(\S+)", line)
+            finite = FINITE.search(line) or ("is:" not in line and "ds:" not in line)  # bare: present 3rd sg.
+            if "po:vrb" not in line or "sp:" in line or not st or not finite:
+                stems = None
+                break
+            stems.add(st.group(1))
+        if stems and len(stems) == 1:
+            verb_of[form] = stems.pop()
+    found = collections.defaultdict(lambda: {"pairs": set(), "where": set()})
+    for (form, pv), where in seen.items():
+        if form in verb_of:
+            entry = found[(pv, verb_of[form])]
+            entry["pairs"].add(f"{form} {pv}")
+            entry["where"] |= where
+    wanted = {pv + st: (pv, st) for pv, st in found}
+    confirmed = set()
+    for word, lines in hunspell(sorted(wanted)).items():
+        pv, st = wanted[word]
+        if any("po:vrb" in line and f"sp:{pv}" in line.split() and f"st:{st}" in line.split() for line in lines):
+            confirmed.add(word)
+    with open(args.out, "w", encoding="utf-8") as f:
+        f.write("# Preverb compounds witnessed with the preverb after a finite form of the verb in Debian's Hungarian texts.\n")
+        f.write("# word\tpreverb\tstem\tpairs\tpairs seen (up to three)\tpackages or text letters\n")
+        for (pv, st), e in sorted(found.items(), key=lambda x: x[0][0] + x[0][1]):
+            if pv + st in confirmed:
+                f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['pairs'])}\t{','.join(sorted(e['pairs'])[:3])}\t"
+                        f"{','.join(sorted(e['where'])[:5])}\n")
+
+
+if __name__ == "__main__":
+    main()

@@ -43,7 +43,8 @@ class EngineForms:
                     if len(parts) < 4 or parts[0] not in result:
                         continue
                     tag = prefix if CELL.match(parts[2]) else DERIVED.get(parts[2])
-                    if tag:
+                    # A box without a form holds a sentence ("Nincs ilyen alak."), not forms.
+                    if tag and parts[3] == parts[3].lower():
                         result[parts[0]].update((f, tag) for f in WORD.findall(parts[3]))
             return result
 

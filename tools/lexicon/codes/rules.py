@@ -75,6 +75,9 @@ def class_row(word, core):
         if _vowel_before(w, 3):
             return ClassRow("vowel + rik", "69", ("71",))
         return ClassRow("consonant + rik", "42", ("69", "71"))
+    if w.endswith(("atik", "etik")) and not w.endswith("letik"):
+        # Passives in -(t)atik/-(t)etik ("adatik", "viseltetik"); "születik", "kelletik" are "74".
+        return ClassRow("-atik passive", "51", ("74",))
     if w.endswith("ik"):
         return ClassRow("other -ik", "69", ("70", "73", "51", "96", "74", "68"))
     if w.endswith("ít"):
@@ -172,7 +175,7 @@ def causative_digit(word, core):
         return "2"
     if word.endswith(("odik", "edik", "ödik")):
         return "0"
-    if word.endswith("lik"):
+    if word.endswith("lik") or (word.endswith(("atik", "etik")) and not word.endswith("letik")):
         return "2"
     if word.endswith("ik"):
         return "0"

@@ -2,10 +2,12 @@
 """Finds preverb compounds witnessed in running text with the preverb standing after the verb.
 
 A Hungarian preverb leaves its verb in negated, stressed and imperative clauses ("nem táncolta ki
-magát", "táncold ki"): the pair "finite form of V" + space + preverb P in running text is a witness
-of the compound P+V. Weaker than a form of the compound itself, since the word after a verb may
+magát", "táncold ki") and stands before an auxiliary that governs the verb's infinitive ("ki kell
+táncolni", "ki fogja táncolni"): the pair "finite form of V" + space + preverb P, or the triple
+P + auxiliary + infinitive of V, in running text is a witness of the compound P+V. Weaker than a form of the compound itself, since the word after a verb may
 belong to the next phrase ("ki" is also "who", "meg" also "and"), so a pair counts only when
-hunspell-hu reads the first word as a finite form of one verb without a preverb and nothing else,
+hunspell-hu reads the verb's word as a finite form (an infinitive after an auxiliary) of one verb without a
+preverb and nothing else,
 and analyses P+V as that compound. Reads the same texts as corpus_compounds.py (the installed ones
 and, with --debs, the Hungarian files of the downloaded packages; not the word lists).
 Writes split-compounds.tsv: word, preverb, stem, number of distinct pairs, pairs (up to three),
@@ -33,11 +35,24 @@ SPLIT_PREVERBS = [p for p in C.PREVERBS if p not in OTHER_WORDS]
 # Word boundaries are spaces only, so no punctuation stands between the verb and its preverb.
 PAIR = re.compile(r"(?<![\w-])([a-záéíóöőúüű]{3,}) (" + "|".join(sorted(SPLIT_PREVERBS, key=len, reverse=True))
                   + r")(?![\w-])")
+# Before an auxiliary, "ki" is as often "who" ("ki tudja olvasni": who can read it); it counts only
+# after its verb.
+TRIPLE = re.compile(r"(?<![\w-])(" + "|".join(sorted((p for p in SPLIT_PREVERBS if p != "ki"), key=len, reverse=True))
+                    + r") ([a-záéíóöőúüű]{3,}) ([a-záéíóöőúüű]{4,})(?![\w-])")
+# Verbs that govern an infinitive, and the impersonal words that do ("lehet" reads as a form of "van").
+AUX_STEMS = {"fog", "akar", "kell", "tud", "szeret", "kíván", "próbál", "kezd", "mer", "bír", "óhajt", "szokik",
+             "készül", "szándékozik", "igyekszik", "sikerül"}
+AUX_WORDS = {"lehet", "lehetett", "lehetne", "szabad", "érdemes", "kellett", "kellene", "kéne"}
+INFINITIVE = re.compile(r"\bis:(?:ni_INFINITIVE|INF_)\w*")
 FINITE = re.compile(r"\bis:(?:(?:PRES|PAST)_(?:INDIC|COND)\w*|SUBJ\w*|IMPER\w*)")
 
 
 def pairs_of(text):
-    return set(PAIR.findall(text.lower()))
+    """(verb's word, preverb, the words as seen, the auxiliary or "") of each pair and triple."""
+    text = text.lower()
+    found = {(form, pv, f"{form} {pv}", "") for form, pv in PAIR.findall(text)}
+    found |= {(inf, pv, f"{pv} {aux} {inf}", aux) for pv, aux, inf in TRIPLE.findall(text)}
+    return found
 
 
 def deb_pairs(deb):
@@ -83,24 +98,34 @@ def main():
     ap.add_argument("--debs", help="directory of the downloaded packages of text-packages.txt")
     args = ap.parse_args()
     seen = all_pairs(args.debs)
-    readings = hunspell(sorted({f for f, _ in seen}))
-    verb_of = {}
-    for form, lines in readings.items():
+    readings = hunspell(sorted({f for f, _, _, _ in seen} | {a for _, _, _, a in seen if a}))
+
+    def one_verb(form, tag):
+        """The one verb the form reads as, with the tag, and no preverb; else None."""
         stems = set()
-        for line in lines:
+        for line in readings.get(form, []):
             st = re.search(r"\bst:(\S+)", line)
-            finite = FINITE.search(line) or ("is:" not in line and "ds:" not in line)  # bare: present 3rd sg.
-            if "po:vrb" not in line or "sp:" in line or not st or not finite:
-                stems = None
-                break
+            if "po:vrb" not in line or "sp:" in line or not st or not tag(line):
+                return None
             stems.add(st.group(1))
-        if stems and len(stems) == 1:
-            verb_of[form] = stems.pop()
+        return stems.pop() if len(stems) == 1 else None
+
+    def finite(line):
+        return FINITE.search(line) or ("is:" not in line and "ds:" not in line)  # bare: present 3rd sg.
+
+    def auxiliary(word):
+        if word in AUX_WORDS:
+            return True
+        return any(re.search(r"\bst:(\S+)", line) and re.search(r"\bst:(\S+)", line).group(1) in AUX_STEMS
+                   and "sp:" not in line for line in readings.get(word, []))
+
     found = collections.defaultdict(lambda: {"pairs": set(), "where": set()})
-    for (form, pv), where in seen.items():
-        if form in verb_of:
-            entry = found[(pv, verb_of[form])]
-            entry["pairs"].add(f"{form} {pv}")
+    for (form, pv, shown, aux), where in seen.items():
+        verb = one_verb(form, finite) if not aux else \
+            one_verb(form, INFINITIVE.search) if auxiliary(aux) else None
+        if verb:
+            entry = found[(pv, verb)]
+            entry["pairs"].add(shown)
             entry["where"] |= where
     wanted = {pv + st: (pv, st) for pv, st in found}
     confirmed = set()

@@ -1,6 +1,7 @@
 // The entry box's line edit.
 #include "qt/EntryLineEdit.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace ragozo::view {
@@ -15,6 +16,13 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
                               event->key() != Qt::Key_Delete;
   if (typesCharacter && onKeyPress) onKeyPress(event->text().at(0).unicode());
   QLineEdit::keyPressEvent(event);
+}
+
+void EntryLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+  // A letter composed by an input method comes as committed text without a key
+  // press; it must empty the entry after a result first, as a typed key does.
+  if (!event->commitString().isEmpty() && onKeyPress) onKeyPress(event->commitString().at(0).unicode());
+  QLineEdit::inputMethodEvent(event);
 }
 
 void EntryLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -12,7 +12,8 @@ class EntryLineEdit : public QLineEdit {
  public:
   using QLineEdit::QLineEdit;
 
-  // A character key is about to go into the entry (Enter and Tab are not such keys).
+  // A character is about to go into the entry, typed as a key or committed by
+  // an input method (Enter and Tab are not such characters).
   std::function<void(int)> onKeyPress;
   std::function<void()> onDoubleClick;
   std::function<void()> onFocusIn;
@@ -20,6 +21,7 @@ class EntryLineEdit : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;

@@ -46,9 +46,9 @@ SplashView::SplashView(window::Splash& splash, QtDesktop& desktop)
   label(panel, window::texts::kMakerLine, pxRect(2040, 1440, 3780, 330), 10);
   label(panel, window::texts::kCorrectedEdition, pxRect(2040, 1800, 3780, 330), 9);
 
-  label(this, window::texts::kMoreInformation, pxRect(240, 2520, 4560, 480), 9);
+  label(this, window::texts::kMoreInformation, pxRect(120, 2520, 5280, 480), 9);
   image2_ = new QLabel(this);
-  image2_->setGeometry(pxRect(4920, 2520, 480, 480));
+  image2_->setGeometry(pxRect(5520, 2520, 480, 480));
   image2_->setPixmap(informationPicture(image2_->size()));
   image2_->setCursor(Qt::PointingHandCursor);
   image2_->installEventFilter(this);

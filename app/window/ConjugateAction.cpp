@@ -36,10 +36,10 @@ void MainWindow::Command1_Click() {
   try {
     conjugateSteps();
   } catch (...) {
-    // A failure half-way must not leave the new verb's cells among the
-    // previous verb's: the table is emptied instead, and the action's own
-    // flags are set back so that the next request starts clean.
-    emptyFormCells();
+    // A failure half-way must not leave the new verb's forms among the
+    // previous verb's: the table and the derived boxes are emptied instead,
+    // and the action's own flags are set back so that the next request starts clean.
+    emptyForms();
     state_.impossibleEnding = 0;
     state_.lookupOutcome = found;
   }
@@ -118,11 +118,12 @@ void MainWindow::conjugateSteps() {
   hato(s);
 }
 
-void MainWindow::emptyFormCells() {
+void MainWindow::emptyForms() {
   for (int row = 1; row < ConjugationTable::kRows; ++row) {
     if (row < 7) state_.table.write(row, 1, "");
     state_.table.write(row, 2, "");
   }
+  for (std::string& box : state_.derivedBoxes) box.clear();
 }
 
 }  // namespace ragozo::window

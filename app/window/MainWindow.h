@@ -122,7 +122,7 @@ class MainWindow {
 
  private:
   void conjugateSteps();
-  void emptyFormCells();
+  void emptyForms();
   void copyBox(int box);
 
   Program& program_;

@@ -13,13 +13,17 @@ inline constexpr const char* kMoreInformation = "Ha többet szeretne tudni a pro
 inline constexpr const char* kOk = "&OK";
 
 inline constexpr const char* kInformationTitle = "Igeragozó – Magyar igeragozó program";
+// Its lines are kept short (56 characters at most) so that the message box
+// shows them as broken here, without wrapping a line of its own.
 inline constexpr const char* kInformationText =
-    "Az Igeragozó a magyar igék ragozott alakjait mutatja meg: a kijelentő mód jelen\r\n"
-    "és múlt idejét, a feltételes és a felszólító módot, alanyi és tárgyas ragozásban,\r\n"
+    "Az Igeragozó a magyar igék ragozott alakjait mutatja:\r\n"
+    "a kijelentő mód jelen és múlt idejét, a feltételes\r\n"
+    "és a felszólító módot, alanyi és tárgyas ragozásban,\r\n"
     "valamint nyolc igenevet és képzett alakot.\r\n"
     "\r\n"
-    "A program szabadon használható és továbbadható; a megjelenített alakokért\r\n"
-    "felelősséget nem vállalunk. Futásához a Qt 6 könyvtárai szükségesek.\r\n"
+    "A program szabadon használható és továbbadható;\r\n"
+    "a megjelenített alakokért felelősséget nem vállalunk.\r\n"
+    "Futásához a Qt 6 könyvtárai szükségesek.\r\n"
     "\r\n"
     "Észrevételeit, javaslatait szívesen fogadjuk:\r\n"
     "\r\n"

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "analysis/Alapszik.h"
 #include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
@@ -21,7 +22,7 @@ void irregularStem(ConjugationState& s, const std::string& entry) {
 
 void multto(ConjugationState& s) {
   const std::string entry = s.input();
-  if (entry == "alapszik") s.stem = "alapul";
+  if (isAlapszik(entry)) s.stem = alapszikStem(entry);
   const std::string& code = s.classCode;
   if (inClassSet(code, shortStemClasses)) {
     dz(s);

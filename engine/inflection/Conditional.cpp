@@ -1,6 +1,7 @@
 // The conditional endings.
 #include "inflection/Conditional.h"
 
+#include "analysis/Alapszik.h"
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
 #include "inflection/PersonalEndings.h"
@@ -33,8 +34,8 @@ void felt(ConjugationState& s) {
     van(s);
     s.stem = s.cutResult.text() + "vol";
   }
-  if (verb == "alapszik") {
-    s.stem = "alapul";
+  if (isAlapszik(verb)) {
+    s.stem = alapszikStem(verb);
     s.classCode = "01";
   }
   if (s.classCode == "4a") {

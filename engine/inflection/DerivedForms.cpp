@@ -1,6 +1,7 @@
 // The frame of the derived forms: the saved stem, the order of the boxes, the closing steps.
 #include "inflection/DerivedForms.h"
 
+#include "analysis/Alapszik.h"
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
 #include "display/TableBlanking.h"
@@ -46,9 +47,9 @@ void closingSteps(derived::Run& run) {
 
 void egyebek(ConjugationState& s) {
   derived::Run run{s, s.input(), {}};
-  if (run.verb == "alapszik") {
+  if (isAlapszik(run.verb)) {
     s.classCode = "01";
-    s.stem = "alapul";
+    s.stem = alapszikStem(run.verb);
   }
   if (startsFromBaseStem(s.classCode)) s.stem = s.baseStem.text();
   run.savedStem = s.stem;

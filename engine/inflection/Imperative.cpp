@@ -1,6 +1,7 @@
 // The imperative marker, stems and endings.
 #include "inflection/Imperative.h"
 
+#include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
 #include "analysis/ImperativeStems.h"
 #include "analysis/PlainStems.h"
@@ -95,8 +96,8 @@ void shortAndIrregularStem(ConjugationState& s, const std::string& verb) {
 
 void felsz(ConjugationState& s) {
   const std::string verb = s.input();
-  if (verb == "alapszik") {
-    s.stem = "alapul";
+  if (isAlapszik(verb)) {
+    s.stem = alapszikStem(verb);
     s.classCode = "01";
   }
   if (endsWith(verb, "viszonylik")) {

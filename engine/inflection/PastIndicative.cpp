@@ -1,6 +1,7 @@
 // The past indicative marker and endings.
 #include "inflection/PastIndicative.h"
 
+#include "analysis/Alapszik.h"
 #include "analysis/PastStems.h"
 #include "inflection/PersonalEndings.h"
 #include "inflection/RuleTests.h"
@@ -45,7 +46,7 @@ constexpr PersonalEndings kFront = {"em", "em", "él", "ed", "", "e", "ünk", "�
 }  // namespace
 
 void multjel(ConjugationState& s) {
-  if (s.input() == "alapszik") s.classCode = "01";
+  if (isAlapszik(s.input())) s.classCode = "01";
   const std::string& code = s.classCode;
   if (takesT(code)) {
     s.marker = "t";

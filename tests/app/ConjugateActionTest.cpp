@@ -140,13 +140,41 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.w().command6Visible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 
+  session.s().derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
   session.w().Command4_Click();
+  EXPECT_EQ(session.s().derivedBoxes[0], "marker");
   EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
   EXPECT_EQ(session.s().imperativeAnyway, 0);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().command6Visible());
   EXPECT_EQ(session.s().entry.text(), "alábocsájt");
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
+}
+
+TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions) {
+  WindowSession session;
+  session.request("vár", 1);
+  session.request("virrad", 4);
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_TRUE(session.w().command2().visible);
+  EXPECT_TRUE(session.w().command3().visible);
+  EXPECT_TRUE(session.w().command4().visible);
+  EXPECT_FALSE(session.w().command6Visible());
+
+  session.w().Command4_Click();  // the imperative anyway: still the third persons only
+  EXPECT_EQ(session.cells(), (FormCells{"", "", "  virradjon", "", "", "  virradjanak", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_TRUE(session.w().command6Visible());
+
+  session.w().Command2_Click();
+  EXPECT_EQ(session.cells(), (FormCells{"  virradjak", "  virradjál", "  virradjon", "  virradjunk", "  virradjatok",
+                                        "  virradjanak", "", "", "", "", "", "", ""}));
+
+  session.request("virrad", 1);  // outside the imperative only the persons are restricted
+  EXPECT_EQ(session.cells(), (FormCells{"", "", "  virrad", "", "", "  virradnak", "", "", "", "", "", "", ""}));
+  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_FALSE(session.w().command4().visible);
 }
 
 TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
@@ -199,7 +227,7 @@ class FailingDialogs : public headless::ScriptedDialogs {
   }
 };
 
-TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
+TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThemMixed) {
   headless::HeadlessDesktop desktop;
   FailingDialogs dialogs;
   headless::MemoryClipboard clipboard;
@@ -210,6 +238,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
   w.state().entry.setText("vár");
   w.Command1_Click();
   ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
+  ASSERT_EQ(w.state().derivedBoxes[0], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = 1;
@@ -221,6 +250,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableInsteadOfLeavingItMixed) {
     EXPECT_EQ(w.state().table.cell(row, 2), "") << row;
   }
   EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
+  for (const std::string& box : w.state().derivedBoxes) EXPECT_EQ(box, "");
   w.state().entry.setText("vár");
   w.Command1_Click();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");

@@ -1,9 +1,12 @@
 // The start-up: splash, hand-over, the main window's load, and the about window's round trip.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestLexicon.h"
 #include "WindowSession.h"
 #include "headless/Session.h"
+#include "text/Utf8Text.h"
 #include "window/MainWindowTexts.h"
 #include "window/SplashTexts.h"
 
@@ -148,6 +151,22 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_EQ(again.selectedOption(), 1);
   EXPECT_EQ(again.state().noticeLine, kEntryPrompt);
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
+}
+
+TEST(SplashTexts, TheInformationMessageKeepsItsOwnLineBreaks) {
+  // The widest line a message box shows unwrapped on a common screen.
+  constexpr std::size_t kLineLimit = 56;
+  const std::string text = window::texts::kInformationText;
+  std::size_t lines = 0;
+  for (std::size_t start = 0; start <= text.size(); ++lines) {
+    const std::size_t end = std::min(text.find("\r\n", start), text.size());
+    const std::string line = text.substr(start, end - start);
+    EXPECT_LE(charCount(line), kLineLimit) << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+    start = end + 2;
+  }
+  EXPECT_GE(lines, 4u);
+  EXPECT_EQ(text.substr(text.rfind("\r\n") + 2, 6), "      ");  // the contact lines are indented
 }
 
 TEST(SplashTexts, TheDesignCaptionsReadAsGiven) {

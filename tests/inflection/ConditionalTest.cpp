@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConditionalStemCase{{"dohányzik", "11014a000"}, "dohányoz", "dohányozna"},
                       ConditionalStemCase{{"izzik", "11016a200"}, "izz", "izzana"},
                       ConditionalStemCase{{"alapszik", "11M158000"}, "alapul", "alapulna"},
+                      // The -kik class takes the bare "n": "bukna", not "bukana".
+                      ConditionalStemCase{{"bukik", "110150000"}, "buk", "bukna"},
                       // "aránylik" once kept whatever marker ran before; it takes that of class "64".
                       ConditionalStemCase{{"aránylik", "11N16d200"}, "arányl", "aránylana"}));
 

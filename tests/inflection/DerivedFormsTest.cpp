@@ -69,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DerivedCase{kFekszik, adverbialParticipleBox, "fekve"},
                       DerivedCase{kFekszik, presentParticipleBox, "fekvő"},
                       DerivedCase{kAlszik, infinitiveBox, "aludni"},
+                      DerivedCase{{"bukik", "110150000"}, infinitiveBox, "bukni"},
                       DerivedCase{kAlszik, adverbialParticipleBox, "alva"},
                       DerivedCase{kAlszik, presentParticipleBox, "alvó"},
                       DerivedCase{{"megy", "120199200"}, adverbialParticipleBox, "menve"},

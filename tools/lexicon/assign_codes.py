@@ -2,11 +2,14 @@
 """Fills the code column of the lexicon's fill files and records each code's basis.
 
 Usage: assign_codes.py [--data lexicon/data] [--facts tools/lexicon/code_facts.tsv]
-                       [--candidates PATH] [--dry-run] [--report]
+                       [--candidates PATH] [--engine TOOL | --no-engine] [--dry-run] [--report]
 
 Every entry with a word gets a nine-character code: a stated one, its base verb's (compounds),
 or one built field by field by the regularities, lexical choices decided by hunspell-hu evidence
-(`hunspell -d hu_HU -m`). The code's basis goes into the fill file's code_source column.
+(`hunspell -d hu_HU -m`). Then the program's engine (the headless tool, built by
+scripts/build.sh) conjugates every rule-decided verb under its code and each candidate code of its
+row, and the candidate whose forms hunspell-hu recognises best is kept (codes/engine_choice.py).
+The code's basis goes into the fill file's code_source column.
 Element 0 and the holes (empty word) keep an empty code. Rerunning gives the same files.
 """
 import argparse
@@ -16,11 +19,11 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from codes.assign import CodeAssigner, Decision  # noqa: E402
+from codes.assign import CodeAssigner  # noqa: E402
 from codes.facts import FIELDS, Facts, field  # noqa: E402
 from codes.fillfiles import FillFile, fill_paths  # noqa: E402
-from codes.engine import EngineForms, verb_forms_recognised  # noqa: E402
-from codes.facts import with_field  # noqa: E402
+from codes.engine import EngineForms  # noqa: E402
+from codes.engine_choice import choose_with_engine  # noqa: E402
 from codes.hunspell import Analyser  # noqa: E402
 from codes.phonology import core_of  # noqa: E402
 from codes.preverbs import split  # noqa: E402
@@ -44,70 +47,6 @@ def load_candidates(path):
             if len(row) >= 4:
                 result[row[0]] = (row[1], row[2], row[3])
     return result
-
-
-def check_with_engine(assigner, entries, engine):
-    """Conjugates each verb with an open lexical choice under its code and each alternative; keeps
-    the candidate whose differing forms hunspell recognises best. Returns counts for the report."""
-    stats = collections.Counter()
-    current = {}
-    alternatives = {}
-    for _, _, group, index, word in entries:
-        if not word or word in current:
-            continue
-        d = assigner.decide(group, index, word)
-        named = assigner.facts.fields_of.get(word, {})
-        alts = [(f, v) for f, v in d.alternatives if f not in named]
-        if d.basis in ("rule", "evidence") and alts:
-            current[word] = d
-            alternatives[word] = [with_field(d.code, f, v) for f, v in alts]
-    if not current:
-        return stats
-    base_forms = engine.forms({w: d.code for w, d in current.items()})
-    rounds = max(len(a) for a in alternatives.values())
-    alt_forms = []
-    for k in range(rounds):
-        codes = {w: a[k] for w, a in alternatives.items() if len(a) > k}
-        alt_forms.append((codes, engine.forms(codes)))
-    assigner.analyser.analyse_all({f for forms in [base_forms] + [fs for _, fs in alt_forms]
-                                   for per_word in forms.values() for f, _ in per_word})
-    for word, d in current.items():
-        stats["checked"] += 1
-        own = base_forms[word]
-        best_code, best_score, own_score, detail = d.code, None, None, []
-        for codes, forms in alt_forms:
-            if word not in codes:
-                continue
-            theirs = forms[word]
-            mine_only, theirs_only = sorted(own - theirs), sorted(theirs - own)
-            if not mine_only and not theirs_only:
-                continue
-            mine_ok = verb_forms_recognised(assigner.analyser, word, mine_only)
-            theirs_ok = verb_forms_recognised(assigner.analyser, word, theirs_only)
-            # A candidate's share of recognised forms among those only it produces; a candidate that
-            # only adds forms, all recognised, loses nothing.
-            mine_rate = len(mine_ok) / len(mine_only) if mine_only else 1.0
-            theirs_rate = len(theirs_ok) / len(theirs_only) if theirs_only else 1.0
-            detail.append("%s %d/%d vs %s %d/%d" % (d.code[4:7], len(mine_ok), len(mine_only),
-                                                   codes[word][4:7], len(theirs_ok), len(theirs_only)))
-            if mine_rate == theirs_rate:
-                continue
-            own_score = min(own_score, mine_rate - theirs_rate) if own_score is not None else mine_rate - theirs_rate
-            if theirs_rate > mine_rate and (best_score is None or theirs_rate > best_score):
-                best_code, best_score = codes[word], theirs_rate
-        if own_score is None:
-            stats["undecided"] += 1
-            continue
-        if best_code != d.code:
-            stats["changed"] += 1
-            notes = d.notes + ["engine chose %s over %s: %s" % (best_code, d.code, "; ".join(detail))]
-            assigner.overrides[word] = Decision(best_code, "engine", notes)
-        elif own_score > 0 and best_score is None:
-            stats["confirmed"] += 1
-            assigner.overrides[word] = Decision(d.code, "engine", d.notes + ["engine: " + "; ".join(detail)])
-        else:
-            stats["undecided"] += 1
-    return stats
 
 
 # Documented shares of groups a to j: entries, codes with the usual class of their ending's row,
@@ -169,7 +108,10 @@ def main():
     ap.add_argument("--data", default=os.path.join(ROOT, "lexicon", "data"))
     ap.add_argument("--facts", default=os.path.join(HERE, "code_facts.tsv"))
     ap.add_argument("--candidates", default="/work/shared/lexicon-sources/verb-candidates.tsv")
-    ap.add_argument("--engine", help="the headless tool (igeragozo-headless) to check lexical choices with")
+    ap.add_argument("--engine", default=os.path.join(ROOT, "build", "tools", "headless", "igeragozo-headless"),
+                    help="the headless tool (igeragozo-headless) whose engine tries each supplied code's "
+                         "candidates (default: the build's; skipped when it is missing)")
+    ap.add_argument("--no-engine", action="store_true", help="decide by the rules and hunspell alone")
     ap.add_argument("--dry-run", action="store_true", help="decide and report, write nothing")
     ap.add_argument("--report", action="store_true", help="print field distributions per group")
     ap.add_argument("--check-stated", action="store_true",
@@ -186,8 +128,9 @@ def main():
         return 0
 
     engine_stats = collections.Counter()
-    if args.engine:
-        engine_stats = check_with_engine(assigner, entries, EngineForms(args.engine))
+    use_engine = not args.no_engine and os.path.exists(args.engine)
+    if use_engine:
+        engine_stats = choose_with_engine(assigner, entries, EngineForms(args.engine))
         assigner._memo.clear()
 
     by_basis = collections.Counter()
@@ -221,7 +164,7 @@ def main():
         for kind, confirmed in assigner.choices.get(word, []):
             kinds[kind][0] += 1
             kinds[kind][1] += confirmed
-    if args.engine:
+    if use_engine:
         kinds["engine"] = [engine_stats["checked"], engine_stats["confirmed"] + engine_stats["changed"]]
     total = sum(v[0] for v in kinds.values())
     confirmed = sum(v[1] for v in kinds.values())
@@ -229,7 +172,7 @@ def main():
           % (confirmed, total, 100.0 * confirmed / max(total, 1)))
     for kind, (n, k) in sorted(kinds.items()):
         print("  %-10s %5d of %5d" % (kind, k, n))
-    if args.engine:
+    if use_engine:
         print("engine check of lexical choices: %d checked, %d confirmed, %d changed, %d undecided"
               % (engine_stats["checked"], engine_stats["confirmed"], engine_stats["changed"],
                  engine_stats["undecided"]))

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -88,6 +89,21 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_EQ(view.entry()->text(), QStringLiteral("k"));
   EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
   EXPECT_TRUE(dialogs.transcript().empty());
+}
+
+TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {
+  view::MainWindowView& view = startAndWaitForMainWindow();
+  typeInto(view.entry(), QStringLiteral("vár"));
+  QTest::mouseClick(view.conjugateButton(), Qt::LeftButton);
+  ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
+
+  // A composed accented letter arrives as committed text, not as a key press.
+  QInputMethodEvent commit;
+  commit.setCommitString(QStringLiteral("á"));
+  QApplication::sendEvent(view.entry(), &commit);
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("á"));
+  EXPECT_EQ(program.mainWindow()->state().entry.text(), "á");
+  EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
 }
 
 TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {

@@ -10,7 +10,7 @@ Fields named for the word (departures listed with the data) override 2 and 3.
 """
 from .evidence import Evidence
 from .facts import FIELDS, field, with_field
-from .phonology import core_of, harmony, syllables, vowel_digit
+from .phonology import VOWELS, core_of, harmony, syllables, vowel_alternatives, vowel_digit
 from .preverbs import candidate_splits, split
 from . import rules
 
@@ -22,6 +22,10 @@ BACK_NEUTRAL_CORES = {"bír", "bíz", "csitít", "dív", "fing", "fitít", "hí"
                       "simít", "sivít", "szít", "szív", "sír", "tilt", "vidít", "virít", "ír", "ív"}
 FRONT_NEUTRAL_CORES = {"bicikliz", "ciciz", "csíp", "dribliz", "díszl", "díszít", "frissít", "hint", "hisz",
                        "hisztiz", "hírl", "ihl", "ill", "int", "pisil", "visz", "ízl"}
+
+
+# Classes of single irregular verbs ("megy", "van"); never a candidate for another verb.
+IRREGULAR_ONLY_CLASSES = {"99"}
 
 
 class Decision:
@@ -48,6 +52,7 @@ class CodeAssigner:
         self.analyser = analyser
         self.candidates = candidates or {}
         self._memo = {}
+        self._row_classes = None
         # Decisions replaced after the engine's evidence, by word.
         self.overrides = {}
         # Lexical choices of each word decided by the rules: [(kind, confirmed by hunspell)].
@@ -159,6 +164,8 @@ class CodeAssigner:
                     vdigit = "1"
                     notes.append("vowel 1 usual")
                 alternatives.append(("vowel", "2" if vdigit == "1" else "1"))
+        else:
+            alternatives.extend(("vowel", v) for v in vowel_alternatives(core, vdigit))
         h = harmony(vdigit)
 
         cls = rules.irregular_class(core, is_ik)
@@ -198,6 +205,9 @@ class CodeAssigner:
             elif row.others and "27" in row.others:
                 choices.append(("12/27", False))
                 notes.append("class 12 usual")
+
+        known = {v for f, v in alternatives if f == "class"}
+        alternatives.extend(("class", c) for c in self.class_candidates(word, core) if c != cls and c not in known)
 
         caus = rules.causative_digit(word, core)
         if (not is_ik and not word.endswith("t") and syllables(core) <= 1
@@ -244,6 +254,40 @@ class CodeAssigner:
 
         code = pdigit + vdigit + "01" + cls + caus + obj + sg
         return Decision(code, "evidence" if used_evidence else "rule", notes, alternatives)
+
+    def class_candidates(self, word, core):
+        """Classes the engine check may try for a verb decided by its row: the row's usual and other
+        classes, the classes that at least two stated simple verbs of the same row carry, and the
+        unstable-vowel class where the stem ends in o/e/ö and one consonant ("terem", "termett")."""
+        if rules.irregular_class(core, word.endswith("ik") and len(word) > 2):
+            return []
+        row = rules.class_row(word, core)
+        result = [row.usual] + list(row.others)
+        stated = self.stated_row_classes().get((row.name, row.usual), {})
+        result.extend(c for c, n in sorted(stated.items(), key=lambda kv: (-kv[1], kv[0])) if n >= 2)
+        if (not word.endswith("ik") and syllables(core) >= 2 and len(core) > 2 and core[-2] in "oeö"
+                and core[-1] not in VOWELS and core[-3] not in VOWELS):
+            result.append(UNSTABLE_CLASS.get(core[-1], "05"))
+        unique = []
+        for c in result:
+            if c not in unique and c not in IRREGULAR_ONLY_CLASSES:
+                unique.append(c)
+        return unique
+
+    def stated_row_classes(self):
+        """{(row name, usual class): {class: count}} over the stated codes of simple verbs."""
+        if self._row_classes is None:
+            self._row_classes = {}
+            for word, code in self.facts.code_of.items():
+                if len(code) != 9 or code[0] != "1":
+                    continue
+                core = core_of(word, "")
+                if rules.irregular_class(core, word.endswith("ik") and len(word) > 2):
+                    continue
+                row = rules.class_row(word, core)
+                counts = self._row_classes.setdefault((row.name, row.usual), {})
+                counts[field(code, "class")] = counts.get(field(code, "class"), 0) + 1
+        return self._row_classes
 
     def known_verb(self, word):
         """Whether hunspell knows the dictionary form as a verb (so a missing form is telling)."""

@@ -43,7 +43,8 @@ class EngineForms:
                     if len(parts) < 4 or parts[0] not in result:
                         continue
                     tag = prefix if CELL.match(parts[2]) else DERIVED.get(parts[2])
-                    if tag:
+                    # A box without a form holds a sentence ("Nincs ilyen alak."), not forms.
+                    if tag and parts[3] == parts[3].lower():
                         result[parts[0]].update((f, tag) for f in WORD.findall(parts[3]))
             return result
 
@@ -61,8 +62,8 @@ def verb_forms_recognised(analyser, word, forms):
             if "po:vrb" not in fields:
                 continue
             stems = [f[3:] for f in fields if f.startswith("st:")]
-            prefixes = [f[3:] for f in fields if f.startswith("sp:")]
-            lemma = (prefixes[0] if prefixes else "") + (stems[0] if stems else "")
+            prefixes = [f[3:] for f in fields if f.startswith(("sp:", "pr:"))]
+            lemma = "".join(prefixes) + (stems[0] if stems else "")
             derivations = [f[3:] for f in fields if f.startswith("ds:")]
             inflections = [f[3:] for f in fields if f.startswith("is:")]
             if tag in DERIVED.values():

@@ -3,7 +3,8 @@
 The facts file (tools/lexicon/code_facts.tsv) has the columns word, group, index, field, value and
 note. `field` is "code" for a whole nine-character code, otherwise one of preverb, vowel, usage,
 class, causative, objective, sg1to2. A fact with an index applies to that element only; one without
-applies to the word wherever it stands.
+applies to the word wherever it stands. A "stated" row keeps the code the documentation states where
+the "code" row beside it stores a mended one (a stated code that gives plainly wrong forms).
 """
 import csv
 
@@ -28,6 +29,7 @@ class Facts:
         self.code_at = {}      # (group, index) -> code
         self.code_of = {}      # word -> code (first stated)
         self.fields_of = {}    # word -> {field: (value, note)}
+        self.mended = {}       # word -> the stated code that its stored code mends
         with open(path, encoding="utf-8") as f:
             rows = csv.reader((line for line in f if not line.startswith("#")), delimiter="\t")
             for row in rows:
@@ -38,6 +40,8 @@ class Facts:
                     if index:
                         self.code_at[(int(group), int(index))] = value
                     self.code_of.setdefault(word, value)
+                elif name == "stated":
+                    self.mended[word] = value
                 else:
                     self.fields_of.setdefault(word, {})[name] = (value, note)
 

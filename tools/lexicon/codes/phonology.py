@@ -43,3 +43,16 @@ def vowel_digit(core):
 def harmony(digit):
     """Suffix vowel set for a vowel digit: 'back', 'front' or 'rounded'."""
     return {"1": "back", "2": "front"}.get(digit, "rounded")
+
+
+def vowel_alternatives(core, digit):
+    """Other vowel digits worth trying for a core: front unrounded against front rounded after a
+    front last vowel, and back against front where the core mixes back and front vowels."""
+    result = []
+    if digit in ("2", "3"):
+        result.append("3" if digit == "2" else "2")
+    has_back = any(c in BACK for c in core)
+    has_front = any(c in FRONT_UNROUNDED or c in FRONT_ROUNDED for c in core)
+    if has_back and has_front:
+        result.append("2" if digit == "1" else "1")
+    return result

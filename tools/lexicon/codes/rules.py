@@ -49,7 +49,8 @@ def class_row(word, core):
     if w.endswith(("kszik", "gszik", "pszik")):
         return ClassRow("-kszik", "3a", ("33", "3c", "52", "58"))
     if w.endswith(("uszik", "üszik")):
-        return ClassRow("-uszik", "3b")
+        # "aluszik" (a variant of "alszik") is conjugated as "úszik": aluszott, alusszon.
+        return ClassRow("-uszik", "3b", ("80",))
     if w.endswith("lszik"):
         return ClassRow("-lszik", "3c", ("35",))
     if w.endswith("szik"):
@@ -74,6 +75,9 @@ def class_row(word, core):
         if _vowel_before(w, 3):
             return ClassRow("vowel + rik", "69", ("71",))
         return ClassRow("consonant + rik", "42", ("69", "71"))
+    if w.endswith(("atik", "etik")) and not w.endswith("letik"):
+        # Passives in -(t)atik/-(t)etik ("adatik", "viseltetik"); "születik", "kelletik" are "74".
+        return ClassRow("-atik passive", "51", ("74",))
     if w.endswith("ik"):
         return ClassRow("other -ik", "69", ("70", "73", "51", "96", "74", "68"))
     if w.endswith("ít"):
@@ -105,6 +109,10 @@ def class_row(word, core):
         return ClassRow("-ll/-rr", "02", ("03", "01"))
     if w.endswith("d") and not _vowel_before(w, 1):
         return ClassRow("consonant + d", "10", ("03",))
+    if w.endswith(("kod", "ked", "köd")) and syl >= 2 and w[-4] not in VOWELS and w[-4] != "r":
+        # Frequentatives in -kod/-ked/-köd take the linking vowel: kapkodott, lépkedett (not
+        # "reked", "serked": berekedt).
+        return ClassRow("-kod/-ked", "07", ("01",))
     if w.endswith("d"):
         if syl <= 1:
             return ClassRow("vowel + d, one syllable", "07")
@@ -167,7 +175,7 @@ def causative_digit(word, core):
         return "2"
     if word.endswith(("odik", "edik", "ödik")):
         return "0"
-    if word.endswith("lik"):
+    if word.endswith("lik") or (word.endswith(("atik", "etik")) and not word.endswith("letik")):
         return "2"
     if word.endswith("ik"):
         return "0"

@@ -5,8 +5,13 @@ The candidate list is thin for preverb compounds; a compound counts as witnessed
 form of it occurs in the texts that hunspell-hu analyses as that compound only (its preverb, the
 verb's stem and a verb tag: a finite form, the infinitive, or a participle, -va/-ve, -hat/-het or
 -ás/-és form built on the verb), or when two or more forms occur that hunspell-hu can read as the
-compound among other readings, or one such form ("ambiguous", weaker witnesses). Writes corpus-compounds.tsv: word, preverb, stem,
-number of forms seen, sure or ambiguous, witness (the text letters and up to three forms).
+compound among other readings, or one such form ("ambiguous", weaker witnesses). A form must begin
+with the preverb followed by the verb's stem, and the analysis must read the whole form as that one
+verb: hunspell-hu also splits noun compounds that hold a preverb inside ("levélletöltés"), and such
+an analysis witnesses no compound. Writes corpus-compounds.tsv: word, preverb, stem, number of
+forms seen, sure or ambiguous, witness (the text letters and up to three forms), packages, and the
+other compounds of the same preverb that read every form as the same form (a variant or misspelt
+stem, which the word builder drops when the other is a known verb).
 
 Texts (install first): libreoffice-help-hu (L), gimp-help-hu (G), manpages-hu (P), the Hungarian
 message catalogues of the installed packages and of libreoffice-l10n-hu (U), the language packs of

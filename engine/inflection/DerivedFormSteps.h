@@ -44,5 +44,7 @@ void causativeVerb(Run& run);
 // The v-stem of class "24" ("rov", "föv", "hív", "nyüv"); leaves the entry
 // less its last letter in `cutResult`.
 void classTwentyFourStem(Run& run);
+// The entry less two letters and then its last letter: the unstable vowel drops ("forg").
+void dropUnstableVowel(Run& run);
 
 }  // namespace ragozo::derived

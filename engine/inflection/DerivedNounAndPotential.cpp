@@ -26,7 +26,7 @@ void actionNounAndFutureParticiple(Run& run) {
   if (inClassSet(code, participleStemClasses)) {
     s.stem = s.baseStem.text();
   } else if (inClassSet(code, unstableVowelClasses)) {
-    run.cutEntry(2, rightChars(run.verb, 1));
+    dropUnstableVowel(run);
   } else if (code == "24") {
     classTwentyFourStem(run);
   } else if (code == "25") {

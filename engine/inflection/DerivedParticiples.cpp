@@ -45,10 +45,9 @@ void irregularAdverbialStem(Run& run) {
   }
 }
 
-// The entry less two letters and then its last letter: the unstable vowel drops ("forg").
-void dropUnstableVowel(Run& run) { run.cutEntry(2, rightChars(run.verb, 1)); }
-
 }  // namespace
+
+void dropUnstableVowel(Run& run) { run.cutEntry(2, rightChars(run.verb, 1)); }
 
 void classTwentyFourStem(Run& run) {
   ConjugationState& s = run.s;

@@ -205,6 +205,8 @@ TEST_F(LexiconCodes, MendedStatedCodesStandMended) {
   EXPECT_EQ(codeOf("elvezényel"), "220105011");  // kin of "kivezényel"
   // Compounds of a mended verb take the mended code.
   EXPECT_EQ(codeOf("elrabol").substr(1), std::string(mendedCodeOf("rabol")->stored).substr(1));
+  // The class named for "belecsap", "01", gave the past "belecsapt": it takes its base's "07".
+  EXPECT_EQ(codeOf("belecsap").substr(4, 2), "07");
 }
 
 TEST_F(LexiconCodes, RepeatedWordsKeepTheirOwnCodes) {

@@ -18,6 +18,17 @@ struct StemCase {
   const char* baseStem;
 };
 
+// Runs `ige` on the case's entry with its class and vowel class, and checks both stems.
+void expectIgeStems(const StemCase& c) {
+  SCOPED_TRACE(c.entry);
+  ConjugationState s = stateForEntry(c.entry);
+  s.classCode = c.classCode;
+  s.vowelClass = c.vowelClass;
+  ige(s);
+  EXPECT_EQ(s.stem, c.stem);
+  EXPECT_EQ(s.baseStem.text(), c.baseStem);
+}
+
 TEST(Ige, TakesTheEntryLessAFinalIk) {
   const StemCase cases[] = {
       {"ad", "07", back, "ad", "ad"},
@@ -30,15 +41,7 @@ TEST(Ige, TakesTheEntryLessAFinalIk) {
       {"vész", "2a", frontUnrounded, "vesz", "vész"},
       {"elvész", "2a", frontUnrounded, "elvesz", "elvész"},
   };
-  for (const StemCase& c : cases) {
-    SCOPED_TRACE(c.entry);
-    ConjugationState s = stateForEntry(c.entry);
-    s.classCode = c.classCode;
-    s.vowelClass = c.vowelClass;
-    ige(s);
-    EXPECT_EQ(s.stem, c.stem);
-    EXPECT_EQ(s.baseStem.text(), c.baseStem);
-  }
+  for (const StemCase& c : cases) expectIgeStems(c);
 }
 
 TEST(Ige, LimitsTheBaseStemToTheLengthOfTheStem) {
@@ -72,15 +75,7 @@ TEST(Ige, GivesTheSzikVerbsTheirDStem) {
       {"melegszik", "3a", 0, "melegsz", "melegsz"},  // no valid vowel class: no stem chosen
       {"úszik", "80", back, "úsz", "úsz"},           // not a -szik class of bovit2
   };
-  for (const StemCase& c : cases) {
-    SCOPED_TRACE(c.entry);
-    ConjugationState s = stateForEntry(c.entry);
-    s.classCode = c.classCode;
-    s.vowelClass = c.vowelClass;
-    ige(s);
-    EXPECT_EQ(s.stem, c.stem);
-    EXPECT_EQ(s.baseStem.text(), c.baseStem);
-  }
+  for (const StemCase& c : cases) expectIgeStems(c);
 }
 
 TEST(Bovit2, CutsEvenForAClassItDoesNotServe) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/Alapszik.h"
 #include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "analysis/ImperativeStems.h"
@@ -33,6 +34,7 @@ struct Facts {
   bool imperativeMood() const { return s.mood == imperative; }
   bool classIn(std::initializer_list<std::string_view> list) const { return inClassSet(s.classCode, list); }
   bool entryEndsIn(std::string_view tail) const { return endsWith(s.input(), tail); }
+  bool alapszik() const { return isAlapszik(s.input()); }
   bool baseStemEndsIn(std::string_view tail) const { return endsWith(s.baseStem.text(), tail); }
   bool baseStemEndsInDzOrSz() const { return baseStemEndsIn("dz") || baseStemEndsIn("sz"); }
   bool frontVowels() const { return s.vowelClass == frontUnrounded || s.vowelClass == frontRounded; }
@@ -108,7 +110,7 @@ void writePluralObjective(ConjugationState& s, int row, const std::string& endin
     t.write(row, kObjective, plain(s.cutResult.text(), ending));
   }
   if (is.baseStemEndsIn("alsz")) t.write(row, kObjective, plain(s.cutResult.text(), alszikForm));
-  if (is.entryEndsIn("alapszik")) t.write(row, kObjective, plain(s.prefix, alapszikForm));
+  if (is.alapszik()) t.write(row, kObjective, plain(s.prefix, alapszikForm));
 }
 
 void writeObjective(ConjugationState& s) {
@@ -134,7 +136,7 @@ void writeObjective(ConjugationState& s) {
     t.write(3, kObjective, plain(s.cutResult.text(), e.sg3Obj));
   }
   if (is.baseStemEndsIn("alsz")) t.write(3, kObjective, plain(s.cutResult.text(), "ussza"));
-  if (is.entryEndsIn("alapszik")) t.write(3, kObjective, plain(s.prefix, "alapulja"));
+  if (is.alapszik()) t.write(3, kObjective, plain(s.prefix, "alapulja"));
 
   t.write(4, kObjective, plain(s.stem, e.pl1Obj));
   if (is.present() && is.classIn({"89"})) {
@@ -149,7 +151,7 @@ void writeObjective(ConjugationState& s) {
   }
   if (is.baseStemEndsIn("alsz")) t.write(4, kObjective, plain(s.cutResult.text(), "usszuk"));
   if (is.baseStemEndsIn("eksz")) t.write(4, kObjective, plain(s.cutResult.text(), "üsszük"));
-  if (is.entryEndsIn("alapszik")) t.write(4, kObjective, plain(s.prefix, "alapuljuk"));
+  if (is.alapszik()) t.write(4, kObjective, plain(s.prefix, "alapuljuk"));
 
   writePluralObjective(s, 5, e.pl2Obj, "usszátok", "alapuljátok");
   writePluralObjective(s, 6, e.pl3Obj, "usszák", "alapulják");
@@ -160,7 +162,7 @@ void writeObjective(ConjugationState& s) {
   if (is.baseStemEndsIn("alsz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "uszlak)");
   if (is.baseStemEndsIn("eksz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "üszlek)");
   if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, e.sg1To2));
-  if (is.entryEndsIn("alapszik")) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
+  if (is.alapszik()) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ constexpr std::array<std::string_view, 16> kVerbs{
 
 void analyseVerb(std::string_view verb, int mood) {
   ConjugationState s = testing::stateForEntry(verb);
-  s.mood = mood;
+  s.mood = static_cast<Mood>(mood);
   testing::RecordingDialogs dialogs;
   if (testing::runAnalysis(s, testing::fixtureLexicon(), dialogs)) {
     ennek(s);

@@ -40,7 +40,7 @@ std::vector<std::string_view> fixtureVerbs() {
 // The conjugate action's engine steps up to the second stems.
 ConjugationState lookedUpWithStems(std::string_view verb, int mood, Dialogs& dialogs) {
   ConjugationState s = testing::stateForEntry(verb);
-  s.mood = mood;
+  s.mood = static_cast<Mood>(mood);
   kizar(s, testing::fixtureLexicon());
   data(s, testing::fixtureLexicon(), dialogs);
   if (s.lookupOutcome == found) {

@@ -255,8 +255,8 @@ void MainWindowView::refresh() {
     toggles_[i]->setText(q(stateButtons[i]->caption));
     toggles_[i]->setVisible(stateButtons[i]->visible);
   }
-  toggles_[3]->setText(q(s.derivedFormsCaption));
-  toggles_[4]->setText(q(s.shortImperative));
+  toggles_[3]->setText(q(derivedFormsCaption(s.derivedShown)));
+  toggles_[4]->setText(q(imperativeFormsCaption(s.imperativeForms)));
   toggles_[4]->setVisible(w.command6Visible());
 
   optionGroup_->setExclusive(false);

@@ -40,20 +40,20 @@ void MainWindow::Command1_Click() {
     // previous verb's: the table and the derived boxes are emptied instead,
     // and the action's own flags are set back so that the next request starts clean.
     emptyForms();
-    state_.impossibleEnding = 0;
+    state_.impossibleEnding = false;
     state_.lookupOutcome = found;
   }
 }
 
 void MainWindow::conjugateSteps() {
   ConjugationState& s = state_;
-  if (s.keepMessage != 1) s.noticeLine.clear();
+  if (!s.keepMessage) s.noticeLine.clear();
 
   kizar(s, lexicon_);
-  if (s.impossibleEnding == 1) {
+  if (s.impossibleEnding) {
     dialogs_.showMessage(texts::kNoSuchVerb);
-    s.impossibleEnding = 0;
-    s.resultShown = 1;
+    s.impossibleEnding = false;
+    s.resultShown = true;
     return;
   }
 
@@ -73,13 +73,13 @@ void MainWindow::conjugateSteps() {
   idomod(s);
 
   if (s.mood != imperative) {
-    s.shortImperative = kLongImperativeShowingCaption;
+    s.imperativeForms = ImperativeForms::longForms;
     command6Visible_ = false;
   } else {
-    command6Visible_ = !(s.noImperative == 1 && s.imperativeAnyway != 3);
+    command6Visible_ = !(s.noImperative && !s.imperativeAnyway);
   }
   if (s.mood == pastIndicative || s.mood == presentConditional || s.mood == imperative) s.stemAlt = s.stem;
-  s.resultShown = 1;
+  s.resultShown = true;
 
   writeCells(s);
 
@@ -89,32 +89,32 @@ void MainWindow::conjugateSteps() {
   }
 
   if (rightChars(s.valenceCode, 1) != "1") {
-    if (s.keepMessage != 1) s.noticeLine = texts::kNotObjective;
-    if (s.objectiveAnyway != 3) al(s);
+    if (!s.keepMessage) s.noticeLine = texts::kNotObjective;
+    if (!s.objectiveAnyway) al(s);
     if (s.classCode != "99") command3_.visible = true;
   }
 
   const std::string usage = rightChars(s.vowelUsage, 2);
   if (isOneOf(usage, {"M1", "N1", "R1", "S1"})) {
-    if (s.allPersons != 2) al2(s);
+    if (!s.allPersons) al2(s);
     command2_.visible = true;
   } else if (usage == "O1") {
-    if (s.allPersons != 2) al4(s);
+    if (!s.allPersons) al4(s);
     command2_.visible = true;
   }
 
   if (selectedOption_ == 4 && isOneOf(usage, {"P1", "Q1", "R1", "T1"})) {
     s.noticeLine = texts::kNotImperative;
-    if (s.imperativeAnyway != 3) {
+    if (!s.imperativeAnyway) {
       command4_.visible = true;
       al3(s);
-      s.keepTexts = 1;
+      s.keepTexts = true;
     }
   }
 
   egyebek(s);
   entryGotFocus();
-  s.inputFresh = 0;
+  s.inputFresh = false;
   hato(s);
 }
 

@@ -10,9 +10,9 @@ namespace ragozo::window {
 
 void MainWindow::Text1_KeyPress(int /*key*/) {
   ConjugationState& s = state_;
-  if (s.resultShown == 1) {
+  if (s.resultShown) {
     s.entry.setText("");
-    s.resultShown = 0;
+    s.resultShown = false;
   }
   s.stemAlt.clear();
   s.pastStemAlt.clear();
@@ -23,38 +23,38 @@ void MainWindow::Text1_KeyPress(int /*key*/) {
 
 void MainWindow::Text1_Change() {
   ConjugationState& s = state_;
-  if (s.inputFresh == 1) return;
-  const int keptTexts = s.keepTexts;
+  if (s.inputFresh) return;
+  const bool keptTexts = s.keepTexts;
   s.cutResult.setLimit(30);
   s.baseStem.setLimit(30);
-  s.codeSplit = 0;
-  s.keepTexts = 0;
-  s.causativeKind = std::string(1, '0');  // the text "0"
+  s.codeSplit = false;
+  s.keepTexts = false;
+  s.causativeKind = CausativeKind::longSuffix;
   // Empties the entry too, which enters this handler again while inputFresh
   // is still 0: that inner run does the whole reset before this one goes on.
   al3(s);
   s.keepTexts = keptTexts;
-  s.keepMessage = 0;
+  s.keepMessage = false;
   s.remainder.clear();
   s.sg1To2Digit = 0;
-  s.endsInHat = 0;
+  s.endsInHat = false;
   s.verbCode.clear();
   s.classCode.clear();
   s.lexiconClassCode.clear();
   s.vowelUsage.clear();
-  s.allPersons = 0;
-  s.objectiveAnyway = 0;
-  s.imperativeAnyway = 0;
-  s.lookupAnnounced = 0;
+  s.allPersons = false;
+  s.objectiveAnyway = false;
+  s.imperativeAnyway = false;
+  s.lookupAnnounced = false;
   // The imperative restriction belongs to the verb conjugated last; a new
   // entry starts without it, so the short/long toggle shows for the next verb.
-  s.noImperative = 0;
+  s.noImperative = false;
   command2_.caption = texts::kAllPersonsReset;
   command3_.caption = texts::kObjectiveOff;
   command2_.visible = false;
   command3_.visible = false;
   command4_.visible = false;
-  s.inputFresh = 1;
+  s.inputFresh = true;
 }
 
 void MainWindow::entryEdited(const std::string& text) { state_.entry.setText(text); }

@@ -34,11 +34,11 @@ void MainWindow::Form_Load() {
   gridek(state_);
   entryGotFocus();
   chooseOption(1);
-  state_.inputFresh = 1;
+  state_.inputFresh = true;
   fillLexicon_(lexicon_);
   state_.cutResult.setLimit(30);
   state_.baseStem.setLimit(30);
-  state_.noImperative = 0;
+  state_.noImperative = false;
   state_.noticeLine = kEntryPrompt;
   al3(state_);
 }

@@ -109,8 +109,9 @@ class MainWindow {
   const CommandButton& command2() const { return command2_; }
   const CommandButton& command3() const { return command3_; }
   const CommandButton& command4() const { return command4_; }
-  // Command5's caption is `state().derivedFormsCaption`; the button is always visible.
-  // Command6's caption is `state().shortImperative`.
+  // Command5 is always visible; its caption and Command6's follow the choices.
+  std::string command5Caption() const { return derivedFormsCaption(state_.derivedShown); }
+  std::string command6Caption() const { return imperativeFormsCaption(state_.imperativeForms); }
   bool command6Visible() const { return command6Visible_; }
   // The selected tense and mood button, 1 to 4, or 0 before any is chosen.
   int selectedOption() const { return selectedOption_; }

@@ -28,7 +28,7 @@ void MainWindow::chooseOption(int option) {
 }
 
 void MainWindow::Option1_Click() {
-  state_.imperativeAnyway = 0;
+  state_.imperativeAnyway = false;
   state_.mood = presentIndicative;
   command4_.visible = false;
   Command1_Click();
@@ -36,42 +36,42 @@ void MainWindow::Option1_Click() {
 
 void MainWindow::Option2_Click() {
   state_.mood = pastIndicative;
-  state_.imperativeAnyway = 0;
+  state_.imperativeAnyway = false;
   command4_.visible = false;
   Command1_Click();
 }
 
 void MainWindow::Option3_Click() {
   state_.mood = presentConditional;
-  state_.imperativeAnyway = 0;
+  state_.imperativeAnyway = false;
   command4_.visible = false;
   Command1_Click();
 }
 
 void MainWindow::Option4_Click() {
   state_.mood = imperative;
-  state_.keepTexts = 1;
+  state_.keepTexts = true;
   command4_.caption = texts::kImperativeOff;
   Command1_Click();
 }
 
 void MainWindow::Command2_Click() {
-  if (state_.allPersons == 2) {
-    state_.allPersons = 0;
+  if (state_.allPersons) {
+    state_.allPersons = false;
     command2_.caption = texts::kAllPersonsOff;
   } else {
-    state_.allPersons = 2;
+    state_.allPersons = true;
     command2_.caption = texts::kAllPersonsOn;
   }
   Command1_Click();
 }
 
 void MainWindow::Command3_Click() {
-  if (state_.objectiveAnyway == 3) {
-    state_.objectiveAnyway = 0;
+  if (state_.objectiveAnyway) {
+    state_.objectiveAnyway = false;
     command3_.caption = texts::kObjectiveOff;
   } else {
-    state_.objectiveAnyway = 3;
+    state_.objectiveAnyway = true;
     command3_.caption = texts::kObjectiveOn;
   }
   Command1_Click();
@@ -79,36 +79,36 @@ void MainWindow::Command3_Click() {
 
 void MainWindow::Command4_Click() {
   if (command4_.caption == texts::kImperativeOff) {
-    state_.imperativeAnyway = 3;
+    state_.imperativeAnyway = true;
     command4_.caption = texts::kImperativeOn;
-    state_.keepTexts = 1;
+    state_.keepTexts = true;
     Command1_Click();
     return;
   }
   // Hiding the imperative again empties the table alone: keepTexts is 1.
   command4_.caption = texts::kImperativeOff;
-  state_.imperativeAnyway = 0;
-  state_.keepTexts = 1;
+  state_.imperativeAnyway = false;
+  state_.keepTexts = true;
   command6Visible_ = false;
   al3(state_);
 }
 
 void MainWindow::Command5_Click() {
-  if (state_.derivedFormsCaption == kDerivedHiddenCaption) {
+  if (!state_.derivedShown) {
     geometry_.height = kTallHeight;
     ige(state_);
-    state_.derivedFormsCaption = kDerivedShownCaption;
+    state_.derivedShown = true;
   } else {
     geometry_.height = kShortHeight;
-    state_.derivedFormsCaption = kDerivedHiddenCaption;
+    state_.derivedShown = false;
   }
   entryGotFocus();
   hato(state_);
 }
 
 void MainWindow::Command6_Click() {
-  state_.shortImperative = state_.shortImperative == kLongImperativeShowingCaption ? kShortImperativeShowingCaption
-                                                                                    : kLongImperativeShowingCaption;
+  state_.imperativeForms = state_.imperativeForms == ImperativeForms::longForms ? ImperativeForms::shortForms
+                                                                                : ImperativeForms::longForms;
   Command1_Click();
 }
 

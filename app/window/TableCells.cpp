@@ -38,7 +38,7 @@ struct Facts {
   bool baseStemEndsIn(std::string_view tail) const { return endsWith(s.baseStem.text(), tail); }
   bool baseStemEndsInDzOrSz() const { return baseStemEndsIn("dz") || baseStemEndsIn("sz"); }
   bool frontVowels() const { return s.vowelClass == frontUnrounded || s.vowelClass == frontRounded; }
-  bool shortImperativeRequested() const { return s.shortImperative == kShortImperativeShowingCaption; }
+  bool shortImperativeRequested() const { return s.imperativeForms == ImperativeForms::shortForms; }
 };
 
 void writeSubjective(ConjugationState& s) {

@@ -19,9 +19,9 @@ void cutInto(LimitedTextField& field, const std::string& source, int count) {
 void vag(ConjugationState& s, int n) {
   const std::string entry = s.input();
   s.cutResult.setLimit(static_cast<int>(charCount(entry)) - n);
-  if ((entry == "iszik" || entry == "eszik" || entry == "van") && s.emptyCutFlag == "1") {
+  if ((entry == "iszik" || entry == "eszik" || entry == "van") && s.emptyCutFlag) {
     s.cutResult.clear();
-    s.emptyCutFlag = '0';
+    s.emptyCutFlag = false;
     return;
   }
   s.cutResult.assign(entry);

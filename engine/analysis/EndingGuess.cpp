@@ -106,7 +106,7 @@ EndingGuess guessFromEnding(ConjugationState& s) {
     keres(s);
     if (endsInAny(entry, row->roundedIf)) s.vowelClass = frontRounded;
   } else {
-    s.vowelClass = row->vowelClass;
+    s.vowelClass = static_cast<VowelClass>(row->vowelClass);
   }
   ige(s);
   return EndingGuess::guessed;

@@ -42,7 +42,7 @@ void kizar(ConjugationState& s, const Lexicon& lexicon) {
   const std::string entry = s.input();
   const bool impossible =
       endsInAny(entry, kStackedSuffixes) || (entry != "körülül" && endsInAny(entry, kDoubledSuffixes));
-  if (impossible && !lexiconHolds(lexicon, entry)) s.impossibleEnding = 1;
+  if (impossible && !lexiconHolds(lexicon, entry)) s.impossibleEnding = true;
 }
 
 void mintak(ConjugationState& s) {
@@ -58,7 +58,7 @@ void mintak(ConjugationState& s) {
   s.baseStem.assign(entry);
   s.lexiconClassCode = s.classCode;
   s.stem = s.baseStem.text();
-  s.patternMatched = 1;
+  s.patternMatched = true;
 }
 
 void keres(ConjugationState& s) {

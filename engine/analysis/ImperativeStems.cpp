@@ -41,13 +41,13 @@ void rov(ConjugationState& s) {
 }
 
 void rovto(ConjugationState& s) {
-  if (s.shortImperative != kShortImperativeShowingCaption) return;
+  if (s.imperativeForms != ImperativeForms::shortForms) return;
   const std::string savedCut = s.cutResult.text();
   s.longStem = s.stem;
   const std::string entry = s.input();
   for (const ShortStemRow& row : kShortStems) {
     if (!endsWith(entry, row.ending)) continue;
-    if (row.raisesFlag) s.emptyCutFlag = '1';
+    if (row.raisesFlag) s.emptyCutFlag = true;
     vag(s, row.cut);
     s.stem = s.cutResult.text() + std::string(row.vowel);
     break;

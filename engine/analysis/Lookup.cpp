@@ -27,38 +27,38 @@ void announcePrefixed(ConjugationState& s, Dialogs& dialogs) {
   dialogs.beep();
   dialogs.showMessage(kPrefixedMessageStart + s.searchWord + kPrefixedMessageEnd);
   s.noticeLine = kPrefixedNotice;
-  s.keepMessage = 1;
-  s.lookupAnnounced = 1;
+  s.keepMessage = true;
+  s.lookupAnnounced = true;
 }
 
 // Found as typed or without its preverb. The final "hat" of a lexicon verb is
 // not the potential suffix, on either path, so the derived forms stay the same
 // on every conjugation of the entry.
 void markFound(ConjugationState& s, Dialogs& dialogs) {
-  if (endsWith(s.input(), "hat")) s.endsInHat = 1;
-  if (s.codeSplit == 0) tordel(s, dialogs);
-  s.lookupAnnounced = 1;
+  if (endsWith(s.input(), "hat")) s.endsInHat = true;
+  if (!s.codeSplit) tordel(s, dialogs);
+  s.lookupAnnounced = true;
   if (s.prefixState == noneFound) s.prefixState = notTried;
 }
 
 void markGuessed(ConjugationState& s, Dialogs& dialogs) {
-  if (s.lookupAnnounced == 0) {
+  if (!s.lookupAnnounced) {
     s.noticeLine = kGuessedNotice;
-    s.keepMessage = 1;
+    s.keepMessage = true;
     dialogs.beep();
     dialogs.showMessage(kGuessedMessage);
-    s.lookupAnnounced = 1;
+    s.lookupAnnounced = true;
   }
   s.lookupOutcome = guessed;
 }
 
 // Said only when nothing was announced for this entry before.
 void markNotFound(ConjugationState& s, Dialogs& dialogs) {
-  if (s.lookupAnnounced == 0) {
+  if (!s.lookupAnnounced) {
     dialogs.beep();
     dialogs.showMessage(kNotInLexicon);
     al3(s);
-    s.resultShown = 1;
+    s.resultShown = true;
   }
   s.lookupOutcome = stopped;
 }
@@ -66,8 +66,8 @@ void markNotFound(ConjugationState& s, Dialogs& dialogs) {
 // Neither the entry nor its remainder is in the lexicon: patterns, then endings.
 void classify(ConjugationState& s, Dialogs& dialogs) {
   mintak(s);
-  if (s.patternMatched == 1) {
-    s.patternMatched = 0;
+  if (s.patternMatched) {
+    s.patternMatched = false;
     markGuessed(s, dialogs);
     return;
   }
@@ -109,7 +109,7 @@ void lista(ConjugationState& s, const Lexicon& lexicon) {
 }
 
 void data(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
-  if (s.codeSplit == 0) s.noImperative = 0;
+  if (!s.codeSplit) s.noImperative = false;
   const std::string entry = s.input();
   if (entry.empty()) return;
   s.searchWord = entry;
@@ -118,7 +118,7 @@ void data(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
   s.foundWord = kNotFound;
   for (;;) {
     lista(s, lexicon);
-    if (s.prefixState == stripped && s.lookupAnnounced == 0 && s.foundWord != kNotFound) {
+    if (s.prefixState == stripped && !s.lookupAnnounced && s.foundWord != kNotFound) {
       announcePrefixed(s, dialogs);
       markFound(s, dialogs);
       return;

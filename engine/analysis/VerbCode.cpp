@@ -17,7 +17,7 @@ std::string rightAnchored(const std::string& code, std::size_t fromRight, std::s
 struct Meaning {
   std::string classCode;
   std::string valenceCode;
-  std::string causativeKind;
+  CausativeKind causativeKind;
 };
 
 // Asks which meaning is meant; the answer's class, valence and causative kind.
@@ -26,15 +26,17 @@ Meaning askMeaning(Dialogs& dialogs, bool teved) {
   const std::string second = teved ? "'téved' = 'kerül (valahova) --> Nem" : "'ragad' = 'fog (valamit) --> Nem";
   const std::string text = std::string(kMeaningQuestionPrompt) + "\r\n" + first + "\r\n" + second;
   const bool yes = dialogs.askYesNo(kMeaningQuestionTitle, text);
-  if (teved) return yes ? Meaning{"07", "20", "2"} : Meaning{"01", "20", "2"};
-  return yes ? Meaning{"01", "20", "2"} : Meaning{"07", "01", "0"};
+  constexpr CausativeKind none = CausativeKind::noCausative;
+  if (teved) return yes ? Meaning{"07", "20", none} : Meaning{"01", "20", none};
+  return yes ? Meaning{"01", "20", none} : Meaning{"07", "01", CausativeKind::longSuffix};
 }
 
 }  // namespace
 
 void tordel(ConjugationState& s, Dialogs& dialogs) {
   const std::string code = s.verbCode;
-  s.causativeKind = rightAnchored(code, 3, 1);
+  const std::string causativeDigit = rightAnchored(code, 3, 1);
+  s.causativeKind = causativeKindOf(causativeDigit.size() == 1 ? causativeDigit[0] : '\0');
   s.vowelUsage = rightAnchored(code, 8, 3);
   const std::string usage = rightChars(s.vowelUsage, 2);
   s.noImperative = usage == "P1" || usage == "Q1" || usage == "R1" || usage == "T1" ? 1 : 0;
@@ -45,13 +47,13 @@ void tordel(ConjugationState& s, Dialogs& dialogs) {
 
   const std::string entry = s.input();
   const bool teved = entry == "téved";
-  if ((teved || endsWith(entry, "ragad")) && s.codeSplit == 0) {
+  if ((teved || endsWith(entry, "ragad")) && !s.codeSplit) {
     Meaning meaning = askMeaning(dialogs, teved);
     s.lexiconClassCode = std::move(meaning.classCode);
     s.valenceCode = std::move(meaning.valenceCode);
-    s.causativeKind = std::move(meaning.causativeKind);
+    s.causativeKind = meaning.causativeKind;
   }
-  s.codeSplit = 1;
+  s.codeSplit = true;
 }
 
 void csoport(ConjugationState& s) { s.classCode = s.lexiconClassCode; }

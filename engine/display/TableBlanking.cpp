@@ -58,7 +58,7 @@ void al4(ConjugationState& s) {
 void al3(ConjugationState& s) {
   emptyRows(s.table, 1, {1, 2, 3, 4, 5, 6});
   emptyRows(s.table, 2, {1, 2, 3, 4, 5, 6, 7});
-  if (s.keepTexts == 1) return;
+  if (s.keepTexts) return;
   s.entry.setText("");  // a change of the entry: starts its reset
   s.baseStem.clear();
   s.cutResult.clear();
@@ -72,7 +72,7 @@ void al3(ConjugationState& s) {
 
 void al5(ConjugationState& s) {
   for (int box : {0, 1, 3, 4, 5, 6, 7}) s.derivedBoxes[box].clear();
-  if (s.derivedFormsCaption == kDerivedShownCaption) {
+  if (s.derivedShown) {
     s.noticeLine = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
   }
 }

@@ -19,9 +19,9 @@ void fact(ConjugationState& s) {
   const std::string& base = s.baseStem.text();
   if (endsWith(base, "t")) {
     const std::string before = leftChars(rightChars(base, 2), 1);
-    s.causativeKind = isVowelLetter(before) ? "0" : "1";
+    s.causativeKind = isVowelLetter(before) ? CausativeKind::longSuffix : CausativeKind::shortSuffix;
   }
-  if (endsWithAny(s.input(), {"mutat", "matat"})) s.causativeKind = "0";
+  if (endsWithAny(s.input(), {"mutat", "matat"})) s.causativeKind = CausativeKind::longSuffix;
 }
 
 void atlista(ConjugationState& s) {
@@ -34,9 +34,9 @@ void atlista(ConjugationState& s) {
 }
 
 void hato(ConjugationState& s) {
-  if (!endsWithAny(s.input(), {"hat", "het"}) || s.endsInHat == 1) return;
+  if (!endsWithAny(s.input(), {"hat", "het"}) || s.endsInHat) return;
   al5(s);
-  if (s.derivedFormsCaption == kDerivedShownCaption) s.noticeLine = kPotentialNotice;
+  if (s.derivedShown) s.noticeLine = kPotentialNotice;
 }
 
 }  // namespace ragozo

@@ -32,11 +32,11 @@ void causativeStem(Run& run) {
 // no causative; nor does a stem in -at/-et unless that -at/-et is the root's.
 void applyExemptions(Run& run) {
   ConjugationState& s = run.s;
-  if (endsWithAny(s.stem, {"tat", "tet"}) || s.causativeKind == "2") {
+  if (endsWithAny(s.stem, {"tat", "tet"}) || s.causativeKind == CausativeKind::noCausative) {
     if (!rootTatTet(run)) s.derivedBoxes[causativeBox] = kNoSuchForm;
   } else if (endsWithAny(s.stem, {"at", "et"}) && !endsWithAny(s.stem, {"gat", "get", "hat", "het"})) {
     atlista(s);
-    if (s.rootAtEt != 1) s.derivedBoxes[causativeBox] = kNoSuchForm;
+    if (!s.rootAtEt) s.derivedBoxes[causativeBox] = kNoSuchForm;
   }
 }
 
@@ -47,7 +47,7 @@ void causativeVerb(Run& run) {
   causativeStem(run);
   fact(s);
   if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4);
-  const bool shortSuffix = causativeKindIs(s, 1);
+  const bool shortSuffix = s.causativeKind == CausativeKind::shortSuffix;
   if (s.vowelClass == VowelClass::back) {
     s.derivedBoxes[causativeBox] = s.stem + (shortSuffix ? "at" : "tat");
   } else if (knownVowelClass(s)) {

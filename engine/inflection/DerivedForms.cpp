@@ -35,12 +35,12 @@ bool startsFromBaseStem(std::string_view code) {
 void closingSteps(derived::Run& run) {
   ConjugationState& s = run.s;
   if (run.verb == "hat") s.remainder = "hat";
-  if (run.verbEndsIn({"hat", "het"}) && s.remainder != "hat" && s.endsInHat != 1) al5(s);
+  if (run.verbEndsIn({"hat", "het"}) && s.remainder != "hat" && !s.endsInHat) al5(s);
   if (s.classCode == "24") {
     derived::classTwentyFourStem(run);
     s.derivedBoxes[causativeBox] = s.stem + std::string(backOrFront(s, "at", "et"));
   }
-  if (s.causativeKind == "2") s.derivedBoxes[causativeBox] = kNoSuchForm;
+  if (s.causativeKind == CausativeKind::noCausative) s.derivedBoxes[causativeBox] = kNoSuchForm;
 }
 
 }  // namespace

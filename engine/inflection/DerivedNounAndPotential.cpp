@@ -13,7 +13,7 @@ namespace {
 // for every verb while the objective conjugation is shown anyway.
 bool futureParticipleStands(const Run& run) {
   const ConjugationState& s = run.s;
-  return rightChars(s.vowelUsage, 1) == "2" || rightChars(s.valenceCode, 1) == "1" || s.objectiveAnyway == 3 ||
+  return rightChars(s.vowelUsage, 1) == "2" || rightChars(s.valenceCode, 1) == "1" || s.objectiveAnyway ||
          run.verbEndsIn({"születik"});
 }
 

@@ -28,7 +28,7 @@ void irregularAdverbialStem(Run& run) {
   } else if (run.verbEndsIn({"jön"})) {
     run.cutEntry(2, "ő");
   } else if (run.verbEndsIn({"van"})) {
-    s.emptyCutFlag = "1";
+    s.emptyCutFlag = true;
     run.cutEntry(3, "lé");
   } else if (run.verbEndsIn({"fekszik", "alszik"})) {
     run.cutEntry(4);
@@ -37,10 +37,10 @@ void irregularAdverbialStem(Run& run) {
   } else if (run.verbEndsIn({"visz", "hisz"})) {
     run.cutEntry(3, "í");
   } else if (run.verbEndsIn({"eszik"})) {
-    s.emptyCutFlag = "1";
+    s.emptyCutFlag = true;
     run.cutEntry(5, "é");
   } else if (run.verbEndsIn({"iszik"})) {
-    s.emptyCutFlag = "1";
+    s.emptyCutFlag = true;
     run.cutEntry(5, "í");
   }
 }

@@ -120,7 +120,7 @@ void felsz(ConjugationState& s) {
     if (endsWith(verb, "őriz")) s.endings.sg3Subj = s.marker + "en";
   }
 
-  if (s.shortImperative == kShortImperativeShowingCaption) rov(s);
+  if (s.imperativeForms == ImperativeForms::shortForms) rov(s);
 }
 
 }  // namespace ragozo

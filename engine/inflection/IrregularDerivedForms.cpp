@@ -65,7 +65,7 @@ void kivetel(ConjugationState& s) {
   const std::string verb = s.input();
   const IrregularRow* row = rowFor(verb);
   if (row == nullptr) return;
-  if (row == &kVan) s.emptyCutFlag = "1";  // the bare "van" cuts to nothing
+  if (row == &kVan) s.emptyCutFlag = true;  // the bare "van" cuts to nothing
   vag(s, row->drop);
   const std::string part = s.cutResult.text();
   for (std::size_t i = 0; i < row->boxes.size(); ++i) {

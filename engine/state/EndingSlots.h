@@ -20,8 +20,9 @@ struct EndingSlots {
   bool operator==(const EndingSlots&) const = default;
 };
 
-// Held as a 16-bit integer in the state; 0 until a button is chosen.
+// The tense and mood; `noMood` until a button is chosen.
 enum Mood : short {
+  noMood = 0,
   presentIndicative = 1,
   pastIndicative = 2,
   presentConditional = 3,

@@ -16,7 +16,7 @@ TEST(Ennek, ChoosesTheMarkerAndTheConditionalStem) {
     const char* marker;
     const char* stem;
     const char* classCode;
-    int vowelClass;
+    VowelClass vowelClass;
   };
   const Case cases[] = {
       {"akad", "n", "akad", "01", back},
@@ -53,7 +53,7 @@ TEST(Ennek, ChoosesTheMarkerAndTheConditionalStem) {
 
 TEST(Ennek, AnInvalidVowelClassLeavesTheLinkingMarker) {
   ConjugationState s = analysed("akaszt", presentConditional);
-  s.vowelClass = 0;
+  s.vowelClass = noVowelClass;
   s.marker = "unchanged";
   ennek(s);
   EXPECT_EQ(s.marker, "unchanged");

@@ -17,31 +17,31 @@ struct CutCase {
   const char* name;
   const char* entry;
   const char* baseStem;  // put into the base stem field before the cut
-  const char* flagBefore;
+  bool flagBefore;
   std::function<void(ConjugationState&)> cut;
   const char* expected;
-  const char* flagAfter;
+  bool flagAfter;
 };
 
 TEST(Cutters, CutFromTheRightEndCountingCharacters) {
   const CutCase cases[] = {
-      {"vag 5 of eszik with the flag raised empties it", "eszik", "", "1", [](auto& s) { vag(s, 5); }, "", "0"},
-      {"vag 5 of eszik with the flag lowered keeps it", "eszik", "", "0", [](auto& s) { vag(s, 5); }, "eszik", "0"},
-      {"vag 5 of megeszik ignores the raised flag", "megeszik", "", "1", [](auto& s) { vag(s, 5); }, "meg", "1"},
-      {"vag 3 of van with the flag raised empties it", "van", "", "1", [](auto& s) { vag(s, 3); }, "", "0"},
-      {"vag 3 of van without the flag keeps it", "van", "", "", [](auto& s) { vag(s, 3); }, "van", ""},
-      {"vag 5 of iszik with the flag raised empties it", "iszik", "", "1", [](auto& s) { vag(s, 5); }, "", "0"},
-      {"vag of a whole other word keeps it (limit 0)", "ad", "", "", [](auto& s) { vag(s, 2); }, "ad", ""},
-      {"vag 1 of ír cuts a character, not a byte", "ír", "", "", [](auto& s) { vag(s, 1); }, "í", ""},
-      {"vag 1 of fő keeps the f", "fő", "", "", [](auto& s) { vag(s, 1); }, "f", ""},
-      {"vag reads the entry without its blanks", "  ad ", "", "", [](auto& s) { vag(s, 1); }, "a", ""},
-      {"van of van is empty without any flag", "van", "", "", [](auto& s) { van(s); }, "", ""},
-      {"van of megvan", "megvan", "", "", [](auto& s) { van(s); }, "meg", ""},
-      {"dz of edz", "edz", "edz", "", [](auto& s) { dz(s); }, "e", ""},
-      {"sz of oml", "omlik", "oml", "", [](auto& s) { sz(s); }, "om", ""},
-      {"sz of nyű keeps ny", "nyű", "nyű", "", [](auto& s) { sz(s); }, "ny", ""},
-      {"dz3 of vész", "vész", "vész", "", [](auto& s) { dz3(s); }, "v", ""},
-      {"dz3 of a three-letter stem keeps it (limit 0)", "sző", "sző", "", [](auto& s) { dz3(s); }, "sző", ""},
+      {"vag 5 of eszik with the flag raised empties it", "eszik", "", true, [](auto& s) { vag(s, 5); }, "", false},
+      {"vag 5 of eszik with the flag lowered keeps it", "eszik", "", false, [](auto& s) { vag(s, 5); }, "eszik", false},
+      {"vag 5 of megeszik ignores the raised flag", "megeszik", "", true, [](auto& s) { vag(s, 5); }, "meg", true},
+      {"vag 3 of van with the flag raised empties it", "van", "", true, [](auto& s) { vag(s, 3); }, "", false},
+      {"vag 3 of van without the flag keeps it", "van", "", false, [](auto& s) { vag(s, 3); }, "van", false},
+      {"vag 5 of iszik with the flag raised empties it", "iszik", "", true, [](auto& s) { vag(s, 5); }, "", false},
+      {"vag of a whole other word keeps it (limit 0)", "ad", "", false, [](auto& s) { vag(s, 2); }, "ad", false},
+      {"vag 1 of ír cuts a character, not a byte", "ír", "", false, [](auto& s) { vag(s, 1); }, "í", false},
+      {"vag 1 of fő keeps the f", "fő", "", false, [](auto& s) { vag(s, 1); }, "f", false},
+      {"vag reads the entry without its blanks", "  ad ", "", false, [](auto& s) { vag(s, 1); }, "a", false},
+      {"van of van is empty without any flag", "van", "", false, [](auto& s) { van(s); }, "", false},
+      {"van of megvan", "megvan", "", false, [](auto& s) { van(s); }, "meg", false},
+      {"dz of edz", "edz", "edz", false, [](auto& s) { dz(s); }, "e", false},
+      {"sz of oml", "omlik", "oml", false, [](auto& s) { sz(s); }, "om", false},
+      {"sz of nyű keeps ny", "nyű", "nyű", false, [](auto& s) { sz(s); }, "ny", false},
+      {"dz3 of vész", "vész", "vész", false, [](auto& s) { dz3(s); }, "v", false},
+      {"dz3 of a three-letter stem keeps it (limit 0)", "sző", "sző", false, [](auto& s) { dz3(s); }, "sző", false},
   };
   for (const CutCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -56,7 +56,7 @@ TEST(Cutters, CutFromTheRightEndCountingCharacters) {
 
 TEST(Cutters, FlagIsConsumedByOneCutOnly) {
   ConjugationState s = stateForEntry("eszik");
-  s.emptyCutFlag = '1';
+  s.emptyCutFlag = true;
   vag(s, 5);
   EXPECT_EQ(s.cutResult.text(), "");
   vag(s, 5);

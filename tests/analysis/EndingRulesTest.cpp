@@ -19,7 +19,7 @@ TEST(Kizar, RejectsStackedSuffixes) {
     SCOPED_TRACE(entry);
     ConjugationState s = stateForEntry(entry);
     kizar(s, fixtureLexicon());
-    EXPECT_EQ(s.impossibleEnding, 1);
+    EXPECT_TRUE(s.impossibleEnding);
   }
 }
 
@@ -29,28 +29,28 @@ TEST(Kizar, LetsThroughOrdinaryEndingsAndLexiconVerbs) {
     SCOPED_TRACE(entry);
     ConjugationState s = stateForEntry(entry);
     kizar(s, fixtureLexicon());
-    EXPECT_EQ(s.impossibleEnding, 0);
+    EXPECT_FALSE(s.impossibleEnding);
   }
 }
 
 TEST(Kizar, NeverLowersTheFlag) {
   ConjugationState s = stateForEntry("ad");
-  s.impossibleEnding = 1;
+  s.impossibleEnding = true;
   kizar(s, fixtureLexicon());
-  EXPECT_EQ(s.impossibleEnding, 1);
+  EXPECT_TRUE(s.impossibleEnding);
 }
 
 TEST(Mintak, GivesTheSpecialPatternsTheUnstableVowelClass) {
   struct Case {
     const char* entry;
-    int vowelClass;
+    VowelClass vowelClass;
   };
   for (const Case& c : {Case{"leomol", back}, Case{"omol", back}, Case{"szétfoszol", back},
                         Case{"megörvényel", frontUnrounded}}) {
     SCOPED_TRACE(c.entry);
     ConjugationState s = stateForEntry(c.entry);
     mintak(s);
-    EXPECT_EQ(s.patternMatched, 1);
+    EXPECT_TRUE(s.patternMatched);
     EXPECT_EQ(s.classCode, "05");
     EXPECT_EQ(s.lexiconClassCode, "05");
     EXPECT_EQ(s.vowelClass, c.vowelClass);
@@ -61,10 +61,10 @@ TEST(Mintak, GivesTheSpecialPatternsTheUnstableVowelClass) {
 
 TEST(Mintak, AnyOtherEntryChangesNothing) {
   ConjugationState s = stateForEntry("omlik");
-  s.vowelClass = 3;
+  s.vowelClass = frontRounded;
   mintak(s);
-  EXPECT_EQ(s.patternMatched, 0);
-  EXPECT_EQ(s.vowelClass, 3);
+  EXPECT_FALSE(s.patternMatched);
+  EXPECT_EQ(s.vowelClass, frontRounded);
   EXPECT_EQ(s.classCode, "");
   EXPECT_EQ(s.stem, "");
 }
@@ -72,7 +72,7 @@ TEST(Mintak, AnyOtherEntryChangesNothing) {
 TEST(Keres, LooksForABackVowelAfterABackVowelPreverb) {
   struct Case {
     const char* entry;
-    int vowelClass;
+    VowelClass vowelClass;
   };
   const Case cases[] = {
       {"átkések", frontUnrounded},  // the "á" of "át" is skipped

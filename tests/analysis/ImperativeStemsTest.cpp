@@ -32,23 +32,23 @@ struct RovtoCase {
   const char* entry;
   const char* stemBefore;
   const char* stem;
-  const char* flagAfter;
+  bool flagAfter;
 };
 
 TEST(Rovto, GivesTheShortStemBeforeGy) {
   const RovtoCase cases[] = {
-      {"tesz", "tesz", "té", "1"},  // the flag stays raised: "tesz" is not cut whole
-      {"vesz", "vesz", "vé", "1"},       {"lesz", "lesz", "lé", "1"},
-      {"visz", "visz", "ví", ""},        {"elvisz", "elvisz", "elví", ""},
-      {"van", "van", "lé", "0"},         {"megvan", "megvan", "meglé", "1"},
-      {"eszik", "esz", "é", "0"},        {"megeszik", "megesz", "megé", "1"},
-      {"iszik", "isz", "í", "0"},        {"hisz", "hisz", "hisz", ""},
-      {"sosincs", "sosincs", "sosincs", ""},
+      {"tesz", "tesz", "té", true},  // the flag stays raised: "tesz" is not cut whole
+      {"vesz", "vesz", "vé", true},       {"lesz", "lesz", "lé", true},
+      {"visz", "visz", "ví", false},        {"elvisz", "elvisz", "elví", false},
+      {"van", "van", "lé", false},         {"megvan", "megvan", "meglé", true},
+      {"eszik", "esz", "é", false},        {"megeszik", "megesz", "megé", true},
+      {"iszik", "isz", "í", false},        {"hisz", "hisz", "hisz", false},
+      {"sosincs", "sosincs", "sosincs", false},
   };
   for (const RovtoCase& c : cases) {
     SCOPED_TRACE(c.entry);
     ConjugationState s = stateForEntry(c.entry);
-    s.shortImperative = kShortImperativeShowingCaption;
+    s.imperativeForms = ImperativeForms::shortForms;
     s.stem = c.stemBefore;
     s.cutResult.assign("earlier");
     rovto(s);
@@ -60,16 +60,16 @@ TEST(Rovto, GivesTheShortStemBeforeGy) {
 }
 
 TEST(Rovto, DoesNothingWhileTheLongFormsShow) {
-  for (const char* caption : {kLongImperativeShowingCaption, kShortImperativeDesignCaption}) {
-    SCOPED_TRACE(caption);
+  for (ImperativeForms forms : {ImperativeForms::longForms, ImperativeForms::untouched}) {
+    SCOPED_TRACE(imperativeFormsCaption(forms));
     ConjugationState s = stateForEntry("tesz");
-    s.shortImperative = caption;
+    s.imperativeForms = forms;
     s.stem = "tesz";
     s.longStem = "older";
     rovto(s);
     EXPECT_EQ(s.stem, "tesz");
     EXPECT_EQ(s.longStem, "older");
-    EXPECT_EQ(s.emptyCutFlag, "");
+    EXPECT_FALSE(s.emptyCutFlag);
   }
 }
 

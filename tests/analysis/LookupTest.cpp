@@ -100,9 +100,9 @@ TEST(Data, ALexiconVerbIsFoundSilentlyAndSplitOnce) {
     EXPECT_TRUE(lookup.dialogs.events().empty());
     EXPECT_EQ(lookup.s.searchWord, "ugrik");
     EXPECT_EQ(lookup.s.lexiconClassCode, "42");
-    EXPECT_EQ(lookup.s.codeSplit, 1);
-    EXPECT_EQ(lookup.s.lookupAnnounced, 1);
-    EXPECT_EQ(lookup.s.keepMessage, 0);
+    EXPECT_TRUE(lookup.s.codeSplit);
+    EXPECT_TRUE(lookup.s.lookupAnnounced);
+    EXPECT_FALSE(lookup.s.keepMessage);
     lookup.s.lexiconClassCode = "changed";
     lookup.run();
     EXPECT_EQ(lookup.s.lexiconClassCode, "changed") << "the code is split once per entry";
@@ -114,7 +114,7 @@ TEST(Data, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
   EXPECT_EQ(lookup.run(), found);
   EXPECT_EQ(lookup.dialogs.transcript(), (Transcript{"beep", "message: " + kPrefixedIr}));
   EXPECT_EQ(lookup.s.noticeLine, "Feltételezett igekötős változat:");
-  EXPECT_EQ(lookup.s.keepMessage, 1);
+  EXPECT_TRUE(lookup.s.keepMessage);
   EXPECT_EQ(lookup.s.prefix, "el");
   EXPECT_EQ(lookup.s.verbCode, "110101011");
   EXPECT_EQ(lookup.s.lexiconClassCode, "01");
@@ -143,7 +143,7 @@ TEST(Data, APrefixedHomonymIsAnnouncedBeforeItsMeaningIsAsked) {
   EXPECT_EQ(lookup.s.noticeLine, "Feltételezett igekötős változat:");
   EXPECT_EQ(lookup.s.lexiconClassCode, "07");
   EXPECT_EQ(lookup.s.valenceCode, "01");
-  EXPECT_EQ(lookup.s.causativeKind, "0");
+  EXPECT_EQ(lookup.s.causativeKind, CausativeKind::longSuffix);
 }
 
 // The "hat" of a lexicon verb is not the potential suffix, whether the verb was
@@ -153,20 +153,20 @@ TEST(Data, EndsInHatDoesNotDependOnHistory) {
     SCOPED_TRACE(entry);
     Lookup lookup(entry);
     lookup.run();
-    EXPECT_EQ(lookup.s.endsInHat, 1) << "first conjugation";
+    EXPECT_TRUE(lookup.s.endsInHat) << "first conjugation";
     lookup.run();
-    EXPECT_EQ(lookup.s.endsInHat, 1) << "second conjugation";
+    EXPECT_TRUE(lookup.s.endsInHat) << "second conjugation";
   }
   Lookup notAVerb("olvashat");
   notAVerb.run();
-  EXPECT_EQ(notAVerb.s.endsInHat, 0);
+  EXPECT_FALSE(notAVerb.s.endsInHat);
 }
 
 struct GuessCase {
   const char* entry;
   const char* classCode;
   const char* valenceCode;
-  int vowelClass;
+  VowelClass vowelClass;
   const char* stem;
 };
 
@@ -207,7 +207,7 @@ TEST(Data, AGuessIsAnnouncedOnTheFirstConjugationOnly) {
   EXPECT_EQ(lookup.dialogs.transcript(),
             (Transcript{"beep", "message: Ilyen ige nem szerepel az adatbázisban, de ha létezik, ragozása a következő:"}));
   EXPECT_EQ(lookup.s.noticeLine, "A forma alapján feltételezett igealakok:");
-  EXPECT_EQ(lookup.s.keepMessage, 1);
+  EXPECT_TRUE(lookup.s.keepMessage);
 
   lookup.dialogs.clear();
   lookup.s.noticeLine.clear();
@@ -235,7 +235,7 @@ TEST(Data, AnEntryThatIsNeitherFoundNorGuessedStops) {
     lookup.s.table.write(1, 1, "  left");
     EXPECT_EQ(lookup.run(), stopped);
     EXPECT_EQ(lookup.dialogs.transcript(), c.transcript);
-    EXPECT_EQ(lookup.s.resultShown, c.blanked ? 1 : 0);
+    EXPECT_EQ(lookup.s.resultShown, c.blanked);
     EXPECT_EQ(lookup.s.table.cell(1, 1), c.blanked ? "" : "  left");
     EXPECT_EQ(lookup.s.entry.text(), c.blanked ? "" : c.entry);
     EXPECT_EQ(lookup.s.classCode, "");
@@ -244,12 +244,12 @@ TEST(Data, AnEntryThatIsNeitherFoundNorGuessedStops) {
 
 TEST(Data, AnAnnouncedEntryThatIsNotFoundStopsSilently) {
   Lookup lookup("xyz");
-  lookup.s.lookupAnnounced = 1;
+  lookup.s.lookupAnnounced = true;
   lookup.s.table.write(1, 1, "  left");
   EXPECT_EQ(lookup.run(), stopped);
   EXPECT_TRUE(lookup.dialogs.events().empty());
   EXPECT_EQ(lookup.s.table.cell(1, 1), "  left");
-  EXPECT_EQ(lookup.s.resultShown, 0);
+  EXPECT_FALSE(lookup.s.resultShown);
 }
 
 // Whether the imperative toggle is hidden follows the verb now conjugated, not
@@ -257,19 +257,19 @@ TEST(Data, AnAnnouncedEntryThatIsNotFoundStopsSilently) {
 TEST(Data, NoImperativeFollowsTheVerbNowConjugated) {
   Lookup lookup("alábocsájt");
   lookup.run();
-  EXPECT_EQ(lookup.s.noImperative, 1);
+  EXPECT_TRUE(lookup.s.noImperative);
   lookup.run();
-  EXPECT_EQ(lookup.s.noImperative, 1) << "a repeated conjugation of the same entry keeps it";
+  EXPECT_TRUE(lookup.s.noImperative) << "a repeated conjugation of the same entry keeps it";
 
   typeNewEntry(lookup.s, "ad");
   lookup.run();
-  EXPECT_EQ(lookup.s.noImperative, 0) << "a lexicon verb without the restriction";
+  EXPECT_FALSE(lookup.s.noImperative) << "a lexicon verb without the restriction";
 
   typeNewEntry(lookup.s, "alábocsájt");
   lookup.run();
   typeNewEntry(lookup.s, "agarászik");
   lookup.run();
-  EXPECT_EQ(lookup.s.noImperative, 0) << "a guessed verb";
+  EXPECT_FALSE(lookup.s.noImperative) << "a guessed verb";
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ using testing::stateForEntry;
 struct StemCase {
   const char* entry;
   const char* classCode;
-  int vowelClass;
+  VowelClass vowelClass;
   const char* stem;
   const char* baseStem;
 };
@@ -72,7 +72,7 @@ TEST(Ige, GivesTheSzikVerbsTheirDStem) {
       {"alkuszik", "3b", back, "alkud", "alkusz"},
       {"esküszik", "3b", frontRounded, "esküd", "esküsz"},
       {"emlékszik", "52", frontUnrounded, "emlékez", "emléksz"},
-      {"melegszik", "3a", 0, "melegsz", "melegsz"},  // no valid vowel class: no stem chosen
+      {"melegszik", "3a", noVowelClass, "melegsz", "melegsz"},  // no valid vowel class: no stem chosen
       {"úszik", "80", back, "úsz", "úsz"},           // not a -szik class of bovit2
   };
   for (const StemCase& c : cases) expectIgeStems(c);
@@ -99,7 +99,7 @@ TEST(Bovit, InsertsTheLinkingVowelBeforeTheLastConsonant) {
       {"fürdik", "89", frontRounded, "füröd", "fürd"},
       {"viszonylik", "64", back, "viszonyul", "viszonyl"},
       {"nyálzik", "44", back, "nyálaz", "nyálz"},
-      {"omlik", "64", 0, "oml", "oml"},  // no valid vowel class: stem unchanged
+      {"omlik", "64", noVowelClass, "oml", "oml"},  // no valid vowel class: stem unchanged
   };
   for (const StemCase& c : cases) {
     SCOPED_TRACE(c.entry);

@@ -14,7 +14,7 @@ using testing::analysed;
 
 struct SecondStemCase {
   const char* entry;
-  int mood;
+  Mood mood;
   const char* stem;
   const char* stemAlt;
   const char* pastStemAlt;
@@ -109,10 +109,10 @@ TEST(Tovek, ASecondCallInTheImperativeGivesTheSameStem) {
 }
 
 TEST(Tovek, AMoodOutsideTheFourRunsTheSzikStepOnly) {
-  const ConjugationState s = analysed("melegszik", 0);
+  const ConjugationState s = analysed("melegszik", noMood);
   EXPECT_EQ(s.stem, "meleged");
   EXPECT_EQ(s.stemAlt, "");
-  EXPECT_EQ(analysed("ugrik", 0).stem, "ugr");
+  EXPECT_EQ(analysed("ugrik", noMood).stem, "ugr");
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ struct SplitCase {
   const char* vowelUsage;
   const char* lexiconClassCode;
   const char* valenceCode;
-  const char* causativeKind;
+  const char* causativeKind;  // the code character it stands for
   int sg1To2Digit;
-  int noImperative;
+  bool noImperative;
 };
 
 TEST(Tordel, SplitsTheCodeByPositionFromTheRight) {
@@ -48,10 +48,10 @@ TEST(Tordel, SplitsTheCodeByPositionFromTheRight) {
     EXPECT_EQ(s.vowelUsage, c.vowelUsage);
     EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
     EXPECT_EQ(s.valenceCode, c.valenceCode);
-    EXPECT_EQ(s.causativeKind, c.causativeKind);
+    EXPECT_EQ(s.causativeKind, causativeKindOf(*c.causativeKind));
     EXPECT_EQ(s.sg1To2Digit, c.sg1To2Digit);
     EXPECT_EQ(s.noImperative, c.noImperative);
-    EXPECT_EQ(s.codeSplit, 1);
+    EXPECT_TRUE(s.codeSplit);
     EXPECT_TRUE(dialogs.events().empty());
   }
 }
@@ -61,7 +61,7 @@ struct MeaningCase {
   bool yes;
   const char* lexiconClassCode;
   const char* valenceCode;
-  const char* causativeKind;
+  const char* causativeKind;  // the code character it stands for
 };
 
 void PrintTo(const MeaningCase& c, std::ostream* os) { *os << c.entry << (c.yes ? " Yes" : " No"); }
@@ -83,7 +83,7 @@ TEST_P(MeaningQuestion, TheAnswerReplacesClassValenceAndCausative) {
   EXPECT_EQ(dialogs.events()[0], (testing::DialogEvent{testing::DialogEvent::question, "Jelentésválasztás", text}));
   EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
   EXPECT_EQ(s.valenceCode, c.valenceCode);
-  EXPECT_EQ(s.causativeKind, c.causativeKind);
+  EXPECT_EQ(s.causativeKind, causativeKindOf(*c.causativeKind));
 
   // Conjugating the same entry again (another tense) keeps the meaning chosen.
   data(s, fixtureLexicon(), dialogs);
@@ -117,7 +117,7 @@ TEST(Tordel, AsksOnlyForTevedItselfAndVerbsEndingInRagad) {
 }
 
 TEST(Csoport, CopiesTheLexiconClass) {
-  ConjugationState s;
+  ConjugationState s = stateForEntry("ad");
   s.lexiconClassCode = "3a";
   csoport(s);
   s.lexiconClassCode = "changed";
@@ -127,7 +127,7 @@ TEST(Csoport, CopiesTheLexiconClass) {
 TEST(Tipus, TakesTheVowelClassFromTheVowelDigit) {
   struct Case {
     const char* vowelUsage;
-    int vowelClass;
+    VowelClass vowelClass;
   };
   for (const Case& c : {Case{"101", back}, Case{"2M1", frontUnrounded}, Case{"301", frontRounded},
                         Case{"011", frontRounded}, Case{"", frontRounded}}) {

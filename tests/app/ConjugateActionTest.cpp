@@ -26,7 +26,7 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   w.Command1_Click();
   EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
   EXPECT_EQ(w.state().noticeLine, "előző");
-  EXPECT_EQ(w.state().resultShown, 0);
+  EXPECT_FALSE(w.state().resultShown);
   EXPECT_EQ(w.state().table.cell(1, 1), "");
 }
 
@@ -43,8 +43,8 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   EXPECT_EQ(session.s().derivedBoxes[2], "váró");
   EXPECT_TRUE(session.w().entryFocused());
   EXPECT_EQ(session.w().caret(), 3);
-  EXPECT_EQ(session.s().resultShown, 1);
-  EXPECT_EQ(session.s().inputFresh, 0);
+  EXPECT_TRUE(session.s().resultShown);
+  EXPECT_FALSE(session.s().inputFresh);
   EXPECT_EQ(session.s().lookupOutcome, found);
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
@@ -64,8 +64,8 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   session.type("adhattat");
   session.w().Command1_Click();
   EXPECT_EQ(session.dialogs.transcript(), std::vector<std::string>{"message: Nincs ilyen ige."});
-  EXPECT_EQ(session.s().resultShown, 1);
-  EXPECT_EQ(session.s().impossibleEnding, 0);
+  EXPECT_TRUE(session.s().resultShown);
+  EXPECT_FALSE(session.s().impossibleEnding);
   EXPECT_TRUE(session.formCellsEmpty());  // emptied by the new entry's reset, not filled again
   session.type("v");
   EXPECT_EQ(session.s().entry.text(), "v");  // the next key empties the entry first
@@ -93,7 +93,7 @@ TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
   WindowSession session;
   session.request("vár", 1);
   session.request("megvész", 1);
-  EXPECT_EQ(session.s().keepMessage, 1);
+  EXPECT_TRUE(session.s().keepMessage);
   EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
   EXPECT_EQ(session.s().table.cell(1, 1), "  megveszek");
   EXPECT_EQ(session.s().table.cell(1, 2), "");
@@ -113,7 +113,7 @@ TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
   EXPECT_EQ(session.s().table.cell(1, 1), "  érzem");
   EXPECT_EQ(session.w().command2().caption, "Csak 3. személyek");
   session.w().Command2_Click();
-  EXPECT_EQ(session.s().allPersons, 0);
+  EXPECT_FALSE(session.s().allPersons);
   EXPECT_EQ(session.w().command2().caption, "Minden személy");
   EXPECT_EQ(session.s().table.cell(1, 1), "");
 
@@ -129,13 +129,13 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
   EXPECT_EQ(session.s().entry.text(), "alábocsájt");  // keepTexts: only the table is emptied
-  EXPECT_EQ(session.s().keepTexts, 1);
+  EXPECT_TRUE(session.s().keepTexts);
   EXPECT_TRUE(session.w().command4().visible);
   EXPECT_FALSE(session.w().command6Visible());
 
   session.w().Command4_Click();
   EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód nem");
-  EXPECT_EQ(session.s().imperativeAnyway, 3);
+  EXPECT_TRUE(session.s().imperativeAnyway);
   EXPECT_EQ(session.s().table.cell(2, 1), "  alábocsájtsál");
   EXPECT_TRUE(session.w().command6Visible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
@@ -144,7 +144,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.w().Command4_Click();
   EXPECT_EQ(session.s().derivedBoxes[0], "marker");
   EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
-  EXPECT_EQ(session.s().imperativeAnyway, 0);
+  EXPECT_FALSE(session.s().imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().command6Visible());
   EXPECT_EQ(session.s().entry.text(), "alábocsájt");
@@ -180,10 +180,10 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
   WindowSession session;
   session.request("alábocsájt", 4);
-  EXPECT_EQ(session.s().noImperative, 1);
+  EXPECT_TRUE(session.s().noImperative);
   EXPECT_FALSE(session.w().command6Visible());
   session.request("vár", 4);
-  EXPECT_EQ(session.s().noImperative, 0);
+  EXPECT_FALSE(session.s().noImperative);
   EXPECT_TRUE(session.w().command6Visible());
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
 }
@@ -191,16 +191,16 @@ TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
 TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   WindowSession session;
   session.request("vár", 4);
-  EXPECT_EQ(session.s().shortImperative, "2:   &Rövid alakok");  // set by the start-up's conjugation
+  EXPECT_EQ(session.w().command6Caption(), "2:   &Rövid alakok");  // set by the start-up's conjugation
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
   EXPECT_EQ(session.s().table.cell(2, 2), "  várjad");
   session.w().Command6_Click();
-  EXPECT_EQ(session.s().shortImperative, "2:   &Hosszú alakok");
+  EXPECT_EQ(session.w().command6Caption(), "2:   &Hosszú alakok");
   EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
   EXPECT_EQ(session.s().table.cell(2, 2), "  várd");
   EXPECT_EQ(session.s().table.cell(3, 1), "  várjon");
   session.w().chooseOption(2);
-  EXPECT_EQ(session.s().shortImperative, "2:   &Rövid alakok");
+  EXPECT_EQ(session.w().command6Caption(), "2:   &Rövid alakok");
   EXPECT_FALSE(session.w().command6Visible());
   session.w().chooseOption(4);
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
@@ -241,7 +241,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   ASSERT_EQ(w.state().derivedBoxes[0], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
-  w.state().inputFresh = 1;
+  w.state().inputFresh = true;
   w.state().entry.setText("adhattat");
   dialogs.failNext = true;
   EXPECT_NO_THROW(w.Command1_Click());

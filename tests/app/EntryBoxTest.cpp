@@ -23,17 +23,17 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_EQ(s.valenceCode, "");
   EXPECT_EQ(s.classCode, "");
   EXPECT_EQ(s.verbCode, "");
-  EXPECT_EQ(s.causativeKind, "0");
-  EXPECT_EQ(s.codeSplit, 0);
-  EXPECT_EQ(s.allPersons, 0);
+  EXPECT_EQ(s.causativeKind, CausativeKind::longSuffix);
+  EXPECT_FALSE(s.codeSplit);
+  EXPECT_FALSE(s.allPersons);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().command2().visible);
   EXPECT_FALSE(session.w().command3().visible);
   EXPECT_FALSE(session.w().command4().visible);
   EXPECT_EQ(session.w().command2().caption, "M&inden személy");
   EXPECT_EQ(session.w().command3().caption, "&Tárgyas ragozás is");
-  EXPECT_EQ(s.inputFresh, 1);
-  EXPECT_EQ(s.resultShown, 0);
+  EXPECT_TRUE(s.inputFresh);
+  EXPECT_FALSE(s.resultShown);
   EXPECT_EQ(s.mood, presentIndicative);  // the reset keeps the chosen mood
 }
 
@@ -60,7 +60,7 @@ TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
   session.request("vár", 1);
   session.w().entryEdited("vá");  // a deletion with the Delete key
   EXPECT_EQ(session.s().entry.text(), "");
-  EXPECT_EQ(session.s().inputFresh, 1);
+  EXPECT_TRUE(session.s().inputFresh);
   EXPECT_TRUE(session.formCellsEmpty());
 }
 
@@ -70,7 +70,7 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   session.request("vár", 1);
   session.w().Text1_DblClick();
   EXPECT_EQ(session.s().entry.text(), "");
-  EXPECT_EQ(session.s().inputFresh, 1);
+  EXPECT_TRUE(session.s().inputFresh);
   session.w().Text1_DblClick();
   EXPECT_EQ(session.s().entry.text(), "kér");
   session.w().Command1_Click();
@@ -80,12 +80,12 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
 TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   WindowSession session;
   session.request("vár", 4);
-  ASSERT_EQ(session.s().keepTexts, 1);
+  ASSERT_TRUE(session.s().keepTexts);
   session.type("k");
   EXPECT_EQ(session.s().entry.text(), "k");
   EXPECT_EQ(session.s().derivedBoxes[0], "");
   EXPECT_EQ(session.s().vowelUsage, "");
-  EXPECT_EQ(session.s().keepTexts, 1);
+  EXPECT_TRUE(session.s().keepTexts);
 }
 
 TEST(EntryBox, GainingTheFocusPutsTheCaretAfterTheLastCharacter) {

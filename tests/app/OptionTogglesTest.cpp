@@ -11,7 +11,7 @@ TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
   session.request("alábocsájt", 4);
   ASSERT_TRUE(session.w().command4().visible);
   session.w().Command4_Click();
-  ASSERT_EQ(session.s().imperativeAnyway, 3);
+  ASSERT_TRUE(session.s().imperativeAnyway);
   const std::pair<int, const char*> moods[] = {{1, "  alábocsájtok"}, {2, "  alábocsájtottam"}, {3, "  alábocsájtanék"}};
   for (const auto& [option, firstCell] : moods) {
     session.w().chooseOption(4);
@@ -19,7 +19,7 @@ TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
     session.w().chooseOption(option);
     EXPECT_EQ(session.w().selectedOption(), option);
     EXPECT_EQ(session.s().mood, option);
-    EXPECT_EQ(session.s().imperativeAnyway, 0);
+    EXPECT_FALSE(session.s().imperativeAnyway);
     EXPECT_FALSE(session.w().command4().visible);
     EXPECT_EQ(session.s().table.cell(1, 1), firstCell);
   }
@@ -30,9 +30,9 @@ TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   session.request("alábocsájt", 4);
   session.w().Command4_Click();
   session.w().chooseOption(4);
-  EXPECT_EQ(session.s().keepTexts, 1);
+  EXPECT_TRUE(session.s().keepTexts);
   EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
-  EXPECT_EQ(session.s().imperativeAnyway, 3);  // left as it was: the table shows
+  EXPECT_TRUE(session.s().imperativeAnyway);  // left as it was: the table shows
   EXPECT_EQ(session.s().table.cell(1, 1), "  alábocsájtsak");
 }
 
@@ -42,11 +42,11 @@ TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
   session.request("alél", 1);
   EXPECT_EQ(session.s().table.cell(1, 2), "");
   session.w().Command3_Click();
-  EXPECT_EQ(session.s().objectiveAnyway, 3);
+  EXPECT_TRUE(session.s().objectiveAnyway);
   EXPECT_EQ(session.w().command3().caption, "&Csak alanyi ragozás");
   EXPECT_EQ(session.s().table.cell(1, 2), "  alélom");  // the lexicon gives it back vowels
   session.w().Command3_Click();
-  EXPECT_EQ(session.s().objectiveAnyway, 0);
+  EXPECT_FALSE(session.s().objectiveAnyway);
   EXPECT_EQ(session.w().command3().caption, "&Tárgyas ragozás is");
   EXPECT_EQ(session.s().table.cell(1, 2), "");
 }
@@ -58,7 +58,7 @@ TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   session.w().entryLostFocus();
   session.w().Command5_Click();
   EXPECT_EQ(session.w().geometry().height, 6480);
-  EXPECT_EQ(session.s().derivedFormsCaption, "&Alapalakok");
+  EXPECT_EQ(session.w().command5Caption(), "&Alapalakok");
   EXPECT_EQ(session.s().table.cell(1, 1), "marker");
   EXPECT_EQ(session.s().derivedBoxes[0], "várni");
   EXPECT_TRUE(session.w().entryFocused());
@@ -66,7 +66,7 @@ TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   session.w().Command5_Click();
   EXPECT_EQ(session.w().geometry().height, 4230);
   EXPECT_EQ(session.w().geometry().top, top);
-  EXPECT_EQ(session.s().derivedFormsCaption, "&Képzett alakok is");
+  EXPECT_EQ(session.w().command5Caption(), "&Képzett alakok is");
 }
 
 TEST(DerivedFormsToggle, APotentialVerbKeepsOnlyItsPresentParticipleAndTheTallViewSaysWhy) {
@@ -82,14 +82,14 @@ TEST(DerivedFormsToggle, APotentialVerbKeepsOnlyItsPresentParticipleAndTheTallVi
 
 TEST(ShortImperativeToggle, TheDesignCaptionFirstSelectsTheLongForms) {
   WindowSession session;
-  session.s().shortImperative = "2:   Rö&vid alakok";
+  session.s().imperativeForms = ImperativeForms::untouched;
   session.type("vár");
   session.w().Command6_Click();
-  EXPECT_EQ(session.s().shortImperative, "2:   &Rövid alakok");
+  EXPECT_EQ(session.w().command6Caption(), "2:   &Rövid alakok");
   session.w().chooseOption(4);
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
   session.w().Command6_Click();
-  EXPECT_EQ(session.s().shortImperative, "2:   &Hosszú alakok");
+  EXPECT_EQ(session.w().command6Caption(), "2:   &Hosszú alakok");
   EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
 }
 
@@ -104,7 +104,7 @@ TEST(ShortImperativeToggle, ShortensTheSecondPersonOfShortStemVerbs) {
   EXPECT_EQ(session.s().table.cell(3, 1), "  vegyen");  // the stem is set back after the short cell
   EXPECT_EQ(session.s().table.cell(3, 2), "  vegye");
   session.request("jön", 4);
-  EXPECT_EQ(session.s().shortImperative, "2:   &Hosszú alakok");
+  EXPECT_EQ(session.w().command6Caption(), "2:   &Hosszú alakok");
   EXPECT_EQ(session.s().table.cell(2, 1), "  jöjj");
 }
 

@@ -309,9 +309,9 @@ class CellRules : public ::testing::TestWithParam<RuleCase> {};
 TEST_P(CellRules, TheLastRuleThatHoldsDecidesTheCell) {
   const RuleCase& c = GetParam();
   ConjugationState s;
-  s.mood = c.mood;
+  s.mood = static_cast<Mood>(c.mood);
   s.classCode = c.classCode;
-  s.vowelClass = c.vowelClass;
+  s.vowelClass = static_cast<VowelClass>(c.vowelClass);
   s.sg1To2Digit = c.sg1To2Digit;
   s.entry.setText(c.entry);
   s.prefix = c.prefix;
@@ -319,7 +319,7 @@ TEST_P(CellRules, TheLastRuleThatHoldsDecidesTheCell) {
   s.stemAlt = "A";
   s.pastStemAlt = "P";
   s.baseStem.assign("B");
-  s.shortImperative = kLongImperativeShowingCaption;
+  s.imperativeForms = ImperativeForms::longForms;
   s.endings = EndingSlots{"-sg1", "-sg1o", "-sg2", "-sg2o", "-sg3", "-sg3o", "-pl1", "-pl1o",
                           "-pl2", "-pl2o", "-pl3", "-pl3o", "-lk"};
   window::writeCells(s);

@@ -16,7 +16,7 @@ ConjugationState filled() {
   for (int row = 1; row <= 7; ++row) {
     for (int column = 1; column <= 2; ++column) s.table.write(row, column, "  f" + std::to_string(row * 10 + column));
   }
-  s.inputFresh = 1;
+  s.inputFresh = true;
   s.entry.setText("ad");
   s.baseStem.assign("ad");
   s.cutResult.assign("a");
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Al3, WithKeepTextsEmptiesTheFormCellsAlone) {
   ConjugationState s = filled();
-  s.keepTexts = 1;
+  s.keepTexts = true;
   al3(s);
   EXPECT_EQ(formsLeft(s), std::vector<std::string>{"7,1"});
   EXPECT_EQ(s.entry.text(), "ad");
@@ -127,7 +127,7 @@ TEST(Al5, EmptiesAllButThePresentParticipleAndExplainsOnlyInTheTallView) {
   al5(s);
   EXPECT_EQ(s.derivedBoxes, (std::array<std::string, 8>{"", "", "forma", "", "", "", "", ""}));
   EXPECT_EQ(s.noticeLine, "értesítés");
-  s.derivedFormsCaption = kDerivedShownCaption;
+  s.derivedShown = true;
   al5(s);
   EXPECT_EQ(s.noticeLine, "Ható igéből csak folyamatos melléknévi igenevet képzünk.");
 }

@@ -24,9 +24,9 @@ TEST_P(Fact, RefinesTheCausativeKindFromTheFinalT) {
   const FactCase& c = GetParam();
   ConjugationState s = testing::stateForEntry(c.verb);
   s.baseStem.assign(c.baseStem);
-  s.causativeKind = c.codeKind;
+  s.causativeKind = causativeKindOf(*c.codeKind);
   fact(s);
-  EXPECT_EQ(s.causativeKind, c.kind);
+  EXPECT_EQ(s.causativeKind, causativeKindOf(*c.kind));
 }
 
 INSTANTIATE_TEST_SUITE_P(Stems, Fact,
@@ -43,12 +43,12 @@ TEST(Atlista, FindsTheRootAtEtVerbsAtTheEnd) {
   for (const char* verb : {"nevet", "siet", "arat", "elhirdet"}) {
     ConjugationState s = testing::stateForEntry(verb);
     atlista(s);
-    EXPECT_EQ(s.rootAtEt, 1) << verb;
+    EXPECT_TRUE(s.rootAtEt) << verb;
   }
   ConjugationState s = testing::stateForEntry("szeret");
-  s.rootAtEt = 1;
+  s.rootAtEt = true;
   atlista(s);
-  EXPECT_EQ(s.rootAtEt, 0);
+  EXPECT_FALSE(s.rootAtEt);
 }
 
 constexpr const char* kPotentialNotice = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
@@ -69,15 +69,15 @@ TEST(Hato, APotentialVerbKeepsOnlyItsPresentParticiple) {
 
 TEST(Hato, TheNoticeShowsWhileTheDerivedFormsAreShown) {
   ConjugationState s = withFullBoxes("futhat");
-  s.derivedFormsCaption = kDerivedShownCaption;
+  s.derivedShown = true;
   hato(s);
   EXPECT_EQ(s.noticeLine, kPotentialNotice);
 }
 
 TEST(Hato, LexiconVerbsWithTheirOwnHatAndOtherVerbsAreLeftAlone) {
   ConjugationState lexiconHat = withFullBoxes("áthat");
-  lexiconHat.endsInHat = 1;
-  lexiconHat.derivedFormsCaption = kDerivedShownCaption;
+  lexiconHat.endsInHat = true;
+  lexiconHat.derivedShown = true;
   hato(lexiconHat);
   EXPECT_EQ(lexiconHat.derivedBoxes[potentialBox], "form");
   EXPECT_EQ(lexiconHat.noticeLine, "earlier notice");

@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DerivedForms, GyanakszikKeepsItsFutureParticipleWhileTheObjectiveIsShownAnyway) {
   ConjugationState s = testing::preparedVerb("gyanakszik", "110133000", presentIndicative);
-  s.objectiveAnyway = 3;
+  s.objectiveAnyway = true;
   idomod(s);
   egyebek(s);
   EXPECT_EQ(s.derivedBoxes[futureParticipleBox], "gyanakodandó");
@@ -162,7 +162,7 @@ TEST(DerivedForms, GyanakszikKeepsItsFutureParticipleWhileTheObjectiveIsShownAny
 TEST(DerivedForms, VowelClassOutsideTheThreeLeavesTheStrictBoxesAlone) {
   ConjugationState s = testing::preparedVerb("kér", "120101011", presentIndicative);
   idomod(s);
-  s.vowelClass = 0;
+  s.vowelClass = noVowelClass;
   s.derivedBoxes.fill("earlier");
   egyebek(s);
   EXPECT_EQ(s.derivedBoxes[adverbialParticipleBox], "earlier");
@@ -183,7 +183,7 @@ TEST(DerivedForms, APotentialVerbKeepsOnlyItsPresentParticiple) {
 
 TEST(DerivedForms, VerbsWithTheirOwnHatKeepEveryBox) {
   ConjugationState lexiconHat = testing::preparedVerb("áthat", "21M123010", presentIndicative);
-  lexiconHat.endsInHat = 1;
+  lexiconHat.endsInHat = true;
   idomod(lexiconHat);
   egyebek(lexiconHat);
   EXPECT_EQ(lexiconHat.derivedBoxes[potentialBox], "áthathat");

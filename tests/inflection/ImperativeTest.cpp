@@ -12,9 +12,9 @@ namespace {
 using testing::CodedVerb;
 using testing::preparedVerb;
 
-ConjugationState imperativeOf(const CodedVerb& verb, const char* caption = kLongImperativeShowingCaption) {
+ConjugationState imperativeOf(const CodedVerb& verb, ImperativeForms forms = ImperativeForms::longForms) {
   ConjugationState s = preparedVerb(verb.verb, verb.code, imperative);
-  s.shortImperative = caption;
+  s.imperativeForms = forms;
   felsz(s);
   return s;
 }
@@ -108,25 +108,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ImperativeShortForms, ShownOnlyWhileTheToggleOffersTheLongOnes) {
   const CodedVerb var{"vár", "110101011"};
-  const ConjugationState shortForms = imperativeOf(var, kShortImperativeShowingCaption);
+  const ConjugationState shortForms = imperativeOf(var, ImperativeForms::shortForms);
   EXPECT_EQ(shortForms.stem + shortForms.endings.sg2Subj, "várj");
   EXPECT_EQ(shortForms.stem + shortForms.endings.sg2Obj, "várd");
-  for (const char* caption : {kLongImperativeShowingCaption, kShortImperativeDesignCaption}) {
-    const ConjugationState longForms = imperativeOf(var, caption);
-    EXPECT_EQ(longForms.stem + longForms.endings.sg2Subj, "várjál") << caption;
-    EXPECT_EQ(longForms.stem + longForms.endings.sg2Obj, "várjad") << caption;
+  for (ImperativeForms forms : {ImperativeForms::longForms, ImperativeForms::untouched}) {
+    const ConjugationState longForms = imperativeOf(var, forms);
+    EXPECT_EQ(longForms.stem + longForms.endings.sg2Subj, "várjál") << imperativeFormsCaption(forms);
+    EXPECT_EQ(longForms.stem + longForms.endings.sg2Obj, "várjad") << imperativeFormsCaption(forms);
   }
 }
 
 TEST(ImperativeShortForms, ShortStemClassesDoubleTheD) {
-  const ConjugationState s = imperativeOf({"hisz", "120125011"}, kShortImperativeShowingCaption);
+  const ConjugationState s = imperativeOf({"hisz", "120125011"}, ImperativeForms::shortForms);
   EXPECT_EQ(s.stem + s.endings.sg2Subj, "higgy");
   EXPECT_EQ(s.stem + s.endings.sg2Obj, "hidd");
 }
 
 TEST(ImperativeEndings, UnknownVowelClassTakesTheFrontColumnWithEn) {
   ConjugationState s = preparedVerb("kér", "120101011", imperative);
-  s.vowelClass = 0;
+  s.vowelClass = noVowelClass;
   felsz(s);
   EXPECT_EQ(s.endings.sg3Subj, "jen");
   EXPECT_EQ(s.endings.sg1Subj, "jek");

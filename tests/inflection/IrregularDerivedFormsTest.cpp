@@ -64,10 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IrregularDerived, VanLeavesTheEmptyCutFlagAsTheCutLeftIt) {
   ConjugationState bare = testing::stateForEntry("van");
   kivetel(bare);
-  EXPECT_EQ(bare.emptyCutFlag, "0");
+  EXPECT_FALSE(bare.emptyCutFlag);
   ConjugationState preverbed = testing::stateForEntry("megvan");
   kivetel(preverbed);
-  EXPECT_EQ(preverbed.emptyCutFlag, "1");
+  EXPECT_TRUE(preverbed.emptyCutFlag);
 }
 
 }  // namespace

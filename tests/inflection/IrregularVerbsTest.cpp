@@ -64,7 +64,7 @@ class EszikPastThird : public ::testing::TestWithParam<PastThirdCase> {};
 TEST_P(EszikPastThird, OnlyThePastChanges) {
   const PastThirdCase& c = GetParam();
   ConjugationState s = testing::stateForEntry(c.verb);
-  s.mood = c.mood;
+  s.mood = static_cast<Mood>(c.mood);
   s.endings.sg3Subj = "producer";
   eszik(s);
   EXPECT_EQ(s.endings.sg3Subj, c.sg3Subj);

@@ -12,7 +12,7 @@ namespace {
 TEST(Idomod, MoodOutsideOneToFourRunsNothing) {
   for (int mood : {0, -1, 5}) {
     ConjugationState s = testing::preparedVerb("ad", "110107111", presentIndicative);
-    s.mood = mood;
+    s.mood = static_cast<Mood>(mood);
     s.endings.sg1Subj = "kept";
     s.marker = "kept";
     s.pastThird = "kept";
@@ -28,7 +28,7 @@ TEST(Idomod, MoodOutsideOneToFourRunsNothing) {
 TEST(Idomod, EachMoodOverwritesEverySlotOfThePrevious) {
   const testing::SlotRow stale = {"x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x", "x"};
   struct Expected {
-    int mood;
+    Mood mood;
     const char* sg1Subj;
     const char* sg3Subj;
   };

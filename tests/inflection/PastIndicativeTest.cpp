@@ -14,7 +14,7 @@ using testing::SlotRow;
 ConjugationState pastState(const char* verb, const char* classCode, int vowelClass, const char* baseStem) {
   ConjugationState s = testing::stateForEntry(verb);
   s.classCode = classCode;
-  s.vowelClass = vowelClass;
+  s.vowelClass = static_cast<VowelClass>(vowelClass);
   s.baseStem.assign(baseStem);
   s.stem = baseStem;
   return s;

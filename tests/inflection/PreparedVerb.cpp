@@ -9,7 +9,7 @@
 
 namespace ragozo::testing {
 
-ConjugationState preparedVerb(std::string_view verb, std::string_view code, int mood) {
+ConjugationState preparedVerb(std::string_view verb, std::string_view code, Mood mood) {
   ConjugationState s = stateForEntry(verb);
   RecordingDialogs dialogs;
   s.verbCode = std::string(code);

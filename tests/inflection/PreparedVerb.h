@@ -11,7 +11,7 @@
 
 namespace ragozo::testing {
 
-ConjugationState preparedVerb(std::string_view verb, std::string_view code, int mood);
+ConjugationState preparedVerb(std::string_view verb, std::string_view code, Mood mood);
 
 // A verb with its lexicon code, for tables of cases.
 struct CodedVerb {

@@ -28,7 +28,7 @@ TEST_P(PresentSlots, FillAllThirteenSlots) {
   const PresentCase& c = GetParam();
   ConjugationState s = testing::stateForEntry(c.verb);
   s.classCode = c.classCode;
-  s.vowelClass = c.vowelClass;
+  s.vowelClass = static_cast<VowelClass>(c.vowelClass);
   s.baseStem.assign(c.baseStem);
   s.endings.sg3Subj = "left over";
   s.marker = "kept";
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PresentSlots, VowelClassOutsideTheThreeSkipsTheLinkingVowel) {
   ConjugationState s = testing::stateForEntry("mond");
   s.classCode = "10";
-  s.vowelClass = 0;
+  s.vowelClass = noVowelClass;
   s.baseStem.assign("mond");
   jelen(s);
   EXPECT_EQ(s.endings.sg2Subj, "sz");

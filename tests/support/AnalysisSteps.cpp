@@ -14,8 +14,8 @@ namespace ragozo::testing {
 
 bool runAnalysis(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
   kizar(s, lexicon);
-  if (s.impossibleEnding == 1) {
-    s.impossibleEnding = 0;
+  if (s.impossibleEnding) {
+    s.impossibleEnding = false;
     return false;
   }
   data(s, lexicon, dialogs);
@@ -31,7 +31,7 @@ bool runAnalysis(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) 
   return true;
 }
 
-ConjugationState analysed(std::string_view entry, int mood) {
+ConjugationState analysed(std::string_view entry, Mood mood) {
   ConjugationState s = stateForEntry(entry);
   s.mood = mood;
   RecordingDialogs dialogs;

@@ -20,6 +20,6 @@ bool runAnalysis(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs);
 
 // A fresh state for `entry` in `mood`, analysed on the fixture lexicon; any
 // dialog is answered Yes and forgotten.
-ConjugationState analysed(std::string_view entry, int mood);
+ConjugationState analysed(std::string_view entry, Mood mood);
 
 }  // namespace ragozo::testing

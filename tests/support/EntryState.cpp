@@ -9,8 +9,8 @@ ConjugationState stateForEntry(std::string_view entry) {
   ConjugationState s;
   s.baseStem.setLimit(kStartUpFieldLimit);
   s.cutResult.setLimit(kStartUpFieldLimit);
-  s.noImperative = 0;
-  s.inputFresh = 1;
+  s.noImperative = false;
+  s.inputFresh = true;
   s.entry.setText(entry);
   return s;
 }
@@ -18,21 +18,21 @@ ConjugationState stateForEntry(std::string_view entry) {
 void typeNewEntry(ConjugationState& s, std::string_view entry) {
   s.baseStem.setLimit(kStartUpFieldLimit);
   s.cutResult.setLimit(kStartUpFieldLimit);
-  s.codeSplit = 0;
-  s.keepMessage = 0;
+  s.codeSplit = false;
+  s.keepMessage = false;
   s.sg1To2Digit = 0;
-  s.endsInHat = 0;
-  s.allPersons = 0;
-  s.objectiveAnyway = 0;
-  s.imperativeAnyway = 0;
-  s.lookupAnnounced = 0;
-  s.causativeKind = std::string(1, '0');
+  s.endsInHat = false;
+  s.allPersons = false;
+  s.objectiveAnyway = false;
+  s.imperativeAnyway = false;
+  s.lookupAnnounced = false;
+  s.causativeKind = CausativeKind::longSuffix;
   s.remainder.clear();
   s.verbCode.clear();
   s.classCode.clear();
   s.vowelUsage.clear();
   s.lexiconClassCode.clear();
-  s.inputFresh = 1;
+  s.inputFresh = true;
   s.entry.setText(entry);
 }
 

@@ -51,16 +51,16 @@ std::optional<Request> parseLine(const std::string& line, const RunOptions& defa
 // Brings the window's toggles to what the request asks for and conjugates, as a user would click.
 void conjugate(Session& session, const Request& request) {
   window::MainWindow& w = session.main();
-  const bool tall = w.state().derivedFormsCaption == kDerivedShownCaption;
+  const bool tall = w.state().derivedShown;
   if (tall != request.options.tall) w.Command5_Click();
   session.dialogs.setDefaultAnswer(request.options.answerYes);
   session.type(request.verb);
   w.chooseOption(request.options.mood);
-  const bool shortShowing = w.state().shortImperative == kShortImperativeShowingCaption;
+  const bool shortShowing = w.state().imperativeForms == ImperativeForms::shortForms;
   if (w.command6Visible() && shortShowing != request.options.shortImperative) {
     w.Command6_Click();
     if (w.command6Visible() && request.options.shortImperative &&
-        w.state().shortImperative != kShortImperativeShowingCaption) {
+        w.state().imperativeForms != ImperativeForms::shortForms) {
       w.Command6_Click();  // from the design caption the first press only selects the long forms
     }
   }
@@ -91,7 +91,7 @@ void print(std::ostream& out, Session& session, const Request& request) {
   if (w.command2().visible) add(w.command2().caption);
   if (w.command3().visible) add(w.command3().caption);
   if (w.command4().visible) add(w.command4().caption);
-  if (w.command6Visible()) add(s.shortImperative);
+  if (w.command6Visible()) add(imperativeFormsCaption(s.imperativeForms));
   out << key << "buttons\t" << buttons << "\n";
   for (std::size_t i = 0; i < kBoxNames.size(); ++i) out << key << kBoxNames[i] << "\t" << s.derivedBoxes[i] << "\n";
 }

@@ -1,0 +1,49 @@
+// What the user chose (the verb, the tense and mood, the toggles) and where the request stands.
+#pragma once
+
+#include "state/EndingSlots.h"
+#include "state/EntryBox.h"
+
+namespace ragozo {
+
+// Which second-person imperative forms the short/long toggle asks for. It
+// starts `untouched` (the long forms, under the design caption); the toggle
+// then switches between the short and the long forms.
+enum class ImperativeForms : short { untouched, shortForms, longForms };
+
+// The toggles' captions, derived from the choices for display.
+inline constexpr const char* kDerivedHiddenCaption = "&Képzett alakok is";
+inline constexpr const char* kDerivedShownCaption = "&Alapalakok";
+inline constexpr const char* kShortImperativeShowingCaption = "2:   &Hosszú alakok";
+inline constexpr const char* kLongImperativeShowingCaption = "2:   &Rövid alakok";
+inline constexpr const char* kShortImperativeDesignCaption = "2:   Rö&vid alakok";
+
+constexpr const char* derivedFormsCaption(bool derivedShown) {
+  return derivedShown ? kDerivedShownCaption : kDerivedHiddenCaption;
+}
+
+constexpr const char* imperativeFormsCaption(ImperativeForms forms) {
+  switch (forms) {
+    case ImperativeForms::shortForms: return kShortImperativeShowingCaption;
+    case ImperativeForms::longForms: return kLongImperativeShowingCaption;
+    case ImperativeForms::untouched: break;
+  }
+  return kShortImperativeDesignCaption;
+}
+
+struct UserChoices {
+  EntryBox entry;  // the typed verb
+  Mood mood = noMood;
+  bool allPersons = false;        // show every person of a verb used in the third person only
+  bool objectiveAnyway = false;   // show the objective column of a subjective verb
+  bool imperativeAnyway = false;  // show the imperative of a verb not used in it
+  bool derivedShown = false;      // the tall view with the derived forms
+  ImperativeForms imperativeForms = ImperativeForms::untouched;
+
+  // Where the request stands.
+  bool keepTexts = false;    // blanking empties the table only, not the entry, boxes and labels
+  bool resultShown = false;  // the next key press starts a new entry
+  bool inputFresh = false;   // the entry changed since the last result: no reset on further changes
+};
+
+}  // namespace ragozo

@@ -1,129 +1,39 @@
-// The conjugate action: one request from the typed verb to the table, notices and derived forms.
-#include <string>
+// The conjugate action: the engine's result drawn onto the window's controls.
+#include <new>
 
-#include "analysis/EndingRules.h"
-#include "analysis/Lookup.h"
-#include "analysis/PlainStems.h"
-#include "analysis/SecondStems.h"
-#include "analysis/VerbCode.h"
-#include "display/TableBlanking.h"
-#include "inflection/CausativeRule.h"
-#include "inflection/DerivedForms.h"
-#include "inflection/IrregularVerbs.h"
-#include "inflection/MoodDispatch.h"
-#include "text/Utf8Text.h"
+#include "conjugation/Conjugate.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
-#include "window/TableCells.h"
 
 namespace ragozo::window {
-namespace {
-
-bool isOneOf(const std::string& text, std::initializer_list<const char*> list) {
-  for (const char* item : list) {
-    if (text == item) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 void MainWindow::Command1_Click() {
   if (selectedOption_ == 0) {
     dialogs_.showMessage(texts::kChooseMood);
     return;
   }
+  ConjugationResult result;
   try {
-    conjugateSteps();
-  } catch (...) {
-    // A failure half-way must not leave the new verb's forms among the
-    // previous verb's: the table and the derived boxes are emptied instead,
-    // and the action's own flags are set back so that the next request starts clean.
-    emptyForms();
-    state_.impossibleEnding = false;
-    state_.lookupOutcome = found;
-  }
-}
-
-void MainWindow::conjugateSteps() {
-  ConjugationState& s = state_;
-  if (!s.keepMessage) s.noticeLine.clear();
-
-  kizar(s, lexicon_);
-  if (s.impossibleEnding) {
-    dialogs_.showMessage(texts::kNoSuchVerb);
-    s.impossibleEnding = false;
-    s.resultShown = true;
+    result = conjugate(state_, lexicon_, dialogs_);
+  } catch (const std::bad_alloc&) {
+    // Out of memory half-way: the forms are emptied rather than left half new and half old.
+    abandonConjugation(state_);
     return;
   }
-
-  data(s, lexicon_, dialogs_);
-  if (s.lookupOutcome == stopped) {
-    s.lookupOutcome = found;
-    return;
-  }
-  if (s.lookupOutcome == guessed) {
-    s.lookupOutcome = found;
-  } else {
-    csoport(s);
-    ige(s);
-    tipus(s);
-  }
-  tovek(s);
-  idomod(s);
-
-  if (s.mood != imperative) {
-    s.imperativeForms = ImperativeForms::longForms;
-    command6Visible_ = false;
-  } else {
-    command6Visible_ = !(s.noImperative && !s.imperativeAnyway);
-  }
-  if (s.mood == pastIndicative || s.mood == presentConditional || s.mood == imperative) s.stemAlt = s.stem;
-  s.resultShown = true;
-
-  writeCells(s);
-
-  if (s.mood == presentIndicative && s.classCode == "99") {
-    megy(s);
-    al(s);
-  }
-
-  if (rightChars(s.valenceCode, 1) != "1") {
-    if (!s.keepMessage) s.noticeLine = texts::kNotObjective;
-    if (!s.objectiveAnyway) al(s);
-    if (s.classCode != "99") command3_.visible = true;
-  }
-
-  const std::string usage = rightChars(s.vowelUsage, 2);
-  if (isOneOf(usage, {"M1", "N1", "R1", "S1"})) {
-    if (!s.allPersons) al2(s);
-    command2_.visible = true;
-  } else if (usage == "O1") {
-    if (!s.allPersons) al4(s);
-    command2_.visible = true;
-  }
-
-  if (selectedOption_ == 4 && isOneOf(usage, {"P1", "Q1", "R1", "T1"})) {
-    s.noticeLine = texts::kNotImperative;
-    if (!s.imperativeAnyway) {
-      command4_.visible = true;
-      al3(s);
-      s.keepTexts = true;
-    }
-  }
-
-  egyebek(s);
+  takeEntryRequest();
+  if (result.end != ConjugationEnd::shown) return;
+  if (result.offered.allPersons) command2_.visible = true;
+  if (result.offered.objective) command3_.visible = true;
+  if (result.offered.imperative) command4_.visible = true;
+  command6Visible_ = result.offered.imperativeForms;
   entryGotFocus();
-  s.inputFresh = false;
-  hato(s);
+  state_.inputFresh = false;
 }
 
-void MainWindow::emptyForms() {
-  for (int row = 1; row < ConjugationTable::kRows; ++row) {
-    if (row < 7) state_.table.write(row, 1, "");
-    state_.table.write(row, 2, "");
-  }
-  for (std::string& box : state_.derivedBoxes) box.clear();
+void MainWindow::takeEntryRequest() {
+  if (!state_.emptyEntry) return;
+  state_.emptyEntry = false;
+  setEntryText("");
 }
 
 }  // namespace ragozo::window

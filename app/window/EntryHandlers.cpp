@@ -11,7 +11,7 @@ namespace ragozo::window {
 void MainWindow::Text1_KeyPress(int /*key*/) {
   ConjugationState& s = state_;
   if (s.resultShown) {
-    s.entry.setText("");
+    setEntryText("");
     s.resultShown = false;
   }
   s.stemAlt.clear();
@@ -30,9 +30,10 @@ void MainWindow::Text1_Change() {
   s.codeSplit = false;
   s.keepTexts = false;
   s.causativeKind = CausativeKind::longSuffix;
-  // Empties the entry too, which enters this handler again while inputFresh
-  // is still 0: that inner run does the whole reset before this one goes on.
+  // The blanking asks for the entry to be emptied; this reset is what emptying it starts.
   al3(s);
+  s.emptyEntry = false;
+  s.entry.setText("");
   s.keepTexts = keptTexts;
   s.keepMessage = false;
   s.remainder.clear();
@@ -57,9 +58,15 @@ void MainWindow::Text1_Change() {
   s.inputFresh = true;
 }
 
-void MainWindow::entryEdited(const std::string& text) { state_.entry.setText(text); }
+void MainWindow::setEntryText(const std::string& text) {
+  if (text == state_.entry.text()) return;
+  state_.entry.setText(text);
+  Text1_Change();
+}
 
-void MainWindow::Text1_DblClick() { state_.entry.setText(clipboard_.text()); }
+void MainWindow::entryEdited(const std::string& text) { setEntryText(text); }
+
+void MainWindow::Text1_DblClick() { setEntryText(clipboard_.text()); }
 
 void MainWindow::Text1_GotFocus() { caret_ = static_cast<int>(charCount(state_.entry.text())); }
 

@@ -20,9 +20,7 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       command2_{texts::kAllPersonsDesign, false},
       command3_{texts::kObjectiveOff, false},
       command4_{texts::kImperativeOff, false},
-      geometry_{0, 0, kDesignWidth, kTallHeight} {
-  state_.entry.setOnChange([this] { Text1_Change(); });
-}
+      geometry_{0, 0, kDesignWidth, kTallHeight} {}
 
 void MainWindow::Form_Load() {
   const ScreenSize screen = desktop_.screenSize();
@@ -41,6 +39,7 @@ void MainWindow::Form_Load() {
   state_.noImperative = false;
   state_.noticeLine = kEntryPrompt;
   al3(state_);
+  takeEntryRequest();
 }
 
 void MainWindow::entryGotFocus() {

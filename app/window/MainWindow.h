@@ -48,12 +48,11 @@ class MainWindow {
   // The load sequence: place, show, table set-up, indicative present (one
   // conjugation of the empty entry), the lexicon fill and the start-up values.
   void Form_Load();
-  // The conjugate action of "&Ragozás", the default button: the engine from
-  // the impossible-ending check to the derived forms, every cell, the
-  // restrictions and the focus back in the entry. Without a tense and mood
-  // chosen it only asks for one; an impossible ending or a verb neither found
-  // nor guessed stops it before any cell is written. Should any step fail, the
-  // form cells are emptied rather than left half new and half old.
+  // The conjugate action of "&Ragozás", the default button: the engine's
+  // `conjugate`, then the toggles it offers and the focus back in the entry.
+  // Without a tense and mood chosen it only asks for one. Should memory run
+  // out half-way, the form cells are emptied rather than left half new and
+  // half old; any other error is a fault and passes on.
   void Command1_Click();
   void Command2_Click();  // all persons of a third-person verb
   void Command3_Click();  // the objective column of a subjective verb
@@ -67,9 +66,8 @@ class MainWindow {
   // A key reaching the entry, before its character goes in; `key` is not changed.
   void Text1_KeyPress(int key);
   // Every change of the entry's text: the per-entry reset after a result
-  // (nothing while the entry is fresh). It empties the entry itself, which
-  // enters it again; the inner run does the whole reset first. It also clears
-  // the imperative restriction of the verb conjugated last.
+  // (nothing while the entry is fresh), the entry emptied as part of it. It
+  // also clears the imperative restriction of the verb conjugated last.
   void Text1_Change();
   void Text1_DblClick();
   void Text1_GotFocus();
@@ -122,8 +120,10 @@ class MainWindow {
   const Lexicon& lexicon() const { return lexicon_; }
 
  private:
-  void conjugateSteps();
-  void emptyForms();
+  // Empties the entry and runs its reset when the engine's blanking asked for it.
+  void takeEntryRequest();
+  // A new text in the entry starts the entry's reset, as typing does.
+  void setEntryText(const std::string& text);
   void copyBox(int box);
 
   Program& program_;

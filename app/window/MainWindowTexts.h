@@ -29,9 +29,6 @@ inline constexpr const char* kImperativeOff = "Fels&zólító mód is";
 inline constexpr const char* kImperativeOn = "Fels&zólító mód nem";
 
 inline constexpr const char* kChooseMood = "Válasszon időt és módot!";
-inline constexpr const char* kNoSuchVerb = "Nincs ilyen ige.";
-inline constexpr const char* kNotObjective = "Ezt az igét nem szoktuk tárgyas ragozásban használni.";
-inline constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszólító módban használni.";
 
 // Captions beside the eight derived-form boxes, in box order, and the heading over the participles.
 inline constexpr std::array<const char*, 8> kDerivedLabels{

@@ -59,7 +59,7 @@ void al3(ConjugationState& s) {
   emptyRows(s.table, 1, {1, 2, 3, 4, 5, 6});
   emptyRows(s.table, 2, {1, 2, 3, 4, 5, 6, 7});
   if (s.keepTexts) return;
-  s.entry.setText("");  // a change of the entry: starts its reset
+  s.emptyEntry = true;  // the window empties the entry, which starts its reset
   s.baseStem.clear();
   s.cutResult.clear();
   s.imperativeCut.clear();
@@ -68,6 +68,14 @@ void al3(ConjugationState& s) {
   s.lexiconClassCode.clear();
   s.valenceCode.clear();
   s.noticeLine = kEntryPrompt;
+}
+
+void emptyForms(Output& output) {
+  for (int row = 1; row < ConjugationTable::kRows; ++row) {
+    if (row < 7) output.table.write(row, 1, "");
+    output.table.write(row, 2, "");
+  }
+  for (std::string& box : output.derivedBoxes) box.clear();
 }
 
 void al5(ConjugationState& s) {

@@ -12,11 +12,15 @@ void gridek(ConjugationState& s);
 void al(ConjugationState& s);
 // Empties all but the third persons.
 void al2(ConjugationState& s);
-// Empties the whole result; unless `keepTexts` is 1 also the entry, the work
-// fields, the derived boxes and the code labels, and shows the entry prompt.
+// Empties the whole result; unless `keepTexts` is set also the work fields,
+// the derived boxes and the code labels, shows the entry prompt and asks the
+// window to empty the entry (`emptyEntry`).
 void al3(ConjugationState& s);
 // Empties all but the third person singular.
 void al4(ConjugationState& s);
+// Empties every form cell and the derived boxes, the headings kept: what a
+// conjugation that failed half-way leaves, so that no cell mixes two verbs.
+void emptyForms(Output& output);
 // Empties the derived boxes that a potential verb (-hat/-het) has no form for.
 void al5(ConjugationState& s);
 

@@ -15,6 +15,7 @@ struct Output {
   ConjugationTable table;                   // the conjugation table
   std::string noticeLine;                   // the notice above the table
   std::array<std::string, 8> derivedBoxes;  // the eight derived forms
+  bool emptyEntry = false;                  // the blanking asks the window to empty the entry
 };
 
 }  // namespace ragozo

@@ -237,7 +237,7 @@ TEST(Data, AnEntryThatIsNeitherFoundNorGuessedStops) {
     EXPECT_EQ(lookup.dialogs.transcript(), c.transcript);
     EXPECT_EQ(lookup.s.resultShown, c.blanked);
     EXPECT_EQ(lookup.s.table.cell(1, 1), c.blanked ? "" : "  left");
-    EXPECT_EQ(lookup.s.entry.text(), c.blanked ? "" : c.entry);
+    EXPECT_EQ(lookup.s.emptyEntry, c.blanked) << "the window is asked to empty the entry";
     EXPECT_EQ(lookup.s.classCode, "");
   }
 }

@@ -1,7 +1,10 @@
 // The conjugate action: its stops, the whole road of one request, and the restrictions.
 #include <gtest/gtest.h>
 
+#include <exception>
+#include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "TestLexicon.h"
 #include "WindowSession.h"
@@ -217,13 +220,13 @@ class FailingDialogs : public headless::ScriptedDialogs {
     failIfArmed();
     ScriptedDialogs::showMessage(text);
   }
-  bool failNext = false;
+  // The error the next beep or message throws, if any.
+  std::exception_ptr failNext;
 
  private:
   void failIfArmed() {
     if (!failNext) return;
-    failNext = false;
-    throw std::runtime_error("failed");
+    std::rethrow_exception(std::exchange(failNext, nullptr));
   }
 };
 
@@ -240,10 +243,10 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
   ASSERT_EQ(w.state().derivedBoxes[0], "várni");
 
-  // Without a reset between them (the entry counts as fresh), the next request fails half-way.
+  // Without a reset between them (the entry counts as fresh), the next request runs out of memory half-way.
   w.state().inputFresh = true;
   w.state().entry.setText("adhattat");
-  dialogs.failNext = true;
+  dialogs.failNext = std::make_exception_ptr(std::bad_alloc());
   EXPECT_NO_THROW(w.Command1_Click());
   for (int row = 1; row <= 7; ++row) {
     EXPECT_EQ(w.state().table.cell(row, 1), "") << row;
@@ -254,6 +257,11 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   w.state().entry.setText("vár");
   w.Command1_Click();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
+
+  // A fault of the program itself is not hidden.
+  w.state().entry.setText("adhattat");
+  dialogs.failNext = std::make_exception_ptr(std::logic_error("fault"));
+  EXPECT_THROW(w.Command1_Click(), std::logic_error);
 }
 
 }  // namespace

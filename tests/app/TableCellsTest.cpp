@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "WindowSession.h"
-#include "window/TableCells.h"
+#include "display/TableCells.h"
 
 namespace ragozo::testing {
 namespace {
@@ -322,7 +322,7 @@ TEST_P(CellRules, TheLastRuleThatHoldsDecidesTheCell) {
   s.imperativeForms = ImperativeForms::longForms;
   s.endings = EndingSlots{"-sg1", "-sg1o", "-sg2", "-sg2o", "-sg3", "-sg3o", "-pl1", "-pl1o",
                           "-pl2", "-pl2o", "-pl3", "-pl3o", "-lk"};
-  window::writeCells(s);
+  writeCells(s);
   EXPECT_EQ(s.table.cell(c.row, c.column), c.expected);
 }
 

@@ -1,5 +1,5 @@
 // The text of every form cell of the conjugation table.
-#include "window/TableCells.h"
+#include "display/TableCells.h"
 
 #include <string>
 #include <string_view>
@@ -12,7 +12,7 @@
 #include "inflection/IrregularVerbs.h"
 #include "text/Utf8Text.h"
 
-namespace ragozo::window {
+namespace ragozo {
 namespace {
 
 constexpr int kSubjective = 1;
@@ -172,4 +172,4 @@ void writeCells(ConjugationState& s) {
   writeObjective(s);
 }
 
-}  // namespace ragozo::window
+}  // namespace ragozo

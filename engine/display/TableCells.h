@@ -3,7 +3,7 @@
 
 #include "state/ConjugationState.h"
 
-namespace ragozo::window {
+namespace ragozo {
 
 // Writes column 1 rows 1 to 6, then column 2 rows 1 to 7, from the stems and
 // ending slots the engine left. Each cell gets its default (two blanks, a stem,
@@ -15,4 +15,4 @@ namespace ragozo::window {
 // written. Verb tests ("the entry ends in ...") read the trimmed entry.
 void writeCells(ConjugationState& s);
 
-}  // namespace ragozo::window
+}  // namespace ragozo

@@ -1,0 +1,122 @@
+// One conjugation: from the typed verb to the table, the notices and the derived forms.
+#include "conjugation/Conjugate.h"
+
+#include <initializer_list>
+#include <string>
+
+#include "analysis/EndingRules.h"
+#include "analysis/Lookup.h"
+#include "analysis/PlainStems.h"
+#include "analysis/SecondStems.h"
+#include "analysis/VerbCode.h"
+#include "display/TableBlanking.h"
+#include "display/TableCells.h"
+#include "inflection/CausativeRule.h"
+#include "inflection/DerivedForms.h"
+#include "inflection/IrregularVerbs.h"
+#include "inflection/MoodDispatch.h"
+#include "text/Utf8Text.h"
+
+namespace ragozo {
+namespace {
+
+bool isOneOf(const std::string& text, std::initializer_list<const char*> list) {
+  for (const char* item : list) {
+    if (text == item) return true;
+  }
+  return false;
+}
+
+// The look-up and the stems; false when the look-up refused or stopped.
+ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
+  kizar(s, lexicon);
+  if (s.impossibleEnding) {
+    dialogs.showMessage(kNoSuchVerb);
+    s.impossibleEnding = false;
+    s.resultShown = true;
+    return ConjugationEnd::refused;
+  }
+  data(s, lexicon, dialogs);
+  if (s.lookupOutcome == stopped) {
+    s.lookupOutcome = found;
+    return ConjugationEnd::stopped;
+  }
+  if (s.lookupOutcome == guessed) {
+    s.lookupOutcome = found;
+  } else {
+    csoport(s);
+    ige(s);
+    tipus(s);
+  }
+  tovek(s);
+  return ConjugationEnd::shown;
+}
+
+// Blanks what the verb is not used in, unless its toggle asks for it, and says which toggles it offers.
+OfferedToggles applyRestrictions(ConjugationState& s) {
+  OfferedToggles offered;
+  if (s.mood == presentIndicative && s.classCode == "99") {
+    megy(s);
+    al(s);
+  }
+
+  if (rightChars(s.valenceCode, 1) != "1") {
+    if (!s.keepMessage) s.noticeLine = kNotObjective;
+    if (!s.objectiveAnyway) al(s);
+    if (s.classCode != "99") offered.objective = true;
+  }
+
+  const std::string usage = rightChars(s.vowelUsage, 2);
+  if (isOneOf(usage, {"M1", "N1", "R1", "S1"})) {
+    if (!s.allPersons) al2(s);
+    offered.allPersons = true;
+  } else if (usage == "O1") {
+    if (!s.allPersons) al4(s);
+    offered.allPersons = true;
+  }
+
+  if (s.mood == imperative && isOneOf(usage, {"P1", "Q1", "R1", "T1"})) {
+    s.noticeLine = kNotImperative;
+    if (!s.imperativeAnyway) {
+      offered.imperative = true;
+      al3(s);
+      s.keepTexts = true;
+    }
+  }
+  return offered;
+}
+
+}  // namespace
+
+ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
+  ConjugationResult result;
+  if (!s.keepMessage) s.noticeLine.clear();
+  result.end = analyse(s, lexicon, dialogs);
+  if (result.end != ConjugationEnd::shown) {
+    result.output = s;
+    return result;
+  }
+  idomod(s);
+
+  const bool imperativeRestricted = s.noImperative && !s.imperativeAnyway;
+  if (s.mood != imperative) s.imperativeForms = ImperativeForms::longForms;
+  if (s.mood == pastIndicative || s.mood == presentConditional || s.mood == imperative) s.stemAlt = s.stem;
+  s.resultShown = true;
+
+  writeCells(s);
+  result.offered = applyRestrictions(s);
+  result.offered.imperativeForms = s.mood == imperative && !imperativeRestricted;
+
+  egyebek(s);
+  hato(s);
+  result.output = s;
+  return result;
+}
+
+void abandonConjugation(ConjugationState& s) {
+  emptyForms(s);
+  s.impossibleEnding = false;
+  s.lookupOutcome = found;
+}
+
+}  // namespace ragozo

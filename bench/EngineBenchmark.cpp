@@ -42,7 +42,7 @@ ConjugationState lookedUpWithStems(std::string_view verb, int mood, Dialogs& dia
   ConjugationState s = testing::stateForEntry(verb);
   s.mood = static_cast<Mood>(mood);
   kizar(s, testing::fixtureLexicon());
-  data(s, testing::fixtureLexicon(), dialogs);
+  lookUpVerb(s, testing::fixtureLexicon(), dialogs);
   if (s.lookupOutcome == found) {
     csoport(s);
     ige(s);

@@ -30,7 +30,7 @@ Session::Session(window::LexiconFill fillLexicon) : program(desktop, dialogs, cl
 
 void Session::start() {
   program.start();
-  program.splash()->Timer1_Timer();
+  program.splash()->handOver();
 }
 
 void Session::type(std::string_view text) {
@@ -38,7 +38,7 @@ void Session::type(std::string_view text) {
   for (std::size_t i = 1; i <= count; ++i) {
     const std::string character = midChars(text, i, 1);
     window::MainWindow& w = main();
-    w.Text1_KeyPress(characterCode(character));
+    w.keyPressed(characterCode(character));
     w.entryEdited(w.state().entry.text() + character);
     w.setCaret(static_cast<int>(charCount(w.state().entry.text())));
   }
@@ -46,7 +46,7 @@ void Session::type(std::string_view text) {
 
 void Session::conjugate(std::string_view verb) {
   type(verb);
-  main().Command1_Click();
+  main().conjugate();
 }
 
 }  // namespace ragozo::headless

@@ -53,7 +53,7 @@ MainWindowView::MainWindowView(window::MainWindow& window, QtDesktop& desktop)
   // Enter anywhere in the window runs the default button.
   for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* shortcut = new QShortcut(QKeySequence(key), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { forward(&window::MainWindow::Command1_Click); });
+    connect(shortcut, &QShortcut::activated, this, [this] { forward(&window::MainWindow::conjugate); });
   }
 }
 
@@ -67,12 +67,12 @@ void MainWindowView::buildMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
   onTop_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
   onTop_->setCheckable(true);
-  connect(onTop_, &QAction::triggered, this, [this] { forward(&window::MainWindow::OnTop_Click); });
+  connect(onTop_, &QAction::triggered, this, [this] { forward(&window::MainWindow::toggleOnTop); });
   QAction* close = file->addAction(QString::fromUtf8(texts::kCloseItem));
-  connect(close, &QAction::triggered, this, [this] { forward(&window::MainWindow::close_Click); });
+  connect(close, &QAction::triggered, this, [this] { forward(&window::MainWindow::closeProgram); });
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
   QAction* about = help->addAction(QString::fromUtf8(texts::kAboutItem));
-  connect(about, &QAction::triggered, this, [this] { forward(&window::MainWindow::mnuNevj_Click); });
+  connect(about, &QAction::triggered, this, [this] { forward(&window::MainWindow::showAbout); });
 }
 
 void MainWindowView::buildTable(QWidget* parent) {
@@ -98,7 +98,7 @@ void MainWindowView::buildTable(QWidget* parent) {
   connect(table_, &QTableWidget::cellClicked, this, [this](int row, int column) {
     if (!window_) return;
     window::MainWindow* target = window_;
-    desktop_.dispatch([target, row, column] { target->clickCell(row, column); });
+    desktop_.dispatch([target, row, column] { target->copyCell(row, column); });
   });
 }
 
@@ -108,9 +108,9 @@ void MainWindowView::buildButtons(QWidget* parent) {
   entry_->onKeyPress = [this](int key) {
     if (!window_) return;
     window::MainWindow* target = window_;
-    desktop_.dispatch([target, key] { target->Text1_KeyPress(key); });
+    desktop_.dispatch([target, key] { target->keyPressed(key); });
   };
-  entry_->onDoubleClick = [this] { forward(&window::MainWindow::Text1_DblClick); };
+  entry_->onDoubleClick = [this] { forward(&window::MainWindow::pasteIntoEntry); };
   entry_->onFocusIn = [this] { forward(&window::MainWindow::entryGotFocus); };
   entry_->onFocusOut = [this] {
     if (window_) window_->entryLostFocus();
@@ -127,10 +127,10 @@ void MainWindowView::buildButtons(QWidget* parent) {
     if (window_) window_->setCaret(position);
   });
 
-  command1_ = new QPushButton(QString::fromUtf8(texts::kConjugate), parent);
-  command1_->setGeometry(pxRect(4200, kEntryTop - 15, 1560, 360));
-  command1_->setDefault(true);
-  connect(command1_, &QPushButton::clicked, this, [this] { forward(&window::MainWindow::Command1_Click); });
+  conjugateButton_ = new QPushButton(QString::fromUtf8(texts::kConjugate), parent);
+  conjugateButton_->setGeometry(pxRect(4200, kEntryTop - 15, 1560, 360));
+  conjugateButton_->setDefault(true);
+  connect(conjugateButton_, &QPushButton::clicked, this, [this] { forward(&window::MainWindow::conjugate); });
 
   optionGroup_ = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
@@ -140,14 +140,14 @@ void MainWindowView::buildButtons(QWidget* parent) {
     connect(options_[i], &QRadioButton::clicked, this, [this, i] {
       if (!window_) return;
       window::MainWindow* target = window_;
-      desktop_.dispatch([target, i] { target->chooseOption(i + 1); });
+      desktop_.dispatch([target, i] { target->chooseMood(static_cast<Mood>(i + 1)); });
     });
   }
 
   using Handler = void (window::MainWindow::*)();
-  const std::array<Handler, 5> handlers{&window::MainWindow::Command2_Click, &window::MainWindow::Command3_Click,
-                                        &window::MainWindow::Command4_Click, &window::MainWindow::Command5_Click,
-                                        &window::MainWindow::Command6_Click};
+  const std::array<Handler, 5> handlers{&window::MainWindow::toggleAllPersons, &window::MainWindow::toggleObjective,
+                                        &window::MainWindow::toggleImperative, &window::MainWindow::toggleDerivedForms,
+                                        &window::MainWindow::toggleImperativeForms};
   const std::array<QRect, 5> places{
       pxRect(kButtonsLeft, 1560, kButtonsWidth, 345), pxRect(kButtonsLeft, 1935, kButtonsWidth, 345),
       pxRect(kButtonsLeft, 2310, kButtonsWidth, 345), pxRect(5880, kEntryTop - 15, 1695, 360),
@@ -198,7 +198,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     if (box != boxes_.end()) {
       const int index = static_cast<int>(box - boxes_.begin());
       window::MainWindow* target = window_;
-      desktop_.dispatch([target, index] { target->clickDerivedBox(index); });
+      desktop_.dispatch([target, index] { target->copyDerivedBox(static_cast<DerivedBox>(index)); });
     }
   }
   return QMainWindow::eventFilter(watched, event);
@@ -207,7 +207,7 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
 void MainWindowView::closeEvent(QCloseEvent* event) {
   // Closing the main window from its title bar ends the program, as "&Close" does.
   event->ignore();
-  forward(&window::MainWindow::close_Click);
+  forward(&window::MainWindow::closeProgram);
 }
 
 void MainWindowView::applyGeometry() {
@@ -249,18 +249,18 @@ void MainWindowView::refresh() {
   }
   table_->setCurrentCell(s.table.row(), s.table.column());
 
-  command1_->setText(q(w.command1().caption));
-  const std::array<const window::CommandButton*, 3> stateButtons{&w.command2(), &w.command3(), &w.command4()};
+  conjugateButton_->setText(q(w.conjugateButton().caption));
+  const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(), &w.imperativeToggle()};
   for (std::size_t i = 0; i < stateButtons.size(); ++i) {
     toggles_[i]->setText(q(stateButtons[i]->caption));
     toggles_[i]->setVisible(stateButtons[i]->visible);
   }
   toggles_[3]->setText(q(derivedFormsCaption(s.derivedShown)));
   toggles_[4]->setText(q(imperativeFormsCaption(s.imperativeForms)));
-  toggles_[4]->setVisible(w.command6Visible());
+  toggles_[4]->setVisible(w.imperativeFormsToggleVisible());
 
   optionGroup_->setExclusive(false);
-  for (int i = 0; i < 4; ++i) options_[i]->setChecked(w.selectedOption() == i + 1);
+  for (int i = 0; i < 4; ++i) options_[i]->setChecked(w.selectedMood() == i + 1);
   optionGroup_->setExclusive(true);
 
   for (std::size_t i = 0; i < boxes_.size(); ++i) {

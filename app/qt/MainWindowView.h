@@ -1,6 +1,6 @@
 // The main window's widgets, bound to its logic.
 //
-// Every signal of a widget is forwarded to the handler of the same control
+// Every signal of a widget is forwarded to the logic's method for that user action
 // through the desktop's dispatch; `refresh` then shows the logic's state:
 // entry, table, notice line, captions and visibility, the derived boxes and
 // the window's height. Positions are the design's, in twips.
@@ -35,7 +35,7 @@ class MainWindowView : public QMainWindow {
 
   EntryLineEdit* entry() { return entry_; }
   QTableWidget* table() { return table_; }
-  QPushButton* conjugateButton() { return command1_; }
+  QPushButton* conjugateButton() { return conjugateButton_; }
   QRadioButton* moodButton(int option) { return options_[option - 1]; }
   QLabel* noticeLine() { return notice_; }
   QLineEdit* derivedBox(int box) { return boxes_[box]; }
@@ -58,8 +58,8 @@ class MainWindowView : public QMainWindow {
   EntryLineEdit* entry_ = nullptr;
   QTableWidget* table_ = nullptr;
   QLabel* notice_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  std::array<QPushButton*, 5> toggles_{};  // Command2 to Command6
+  QPushButton* conjugateButton_ = nullptr;
+  std::array<QPushButton*, 5> toggles_{};  // all persons, objective, imperative, derived forms, short/long
   std::array<QRadioButton*, 4> options_{};
   QButtonGroup* optionGroup_ = nullptr;
   QWidget* derivedPanel_ = nullptr;

@@ -57,17 +57,17 @@ SplashView::SplashView(window::Splash& splash, QtDesktop& desktop)
   ok_->setGeometry(pxRect(window::Splash::kWidth / 2 - 600, 3120, 1200, 420));
   ok_->setVisible(false);
   connect(ok_, &QPushButton::clicked, this, [this] {
-    if (splash_) desktop_.dispatch([this] { splash_->Command1_Click(); });
+    if (splash_) desktop_.dispatch([this] { splash_->returnToMain(); });
   });
 
   // Both timers run from the start, as designed; the logic disables them.
   handOver_.setInterval(window::Splash::kHandOverInterval);
   animationTimer_.setInterval(window::Splash::kAnimationInterval);
   connect(&handOver_, &QTimer::timeout, this, [this] {
-    if (splash_) desktop_.dispatch([this] { splash_->Timer1_Timer(); });
+    if (splash_) desktop_.dispatch([this] { splash_->handOver(); });
   });
   connect(&animationTimer_, &QTimer::timeout, this, [this] {
-    if (splash_) desktop_.dispatch([this] { splash_->Timer2_Timer(); });
+    if (splash_) desktop_.dispatch([this] { splash_->nextFrame(); });
   });
   handOver_.start();
   animationTimer_.start();
@@ -102,7 +102,7 @@ bool SplashView::timerActive(window::SplashTimer timer) const {
 
 bool SplashView::eventFilter(QObject* watched, QEvent* event) {
   if (watched == image2_ && event->type() == QEvent::MouseButtonRelease && splash_) {
-    desktop_.dispatch([this] { splash_->Image2_Click(); });
+    desktop_.dispatch([this] { splash_->openInformation(); });
     return true;
   }
   return QWidget::eventFilter(watched, event);

@@ -7,14 +7,14 @@
 
 namespace ragozo::window {
 
-void MainWindow::Command1_Click() {
-  if (selectedOption_ == 0) {
+void MainWindow::conjugate() {
+  if (selectedMood_ == 0) {
     dialogs_.showMessage(texts::kChooseMood);
     return;
   }
   ConjugationResult result;
   try {
-    result = conjugate(state_, lexicon_, dialogs_);
+    result = ragozo::conjugate(state_, lexicon_, dialogs_);
   } catch (const std::bad_alloc&) {
     // Out of memory half-way: the forms are emptied rather than left half new and half old.
     abandonConjugation(state_);
@@ -22,10 +22,10 @@ void MainWindow::Command1_Click() {
   }
   takeEntryRequest();
   if (result.end != ConjugationEnd::shown) return;
-  if (result.offered.allPersons) command2_.visible = true;
-  if (result.offered.objective) command3_.visible = true;
-  if (result.offered.imperative) command4_.visible = true;
-  command6Visible_ = result.offered.imperativeForms;
+  if (result.offered.allPersons) allPersonsToggle_.visible = true;
+  if (result.offered.objective) objectiveToggle_.visible = true;
+  if (result.offered.imperative) imperativeToggle_.visible = true;
+  imperativeFormsToggleVisible_ = result.offered.imperativeForms;
   entryGotFocus();
   state_.inputFresh = false;
 }

@@ -1,4 +1,4 @@
-// The entry box's handlers, the per-entry reset and the clipboard copies.
+// Typing in the entry, the per-entry reset and the clipboard copies.
 #include <string>
 
 #include "display/TableBlanking.h"
@@ -8,7 +8,7 @@
 
 namespace ragozo::window {
 
-void MainWindow::Text1_KeyPress(int /*key*/) {
+void MainWindow::keyPressed(int /*key*/) {
   ConjugationState& s = state_;
   if (s.resultShown) {
     setEntryText("");
@@ -21,7 +21,7 @@ void MainWindow::Text1_KeyPress(int /*key*/) {
   s.endings.clear();
 }
 
-void MainWindow::Text1_Change() {
+void MainWindow::entryChanged() {
   ConjugationState& s = state_;
   if (s.inputFresh) return;
   const bool keptTexts = s.keepTexts;
@@ -50,80 +50,39 @@ void MainWindow::Text1_Change() {
   // The imperative restriction belongs to the verb conjugated last; a new
   // entry starts without it, so the short/long toggle shows for the next verb.
   s.noImperative = false;
-  command2_.caption = texts::kAllPersonsReset;
-  command3_.caption = texts::kObjectiveOff;
-  command2_.visible = false;
-  command3_.visible = false;
-  command4_.visible = false;
+  allPersonsToggle_.caption = texts::kAllPersonsReset;
+  objectiveToggle_.caption = texts::kObjectiveOff;
+  allPersonsToggle_.visible = false;
+  objectiveToggle_.visible = false;
+  imperativeToggle_.visible = false;
   s.inputFresh = true;
 }
 
 void MainWindow::setEntryText(const std::string& text) {
   if (text == state_.entry.text()) return;
   state_.entry.setText(text);
-  Text1_Change();
+  entryChanged();
 }
 
 void MainWindow::entryEdited(const std::string& text) { setEntryText(text); }
 
-void MainWindow::Text1_DblClick() { setEntryText(clipboard_.text()); }
+void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 
-void MainWindow::Text1_GotFocus() { caret_ = static_cast<int>(charCount(state_.entry.text())); }
+void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry.text())); }
 
-void MainWindow::clickCell(int row, int column) {
+void MainWindow::copyCell(int row, int column) {
   state_.table.setColumn(column);
   state_.table.setRow(row);
-  Grid1_Copy();
+  copyCurrentCell();
 }
 
-void MainWindow::Grid1_Copy() {
+void MainWindow::copyCurrentCell() { copyToClipboard(state_.table.text()); }
+
+void MainWindow::copyDerivedBox(DerivedBox box) { copyToClipboard(state_.derivedBoxes[box]); }
+
+void MainWindow::copyToClipboard(const std::string& text) {
   clipboard_.clear();
-  clipboard_.setText(state_.table.text());
+  clipboard_.setText(text);
 }
-
-void MainWindow::clickDerivedBox(int box) {
-  switch (box) {
-    case 0:
-      Text5_Click();
-      break;
-    case 1:
-      Text6_Click();
-      break;
-    case 2:
-      Text7_Click();
-      break;
-    case 3:
-      Text8_Click();
-      break;
-    case 4:
-      Text9_Click();
-      break;
-    case 5:
-      Text10_Click();
-      break;
-    case 6:
-      Text11_Click();
-      break;
-    case 7:
-      Text12_Click();
-      break;
-    default:
-      break;
-  }
-}
-
-void MainWindow::copyBox(int box) {
-  clipboard_.clear();
-  clipboard_.setText(state_.derivedBoxes[box]);
-}
-
-void MainWindow::Text5_Click() { copyBox(0); }
-void MainWindow::Text6_Click() { copyBox(1); }
-void MainWindow::Text7_Click() { copyBox(2); }
-void MainWindow::Text8_Click() { copyBox(3); }
-void MainWindow::Text9_Click() { copyBox(4); }
-void MainWindow::Text10_Click() { copyBox(5); }
-void MainWindow::Text11_Click() { copyBox(6); }
-void MainWindow::Text12_Click() { copyBox(7); }
 
 }  // namespace ragozo::window

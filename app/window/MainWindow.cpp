@@ -16,13 +16,13 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       clipboard_(clipboard),
       desktop_(desktop),
       fillLexicon_(std::move(fillLexicon)),
-      command1_{texts::kConjugate, true},
-      command2_{texts::kAllPersonsDesign, false},
-      command3_{texts::kObjectiveOff, false},
-      command4_{texts::kImperativeOff, false},
+      conjugateButton_{texts::kConjugate, true},
+      allPersonsToggle_{texts::kAllPersonsDesign, false},
+      objectiveToggle_{texts::kObjectiveOff, false},
+      imperativeToggle_{texts::kImperativeOff, false},
       geometry_{0, 0, kDesignWidth, kTallHeight} {}
 
-void MainWindow::Form_Load() {
+void MainWindow::load() {
   const ScreenSize screen = desktop_.screenSize();
   geometry_.top = screen.height / 2 - geometry_.height / 2;
   geometry_.left = screen.width / 2 - geometry_.width / 2;
@@ -31,7 +31,7 @@ void MainWindow::Form_Load() {
   desktop_.show(WindowName::main);
   gridek(state_);
   entryGotFocus();
-  chooseOption(1);
+  chooseMood(presentIndicative);
   state_.inputFresh = true;
   fillLexicon_(lexicon_);
   state_.cutResult.setLimit(30);
@@ -45,19 +45,19 @@ void MainWindow::Form_Load() {
 void MainWindow::entryGotFocus() {
   if (entryFocused_) return;
   entryFocused_ = true;
-  Text1_GotFocus();
+  placeCaretAtEnd();
 }
 
-void MainWindow::OnTop_Click() {
+void MainWindow::toggleOnTop() {
   // The window is already topmost after loading although the item starts
   // unchecked: the first click keeps it so and adds the check mark.
   desktop_.setTopmost(WindowName::main, !onTopChecked_);
   onTopChecked_ = !onTopChecked_;
 }
 
-void MainWindow::close_Click() { desktop_.endProgram(); }
+void MainWindow::closeProgram() { desktop_.endProgram(); }
 
-void MainWindow::mnuNevj_Click() {
+void MainWindow::showAbout() {
   program_.showSplash();
   program_.unloadMain();
 }

@@ -1,11 +1,13 @@
-// The main window's logic: its controls as plain data and one method per handler.
+// The main window's logic: its controls as plain data and one method per user action.
 //
-// How a request runs: the view forwards each user action to the handler of
-// the same name (`Command1_Click` for "&Ragozás" and Enter, `Text1_KeyPress`
-// and the entry's change for typing, `Option1_Click` ... for the tense and
-// mood buttons); the handler drives the engine over `state`, which also holds
-// the entry, the table, the notice line and the derived boxes, and changes
-// the captions and visibility kept here. The view then shows what it finds.
+// How a request runs: the view forwards each user action to the method that
+// says what the user did (`conjugate` for "&Ragozás" and Enter, `keyPressed`
+// and `entryEdited` for typing, `chooseMood` for the tense and mood buttons,
+// the toggles, the copies); the method keeps the user's sequence (the
+// per-entry reset, the meaning question, the toggles) and runs the engine
+// over `state`, whose output part holds the table, the notice line and the
+// derived boxes, and changes the captions and visibility kept here. The view
+// then shows what it finds.
 // Message boxes, the clipboard and the windowing system are reached through
 // the interfaces given at construction; nothing here knows of Qt.
 #pragma once
@@ -14,6 +16,7 @@
 #include <string>
 
 #include "lexicon/Lexicon.h"
+#include "inflection/DerivedBoxes.h"
 #include "state/ConjugationState.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"
@@ -44,75 +47,63 @@ class MainWindow {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  // --- handlers -------------------------------------------------------------
+  // --- what the user does ------------------------------------------------------
   // The load sequence: place, show, table set-up, indicative present (one
   // conjugation of the empty entry), the lexicon fill and the start-up values.
-  void Form_Load();
-  // The conjugate action of "&Ragozás", the default button: the engine's
-  // `conjugate`, then the toggles it offers and the focus back in the entry.
-  // Without a tense and mood chosen it only asks for one. Should memory run
-  // out half-way, the form cells are emptied rather than left half new and
-  // half old; any other error is a fault and passes on.
-  void Command1_Click();
-  void Command2_Click();  // all persons of a third-person verb
-  void Command3_Click();  // the objective column of a subjective verb
-  void Command4_Click();  // the imperative of a verb not used in it
-  void Command5_Click();  // the tall view with the derived forms
-  void Command6_Click();  // short or long second-person imperative
-  void Option1_Click();
-  void Option2_Click();
-  void Option3_Click();
-  void Option4_Click();
-  // A key reaching the entry, before its character goes in; `key` is not changed.
-  void Text1_KeyPress(int key);
-  // Every change of the entry's text: the per-entry reset after a result
-  // (nothing while the entry is fresh), the entry emptied as part of it. It
-  // also clears the imperative restriction of the verb conjugated last.
-  void Text1_Change();
-  void Text1_DblClick();
-  void Text1_GotFocus();
-  // The table's copy event: the current cell goes to the clipboard.
-  void Grid1_Copy();
-  void Text5_Click();
-  void Text6_Click();
-  void Text7_Click();
-  void Text8_Click();
-  void Text9_Click();
-  void Text10_Click();
-  void Text11_Click();
-  void Text12_Click();
-  void OnTop_Click();
-  void close_Click();
-  void mnuNevj_Click();
+  void load();
+  // "&Ragozás", the default button, and Enter: the engine's `conjugate`, then
+  // the toggles it offers and the focus back in the entry. Without a tense and
+  // mood chosen it only asks for one. Should memory run out half-way, the
+  // form cells are emptied rather than left half new and half old; any other
+  // error is a fault and passes on.
+  void conjugate();
+  // A tense and mood button is chosen, by the user or the load: it is
+  // selected, which deselects the others, and the verb is conjugated in it.
+  // The indicative moods drop the imperative toggle of the verb before.
+  void chooseMood(Mood mood);
+  void toggleAllPersons();       // all persons of a verb used in the third persons only
+  void toggleObjective();        // the objective column of a subjective verb
+  void toggleImperative();       // the imperative of a verb not used in it
+  void toggleDerivedForms();     // the tall view with the derived forms
+  void toggleImperativeForms();  // short or long second-person imperative
 
-  // --- what the user does, as the view reports it ----------------------------
-  // A tense and mood button is chosen (1 to 4), by the user or the load: it is
-  // selected, which deselects the others, and its click handler runs.
-  void chooseOption(int option);
-  // The user's editing left this text in the entry (raises the change handling).
+  // A key reaching the entry, before its character goes in; `key` is not
+  // changed. The first key after a result empties the entry.
+  void keyPressed(int key);
+  // The user's editing left this text in the entry. The first change after a
+  // result runs the per-entry reset.
   void entryEdited(const std::string& text);
-  // The entry gains or loses the focus; gaining it runs `Text1_GotFocus`.
+  // A double click on the entry: the clipboard's text replaces it.
+  void pasteIntoEntry();
+  // The entry gains or loses the focus; gaining it puts the caret at the end.
   void entryGotFocus();
   void entryLostFocus() { entryFocused_ = false; }
   void setCaret(int position) { caret_ = position; }
-  // A click on a table cell: it becomes the current cell and the copy event runs.
-  void clickCell(int row, int column);
-  // A click on derived-form box 0 to 7 (`Text5` to `Text12`).
-  void clickDerivedBox(int box);
+
+  // A click on a table cell: it becomes the current cell and goes to the clipboard.
+  void copyCell(int row, int column);
+  // A click on a derived-form box: its text goes to the clipboard.
+  void copyDerivedBox(DerivedBox box);
+
+  // The menus: "&OnTop", "&Close" and "&Névjegy" (the about window replaces this one).
+  void toggleOnTop();
+  void closeProgram();
+  void showAbout();
 
   // --- controls ---------------------------------------------------------------
   ConjugationState& state() { return state_; }
   const ConjugationState& state() const { return state_; }
-  const CommandButton& command1() const { return command1_; }
-  const CommandButton& command2() const { return command2_; }
-  const CommandButton& command3() const { return command3_; }
-  const CommandButton& command4() const { return command4_; }
-  // Command5 is always visible; its caption and Command6's follow the choices.
-  std::string command5Caption() const { return derivedFormsCaption(state_.derivedShown); }
-  std::string command6Caption() const { return imperativeFormsCaption(state_.imperativeForms); }
-  bool command6Visible() const { return command6Visible_; }
-  // The selected tense and mood button, 1 to 4, or 0 before any is chosen.
-  int selectedOption() const { return selectedOption_; }
+  const CommandButton& conjugateButton() const { return conjugateButton_; }
+  const CommandButton& allPersonsToggle() const { return allPersonsToggle_; }
+  const CommandButton& objectiveToggle() const { return objectiveToggle_; }
+  const CommandButton& imperativeToggle() const { return imperativeToggle_; }
+  // The derived-forms toggle is always visible; its caption and the
+  // short/long imperative toggle's follow the choices.
+  std::string derivedFormsToggleCaption() const { return derivedFormsCaption(state_.derivedShown); }
+  std::string imperativeFormsToggleCaption() const { return imperativeFormsCaption(state_.imperativeForms); }
+  bool imperativeFormsToggleVisible() const { return imperativeFormsToggleVisible_; }
+  // The selected tense and mood button, `noMood` before any is chosen.
+  Mood selectedMood() const { return selectedMood_; }
   bool onTopChecked() const { return onTopChecked_; }
   const WindowGeometry& geometry() const { return geometry_; }
   bool entryFocused() const { return entryFocused_; }
@@ -124,7 +115,14 @@ class MainWindow {
   void takeEntryRequest();
   // A new text in the entry starts the entry's reset, as typing does.
   void setEntryText(const std::string& text);
-  void copyBox(int box);
+  // Every change of the entry's text: the per-entry reset after a result
+  // (nothing while the entry is fresh), the entry emptied as part of it. It
+  // also clears the imperative restriction of the verb conjugated last.
+  void entryChanged();
+  void placeCaretAtEnd();
+  // The table's copy: the current cell goes to the clipboard.
+  void copyCurrentCell();
+  void copyToClipboard(const std::string& text);
 
   Program& program_;
   WindowDialogs& dialogs_;
@@ -134,12 +132,13 @@ class MainWindow {
   Lexicon lexicon_;
   ConjugationState state_;
 
-  CommandButton command1_;
-  CommandButton command2_;
-  CommandButton command3_;
-  CommandButton command4_;
-  bool command6Visible_ = false;
-  int selectedOption_ = 0;
+  CommandButton conjugateButton_;
+  CommandButton allPersonsToggle_;
+  CommandButton objectiveToggle_;
+  CommandButton imperativeToggle_;
+  bool imperativeToggleOffers_ = true;  // the imperative toggle offers to show the imperative
+  bool imperativeFormsToggleVisible_ = false;
+  Mood selectedMood_ = noMood;
   bool onTopChecked_ = false;
   WindowGeometry geometry_;
   bool entryFocused_ = false;

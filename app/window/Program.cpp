@@ -20,7 +20,7 @@ void Program::showMain() {
     discardClosedWindows();
     main_ = std::make_unique<MainWindow>(*this, dialogs_, clipboard_, desktop_, fillLexicon_);
     desktop_.created(*main_);
-    main_->Form_Load();
+    main_->load();
   }
   desktop_.show(WindowName::main);
 }
@@ -30,7 +30,7 @@ void Program::showSplash() {
     discardClosedWindows();
     splash_ = std::make_unique<Splash>(*this, dialogs_, desktop_);
     desktop_.created(*splash_);
-    splash_->Form_Load();
+    splash_->load();
   }
   desktop_.show(WindowName::splash);
 }
@@ -43,7 +43,7 @@ void Program::unloadMain() {
 
 void Program::unloadSplash() {
   if (!splash_) return;
-  splash_->Form_Unload();
+  splash_->unload();
   desktop_.unload(WindowName::splash);
   closedSplash_ = std::move(splash_);
 }

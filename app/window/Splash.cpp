@@ -9,7 +9,7 @@ namespace ragozo::window {
 Splash::Splash(Program& program, WindowDialogs& dialogs, Desktop& desktop)
     : program_(program), dialogs_(dialogs), desktop_(desktop) {}
 
-void Splash::Form_Load() {
+void Splash::load() {
   const ScreenSize screen = desktop_.screenSize();
   geometry_.top = screen.height / 2 - geometry_.height / 2;
   geometry_.left = screen.width / 2 - geometry_.width / 2;
@@ -23,14 +23,14 @@ void Splash::Form_Load() {
   image1_ = Picture::frame3;
 }
 
-void Splash::Timer1_Timer() {
+void Splash::handOver() {
   program_.showMain();
   program_.markSplashDone();
   desktop_.setTimerEnabled(SplashTimer::handOver, false);
   program_.unloadSplash();
 }
 
-void Splash::Timer2_Timer() {
+void Splash::nextFrame() {
   if (image1_ == Picture::frame3) {
     image1_ = Picture::frame4;
   } else if (image1_ == Picture::frame4) {
@@ -40,13 +40,13 @@ void Splash::Timer2_Timer() {
   }
 }
 
-void Splash::Command1_Click() {
+void Splash::returnToMain() {
   program_.showMain();
   program_.unloadSplash();
 }
 
-void Splash::Image2_Click() { dialogs_.showInformation(texts::kInformationTitle, texts::kInformationText); }
+void Splash::openInformation() { dialogs_.showInformation(texts::kInformationTitle, texts::kInformationText); }
 
-void Splash::Form_Unload() { desktop_.setTimerEnabled(SplashTimer::handOver, false); }
+void Splash::unload() { desktop_.setTimerEnabled(SplashTimer::handOver, false); }
 
 }  // namespace ragozo::window

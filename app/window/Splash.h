@@ -28,15 +28,16 @@ class Splash {
   Splash(const Splash&) = delete;
   Splash& operator=(const Splash&) = delete;
 
-  void Form_Load();
+  void load();
   // The 500 ms hand-over to the main window (disabled for the about window).
-  void Timer1_Timer();
+  void handOver();
   // The 300 ms animation step: frames 3, 4, 5, 3, ...
-  void Timer2_Timer();
-  // "&OK" of the about window.
-  void Command1_Click();
-  void Image2_Click();
-  void Form_Unload();
+  void nextFrame();
+  // "&OK" of the about window: the main window comes back.
+  void returnToMain();
+  // A click on the information picture: the information box.
+  void openInformation();
+  void unload();
 
   Picture image1() const { return image1_; }
   bool okVisible() const { return okVisible_; }

@@ -38,7 +38,7 @@ void irregularStem(ConjugationState& s, const std::string& entry) {
     s.stem = s.cutResult.text() + "ön";
   } else if (endsWith(entry, "van")) {
     s.vowelClass = frontUnrounded;
-    van(s);
+    cutVanEnding(s);
     s.stem = s.cutResult.text() + "len";
   }
 }

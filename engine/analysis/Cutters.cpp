@@ -36,7 +36,7 @@ void dz3(ConjugationState& s) { cutInto(s.cutResult, s.baseStem.text(), 3); }
 
 void sz(ConjugationState& s) { cutInto(s.cutResult, s.baseStem.text(), 1); }
 
-void van(ConjugationState& s) {
+void cutVanEnding(ConjugationState& s) {
   const std::string entry = s.input();
   s.cutResult.setLimit(static_cast<int>(charCount(entry)) - 3);
   if (entry == "van") {

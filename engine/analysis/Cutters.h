@@ -3,8 +3,8 @@
 // A cut to length k sets the field's limit to k and assigns the whole source,
 // so the field keeps the first k characters. Because a limit of 0 (or less)
 // means no limit, a cut that would remove every character keeps the whole
-// source instead; only `vag` and `van` know the three words that must be cut
-// to nothing ("iszik", "eszik", "van"). The entry is read as `s.input()`, the
+// source instead; only `vag` and `cutVanEnding` know the three words that must
+// be cut to nothing ("iszik", "eszik", "van"). The entry is read as `s.input()`, the
 // typed verb without leading and trailing blanks. Lengths count characters.
 #pragma once
 
@@ -13,8 +13,8 @@
 namespace ragozo {
 
 // `cutResult` := the entry less its last `n` characters; `cutLength` := that length.
-// While `emptyCutFlag` is "1", a cut of exactly "iszik", "eszik" or "van" yields
-// the empty text and lowers the flag to "0"; a cut of any other word leaves the
+// While `emptyCutFlag` is set, a cut of exactly "iszik", "eszik" or "van" yields
+// the empty text and lowers the flag; a cut of any other word leaves the
 // flag as it is.
 void vag(ConjugationState& s, int n);
 
@@ -28,7 +28,8 @@ void dz3(ConjugationState& s);
 void sz(ConjugationState& s);
 
 // `cutResult` := the entry less its last 3 characters; the entry "van" gives the empty text.
-void van(ConjugationState& s);
+// (`van` of old.)
+void cutVanEnding(ConjugationState& s);
 
 // `baseStem` := the entry less its last 2 characters (subject to `baseStemLimit`).
 void vag3(ConjugationState& s);

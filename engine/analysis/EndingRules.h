@@ -10,7 +10,7 @@
 
 namespace ragozo {
 
-// Sets `impossibleEnding` to 1 (never to 0) when the entry ends in a stack of
+// Sets `impossibleEnding` (never clears it) when the entry ends in a stack of
 // suffixes that no verb carries: potential plus causative ("hattat", "hetet"),
 // double causatives, frequentatives stacked with either ("gatget", "hatgat"),
 // or a doubled "ul"/"ül"/"ít"/"ik" ("ulul", "ítít"). An entry shorter than an
@@ -23,7 +23,7 @@ void kizar(ConjugationState& s, const Lexicon& lexicon);
 // unstable: an entry ending in "örvényel" (vowel class 2), "foszol" or "omol"
 // (vowel class 1) gets class "05" in `classCode` and `lexiconClassCode`, the
 // whole entry as `baseStem` (within `baseStemLimit`) and as `stem`, and
-// `patternMatched` 1. Any other entry changes nothing.
+// `patternMatched` set. Any other entry changes nothing.
 void mintak(ConjugationState& s);
 
 // Guesses the vowel class: 1 (back) when "a", "á", "o", "ó", "u" or "ú"

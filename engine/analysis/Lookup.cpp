@@ -108,7 +108,7 @@ void lista(ConjugationState& s, const Lexicon& lexicon) {
   }
 }
 
-void data(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
+void lookUpVerb(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
   if (!s.codeSplit) s.noImperative = false;
   const std::string entry = s.input();
   if (entry.empty()) return;

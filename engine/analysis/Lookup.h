@@ -36,7 +36,7 @@ bool lexiconHolds(const Lexicon& lexicon, std::string_view word);
 // q, w, x, y, a digit, a blank, the empty word).
 void lista(ConjugationState& s, const Lexicon& lexicon);
 
-// The look-up driver, run once per conjugation after `kizar`. Sets `lookupOutcome`:
+// The look-up driver (`data` of old), run once per conjugation after `kizar`. Sets `lookupOutcome`:
 // - stays `found` for an empty entry, and for a verb found as typed or without
 //   its preverb; the code is then split by `tordel` once per entry. A verb
 //   found only without its preverb is announced once per entry: beep, message
@@ -49,9 +49,9 @@ void lista(ConjugationState& s, const Lexicon& lexicon);
 // - `stopped` for an entry ending in "hatik"/"hetik" (message "Törölje az 'ik'
 //   végződést!", no beep) or one that is neither found nor classified (beep,
 //   "Ilyen ige nem szerepel az adatbázisban.", the whole result blanked,
-//   `resultShown` 1; no message when the entry was announced before).
+//   `resultShown` set; no message when the entry was announced before).
 // `noImperative` is cleared unless the code of this entry has been split, so it
 // always describes the verb now conjugated.
-void data(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs);
+void lookUpVerb(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs);
 
 }  // namespace ragozo

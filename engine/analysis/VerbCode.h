@@ -18,12 +18,12 @@ inline constexpr const char* kMeaningQuestionTitle = "Jelentésválasztás";
 inline constexpr const char* kMeaningQuestionPrompt = "A megfelelő gombra kattintva válassza ki az ige jelentését!";
 
 // Splits `verbCode` into `vowelUsage`, `lexiconClassCode`, `valenceCode`,
-// `causativeKind` (text), `sg1To2Digit` and `noImperative` (1 for the usage
-// codes "P1", "Q1", "R1", "T1", else 0, so it always follows the verb just
-// split), then sets `codeSplit`. The first split of an entry that is exactly
+// `causativeKind` (from character 7), `sg1To2Digit` and `noImperative` (set
+// for the usage codes "P1", "Q1", "R1", "T1", else cleared, so it always
+// follows the verb just split), then sets `codeSplit`. The first split of an entry that is exactly
 // "téved" or ends in "ragad" asks the user which meaning is meant, and the
 // answer replaces the class, the valence and the causative kind just split;
-// while `codeSplit` is 1 the question is not asked again.
+// while `codeSplit` is set the question is not asked again.
 void tordel(ConjugationState& s, Dialogs& dialogs);
 
 // `classCode` := a copy of `lexiconClassCode`.

@@ -36,7 +36,7 @@ ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dia
     s.resultShown = true;
     return ConjugationEnd::refused;
   }
-  data(s, lexicon, dialogs);
+  lookUpVerb(s, lexicon, dialogs);
   if (s.lookupOutcome == stopped) {
     s.lookupOutcome = found;
     return ConjugationEnd::stopped;
@@ -56,7 +56,7 @@ ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dia
 OfferedToggles applyRestrictions(ConjugationState& s) {
   OfferedToggles offered;
   if (s.mood == presentIndicative && s.classCode == "99") {
-    megy(s);
+    irregularPresent(s);
     al(s);
   }
 

@@ -61,7 +61,7 @@ void writeSubjective(ConjugationState& s) {
     t.write(2, kSubjective, plain(s.stemAlt, e.sg2Subj));
   }
 
-  if (is.classIn({"37", "83"}) && (is.entryEndsIn("eszik") || is.entryEndsIn("iszik"))) eszik(s);
+  if (is.classIn({"37", "83"}) && (is.entryEndsIn("eszik") || is.entryEndsIn("iszik"))) irregularPastThird(s);
   if (is.present()) {
     if (is.classIn({"30", "32", "3a", "3b", "3c"})) {
       t.write(3, kSubjective, plain(s.stemAlt, e.sg3Subj));

@@ -31,7 +31,7 @@ void felt(ConjugationState& s) {
   if (s.classCode == "6d" && knownVowelClass(s)) s.marker = backOrFront(s, "an", "en");
   if (endsWith(verb, "van")) {
     s.vowelClass = VowelClass::back;
-    van(s);
+    cutVanEnding(s);
     s.stem = s.cutResult.text() + "vol";
   }
   if (isAlapszik(verb)) {

@@ -3,7 +3,7 @@
 
 namespace ragozo {
 
-// Indices into `ConjugationState::derivedBoxes` (the window's boxes Text5 to Text12).
+// Indices into `Output::derivedBoxes`, in the order the window shows the boxes.
 enum DerivedBox : int {
   infinitiveBox = 0,
   adverbialParticipleBox = 1,

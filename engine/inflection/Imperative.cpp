@@ -85,7 +85,7 @@ void shortAndIrregularStem(ConjugationState& s, const std::string& verb) {
       s.stem = s.cutResult.text() + "öj";
     } else if (endsWith(verb, "van")) {
       s.vowelClass = VowelClass::frontUnrounded;
-      van(s);
+      cutVanEnding(s);
       s.stem = s.cutResult.text() + "le";
       s.marker = "gy";
     }

@@ -19,11 +19,11 @@ constexpr PresentColumn kVan = {"gyok", "gy", "n", "gyunk", "gytok", "nnak"};
 
 }  // namespace
 
-void megy(ConjugationState& s) {
+void irregularPresent(ConjugationState& s) {
   const std::string verb = s.input();
   const PresentColumn* endings = nullptr;
   if (endsWith(verb, "megy")) {
-    van(s);  // the entry less three letters: "m", "elm"
+    cutVanEnding(s);  // the entry less three letters: "m", "elm"
     endings = &kMegy;
   } else if (endsWith(verb, "jön")) {
     dz(s);  // the base stem less two letters: "j", "elj"
@@ -40,7 +40,7 @@ void megy(ConjugationState& s) {
   }
 }
 
-void eszik(ConjugationState& s) {
+void irregularPastThird(ConjugationState& s) {
   if (s.mood != pastIndicative) return;
   const std::string verb = s.input();
   if (endsWith(verb, "eszik")) {

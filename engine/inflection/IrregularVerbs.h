@@ -9,12 +9,12 @@ namespace ragozo {
 // table for a verb ending in "megy", "jön" or "van", over what the cells
 // wrote: two blanks, the verb's cut part with any preverb, and a fixed ending
 // ("elmegyek", "jössz", "megvannak"). Any other verb leaves the table alone.
-// The conjugate action runs it in the present for class "99" only.
-void megy(ConjugationState& s);
+// The conjugate action runs it in the present for class "99" only. (`megy` of old.)
+void irregularPresent(ConjugationState& s);
 
 // In the past only: the third person singular of a verb ending in "eszik" or
 // "iszik" is "vett" or "vott" after the short past stem ("evett", "megivott").
-// Any other mood or verb leaves `sg3Subj` as the producer wrote it.
-void eszik(ConjugationState& s);
+// Any other mood or verb leaves `sg3Subj` as the producer wrote it. (`eszik` of old.)
+void irregularPastThird(ConjugationState& s);
 
 }  // namespace ragozo

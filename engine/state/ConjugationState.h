@@ -1,7 +1,7 @@
 // The one record of engine state, split by who owns each part.
 //
 // How data flows through the program: the window puts the typed verb into
-// `entry` and asks the engine to conjugate (`conjugate`). The look-up (`data`,
+// `entry` and asks the engine to conjugate (`conjugate`). The look-up (`lookUpVerb`,
 // `lista`, `keres2`, `mintak`, `keres`) finds the verb in the lexicon or guesses
 // it from its ending and splits its code (`tordel`) into the code labels;
 // `csoport`, `ige` and `tipus` set the class, the stems and the vowel class;

@@ -75,7 +75,7 @@ TEST(Lista, TheLowerIndexWinsAndEmptyElementsNeverMatch) {
 struct Lookup {
   explicit Lookup(const char* entry) : s(stateForEntry(entry)) {}
   int run() {
-    data(s, fixtureLexicon(), dialogs);
+    lookUpVerb(s, fixtureLexicon(), dialogs);
     const int outcome = s.lookupOutcome;
     s.lookupOutcome = found;  // as the conjugate action does after reading it
     return outcome;
@@ -84,7 +84,7 @@ struct Lookup {
   RecordingDialogs dialogs;
 };
 
-TEST(Data, AnEntryOfBlanksDoesNothing) {
+TEST(LookUpVerb, AnEntryOfBlanksDoesNothing) {
   Lookup lookup("   ");
   EXPECT_EQ(lookup.run(), found);
   EXPECT_TRUE(lookup.dialogs.events().empty());
@@ -92,7 +92,7 @@ TEST(Data, AnEntryOfBlanksDoesNothing) {
   EXPECT_EQ(lookup.s.foundWord, "");
 }
 
-TEST(Data, ALexiconVerbIsFoundSilentlyAndSplitOnce) {
+TEST(LookUpVerb, ALexiconVerbIsFoundSilentlyAndSplitOnce) {
   for (const char* entry : {"ugrik", "  ugrik  "}) {
     SCOPED_TRACE(entry);
     Lookup lookup(entry);
@@ -109,7 +109,7 @@ TEST(Data, ALexiconVerbIsFoundSilentlyAndSplitOnce) {
   }
 }
 
-TEST(Data, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
+TEST(LookUpVerb, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
   Lookup lookup("elír");
   EXPECT_EQ(lookup.run(), found);
   EXPECT_EQ(lookup.dialogs.transcript(), (Transcript{"beep", "message: " + kPrefixedIr}));
@@ -129,7 +129,7 @@ TEST(Data, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
 
 // The preverb notice comes first; the meaning question of the verb found
 // without its preverb follows, and its answer holds.
-TEST(Data, APrefixedHomonymIsAnnouncedBeforeItsMeaningIsAsked) {
+TEST(LookUpVerb, APrefixedHomonymIsAnnouncedBeforeItsMeaningIsAsked) {
   Lookup lookup("felragad");
   lookup.dialogs.answer({false});
   EXPECT_EQ(lookup.run(), found);
@@ -148,7 +148,7 @@ TEST(Data, APrefixedHomonymIsAnnouncedBeforeItsMeaningIsAsked) {
 
 // The "hat" of a lexicon verb is not the potential suffix, whether the verb was
 // found whole or only without its preverb, on the first conjugation as on later ones.
-TEST(Data, EndsInHatDoesNotDependOnHistory) {
+TEST(LookUpVerb, EndsInHatDoesNotDependOnHistory) {
   for (const char* entry : {"áthat", "hat", "ráhat"}) {
     SCOPED_TRACE(entry);
     Lookup lookup(entry);
@@ -170,7 +170,7 @@ struct GuessCase {
   const char* stem;
 };
 
-TEST(Data, AVerbNotInTheLexiconIsGuessedFromItsEnding) {
+TEST(LookUpVerb, AVerbNotInTheLexiconIsGuessedFromItsEnding) {
   const GuessCase cases[] = {
       {"agarászik", "57", "01", back, "agarász"},
       {" agarászik  ", "57", "01", back, "agarász"},  // blanks around the entry are no part of its ending
@@ -201,7 +201,7 @@ TEST(Data, AVerbNotInTheLexiconIsGuessedFromItsEnding) {
   }
 }
 
-TEST(Data, AGuessIsAnnouncedOnTheFirstConjugationOnly) {
+TEST(LookUpVerb, AGuessIsAnnouncedOnTheFirstConjugationOnly) {
   Lookup lookup("agarászik");
   EXPECT_EQ(lookup.run(), guessed);
   EXPECT_EQ(lookup.dialogs.transcript(),
@@ -222,7 +222,7 @@ struct StopCase {
   bool blanked;  // the whole result and the entry are blanked
 };
 
-TEST(Data, AnEntryThatIsNeitherFoundNorGuessedStops) {
+TEST(LookUpVerb, AnEntryThatIsNeitherFoundNorGuessedStops) {
   const StopCase cases[] = {
       {"olvashatik", {"message: Törölje az 'ik' végződést!"}, false},
       {"kérhetik", {"message: Törölje az 'ik' végződést!"}, false},
@@ -242,7 +242,7 @@ TEST(Data, AnEntryThatIsNeitherFoundNorGuessedStops) {
   }
 }
 
-TEST(Data, AnAnnouncedEntryThatIsNotFoundStopsSilently) {
+TEST(LookUpVerb, AnAnnouncedEntryThatIsNotFoundStopsSilently) {
   Lookup lookup("xyz");
   lookup.s.lookupAnnounced = true;
   lookup.s.table.write(1, 1, "  left");
@@ -254,7 +254,7 @@ TEST(Data, AnAnnouncedEntryThatIsNotFoundStopsSilently) {
 
 // Whether the imperative toggle is hidden follows the verb now conjugated, not
 // any verb conjugated before.
-TEST(Data, NoImperativeFollowsTheVerbNowConjugated) {
+TEST(LookUpVerb, NoImperativeFollowsTheVerbNowConjugated) {
   Lookup lookup("alábocsájt");
   lookup.run();
   EXPECT_TRUE(lookup.s.noImperative);

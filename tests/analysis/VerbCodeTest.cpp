@@ -73,7 +73,7 @@ TEST_P(MeaningQuestion, TheAnswerReplacesClassValenceAndCausative) {
   ConjugationState s = stateForEntry(c.entry);
   RecordingDialogs dialogs;
   dialogs.answer({c.yes});
-  data(s, fixtureLexicon(), dialogs);
+  lookUpVerb(s, fixtureLexicon(), dialogs);
 
   const bool teved = std::string(c.entry) == "téved";
   const std::string text = std::string("A megfelelő gombra kattintva válassza ki az ige jelentését!\r\n") +
@@ -86,7 +86,7 @@ TEST_P(MeaningQuestion, TheAnswerReplacesClassValenceAndCausative) {
   EXPECT_EQ(s.causativeKind, causativeKindOf(*c.causativeKind));
 
   // Conjugating the same entry again (another tense) keeps the meaning chosen.
-  data(s, fixtureLexicon(), dialogs);
+  lookUpVerb(s, fixtureLexicon(), dialogs);
   EXPECT_EQ(dialogs.events().size(), 1u);
   EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
 }

@@ -26,7 +26,7 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   window::MainWindow w(program, dialogs, clipboard, desktop, storeWindowTestLexicon);
   w.state().entry.setText("vár");
   w.state().noticeLine = "előző";
-  w.Command1_Click();
+  w.conjugate();
   EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
   EXPECT_EQ(w.state().noticeLine, "előző");
   EXPECT_FALSE(w.state().resultShown);
@@ -37,7 +37,7 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   WindowSession session;
   session.w().entryLostFocus();  // the button takes the focus when clicked
   session.type("vár");
-  session.w().Command1_Click();
+  session.w().conjugate();
   EXPECT_EQ(session.cells(), (FormCells{"  várok", "  vársz", "  vár", "  várunk", "  vártok", "  várnak", "  várom",
                                         "  várod", "  várja", "  várjuk", "  várjátok", "  várják", "  várlak"}));
   EXPECT_EQ(session.s().table.cell(7, 1), "");
@@ -65,7 +65,7 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   session.request("vár", 1);
   session.dialogs.clear();
   session.type("adhattat");
-  session.w().Command1_Click();
+  session.w().conjugate();
   EXPECT_EQ(session.dialogs.transcript(), std::vector<std::string>{"message: Nincs ilyen ige."});
   EXPECT_TRUE(session.s().resultShown);
   EXPECT_FALSE(session.s().impossibleEnding);
@@ -89,7 +89,7 @@ TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
   EXPECT_EQ(session.cells(), (FormCells{"  megyek", "  mész", "  megy", "  megyünk", "  mentek", "  mennek", "", "", "",
                                         "", "", "", ""}));
   EXPECT_EQ(session.s().noticeLine, kNotObjective);
-  EXPECT_FALSE(session.w().command3().visible);
+  EXPECT_FALSE(session.w().objectiveToggle().visible);
 }
 
 TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
@@ -100,8 +100,8 @@ TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
   EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
   EXPECT_EQ(session.s().table.cell(1, 1), "  megveszek");
   EXPECT_EQ(session.s().table.cell(1, 2), "");
-  EXPECT_TRUE(session.w().command3().visible);
-  session.w().Command3_Click();
+  EXPECT_TRUE(session.w().objectiveToggle().visible);
+  session.w().toggleObjective();
   EXPECT_EQ(session.s().table.cell(1, 2), "  megveszem");
   EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
 }
@@ -111,18 +111,18 @@ TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
   session.request("vár", 1);
   session.request("érzik", 1);
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  érzik", "", "", "  érzenek", "", "", "", "", "", "", ""}));
-  EXPECT_TRUE(session.w().command2().visible);
-  session.w().Command2_Click();
+  EXPECT_TRUE(session.w().allPersonsToggle().visible);
+  session.w().toggleAllPersons();
   EXPECT_EQ(session.s().table.cell(1, 1), "  érzem");
-  EXPECT_EQ(session.w().command2().caption, "Csak 3. személyek");
-  session.w().Command2_Click();
+  EXPECT_EQ(session.w().allPersonsToggle().caption, "Csak 3. személyek");
+  session.w().toggleAllPersons();
   EXPECT_FALSE(session.s().allPersons);
-  EXPECT_EQ(session.w().command2().caption, "Minden személy");
+  EXPECT_EQ(session.w().allPersonsToggle().caption, "Minden személy");
   EXPECT_EQ(session.s().table.cell(1, 1), "");
 
   session.request("akaródzik", 1);
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  akaródzik", "", "", "", "", "", "", "", "", "", ""}));
-  EXPECT_TRUE(session.w().command2().visible);
+  EXPECT_TRUE(session.w().allPersonsToggle().visible);
 }
 
 TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway) {
@@ -133,23 +133,23 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
   EXPECT_EQ(session.s().entry.text(), "alábocsájt");  // keepTexts: only the table is emptied
   EXPECT_TRUE(session.s().keepTexts);
-  EXPECT_TRUE(session.w().command4().visible);
-  EXPECT_FALSE(session.w().command6Visible());
+  EXPECT_TRUE(session.w().imperativeToggle().visible);
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 
-  session.w().Command4_Click();
-  EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód nem");
+  session.w().toggleImperative();
+  EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód nem");
   EXPECT_TRUE(session.s().imperativeAnyway);
   EXPECT_EQ(session.s().table.cell(2, 1), "  alábocsájtsál");
-  EXPECT_TRUE(session.w().command6Visible());
+  EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 
   session.s().derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
-  session.w().Command4_Click();
+  session.w().toggleImperative();
   EXPECT_EQ(session.s().derivedBoxes[0], "marker");
-  EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
+  EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_FALSE(session.s().imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_FALSE(session.w().command6Visible());
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().entry.text(), "alábocsájt");
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 }
@@ -160,52 +160,52 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
   session.request("virrad", 4);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
-  EXPECT_TRUE(session.w().command2().visible);
-  EXPECT_TRUE(session.w().command3().visible);
-  EXPECT_TRUE(session.w().command4().visible);
-  EXPECT_FALSE(session.w().command6Visible());
+  EXPECT_TRUE(session.w().allPersonsToggle().visible);
+  EXPECT_TRUE(session.w().objectiveToggle().visible);
+  EXPECT_TRUE(session.w().imperativeToggle().visible);
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 
-  session.w().Command4_Click();  // the imperative anyway: still the third persons only
+  session.w().toggleImperative();  // the imperative anyway: still the third persons only
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  virradjon", "", "", "  virradjanak", "", "", "", "", "", "", ""}));
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
-  EXPECT_TRUE(session.w().command6Visible());
+  EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
 
-  session.w().Command2_Click();
+  session.w().toggleAllPersons();
   EXPECT_EQ(session.cells(), (FormCells{"  virradjak", "  virradjál", "  virradjon", "  virradjunk", "  virradjatok",
                                         "  virradjanak", "", "", "", "", "", "", ""}));
 
   session.request("virrad", 1);  // outside the imperative only the persons are restricted
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  virrad", "", "", "  virradnak", "", "", "", "", "", "", ""}));
   EXPECT_EQ(session.s().noticeLine, kNotObjective);
-  EXPECT_FALSE(session.w().command4().visible);
+  EXPECT_FALSE(session.w().imperativeToggle().visible);
 }
 
 TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
   WindowSession session;
   session.request("alábocsájt", 4);
   EXPECT_TRUE(session.s().noImperative);
-  EXPECT_FALSE(session.w().command6Visible());
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   session.request("vár", 4);
   EXPECT_FALSE(session.s().noImperative);
-  EXPECT_TRUE(session.w().command6Visible());
+  EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
 }
 
 TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   WindowSession session;
   session.request("vár", 4);
-  EXPECT_EQ(session.w().command6Caption(), "2:   &Rövid alakok");  // set by the start-up's conjugation
+  EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");  // set by the start-up's conjugation
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
   EXPECT_EQ(session.s().table.cell(2, 2), "  várjad");
-  session.w().Command6_Click();
-  EXPECT_EQ(session.w().command6Caption(), "2:   &Hosszú alakok");
+  session.w().toggleImperativeForms();
+  EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
   EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
   EXPECT_EQ(session.s().table.cell(2, 2), "  várd");
   EXPECT_EQ(session.s().table.cell(3, 1), "  várjon");
-  session.w().chooseOption(2);
-  EXPECT_EQ(session.w().command6Caption(), "2:   &Rövid alakok");
-  EXPECT_FALSE(session.w().command6Visible());
-  session.w().chooseOption(4);
+  session.w().chooseMood(pastIndicative);
+  EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
+  session.w().chooseMood(imperative);
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
 }
 
@@ -236,10 +236,10 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   headless::MemoryClipboard clipboard;
   window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
   program.start();
-  program.splash()->Timer1_Timer();
+  program.splash()->handOver();
   window::MainWindow& w = *program.mainWindow();
   w.state().entry.setText("vár");
-  w.Command1_Click();
+  w.conjugate();
   ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
   ASSERT_EQ(w.state().derivedBoxes[0], "várni");
 
@@ -247,7 +247,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   w.state().inputFresh = true;
   w.state().entry.setText("adhattat");
   dialogs.failNext = std::make_exception_ptr(std::bad_alloc());
-  EXPECT_NO_THROW(w.Command1_Click());
+  EXPECT_NO_THROW(w.conjugate());
   for (int row = 1; row <= 7; ++row) {
     EXPECT_EQ(w.state().table.cell(row, 1), "") << row;
     EXPECT_EQ(w.state().table.cell(row, 2), "") << row;
@@ -255,13 +255,13 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
   for (const std::string& box : w.state().derivedBoxes) EXPECT_EQ(box, "");
   w.state().entry.setText("vár");
-  w.Command1_Click();
+  w.conjugate();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
 
   // A fault of the program itself is not hidden.
   w.state().entry.setText("adhattat");
   dialogs.failNext = std::make_exception_ptr(std::logic_error("fault"));
-  EXPECT_THROW(w.Command1_Click(), std::logic_error);
+  EXPECT_THROW(w.conjugate(), std::logic_error);
 }
 
 }  // namespace

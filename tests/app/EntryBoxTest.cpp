@@ -1,4 +1,4 @@
-// The entry box's handlers, the per-entry reset, the clipboard copies and the menus.
+// Typing in the entry, the per-entry reset, the clipboard copies and the menus.
 #include <gtest/gtest.h>
 
 #include "WindowSession.h"
@@ -10,8 +10,8 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   WindowSession session;
   session.request("vár", 1);
   session.request("érzik", 1);
-  ASSERT_TRUE(session.w().command2().visible);
-  session.w().Command2_Click();
+  ASSERT_TRUE(session.w().allPersonsToggle().visible);
+  session.w().toggleAllPersons();
   session.type("v");
   const ConjugationState& s = session.s();
   EXPECT_EQ(s.entry.text(), "v");
@@ -27,11 +27,11 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_FALSE(s.codeSplit);
   EXPECT_FALSE(s.allPersons);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
-  EXPECT_FALSE(session.w().command2().visible);
-  EXPECT_FALSE(session.w().command3().visible);
-  EXPECT_FALSE(session.w().command4().visible);
-  EXPECT_EQ(session.w().command2().caption, "M&inden személy");
-  EXPECT_EQ(session.w().command3().caption, "&Tárgyas ragozás is");
+  EXPECT_FALSE(session.w().allPersonsToggle().visible);
+  EXPECT_FALSE(session.w().objectiveToggle().visible);
+  EXPECT_FALSE(session.w().imperativeToggle().visible);
+  EXPECT_EQ(session.w().allPersonsToggle().caption, "M&inden személy");
+  EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is");
   EXPECT_TRUE(s.inputFresh);
   EXPECT_FALSE(s.resultShown);
   EXPECT_EQ(s.mood, presentIndicative);  // the reset keeps the chosen mood
@@ -68,12 +68,12 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   WindowSession session;
   session.clipboard.setText("kér");
   session.request("vár", 1);
-  session.w().Text1_DblClick();
+  session.w().pasteIntoEntry();
   EXPECT_EQ(session.s().entry.text(), "");
   EXPECT_TRUE(session.s().inputFresh);
-  session.w().Text1_DblClick();
+  session.w().pasteIntoEntry();
   EXPECT_EQ(session.s().entry.text(), "kér");
-  session.w().Command1_Click();
+  session.w().conjugate();
   EXPECT_EQ(session.s().table.cell(1, 1), "  kérek");
 }
 
@@ -104,7 +104,7 @@ TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
   const std::tuple<int, int, const char*> cases[] = {
       {1, 1, "  alszom"}, {7, 2, "  (aluszlak)"}, {7, 1, ""}, {0, 1, "Alanyi ragozás"}};
   for (const auto& [row, column, expected] : cases) {
-    session.w().clickCell(row, column);
+    session.w().copyCell(row, column);
     EXPECT_EQ(session.clipboard.text(), expected) << row << "," << column;
     EXPECT_EQ(session.s().table.row(), row);
     EXPECT_EQ(session.s().table.column(), column);
@@ -115,25 +115,25 @@ TEST(Clipboard, CopiesADerivedBox) {
   WindowSession session;
   session.request("vár", 1);
   const char* expected[] = {"várni", "várva", "váró", "várt", "várandó", "várás", "várhat", "vártat"};
-  for (int box = 0; box < 8; ++box) {
-    session.w().clickDerivedBox(box);
+  for (int box = infinitiveBox; box <= causativeBox; ++box) {
+    session.w().copyDerivedBox(static_cast<DerivedBox>(box));
     EXPECT_EQ(session.clipboard.text(), expected[box]) << box;
   }
   session.type("x");
-  session.w().Text9_Click();
+  session.w().copyDerivedBox(futureParticipleBox);
   EXPECT_EQ(session.clipboard.text(), "");
 }
 
 TEST(Menus, OnTopTogglesWithItsCheckMarkAndCloseEndsTheProgram) {
   WindowSession session;
-  session.w().OnTop_Click();
+  session.w().toggleOnTop();
   EXPECT_TRUE(session.w().onTopChecked());
   EXPECT_TRUE(session.desktop.topmost(window::WindowName::main));
-  session.w().OnTop_Click();
+  session.w().toggleOnTop();
   EXPECT_FALSE(session.w().onTopChecked());
   EXPECT_FALSE(session.desktop.topmost(window::WindowName::main));
   EXPECT_EQ(session.desktop.calls(), (std::vector<std::string>{"topmost main on", "topmost main off"}));
-  session.w().close_Click();
+  session.w().closeProgram();
   EXPECT_TRUE(session.desktop.ended());
 }
 

@@ -9,18 +9,19 @@ namespace {
 TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
   WindowSession session;
   session.request("alábocsájt", 4);
-  ASSERT_TRUE(session.w().command4().visible);
-  session.w().Command4_Click();
+  ASSERT_TRUE(session.w().imperativeToggle().visible);
+  session.w().toggleImperative();
   ASSERT_TRUE(session.s().imperativeAnyway);
-  const std::pair<int, const char*> moods[] = {{1, "  alábocsájtok"}, {2, "  alábocsájtottam"}, {3, "  alábocsájtanék"}};
-  for (const auto& [option, firstCell] : moods) {
-    session.w().chooseOption(4);
-    session.w().Command4_Click();
-    session.w().chooseOption(option);
-    EXPECT_EQ(session.w().selectedOption(), option);
-    EXPECT_EQ(session.s().mood, option);
+  const std::pair<Mood, const char*> moods[] = {
+      {presentIndicative, "  alábocsájtok"}, {pastIndicative, "  alábocsájtottam"}, {presentConditional, "  alábocsájtanék"}};
+  for (const auto& [mood, firstCell] : moods) {
+    session.w().chooseMood(imperative);
+    session.w().toggleImperative();
+    session.w().chooseMood(mood);
+    EXPECT_EQ(session.w().selectedMood(), mood);
+    EXPECT_EQ(session.s().mood, mood);
     EXPECT_FALSE(session.s().imperativeAnyway);
-    EXPECT_FALSE(session.w().command4().visible);
+    EXPECT_FALSE(session.w().imperativeToggle().visible);
     EXPECT_EQ(session.s().table.cell(1, 1), firstCell);
   }
 }
@@ -28,10 +29,10 @@ TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
 TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   WindowSession session;
   session.request("alábocsájt", 4);
-  session.w().Command4_Click();
-  session.w().chooseOption(4);
+  session.w().toggleImperative();
+  session.w().chooseMood(imperative);
   EXPECT_TRUE(session.s().keepTexts);
-  EXPECT_EQ(session.w().command4().caption, "Fels&zólító mód is");
+  EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_TRUE(session.s().imperativeAnyway);  // left as it was: the table shows
   EXPECT_EQ(session.s().table.cell(1, 1), "  alábocsájtsak");
 }
@@ -41,13 +42,13 @@ TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
   session.request("vár", 1);
   session.request("alél", 1);
   EXPECT_EQ(session.s().table.cell(1, 2), "");
-  session.w().Command3_Click();
+  session.w().toggleObjective();
   EXPECT_TRUE(session.s().objectiveAnyway);
-  EXPECT_EQ(session.w().command3().caption, "&Csak alanyi ragozás");
+  EXPECT_EQ(session.w().objectiveToggle().caption, "&Csak alanyi ragozás");
   EXPECT_EQ(session.s().table.cell(1, 2), "  alélom");  // the lexicon gives it back vowels
-  session.w().Command3_Click();
+  session.w().toggleObjective();
   EXPECT_FALSE(session.s().objectiveAnyway);
-  EXPECT_EQ(session.w().command3().caption, "&Tárgyas ragozás is");
+  EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is");
   EXPECT_EQ(session.s().table.cell(1, 2), "");
 }
 
@@ -56,17 +57,17 @@ TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   session.request("vár", 1);
   session.s().table.write(1, 1, "marker");  // a new conjugation would overwrite this
   session.w().entryLostFocus();
-  session.w().Command5_Click();
+  session.w().toggleDerivedForms();
   EXPECT_EQ(session.w().geometry().height, 6480);
-  EXPECT_EQ(session.w().command5Caption(), "&Alapalakok");
+  EXPECT_EQ(session.w().derivedFormsToggleCaption(), "&Alapalakok");
   EXPECT_EQ(session.s().table.cell(1, 1), "marker");
   EXPECT_EQ(session.s().derivedBoxes[0], "várni");
   EXPECT_TRUE(session.w().entryFocused());
   const int top = session.w().geometry().top;
-  session.w().Command5_Click();
+  session.w().toggleDerivedForms();
   EXPECT_EQ(session.w().geometry().height, 4230);
   EXPECT_EQ(session.w().geometry().top, top);
-  EXPECT_EQ(session.w().command5Caption(), "&Képzett alakok is");
+  EXPECT_EQ(session.w().derivedFormsToggleCaption(), "&Képzett alakok is");
 }
 
 TEST(DerivedFormsToggle, APotentialVerbKeepsOnlyItsPresentParticipleAndTheTallViewSaysWhy) {
@@ -75,7 +76,7 @@ TEST(DerivedFormsToggle, APotentialVerbKeepsOnlyItsPresentParticipleAndTheTallVi
   EXPECT_EQ(session.s().derivedBoxes[0], "");
   EXPECT_EQ(session.s().derivedBoxes[2], "lehető");
   EXPECT_EQ(session.s().noticeLine, "Ezt az igét nem szoktuk tárgyas ragozásban használni.");
-  session.w().Command5_Click();
+  session.w().toggleDerivedForms();
   EXPECT_EQ(session.s().noticeLine, "Ható igéből csak folyamatos melléknévi igenevet képzünk.");
   EXPECT_EQ(session.s().derivedBoxes[2], "lehető");
 }
@@ -84,12 +85,12 @@ TEST(ShortImperativeToggle, TheDesignCaptionFirstSelectsTheLongForms) {
   WindowSession session;
   session.s().imperativeForms = ImperativeForms::untouched;
   session.type("vár");
-  session.w().Command6_Click();
-  EXPECT_EQ(session.w().command6Caption(), "2:   &Rövid alakok");
-  session.w().chooseOption(4);
+  session.w().toggleImperativeForms();
+  EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");
+  session.w().chooseMood(imperative);
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
-  session.w().Command6_Click();
-  EXPECT_EQ(session.w().command6Caption(), "2:   &Hosszú alakok");
+  session.w().toggleImperativeForms();
+  EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
   EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
 }
 
@@ -98,13 +99,13 @@ TEST(ShortImperativeToggle, ShortensTheSecondPersonOfShortStemVerbs) {
   session.request("vesz", 4);
   EXPECT_EQ(session.s().table.cell(2, 1), "  vegyél");
   EXPECT_EQ(session.s().table.cell(2, 2), "  vegyed");
-  session.w().Command6_Click();
+  session.w().toggleImperativeForms();
   EXPECT_EQ(session.s().table.cell(2, 1), "  végy");
   EXPECT_EQ(session.s().table.cell(2, 2), "  vedd");
   EXPECT_EQ(session.s().table.cell(3, 1), "  vegyen");  // the stem is set back after the short cell
   EXPECT_EQ(session.s().table.cell(3, 2), "  vegye");
   session.request("jön", 4);
-  EXPECT_EQ(session.w().command6Caption(), "2:   &Hosszú alakok");
+  EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
   EXPECT_EQ(session.s().table.cell(2, 1), "  jöjj");
 }
 

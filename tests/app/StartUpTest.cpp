@@ -34,7 +34,7 @@ TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
   EXPECT_EQ(splash.image1(), Picture::frame3);
   const Picture cycle[] = {Picture::frame4, Picture::frame5, Picture::frame3, Picture::frame4};
   for (Picture expected : cycle) {
-    splash.Timer2_Timer();
+    splash.nextFrame();
     EXPECT_EQ(splash.image1(), expected);
   }
 }
@@ -44,7 +44,7 @@ TEST(Splash, HandOverLoadsTheMainWindowMarksTheSplashDoneAndUnloadsIt) {
   session.program.start();
   session.desktop.clearCalls();
   EXPECT_FALSE(session.program.splashDone());
-  session.program.splash()->Timer1_Timer();
+  session.program.splash()->handOver();
   ASSERT_NE(session.program.mainWindow(), nullptr);
   EXPECT_EQ(session.program.splash(), nullptr);
   EXPECT_TRUE(session.program.splashDone());
@@ -66,7 +66,7 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
   EXPECT_FALSE(w.onTopChecked());
   EXPECT_TRUE(w.entryFocused());
-  EXPECT_EQ(w.selectedOption(), 1);
+  EXPECT_EQ(w.selectedMood(), 1);
   EXPECT_EQ(s.mood, presentIndicative);
   EXPECT_FALSE(s.imperativeAnyway);
   EXPECT_TRUE(s.inputFresh);
@@ -80,13 +80,13 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_EQ(s.table.cell(7, 0), "1 ---> 2");
   EXPECT_EQ(s.entry.text(), "");
   // The conjugation of the empty entry during the load leaves the objective toggle showing.
-  EXPECT_TRUE(w.command3().visible);
-  EXPECT_EQ(w.command3().caption, "&Tárgyas ragozás is");
-  EXPECT_FALSE(w.command2().visible);
-  EXPECT_FALSE(w.command4().visible);
-  EXPECT_FALSE(w.command6Visible());
-  EXPECT_EQ(w.command6Caption(), "2:   &Rövid alakok");
-  EXPECT_EQ(w.command5Caption(), "&Képzett alakok is");
+  EXPECT_TRUE(w.objectiveToggle().visible);
+  EXPECT_EQ(w.objectiveToggle().caption, "&Tárgyas ragozás is");
+  EXPECT_FALSE(w.allPersonsToggle().visible);
+  EXPECT_FALSE(w.imperativeToggle().visible);
+  EXPECT_FALSE(w.imperativeFormsToggleVisible());
+  EXPECT_EQ(w.imperativeFormsToggleCaption(), "2:   &Rövid alakok");
+  EXPECT_EQ(w.derivedFormsToggleCaption(), "&Képzett alakok is");
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
@@ -111,7 +111,7 @@ TEST(MainWindowLoad, FillsTheLexiconAfterTheFirstConjugationAndBeforeTheLimits) 
 TEST(MainWindowLoad, TheFirstKeyAfterStartUpResetsNothing) {
   WindowSession session;
   session.type("v");
-  EXPECT_TRUE(session.w().command3().visible);
+  EXPECT_TRUE(session.w().objectiveToggle().visible);
   EXPECT_EQ(session.s().entry.text(), "v");
 }
 
@@ -123,10 +123,10 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   });
   session.start();
   session.conjugate("vár");
-  session.main().OnTop_Click();
+  session.main().toggleOnTop();
   session.desktop.clearCalls();
 
-  session.main().mnuNevj_Click();
+  session.main().showAbout();
   ASSERT_NE(session.program.splash(), nullptr);
   EXPECT_EQ(session.program.mainWindow(), nullptr);
   window::Splash& about = *session.program.splash();
@@ -134,21 +134,21 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_EQ(session.desktop.pointer(WindowName::splash), MousePointer::normal);
   EXPECT_FALSE(session.desktop.timerEnabled(SplashTimer::handOver));
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
-  about.Timer2_Timer();
+  about.nextFrame();
   EXPECT_EQ(about.image1(), Picture::frame4);
 
-  about.Image2_Click();
+  about.openInformation();
   ASSERT_EQ(session.dialogs.transcript().size(), 1u);
   EXPECT_EQ(session.dialogs.transcript()[0].rfind("information [Igeragozó", 0), 0u);
 
-  about.Command1_Click();
+  about.returnToMain();
   ASSERT_NE(session.program.mainWindow(), nullptr);
   EXPECT_EQ(session.program.splash(), nullptr);
   EXPECT_EQ(fills, 2);
   window::MainWindow& again = session.main();
   EXPECT_FALSE(again.onTopChecked());
   EXPECT_EQ(again.state().entry.text(), "");
-  EXPECT_EQ(again.selectedOption(), 1);
+  EXPECT_EQ(again.selectedMood(), 1);
   EXPECT_EQ(again.state().noticeLine, kEntryPrompt);
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }

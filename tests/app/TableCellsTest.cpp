@@ -250,8 +250,8 @@ TEST_P(TableCells, EveryCellAsTheWindowShowsIt) {
   const CellsCase& c = GetParam();
   WindowSession session;
   session.request(c.verb, c.mood);
-  if ((c.toggles & kAllPersons) && session.w().command2().visible) session.w().Command2_Click();
-  if ((c.toggles & kObjective) && session.w().command3().visible) session.w().Command3_Click();
+  if ((c.toggles & kAllPersons) && session.w().allPersonsToggle().visible) session.w().toggleAllPersons();
+  if ((c.toggles & kObjective) && session.w().objectiveToggle().visible) session.w().toggleObjective();
   EXPECT_EQ(session.cells(), expectedCells(c.cells));
   EXPECT_EQ(session.s().table.cell(7, 1), "");
 }
@@ -262,8 +262,8 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood)
   for (int mood = 1; mood <= 4; ++mood) {
     WindowSession session;
     session.request("megalapszik", mood);
-    session.w().Command2_Click();  // every person and the objective column anyway
-    session.w().Command3_Click();
+    session.w().toggleAllPersons();  // every person and the objective column anyway
+    session.w().toggleObjective();
     EXPECT_EQ(session.s().prefix, "meg");
     const char* expected[] = {"  megalapulja", "  megalapuljuk", "  megalapuljátok", "  megalapulják",
                               "  (megalapullak)"};
@@ -279,7 +279,7 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbKeepsTheStemAlapulOutsideThePresent) 
   for (int mood = 2; mood <= 4; ++mood) {
     WindowSession session;
     session.request("megalapszik", mood);
-    session.w().Command2_Click();  // every person
+    session.w().toggleAllPersons();  // every person
     const auto& t = session.s().table;
     EXPECT_EQ(t.cell(1, 1) + t.cell(3, 1) + t.cell(4, 1), expected[mood]) << mood;
   }

@@ -27,7 +27,7 @@ class WindowSession : public headless::Session {
   // Types `verb` as a new entry and chooses tense and mood button `option`, which conjugates.
   void request(std::string_view verb, int option) {
     type(verb);
-    main().chooseOption(option);
+    main().chooseMood(static_cast<Mood>(option));
   }
 
   FormCells cells() {

@@ -24,7 +24,7 @@ TEST_P(IrregularPresent, WritesTheWholeSubjectiveColumn) {
   const PresentColumnCase& c = GetParam();
   ConjugationState s = testing::preparedVerb(c.verb.verb, c.verb.code, presentIndicative);
   s.table.write(7, 1, "untouched");
-  megy(s);
+  irregularPresent(s);
   for (int row = 1; row <= 6; ++row) EXPECT_EQ(s.table.cell(row, 1), c.cells[row - 1]) << "row " << row;
   EXPECT_EQ(s.table.cell(7, 1), "untouched");
 }
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(IrregularPresent, OtherClassNinetyNineVerbsLeaveTheTable) {
   ConjugationState s = testing::preparedVerb("sosincs", "120199200", presentIndicative);
   s.table.write(1, 1, "  cell");
-  megy(s);
+  irregularPresent(s);
   EXPECT_EQ(s.table.cell(1, 1), "  cell");
 }
 
@@ -66,7 +66,7 @@ TEST_P(EszikPastThird, OnlyThePastChanges) {
   ConjugationState s = testing::stateForEntry(c.verb);
   s.mood = static_cast<Mood>(c.mood);
   s.endings.sg3Subj = "producer";
-  eszik(s);
+  irregularPastThird(s);
   EXPECT_EQ(s.endings.sg3Subj, c.sg3Subj);
 }
 

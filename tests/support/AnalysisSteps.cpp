@@ -18,7 +18,7 @@ bool runAnalysis(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) 
     s.impossibleEnding = false;
     return false;
   }
-  data(s, lexicon, dialogs);
+  lookUpVerb(s, lexicon, dialogs);
   const int outcome = s.lookupOutcome;
   s.lookupOutcome = found;
   if (outcome == stopped) return false;

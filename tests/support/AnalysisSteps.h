@@ -13,7 +13,7 @@
 
 namespace ragozo::testing {
 
-// Runs `kizar`, `data`, then `csoport`, `ige`, `tipus` for a found verb, then
+// Runs `kizar`, `lookUpVerb`, then `csoport`, `ige`, `tipus` for a found verb, then
 // `tovek` for `s.mood`. Returns false, with the two result flags set back to
 // 0 as the action does, when the entry is rejected or the look-up stopped.
 bool runAnalysis(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs);

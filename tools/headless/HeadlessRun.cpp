@@ -52,21 +52,21 @@ std::optional<Request> parseLine(const std::string& line, const RunOptions& defa
 void conjugate(Session& session, const Request& request) {
   window::MainWindow& w = session.main();
   const bool tall = w.state().derivedShown;
-  if (tall != request.options.tall) w.Command5_Click();
+  if (tall != request.options.tall) w.toggleDerivedForms();
   session.dialogs.setDefaultAnswer(request.options.answerYes);
   session.type(request.verb);
-  w.chooseOption(request.options.mood);
+  w.chooseMood(request.options.mood);
   const bool shortShowing = w.state().imperativeForms == ImperativeForms::shortForms;
-  if (w.command6Visible() && shortShowing != request.options.shortImperative) {
-    w.Command6_Click();
-    if (w.command6Visible() && request.options.shortImperative &&
+  if (w.imperativeFormsToggleVisible() && shortShowing != request.options.shortImperative) {
+    w.toggleImperativeForms();
+    if (w.imperativeFormsToggleVisible() && request.options.shortImperative &&
         w.state().imperativeForms != ImperativeForms::shortForms) {
-      w.Command6_Click();  // from the design caption the first press only selects the long forms
+      w.toggleImperativeForms();  // from the design caption the first press only selects the long forms
     }
   }
-  if (request.options.allPersons && w.command2().visible) w.Command2_Click();
-  if (request.options.objective && w.command3().visible) w.Command3_Click();
-  if (request.options.imperativeAnyway && w.command4().visible) w.Command4_Click();
+  if (request.options.allPersons && w.allPersonsToggle().visible) w.toggleAllPersons();
+  if (request.options.objective && w.objectiveToggle().visible) w.toggleObjective();
+  if (request.options.imperativeAnyway && w.imperativeToggle().visible) w.toggleImperative();
 }
 
 void print(std::ostream& out, Session& session, const Request& request) {
@@ -88,10 +88,10 @@ void print(std::ostream& out, Session& session, const Request& request) {
   out << key << "notice\t" << s.noticeLine << "\n";
   std::string buttons;
   const auto add = [&buttons](const std::string& caption) { buttons += (buttons.empty() ? "" : " | ") + caption; };
-  if (w.command2().visible) add(w.command2().caption);
-  if (w.command3().visible) add(w.command3().caption);
-  if (w.command4().visible) add(w.command4().caption);
-  if (w.command6Visible()) add(imperativeFormsCaption(s.imperativeForms));
+  if (w.allPersonsToggle().visible) add(w.allPersonsToggle().caption);
+  if (w.objectiveToggle().visible) add(w.objectiveToggle().caption);
+  if (w.imperativeToggle().visible) add(w.imperativeToggle().caption);
+  if (w.imperativeFormsToggleVisible()) add(imperativeFormsCaption(s.imperativeForms));
   out << key << "buttons\t" << buttons << "\n";
   for (std::size_t i = 0; i < kBoxNames.size(); ++i) out << key << kBoxNames[i] << "\t" << s.derivedBoxes[i] << "\n";
 }
@@ -119,11 +119,11 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
         options.answerYes = value == "yes";
         continue;
       }
-      int mood = 0;
+      Mood mood = noMood;
       for (int m = 1; m <= 4; ++m) {
-        if (value == kMoodNames[m] || value == std::to_string(m)) mood = m;
+        if (value == kMoodNames[m] || value == std::to_string(m)) mood = static_cast<Mood>(m);
       }
-      if (mood == 0) return "unknown mood " + value;
+      if (mood == noMood) return "unknown mood " + value;
       options.mood = mood;
     } else {
       return "unknown option " + a;
@@ -194,7 +194,7 @@ void timeVerbs(std::istream& in, std::ostream& out, const RunOptions& defaults, 
     if (!request) continue;
     conjugate(session, *request);
     const auto start = Clock::now();
-    for (int i = 0; i < kRepeats; ++i) session.main().Command1_Click();
+    for (int i = 0; i < kRepeats; ++i) session.main().conjugate();
     conjugating += Clock::now() - start;
     ++verbs;
   }

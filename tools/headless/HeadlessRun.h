@@ -27,7 +27,7 @@
 namespace ragozo::headless {
 
 struct RunOptions {
-  int mood = 1;
+  Mood mood = presentIndicative;
   bool allPersons = false;
   bool objective = false;
   bool imperativeAnyway = false;

@@ -109,7 +109,7 @@ TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {
 TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {
   view::MainWindowView& view = startAndWaitForMainWindow();
   EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, 1000));
-  desktop.dispatch([this] { program.mainWindow()->mnuNevj_Click(); });
+  desktop.dispatch([this] { program.mainWindow()->showAbout(); });
   QApplication::processEvents();
   ASSERT_NE(desktop.splashView(), nullptr);
   EXPECT_EQ(desktop.mainView(), nullptr);

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "TestLexicon.h"
+#include "support/FixtureLexicon.h"
 #include "WindowSession.h"
 #include "headless/Session.h"
 #include "text/Utf8Text.h"
@@ -19,7 +19,7 @@ using window::SplashTimer;
 using window::WindowName;
 
 TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
-  headless::Session session(storeWindowTestLexicon);
+  headless::Session session(storeFixtureLexicon);
   session.program.start();
   window::Splash& splash = *session.program.splash();
   EXPECT_EQ(session.desktop.calls(),
@@ -40,7 +40,7 @@ TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
 }
 
 TEST(Splash, HandOverLoadsTheMainWindowMarksTheSplashDoneAndUnloadsIt) {
-  headless::Session session(storeWindowTestLexicon);
+  headless::Session session(storeFixtureLexicon);
   session.program.start();
   session.desktop.clearCalls();
   EXPECT_FALSE(session.program.splashDone());
@@ -99,7 +99,7 @@ TEST(MainWindowLoad, FillsTheLexiconAfterTheFirstConjugationAndBeforeTheLimits) 
     EXPECT_EQ(s.mood, presentIndicative);  // indicative present already chosen and conjugated
     EXPECT_EQ(s.inputFresh, 1);
     EXPECT_EQ(s.cutResult.limit(), 0);  // the limits come after the fill
-    storeWindowTestLexicon(lexicon);
+    storeFixtureLexicon(lexicon);
   });
   running = &session;
   session.start();
@@ -119,7 +119,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   int fills = 0;
   headless::Session session([&](Lexicon& lexicon) {
     ++fills;
-    storeWindowTestLexicon(lexicon);
+    storeFixtureLexicon(lexicon);
   });
   session.start();
   session.conjugate("vár");

@@ -8,6 +8,7 @@
 
 #include "lexicon/Lexicon.h"
 #include "lexicon/LexiconTestSupport.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo::report {
 namespace {
@@ -41,6 +42,12 @@ constexpr GroupFigures kStated[kLetterGroupCount] = {
     {"u-z", 930, 383, {550, 289, 91}, 854, {670, 89, 171}, 512, {486, 234, 210}},
 };
 
+// `text` and blanks up to `width` characters (std::setw counts bytes, and group names have accents).
+std::string padded(const std::string& text, std::size_t width) {
+  const std::size_t length = charCount(text);
+  return text + std::string(length < width ? width - length : 0, ' ');
+}
+
 }  // namespace
 
 void printCodeFields(std::ostream& out) {
@@ -65,7 +72,7 @@ void printCodeFields(std::ostream& out) {
     };
     const GroupFigures& mine = ours;
     for (const GroupFigures* f : {&kStated[g], &mine}) {
-      out << std::left << std::setw(5) << (f == &mine ? "" : f->name) << std::setw(4) << (f == &mine ? "us" : "doc")
+      out << padded(f == &mine ? "" : f->name, 5) << std::left << std::setw(4) << (f == &mine ? "us" : "doc")
           << std::right << std::setw(7) << f->entries << std::setw(11) << f->compounds << "  " << std::left
           << std::setw(17) << triple(f->vowel) << std::right << std::setw(10) << f->unrestricted << "   "
           << std::left << std::setw(17) << triple(f->causative) << std::right << std::setw(11) << f->objective

@@ -5,11 +5,11 @@
 #include "lexicon/report/Reports.h"
 
 int main() {
-  std::cout << "## Verb totals\n\n";
+  std::cout << "Verb totals\n\n";
   ragozo::report::printVerbTotals(std::cout);
-  std::cout << "\n## Code fields per letter group (doc: stated, us: the data)\n\n";
+  std::cout << "\nCode fields per letter group (doc: stated, us: the data)\n\n";
   ragozo::report::printCodeFields(std::cout);
-  std::cout << "\n## Word lists per stated stretch\n\n";
+  std::cout << "\nWord lists per stated stretch\n\n";
   ragozo::report::printWordDistributions(std::cout);
   return 0;
 }

@@ -35,15 +35,7 @@ struct ShownCase {
 std::map<std::string, std::string> shownItems(const ShownCase& c) {
   window::LexiconFill fill = storeFixtureLexicon;
   if (*c.lexicon != '\0') {
-    fill = [entries = std::string(c.lexicon)](Lexicon& lexicon) {
-      std::istringstream lines(entries);
-      std::vector<int> next(kLetterGroupCount, 1);
-      for (std::string word, code; std::getline(lines, word, '\t') && std::getline(lines, code);) {
-        const int group = *letterGroup(word);
-        lexicon.storeWord(group, next[group], word);
-        lexicon.storeCode(group, next[group]++, code);
-      }
-    };
+    fill = [text = std::string(c.lexicon)](Lexicon& lexicon) { storeEntries(lexicon, parseEntries(text)); };
   }
   std::istringstream in(c.request);
   std::ostringstream out, err;

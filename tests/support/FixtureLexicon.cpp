@@ -4,17 +4,12 @@
 #include <array>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace ragozo::testing {
 
 // The text of fixture-lexicon.tsv, generated into the build tree.
 extern const std::string_view kFixtureLexiconText;
 
-namespace {
-
-// Reads word<TAB>code lines; blank lines and '#' lines are skipped. A malformed line stops the
-// test program at once rather than leaving a verb out.
 std::vector<FixtureEntry> parseEntries(std::string_view text) {
   std::vector<FixtureEntry> entries;
   while (!text.empty()) {
@@ -24,30 +19,30 @@ std::vector<FixtureEntry> parseEntries(std::string_view text) {
     if (line.empty() || line.front() == '#') continue;
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos || !letterGroup(line.substr(0, tab))) {
-      throw std::runtime_error("fixture-lexicon.tsv: not a word<TAB>code line: " + std::string(line));
+      throw std::runtime_error("not a word<TAB>code line: " + std::string(line));
     }
     entries.push_back({line.substr(0, tab), line.substr(tab + 1)});
   }
   return entries;
 }
 
-}  // namespace
-
-std::span<const FixtureEntry> fixtureEntries() {
-  static const std::vector<FixtureEntry> entries = parseEntries(kFixtureLexiconText);
-  return entries;
-}
-
-void storeFixtureLexicon(Lexicon& lexicon) {
+void storeEntries(Lexicon& lexicon, std::span<const FixtureEntry> entries) {
   std::array<int, kLetterGroupCount> nextIndex{};
   nextIndex.fill(1);
-  for (const FixtureEntry& entry : fixtureEntries()) {
+  for (const FixtureEntry& entry : entries) {
     const int group = *letterGroup(entry.word);
     const int index = nextIndex[group]++;
     lexicon.storeWord(group, index, entry.word);
     lexicon.storeCode(group, index, entry.code);
   }
 }
+
+std::span<const FixtureEntry> fixtureEntries() {
+  static const std::vector<FixtureEntry> entries = parseEntries(kFixtureLexiconText);
+  return entries;
+}
+
+void storeFixtureLexicon(Lexicon& lexicon) { storeEntries(lexicon, fixtureEntries()); }
 
 const Lexicon& fixtureLexicon() {
   static const Lexicon lexicon = [] {

@@ -12,6 +12,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "lexicon/Lexicon.h"
 
@@ -21,6 +22,14 @@ struct FixtureEntry {
   std::string_view word;
   std::string_view code;
 };
+
+// The entries of word<TAB>code lines (blank and '#' lines skipped), viewing into `text`. A
+// malformed line throws, so that a test never runs with a verb left out.
+std::vector<FixtureEntry> parseEntries(std::string_view text);
+
+// Stores `entries` into `lexicon` as the fill procedures would: each letter group from element 1
+// on, in the given order.
+void storeEntries(Lexicon& lexicon, std::span<const FixtureEntry> entries);
 
 // Every fixture entry, in storing order.
 std::span<const FixtureEntry> fixtureEntries();

@@ -23,7 +23,7 @@ constexpr FixtureEntry kEntries[] = {
     {"alkonyodik", "11O131000"},
     {"alkuszik", "11013b000"},
     {"alszik", "11013c010"},
-    {"aránylik", "11N16d200"},
+    {"aránylik", "11N164200"},
     {"ácsorog", "110108000"},  // composed
     {"áthat", "21M123010"},
     // b

@@ -1,10 +1,13 @@
 // A small lexicon of real verbs for tests and benchmarks.
 //
 // Holds the verbs that the engine's rules name as examples (ad, eszik, van,
-// megy, melegszik, omlik, lő, téved, ragad ...) with their codes, so a test can
-// take a verb from entry to stems without the full lexicon. Each word is stored
-// in its own letter group, from element 1 on in the order of the list; the
-// elements after the last fixture word keep no value.
+// megy, melegszik, omlik, lő, téved, ragad ...) and the window's cases (vár,
+// kér, lehet, virrad ...) with their codes, so a test can take a verb from
+// entry to table without the full lexicon. The entries are those of
+// tests/support/fixture-lexicon.tsv, embedded at build time; the golden files
+// of the headless tool read the same file, so there is one list to edit. Each
+// word is stored in its own letter group, from element 1 on in the order of
+// the file; the elements after the last fixture word keep no value.
 #pragma once
 
 #include <span>

@@ -75,7 +75,19 @@ constexpr MendedCode kMended[] = {
     {"szándékol", "110105010", "110101010", "unstable class: szándéklok"},
     {"remekel", "120105010", "120101010", "unstable class: remeklek"},
     {"előretör", "220101100", "230101100", "unrounded vowel digit: előretörek, előretörjen"},
-    {"átaluszik", "21013b010", "210180010", "class 3b: átaludott"},
+    {"átaluszik", "21013b010", "21013c010", "class 3b: átaludott"},
+    {"érik", "120171200", "120173200", "class 71: the past ért"},
+    {"megérik", "220171200", "220173200", "class 71: the past megért"},
+    {"beérik", "220171200", "220173200", "class 71: the past beért"},
+    {"elérik", "220171200", "220173200", "class 71: the past elért"},
+    {"ráérik", "22M171200", "22M173200", "class 71: the past ráért"},
+    {"túlérik", "22N171200", "22N173200", "class 71: the past túlért"},
+    {"bukfencezik", "110184000", "120184000", "back vowel digit: bukfencezom"},
+    {"belecsimpaszkodik", "220131000", "210131000", "front vowel digit: belecsimpaszkodem"},
+    {"írásbelizik", "110161000", "120161000", "back vowel digit: írásbelizok"},
+    {"felsír", "220101100", "210101100", "front vowel digit: felsírek"},
+    {"keresztülbocsát", "210123011", "210129011", "class 23: keresztülbocsátni"},
+    {"aránylik", "11N16d200", "11N164200", "class 6d: aránylnak, arányljon"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {
@@ -203,8 +215,13 @@ TEST_F(LexiconCodes, MendedStatedCodesStandMended) {
   EXPECT_EQ(codeOf("elvezényel"), "220105011");  // kin of "kivezényel"
   // Compounds of a mended verb take the mended code.
   EXPECT_EQ(codeOf("elrabol").substr(1), std::string(mendedCodeOf("rabol")->stored).substr(1));
-  // The class named for "belecsap", "01", gave the past "belecsapt": it takes its base's "07".
-  EXPECT_EQ(codeOf("belecsap").substr(4, 2), "07");
+  EXPECT_EQ(codeOf("lebukfencezik").substr(1), std::string(mendedCodeOf("bukfencezik")->stored).substr(1));
+  // Classes named for single words that gave plainly wrong forms, and the compounds that follow them:
+  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi".
+  const std::pair<const char*, const char*> mendedClasses[] = {
+      {"belecsap", "07"}, {"fogad", "07"},    {"elfogad", "07"},    {"megfogad", "07"},
+      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}};
+  for (const auto& [word, classCode] : mendedClasses) EXPECT_EQ(codeOf(word).substr(4, 2), classCode) << word;
 }
 
 TEST_F(LexiconCodes, RepeatedWordsKeepTheirOwnCodes) {

@@ -43,7 +43,7 @@ struct Facts {
 
 void writeSubjective(ConjugationState& s) {
   const Facts is{s};
-  EndingSlots& e = s.endings;
+  const EndingSlots& e = s.endings;
   ConjugationTable& t = s.table;
 
   t.write(1, kSubjective, plain(s.stemAlt, e.sg1Subj));
@@ -70,10 +70,7 @@ void writeSubjective(ConjugationState& s) {
     }
   } else if (is.past()) {
     if (is.classIn({"6a", "08", "19", "41", "64", "87", "8d", "42", "65", "88", "66", "4a"})) {
-      const std::string kept = s.stem;
-      s.stem = s.pastStemAlt;
-      t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
-      s.stem = kept;
+      t.write(3, kSubjective, plain(s.pastStemAlt, e.sg3Subj));
     } else if (is.classIn({"89"})) {
       t.write(3, kSubjective, plain(s.baseStem.text(), e.sg3Subj));
     } else {
@@ -85,10 +82,10 @@ void writeSubjective(ConjugationState& s) {
 
   t.write(4, kSubjective, plain(s.stemAlt, e.pl1Subj));
 
-  if (is.present() && is.classIn({"89"})) e.pl2Subj = "tök";
-  t.write(5, kSubjective, plain(s.stem, e.pl2Subj));
+  const std::string pl2Subj = is.present() && is.classIn({"89"}) ? "tök" : e.pl2Subj;
+  t.write(5, kSubjective, plain(s.stem, pl2Subj));
   if (is.present() && is.classIn({"44", "67", "90", "3b", "6a", "41", "64", "87", "42", "65", "88"})) {
-    t.write(5, kSubjective, plain(s.stemAlt, e.pl2Subj));
+    t.write(5, kSubjective, plain(s.stemAlt, pl2Subj));
   }
 
   if (is.present() && is.classIn({"89"})) s.stem = s.baseStem.text();
@@ -115,7 +112,7 @@ void writePluralObjective(ConjugationState& s, int row, const std::string& endin
 
 void writeObjective(ConjugationState& s) {
   const Facts is{s};
-  EndingSlots& e = s.endings;
+  const EndingSlots& e = s.endings;
   ConjugationTable& t = s.table;
 
   t.write(1, kObjective, plain(s.stemAlt, e.sg1Obj));
@@ -156,12 +153,13 @@ void writeObjective(ConjugationState& s) {
   writePluralObjective(s, 5, e.pl2Obj, "usszátok", "alapuljátok");
   writePluralObjective(s, 6, e.pl3Obj, "usszák", "alapulják");
 
-  if (is.present() && is.classIn({"41", "64", "87"})) e.sg1To2 = s.vowelClass == back ? "lak" : "lek";
-  t.write(7, kObjective, plain(s.stem, e.sg1To2));
-  if (s.sg1To2Digit == 0 || s.sg1To2Digit == 2) t.write(7, kObjective, bracketed(s.stem, e.sg1To2));
+  std::string sg1To2 = e.sg1To2;
+  if (is.present() && is.classIn({"41", "64", "87"})) sg1To2 = s.vowelClass == back ? "lak" : "lek";
+  t.write(7, kObjective, plain(s.stem, sg1To2));
+  if (s.sg1To2Digit == 0 || s.sg1To2Digit == 2) t.write(7, kObjective, bracketed(s.stem, sg1To2));
   if (is.baseStemEndsIn("alsz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "uszlak)");
   if (is.baseStemEndsIn("eksz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "üszlek)");
-  if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, e.sg1To2));
+  if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, sg1To2));
   if (is.alapszik()) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
 }
 

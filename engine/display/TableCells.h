@@ -10,9 +10,10 @@ namespace ragozo {
 // the slot's ending); then every per-class or per-verb rule that holds writes
 // it again, in order, so the last one decides. Some rules call stem builders
 // and leave their traces in the record: `stem` becomes `baseStem` from column 1
-// row 6 on in the present of class "89", `pl2Subj` and `sg1To2` may be set to
-// fixed endings, and `cutResult` holds the last cut. Column 1 row 7 is never
-// written. Verb tests ("the entry ends in ...") read the trimmed entry.
+// row 6 on in the present of class "89" (the derived forms start from it), the
+// short objective imperative leaves `stem` and `stemAlt` at the stem before
+// its cut, and `cutResult` holds the last cut. The ending slots are only read.
+// Column 1 row 7 is never written. Verb tests ("the entry ends in ...") read the trimmed entry.
 void writeCells(ConjugationState& s);
 
 }  // namespace ragozo

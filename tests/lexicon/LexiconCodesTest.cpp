@@ -90,6 +90,12 @@ constexpr MendedCode kMended[] = {
     {"felsír", "220101100", "210101100", "front vowel digit: felsírek"},
     {"keresztülbocsát", "210123011", "210129011", "class 23: keresztülbocsátni"},
     {"aránylik", "11N16d200", "11N164200", "class 6d: aránylnak, arányljon"},
+    {"forog", "110208000", "110208100", "causative -tat: forogtat, not forgat"},
+    {"rezeg", "12N108000", "12N108100", "causative -tet: rezegtet, not rezget"},
+    {"vezényel", "120105111", "120105011", "causative -et: vezényelet, not vezényeltet"},
+    {"lakik", "110196110", "110196010", "causative -at: lakat, not laktat"},
+    {"meghal", "210101100", "210101200", "causative: meghalat, which no one says"},
+    {"hiányzik", "11014a000", "11014a200", "causative: hiányoztat, which no one says"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {

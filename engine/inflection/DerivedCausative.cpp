@@ -34,8 +34,9 @@ void causativeStem(Run& run) {
   } else if (s.classCode == "6a") {
     s.stem = run.verb;
   }
-  // "tűnik", "szűnik": the causative shortens the vowel ("eltüntet", "megszüntet").
+  // "tűnik", "szűnik", "bízik": the causative shortens the vowel ("eltüntet", "megszüntet", "biztat").
   if (endsWithAny(s.stem, {"tűn", "szűn"})) s.stem = dropLastChars(s.stem, 2) + "ün";
+  if (run.verbEndsIn({"bízik"})) s.stem = dropLastChars(s.stem, 2) + "iz";
 }
 
 // An entry that is already a causative, or whose code says it has none, gets

@@ -159,6 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
     CausativesAndNounsInUse, DerivedForms,
     ::testing::Values(DerivedCase{{"eltűnik", "230169000"}, causativeBox, "eltüntet"},
                       DerivedCase{{"megszűnik", "230169000"}, causativeBox, "megszüntet"},
+                      DerivedCase{{"bízik", "110138000"}, causativeBox, "biztat"},
                       DerivedCase{{"forog", "110208100"}, causativeBox, "forgat"},
                       DerivedCase{{"görög", "130108100"}, causativeBox, "görget"},
                       DerivedCase{{"szivárog", "110108000"}, causativeBox, "szivárogtat"},

@@ -96,6 +96,7 @@ constexpr MendedCode kMended[] = {
     {"lakik", "110196110", "110196010", "causative -at: lakat, not laktat"},
     {"meghal", "210101100", "210101200", "causative: meghalat, which no one says"},
     {"hiányzik", "11014a000", "11014a200", "causative: hiányoztat, which no one says"},
+    {"havazik", "11O184000", "11O184200", "causative: havaztat, which no one says"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {

@@ -226,10 +226,11 @@ TEST_F(LexiconCodes, MendedStatedCodesStandMended) {
   EXPECT_EQ(codeOf("elrabol").substr(1), std::string(mendedCodeOf("rabol")->stored).substr(1));
   EXPECT_EQ(codeOf("lebukfencezik").substr(1), std::string(mendedCodeOf("bukfencezik")->stored).substr(1));
   // Classes named for single words that gave plainly wrong forms, and the compounds that follow them:
-  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi".
+  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi",
+  // the "05" of "aláhajol" "aláhajlunk", the "18" of "ajz" "ajzna".
   const std::pair<const char*, const char*> mendedClasses[] = {
       {"belecsap", "07"}, {"fogad", "07"},    {"elfogad", "07"},    {"megfogad", "07"},
-      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}};
+      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}, {"aláhajol", "01"}, {"ajz", "28"}};
   for (const auto& [word, classCode] : mendedClasses) EXPECT_EQ(codeOf(word).substr(4, 2), classCode) << word;
 }
 

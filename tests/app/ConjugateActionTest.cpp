@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "TestLexicon.h"
+#include "support/FixtureLexicon.h"
 #include "WindowSession.h"
 #include "headless/HeadlessDesktop.h"
 #include "headless/MemoryClipboard.h"
@@ -19,8 +19,8 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   headless::HeadlessDesktop desktop;
   headless::ScriptedDialogs dialogs;
   headless::MemoryClipboard clipboard;
-  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
-  window::MainWindow w(program, dialogs, clipboard, desktop, storeWindowTestLexicon);
+  window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
+  window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
   w.state().entry.setText("vár");
   w.state().noticeLine = "előző";
   w.Command1_Click();
@@ -254,7 +254,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   headless::HeadlessDesktop desktop;
   FailingDialogs dialogs;
   headless::MemoryClipboard clipboard;
-  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
+  window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
   program.start();
   program.splash()->Timer1_Timer();
   window::MainWindow& w = *program.mainWindow();

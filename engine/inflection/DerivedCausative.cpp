@@ -17,9 +17,9 @@ bool rootTatTet(const Run& run) {
 
 // Inchoative and reflexive verbs have no causative: the -odik/-edik/-ödik verbs
 // ("alkonyodik", "öregedik", "mosakodik") and the -szik verbs with a -d- or -ez-
-// stem ("melegszik", "haragszik", "igyekszik"), bar the two that have one.
+// stem ("melegszik", "haragszik", "igyekszik"), bar the few that have one.
 bool lacksCausative(const Run& run) {
-  if (run.verbEndsIn({"gondolkodik", "emlékszik"})) return false;
+  if (run.verbEndsIn({"gondolkodik", "működik", "közlekedik", "emlékszik"})) return false;
   return run.verbEndsIn({"odik", "edik", "ödik"}) || inClassSet(run.s.classCode, {"3a", "33", "52"});
 }
 

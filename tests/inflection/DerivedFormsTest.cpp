@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Causatives as the language has them: -tűnik/-szűnik shorten their vowel; an unstable vowel
 // drops before -at/-et (while -tat/-tet keeps it); inchoative and reflexive verbs have none,
-// "gondolkodik" and "emlékszik" excepted. The nouns in use of three verbs that keep their
+// "gondolkodik", "működik" and "emlékszik" among the few excepted. The nouns in use of three verbs that keep their
 // unstable vowel in the table: "rablás", "rabló", "varázsló", "térdeplő" (not "darabló").
 INSTANTIATE_TEST_SUITE_P(
     CausativesAndNounsInUse, DerivedForms,
@@ -171,6 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DerivedCase{{"haragszik", "110133000"}, causativeBox, kNone},
                       DerivedCase{{"igyekszik", "120152000"}, causativeBox, kNone},
                       DerivedCase{{"elgondolkodik", "210131000"}, causativeBox, "elgondolkodtat"},
+                      DerivedCase{{"működik", "130131000"}, causativeBox, "működtet"},
                       DerivedCase{{"emlékszik", "120152000"}, causativeBox, "emlékeztet"},
                       DerivedCase{{"rabol", "110101011"}, actionNounBox, "rablás"},
                       DerivedCase{{"kirabol", "210101011"}, presentParticipleBox, "kirabló"},

@@ -95,6 +95,21 @@ constexpr MendedCode kMended[] = {
     {"meghal", "210101100", "210101200", "causative: meghalat, which no one says"},
     {"hiányzik", "11014a000", "11014a200", "causative: hiányoztat, which no one says"},
     {"havazik", "11O184000", "11O184200", "causative: havaztat, which no one says"},
+    {"belakik", "210196110", "210196210", "causative digit 1"},
+    {"felküzd", "230103112", "230103212", "causative digit 1"},
+    {"jóllakik", "210196100", "210196000", "causative digit 1"},
+    {"lecsorog", "210108000", "210108100", "causative digit 0"},
+    {"lekésik", "220139111", "220139211", "causative digit 1"},
+    {"leküzd", "230103112", "230103212", "causative digit 1"},
+    {"lelakik", "210196110", "210196210", "causative digit 1"},
+    {"meghempereg", "220108000", "220108100", "causative digit 0"},
+    {"megkésik", "220139100", "220139200", "causative digit 1"},
+    {"meglakik", "210196110", "210196210", "causative digit 1"},
+    {"nekikezd", "220110100", "220110200", "causative digit 1"},
+    {"összetörik", "230169100", "230169200", "causative digit 1"},
+    {"rákezd", "220110110", "220110210", "causative digit 1"},
+    {"újrakezd", "220110112", "220110212", "causative digit 1"},
+    {"végigküzd", "230103112", "230103212", "causative digit 1"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {

@@ -55,9 +55,9 @@ ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dia
 // Blanks what the verb is not used in, unless its toggle asks for it, and says which toggles it offers.
 OfferedToggles applyRestrictions(ConjugationState& s) {
   OfferedToggles offered;
-  if (s.mood == presentIndicative && s.classCode == "99") {
-    irregularPresent(s);
-    al(s);
+  if (s.classCode == "99") {
+    irregularVerbCells(s);
+    if (s.mood == presentIndicative) al(s);
   }
 
   if (rightChars(s.valenceCode, 1) != "1") {

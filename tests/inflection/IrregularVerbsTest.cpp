@@ -18,19 +18,19 @@ struct PresentColumnCase {
 
 void PrintTo(const PresentColumnCase& c, std::ostream* os) { *os << c.verb.verb; }
 
-class IrregularPresent : public ::testing::TestWithParam<PresentColumnCase> {};
+class IrregularVerbCells : public ::testing::TestWithParam<PresentColumnCase> {};
 
-TEST_P(IrregularPresent, WritesTheWholeSubjectiveColumn) {
+TEST_P(IrregularVerbCells, WritesTheWholeSubjectiveColumn) {
   const PresentColumnCase& c = GetParam();
   ConjugationState s = testing::preparedVerb(c.verb.verb, c.verb.code, presentIndicative);
   s.table.write(7, 1, "untouched");
-  irregularPresent(s);
+  irregularVerbCells(s);
   for (int row = 1; row <= 6; ++row) EXPECT_EQ(s.table.cell(row, 1), c.cells[row - 1]) << "row " << row;
   EXPECT_EQ(s.table.cell(7, 1), "untouched");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Verbs, IrregularPresent,
+    Verbs, IrregularVerbCells,
     ::testing::Values(
         PresentColumnCase{{"megy", "120199200"},
                           {"  megyek", "  mész", "  megy", "  megyünk", "  mentek", "  mennek"}},
@@ -44,11 +44,24 @@ INSTANTIATE_TEST_SUITE_P(
         PresentColumnCase{{"megvan", "210199200"},
                           {"  megvagyok", "  megvagy", "  megvan", "  megvagyunk", "  megvagytok", "  megvannak"}}));
 
-TEST(IrregularPresent, OtherClassNinetyNineVerbsLeaveTheTable) {
-  ConjugationState s = testing::preparedVerb("sosincs", "120199200", presentIndicative);
-  s.table.write(1, 1, "  cell");
-  irregularPresent(s);
-  EXPECT_EQ(s.table.cell(1, 1), "  cell");
+// "sosincs", like "nincs", has its present third persons only: every other cell
+// of every mood is blank, whatever the regular cells wrote.
+TEST(IrregularVerbCells, SosincsKeepsOnlyItsPresentThirdPersons) {
+  for (Mood mood : {presentIndicative, pastIndicative, presentConditional, imperative}) {
+    ConjugationState s = testing::preparedVerb("sosincs", "120199200", mood);
+    for (int row = 1; row <= 7; ++row) {
+      if (row < 7) s.table.write(row, 1, "  regular");
+      s.table.write(row, 2, "  regular");
+    }
+    irregularVerbCells(s);
+    const bool present = mood == presentIndicative;
+    for (int row = 1; row <= 6; ++row) {
+      const char* expected = !present ? "" : row == 3 ? "  sosincs" : row == 6 ? "  sosincsenek" : "";
+      EXPECT_EQ(s.table.cell(row, 1), expected) << "mood " << mood << " row " << row;
+      EXPECT_EQ(s.table.cell(row, 2), "") << "mood " << mood << " row " << row;
+    }
+    EXPECT_EQ(s.table.cell(7, 2), "") << "mood " << mood;
+  }
 }
 
 struct PastThirdCase {

@@ -88,6 +88,28 @@ constexpr MendedCode kMended[] = {
     {"felsír", "220101100", "210101100", "front vowel digit: felsírek"},
     {"keresztülbocsát", "210123011", "210129011", "class 23: keresztülbocsátni"},
     {"aránylik", "11N16d200", "11N164200", "class 6d: aránylnak, arányljon"},
+    {"forog", "110208000", "110208100", "causative -tat: forogtat, not forgat"},
+    {"rezeg", "12N108000", "12N108100", "causative -tet: rezegtet, not rezget"},
+    {"vezényel", "120105111", "120105011", "causative -et: vezényelet, not vezényeltet"},
+    {"lakik", "110196110", "110196010", "causative -at: lakat, not laktat"},
+    {"meghal", "210101100", "210101200", "causative: meghalat, which no one says"},
+    {"hiányzik", "11014a000", "11014a200", "causative: hiányoztat, which no one says"},
+    {"havazik", "11O184000", "11O184200", "causative: havaztat, which no one says"},
+    {"belakik", "210196110", "210196210", "causative digit 1"},
+    {"felküzd", "230103112", "230103212", "causative digit 1"},
+    {"jóllakik", "210196100", "210196000", "causative digit 1"},
+    {"lecsorog", "210108000", "210108100", "causative digit 0"},
+    {"lekésik", "220139111", "220139211", "causative digit 1"},
+    {"leküzd", "230103112", "230103212", "causative digit 1"},
+    {"lelakik", "210196110", "210196210", "causative digit 1"},
+    {"meghempereg", "220108000", "220108100", "causative digit 0"},
+    {"megkésik", "220139100", "220139200", "causative digit 1"},
+    {"meglakik", "210196110", "210196210", "causative digit 1"},
+    {"nekikezd", "220110100", "220110200", "causative digit 1"},
+    {"összetörik", "230169100", "230169200", "causative digit 1"},
+    {"rákezd", "220110110", "220110210", "causative digit 1"},
+    {"újrakezd", "220110112", "220110212", "causative digit 1"},
+    {"végigküzd", "230103112", "230103212", "causative digit 1"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {
@@ -217,10 +239,11 @@ TEST_F(LexiconCodes, MendedStatedCodesStandMended) {
   EXPECT_EQ(codeOf("elrabol").substr(1), std::string(mendedCodeOf("rabol")->stored).substr(1));
   EXPECT_EQ(codeOf("lebukfencezik").substr(1), std::string(mendedCodeOf("bukfencezik")->stored).substr(1));
   // Classes named for single words that gave plainly wrong forms, and the compounds that follow them:
-  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi".
+  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi",
+  // the "05" of "aláhajol" "aláhajlunk", the "18" of "ajz" "ajzna".
   const std::pair<const char*, const char*> mendedClasses[] = {
       {"belecsap", "07"}, {"fogad", "07"},    {"elfogad", "07"},    {"megfogad", "07"},
-      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}};
+      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}, {"aláhajol", "01"}, {"ajz", "28"}};
   for (const auto& [word, classCode] : mendedClasses) EXPECT_EQ(codeOf(word).substr(4, 2), classCode) << word;
 }
 

@@ -250,13 +250,14 @@ void MainWindowView::refresh() {
   table_->setCurrentCell(s.table.row(), s.table.column());
 
   conjugateButton_->setText(q(w.conjugateButton().caption));
-  const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(), &w.imperativeToggle()};
+  const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(),
+                                                                 &w.imperativeToggle()};
   for (std::size_t i = 0; i < stateButtons.size(); ++i) {
     toggles_[i]->setText(q(stateButtons[i]->caption));
     toggles_[i]->setVisible(stateButtons[i]->visible);
   }
-  toggles_[3]->setText(q(derivedFormsCaption(s.derivedShown)));
-  toggles_[4]->setText(q(imperativeFormsCaption(s.imperativeForms)));
+  toggles_[3]->setText(q(w.derivedFormsToggleCaption()));
+  toggles_[4]->setText(q(w.imperativeFormsToggleCaption()));
   toggles_[4]->setVisible(w.imperativeFormsToggleVisible());
 
   optionGroup_->setExclusive(false);

@@ -41,13 +41,11 @@ struct Facts {
   bool shortImperativeRequested() const { return s.imperativeForms == ImperativeForms::shortForms; }
 };
 
-void writeSubjective(ConjugationState& s) {
+// Row 2 of the subjective column; the short imperative of the short-stem verbs puts `stem` back after its cell.
+void writeSecondSingularSubjective(ConjugationState& s) {
   const Facts is{s};
   const EndingSlots& e = s.endings;
   ConjugationTable& t = s.table;
-
-  t.write(1, kSubjective, plain(s.stemAlt, e.sg1Subj));
-
   t.write(2, kSubjective, plain(s.stem, e.sg2Subj));
   if (is.present() && is.classIn({"89"})) t.write(2, kSubjective, plain(s.baseStem.text(), e.sg2Subj));
   if (is.imperativeMood() && is.classIn({"25", "37", "83", "99"}) && !is.entryEndsIn("hisz") &&
@@ -60,7 +58,13 @@ void writeSubjective(ConjugationState& s) {
                                   "65", "88", "66", "4a", "44", "67", "90"})) {
     t.write(2, kSubjective, plain(s.stemAlt, e.sg2Subj));
   }
+}
 
+// Row 3 of the subjective column: the present shows the entry itself unless its class has a second stem.
+void writeThirdSingularSubjective(ConjugationState& s) {
+  const Facts is{s};
+  const EndingSlots& e = s.endings;
+  ConjugationTable& t = s.table;
   if (is.classIn({"37", "83"}) && (is.entryEndsIn("eszik") || is.entryEndsIn("iszik"))) irregularPastThird(s);
   if (is.present()) {
     if (is.classIn({"30", "32", "3a", "3b", "3c"})) {
@@ -68,18 +72,23 @@ void writeSubjective(ConjugationState& s) {
     } else {
       t.write(3, kSubjective, plain(s.input(), ""));
     }
-  } else if (is.past()) {
-    if (is.classIn({"6a", "08", "19", "41", "64", "87", "8d", "42", "65", "88", "66", "4a"})) {
-      t.write(3, kSubjective, plain(s.pastStemAlt, e.sg3Subj));
-    } else if (is.classIn({"89"})) {
-      t.write(3, kSubjective, plain(s.baseStem.text(), e.sg3Subj));
-    } else {
-      t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
-    }
+  } else if (is.past() && is.classIn({"6a", "08", "19", "41", "64", "87", "8d", "42", "65", "88", "66", "4a"})) {
+    t.write(3, kSubjective, plain(s.pastStemAlt, e.sg3Subj));
+  } else if (is.past() && is.classIn({"89"})) {
+    t.write(3, kSubjective, plain(s.baseStem.text(), e.sg3Subj));
   } else {
     t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
   }
+}
 
+void writeSubjective(ConjugationState& s) {
+  const Facts is{s};
+  const EndingSlots& e = s.endings;
+  ConjugationTable& t = s.table;
+
+  t.write(1, kSubjective, plain(s.stemAlt, e.sg1Subj));
+  writeSecondSingularSubjective(s);
+  writeThirdSingularSubjective(s);
   t.write(4, kSubjective, plain(s.stemAlt, e.pl1Subj));
 
   const std::string pl2Subj = is.present() && is.classIn({"89"}) ? "tök" : e.pl2Subj;
@@ -95,9 +104,9 @@ void writeSubjective(ConjugationState& s) {
   }
 }
 
-// Rows 5 and 6 of the objective column share their rules but for the ending and the fixed forms.
-void writePluralObjective(ConjugationState& s, int row, const std::string& ending, std::string_view alszikForm,
-                          std::string_view alapszikForm) {
+// Rows 3, 5 and 6 of the objective column share their rules but for the ending and the fixed forms.
+void writeThirdPersonObjective(ConjugationState& s, int row, const std::string& ending, std::string_view alszikForm,
+                               std::string_view alapszikForm) {
   const Facts is{s};
   ConjugationTable& t = s.table;
   t.write(row, kObjective, plain(s.stem, ending));
@@ -108,6 +117,40 @@ void writePluralObjective(ConjugationState& s, int row, const std::string& endin
   }
   if (is.baseStemEndsIn("alsz")) t.write(row, kObjective, plain(s.cutResult.text(), alszikForm));
   if (is.alapszik()) t.write(row, kObjective, plain(s.prefix, alapszikForm));
+}
+
+void writeFirstPluralObjective(ConjugationState& s) {
+  const Facts is{s};
+  const EndingSlots& e = s.endings;
+  ConjugationTable& t = s.table;
+  t.write(4, kObjective, plain(s.stem, e.pl1Obj));
+  if (is.present() && is.classIn({"89"})) {
+    const std::string kept = s.stem;
+    bovit(s);
+    t.write(4, kObjective, plain(s.stem, e.pl1Obj));
+    s.stem = kept;
+  }
+  if (is.present() && is.baseStemEndsInDzOrSz()) {
+    dz(s);
+    t.write(4, kObjective, plain(s.cutResult.text(), e.pl1Obj));
+  }
+  if (is.baseStemEndsIn("alsz")) t.write(4, kObjective, plain(s.cutResult.text(), "usszuk"));
+  if (is.baseStemEndsIn("eksz")) t.write(4, kObjective, plain(s.cutResult.text(), "üsszük"));
+  if (is.alapszik()) t.write(4, kObjective, plain(s.prefix, "alapuljuk"));
+}
+
+// Row 7, the -lak/-lek form: in brackets unless the code's last digit is 1.
+void writeFirstToSecondObjective(ConjugationState& s) {
+  const Facts is{s};
+  ConjugationTable& t = s.table;
+  std::string sg1To2 = s.endings.sg1To2;
+  if (is.present() && is.classIn({"41", "64", "87"})) sg1To2 = s.vowelClass == back ? "lak" : "lek";
+  t.write(7, kObjective, plain(s.stem, sg1To2));
+  if (s.sg1To2Digit == 0 || s.sg1To2Digit == 2) t.write(7, kObjective, bracketed(s.stem, sg1To2));
+  if (is.baseStemEndsIn("alsz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "uszlak)");
+  if (is.baseStemEndsIn("eksz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "üszlek)");
+  if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, sg1To2));
+  if (is.alapszik()) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
 }
 
 void writeObjective(ConjugationState& s) {
@@ -126,41 +169,11 @@ void writeObjective(ConjugationState& s) {
     s.stemAlt = s.stemBeforeCut;
   }
 
-  t.write(3, kObjective, plain(s.stem, e.sg3Obj));
-  if (is.present() && is.frontVowels()) t.write(3, kObjective, plain(s.stemAlt, e.sg3Obj));
-  if (is.present() && s.vowelClass == back && is.baseStemEndsInDzOrSz()) {
-    dz(s);
-    t.write(3, kObjective, plain(s.cutResult.text(), e.sg3Obj));
-  }
-  if (is.baseStemEndsIn("alsz")) t.write(3, kObjective, plain(s.cutResult.text(), "ussza"));
-  if (is.alapszik()) t.write(3, kObjective, plain(s.prefix, "alapulja"));
-
-  t.write(4, kObjective, plain(s.stem, e.pl1Obj));
-  if (is.present() && is.classIn({"89"})) {
-    const std::string kept = s.stem;
-    bovit(s);
-    t.write(4, kObjective, plain(s.stem, e.pl1Obj));
-    s.stem = kept;
-  }
-  if (is.present() && is.baseStemEndsInDzOrSz()) {
-    dz(s);
-    t.write(4, kObjective, plain(s.cutResult.text(), e.pl1Obj));
-  }
-  if (is.baseStemEndsIn("alsz")) t.write(4, kObjective, plain(s.cutResult.text(), "usszuk"));
-  if (is.baseStemEndsIn("eksz")) t.write(4, kObjective, plain(s.cutResult.text(), "üsszük"));
-  if (is.alapszik()) t.write(4, kObjective, plain(s.prefix, "alapuljuk"));
-
-  writePluralObjective(s, 5, e.pl2Obj, "usszátok", "alapuljátok");
-  writePluralObjective(s, 6, e.pl3Obj, "usszák", "alapulják");
-
-  std::string sg1To2 = e.sg1To2;
-  if (is.present() && is.classIn({"41", "64", "87"})) sg1To2 = s.vowelClass == back ? "lak" : "lek";
-  t.write(7, kObjective, plain(s.stem, sg1To2));
-  if (s.sg1To2Digit == 0 || s.sg1To2Digit == 2) t.write(7, kObjective, bracketed(s.stem, sg1To2));
-  if (is.baseStemEndsIn("alsz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "uszlak)");
-  if (is.baseStemEndsIn("eksz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "üszlek)");
-  if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, sg1To2));
-  if (is.alapszik()) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
+  writeThirdPersonObjective(s, 3, e.sg3Obj, "ussza", "alapulja");
+  writeFirstPluralObjective(s);
+  writeThirdPersonObjective(s, 5, e.pl2Obj, "usszátok", "alapuljátok");
+  writeThirdPersonObjective(s, 6, e.pl3Obj, "usszák", "alapulják");
+  writeFirstToSecondObjective(s);
 }
 
 }  // namespace

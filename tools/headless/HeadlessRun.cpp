@@ -91,7 +91,7 @@ void print(std::ostream& out, Session& session, const Request& request) {
   if (w.allPersonsToggle().visible) add(w.allPersonsToggle().caption);
   if (w.objectiveToggle().visible) add(w.objectiveToggle().caption);
   if (w.imperativeToggle().visible) add(w.imperativeToggle().caption);
-  if (w.imperativeFormsToggleVisible()) add(imperativeFormsCaption(s.imperativeForms));
+  if (w.imperativeFormsToggleVisible()) add(w.imperativeFormsToggleCaption());
   out << key << "buttons\t" << buttons << "\n";
   for (std::size_t i = 0; i < kBoxNames.size(); ++i) out << key << kBoxNames[i] << "\t" << s.derivedBoxes[i] << "\n";
 }

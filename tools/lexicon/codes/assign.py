@@ -133,7 +133,8 @@ class CodeAssigner:
         base_obj = field(code, "objective")
         preverb = word[:len(word) - len(base)]
         usual = "0" if preverb in rules.INTRANSITIVE_PREVERBS else base_obj
-        obj, note, from_evidence = self.objective_use.decide(word, usual)
+        obj, note, from_evidence = self.objective_use.decide(word, usual, None,
+                                                             self.own_forms(word, field(code, "class")))
         if obj == base_obj:
             # An intransitive verb has no -lak/-lek form to show, whatever its base shows.
             return code if obj == "1" else with_field(code, "sg1to2", "0")
@@ -243,7 +244,8 @@ class CodeAssigner:
         definite = None
         if self.known_verb(word):
             definite = bool(self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"])
-        obj, note, from_texts = self.objective_use.decide(word, rules.objective_digit(word, core, cls, caus), definite)
+        obj, note, from_texts = self.objective_use.decide(word, rules.objective_digit(word, core, cls, caus), definite,
+                                                          self.own_forms(word, cls))
         choices.append(("objective", from_texts))
         used_evidence |= from_texts
         notes.append(note)
@@ -270,6 +272,11 @@ class CodeAssigner:
             return "2", True
         notes.append("-lak/-lek 1 usual")
         return "1", False
+
+    def own_forms(self, word, cls):
+        """Whether the definite forms counted for the word are its own: not for an irregular verb, nor
+        for an -ik verb beside its twin without -ik ("bízik" beside "bíz", "bánik" beside "bán")."""
+        return cls not in IRREGULAR_ONLY_CLASSES and not (word.endswith("ik") and word[:-2] in self.words)
 
     def class_candidates(self, word, core):
         """Classes the engine check may try for a verb decided by its row: the row's usual and other

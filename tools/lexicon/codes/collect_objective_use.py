@@ -52,6 +52,9 @@ WORD = re.compile(r"[a-záéíóöőúüű]+")
 # The eng-hun dictionary writes "ő" and "ű" as "ô" and "û".
 LATIN1_LOOKALIKES = str.maketrans({"ô": "ő", "õ": "ő", "û": "ű", "ũ": "ű"})
 OBJECT_MARKERS = {"vmit", "vkit", "valamit", "valakit", "vmiket", "vkiket"}
+INFINITIVE = re.compile(r"(?:ni|nia|nie|niuk|niük|nom|nem|nöm|nod|ned|nöd|nunk|nünk|notok|netek|nötök)$")
+POSTPOSITIONS = {"mellett", "alatt", "felett", "fölött", "után", "előtt", "miatt", "helyett", "által", "iránt",
+                 "szerint", "nélkül", "felé", "közben", "körül", "ellen", "végett", "számára", "óta", "múlva"}
 # Abbreviated complements of dictionary phrases ("vkinek", "vmire", "vhova").
 PLACEHOLDERS = ("vm", "vk", "vh", "valami", "valaki", "valahova")
 PREVERBS = {"abba", "agyon", "alá", "át", "be", "bele", "el", "elő", "előre", "fel", "haza", "hozzá", "ki", "körül",
@@ -101,8 +104,8 @@ def object_phrases(text):
         for i, t in enumerate(tokens):
             if t not in OBJECT_MARKERS:
                 continue
-            if i + 1 < len(tokens) and tokens[i + 1].endswith("ni"):
-                continue  # "siet vmit tenni": the object is the infinitive's
+            if i + 1 < len(tokens) and (INFINITIVE.search(tokens[i + 1]) or tokens[i + 1] in POSTPOSITIONS):
+                continue  # "siet vmit tenni", "meg kell vmit tennie", "elmegy vmit mellett"
             j = i - 1
             while j >= 0 and tokens[j].startswith(PLACEHOLDERS):
                 j -= 1  # "ad vkinek vmit"

@@ -59,12 +59,14 @@ class ObjectiveUse:
                         fields = line.rstrip("\n").split("\t")
                         self.use[fields[0]] = Use(fields)
 
-    def decide(self, word, usual, hunspell_definite=None):
+    def decide(self, word, usual, hunspell_definite=None, own_forms=True):
         """(digit, note, whether the evidence decided) for a verb whose regularity gives `usual`.
         `hunspell_definite` tells whether hunspell-hu builds definite forms of the verb (None: it does
         not know the verb). It builds them for intransitive verbs too, so having them shows nothing,
         but a verb it knows and conjugates only indefinitely ("mulat", "telefonoz") is intransitive
-        in its lexicon."""
+        in its lexicon. `own_forms` is False where the definite forms counted for the verb are as
+        likely another's: an -ik verb beside its twin without -ik ("bízza" of "bíz", not "bízik"),
+        and the irregular verbs ("megmented" is read as "megmegy")."""
         u = self.use.get(word)
         if u is None:
             if hunspell_definite is False:
@@ -72,11 +74,15 @@ class ObjectiveUse:
             return usual, "objective %s usual" % usual, False
         ik = word.endswith("ik")
         least, share = (MIN_DEFINITE_IK, MIN_SHARE_IK) if ik else (MIN_DEFINITE, MIN_SHARE)
-        if u.phrase and (not ik or u.clean):
+        # A phrase confirms the usual "1"; against the usual "0" (a slip such as "porrá őrül vmit")
+        # it needs a definite form that people wrote too.
+        attested = own_forms and (u.clean if ik else u.definite + u.listed)
+        if u.phrase and (usual == "1" and not ik or attested):
             return "1", "objective 1 freedict '%s'" % u.phrase.lstrip("0123456789. "), True
-        if u.clean >= least and u.share() >= share:
+        if own_forms and u.clean >= least and u.share() >= share:
             return "1", "objective 1 texts %s" % u.forms, True
-        if u.listed >= (MIN_LISTED_IK if ik else MIN_LISTED) and u.listed_share() >= MIN_LISTED_SHARE:
+        if (own_forms and u.listed >= (MIN_LISTED_IK if ik else MIN_LISTED)
+                and u.listed_share() >= MIN_LISTED_SHARE):
             return "1", "objective 1 word list %s of %d forms" % (u.listed_forms, u.listed + u.listed_plain), True
         if hunspell_definite is False:
             return "0", "objective 0 hunspell builds no definite form", True

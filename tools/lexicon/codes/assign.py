@@ -133,8 +133,9 @@ class CodeAssigner:
         base_obj = field(code, "objective")
         preverb = word[:len(word) - len(base)]
         usual = "0" if preverb in rules.INTRANSITIVE_PREVERBS else base_obj
-        obj, note, from_evidence = self.objective_use.decide(word, usual, None,
-                                                             self.own_forms(word, field(code, "class")))
+        obj, note, from_evidence = self.objective_use.decide(word, usual,
+                                                             self.hunspell_definite(word, harmony(field(code, "vowel"))),
+                                                             self.own_forms(word, field(code, "class")), True)
         if obj == base_obj:
             # An intransitive verb has no -lak/-lek form to show, whatever its base shows.
             return code if obj == "1" else with_field(code, "sg1to2", "0")
@@ -241,11 +242,9 @@ class CodeAssigner:
                 notes.append("causative %s hunspell %s" % (pick, forms[0]))
             alternatives.append(("causative", "0" if caus == "1" else "1"))
 
-        definite = None
-        if self.known_verb(word):
-            definite = bool(self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"])
+        definite = self.hunspell_definite(word, h)
         obj, note, from_texts = self.objective_use.decide(word, rules.objective_digit(word, core, cls, caus), definite,
-                                                          self.own_forms(word, cls))
+                                                          self.own_forms(word, cls), rules.firmly_transitive(word, cls))
         choices.append(("objective", from_texts))
         used_evidence |= from_texts
         notes.append(note)
@@ -272,6 +271,12 @@ class CodeAssigner:
             return "2", True
         notes.append("-lak/-lek 1 usual")
         return "1", False
+
+    def hunspell_definite(self, word, h):
+        """Whether hunspell-hu builds definite forms of the verb; None when it does not know the verb."""
+        if not self.known_verb(word):
+            return None
+        return bool(self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"])
 
     def own_forms(self, word, cls):
         """Whether the definite forms counted for the word are its own: not for an irregular verb, nor

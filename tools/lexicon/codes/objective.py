@@ -28,7 +28,7 @@ MIN_LISTED, MIN_LISTED_SHARE = 2, 0.25
 MIN_LISTED_IK = 3
 # Plain tokens, or listed forms, with not one definite form, that show a verb used without an object.
 MIN_PLAIN_WITHOUT_OBJECT = 40
-MIN_LISTED_WITHOUT_OBJECT = 3
+MIN_LISTED_WITHOUT_OBJECT = 4
 
 
 class Use:
@@ -59,14 +59,16 @@ class ObjectiveUse:
                         fields = line.rstrip("\n").split("\t")
                         self.use[fields[0]] = Use(fields)
 
-    def decide(self, word, usual, hunspell_definite=None, own_forms=True):
+    def decide(self, word, usual, hunspell_definite=None, own_forms=True, firm=False):
         """(digit, note, whether the evidence decided) for a verb whose regularity gives `usual`.
         `hunspell_definite` tells whether hunspell-hu builds definite forms of the verb (None: it does
         not know the verb). It builds them for intransitive verbs too, so having them shows nothing,
         but a verb it knows and conjugates only indefinitely ("mulat", "telefonoz") is intransitive
         in its lexicon. `own_forms` is False where the definite forms counted for the verb are as
         likely another's: an -ik verb beside its twin without -ik ("bízza" of "bíz", not "bízik"),
-        and the irregular verbs ("megmented" is read as "megmegy")."""
+        and the irregular verbs ("megmented" is read as "megmegy"). `firm` marks a usual digit that the
+        word list's few forms cannot overturn: a compound's, which its base verb gives, and that of
+        the kinds nearly always transitive ("írogat", "sarkít")."""
         u = self.use.get(word)
         if u is None:
             if hunspell_definite is False:
@@ -88,6 +90,6 @@ class ObjectiveUse:
             return "0", "objective 0 hunspell builds no definite form", True
         if u.definite == 0 and u.plain >= MIN_PLAIN_WITHOUT_OBJECT:
             return "0", "objective 0 texts %d plain forms, no definite" % u.plain, True
-        if u.definite == 0 and u.listed == 0 and u.listed_plain >= MIN_LISTED_WITHOUT_OBJECT:
+        if not firm and u.definite == 0 and u.listed == 0 and u.listed_plain >= MIN_LISTED_WITHOUT_OBJECT:
             return "0", "objective 0 word list %d forms, no definite" % u.listed_plain, True
         return usual, "objective %s usual" % usual, False

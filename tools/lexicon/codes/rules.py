@@ -199,6 +199,17 @@ TRANSITIVE_CLASSES = {"12", "27", "14", "25", "16", "18", "19", "05", "13", "07"
                       "17", "10", "23", "21", "26", "04"}
 
 
+# Classes whose verbs take an object in nine cases of ten or more (-ít, -szt, "tesz"/"vesz", -ez with
+# an unstable vowel, "bocsát", "metsz", "fest").
+FIRMLY_TRANSITIVE_CLASSES = {"12", "27", "14", "25", "19", "29", "22", "15"}
+
+
+def firmly_transitive(word, cls):
+    """Whether the word's kind nearly always takes an object: those classes, causatives and
+    frequentatives in -tat/-tet/-gat/-get."""
+    return cls in FIRMLY_TRANSITIVE_CLASSES or word.endswith(("tat", "tet", "gat", "get"))
+
+
 def objective_digit(word, core, cls, causative):
     """The usual objective digit: "0" for -ik verbs and intransitive kinds, "1" otherwise."""
     if word.endswith("ik"):

@@ -133,8 +133,8 @@ class CodeAssigner:
         base_obj = field(code, "objective")
         preverb = word[:len(word) - len(base)]
         usual = "0" if preverb in rules.INTRANSITIVE_PREVERBS else base_obj
-        obj, note, from_evidence = self.objective_use.decide(word, usual,
-                                                             self.hunspell_definite(word, harmony(field(code, "vowel"))),
+        definite = self.hunspell_definite(word, harmony(field(code, "vowel")))
+        obj, note, from_evidence = self.objective_use.decide(word, usual, definite,
                                                              self.own_forms(word, field(code, "class")), True)
         if obj == base_obj:
             # An intransitive verb has no -lak/-lek form to show, whatever its base shows.
@@ -242,8 +242,8 @@ class CodeAssigner:
                 notes.append("causative %s hunspell %s" % (pick, forms[0]))
             alternatives.append(("causative", "0" if caus == "1" else "1"))
 
-        definite = self.hunspell_definite(word, h)
-        obj, note, from_texts = self.objective_use.decide(word, rules.objective_digit(word, core, cls, caus), definite,
+        usual = rules.objective_digit(word, core, cls, caus)
+        obj, note, from_texts = self.objective_use.decide(word, usual, self.hunspell_definite(word, h),
                                                           self.own_forms(word, cls), rules.firmly_transitive(word, cls))
         choices.append(("objective", from_texts))
         used_evidence |= from_texts

@@ -42,8 +42,10 @@ import tarfile
 import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.dirname(HERE))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "words"))
 import package_texts  # noqa: E402
+from codes.preverbs import SEPARABLE_PREVERBS  # noqa: E402
 
 LETTERS = {"libreoffice-help-hu": "L", "gimp-help-hu": "G", "manpages-hu": "P", "libreoffice-l10n-hu": "U",
            "firefox-esr-l10n-hu": "Z", "thunderbird-l10n-hu": "Z", "dict-freedict-hun-eng": "D",
@@ -57,8 +59,6 @@ POSTPOSITIONS = {"mellett", "alatt", "felett", "fölött", "után", "előtt", "m
                  "szerint", "nélkül", "felé", "közben", "körül", "ellen", "végett", "számára", "óta", "múlva"}
 # Abbreviated complements of dictionary phrases ("vkinek", "vmire", "vhova").
 PLACEHOLDERS = ("vm", "vk", "vh", "valami", "valaki", "valahova")
-PREVERBS = {"abba", "agyon", "alá", "át", "be", "bele", "el", "elő", "előre", "fel", "haza", "hozzá", "ki", "körül",
-            "le", "meg", "neki", "oda", "össze", "rá", "szét", "túl", "vissza", "végig", "ide", "keresztül", "ketté"}
 
 
 def deb_version(deb):
@@ -109,7 +109,7 @@ def object_phrases(text):
             j = i - 1
             while j >= 0 and tokens[j].startswith(PLACEHOLDERS):
                 j -= 1  # "ad vkinek vmit"
-            if j >= 1 and tokens[j] in PREVERBS:
+            if j >= 1 and tokens[j] in SEPARABLE_PREVERBS:
                 found.setdefault(tokens[j] + tokens[j - 1], phrase)
             elif j >= 0:
                 found.setdefault(tokens[j], phrase)

@@ -177,7 +177,7 @@ def main():
         for ff in files:
             ff.save()
 
-    print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+hunspell / rules):")
+    print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+evidence / rules):")
     for g in sorted(per_group):
         c = per_group[g]
         print("  %-12s %5d %5d %5d %5d %5d" % (GROUP_NAMES[g], c["stated"], c["base"], c["engine"], c["evidence"],

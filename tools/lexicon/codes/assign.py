@@ -40,7 +40,7 @@ class Decision:
         self.alternatives = list(alternatives)
 
     def evidence_text(self):
-        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell",
+        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+evidence",
                 "engine": "rules+engine+hunspell"}[self.basis]
         return head + ("; " + "; ".join(self.notes) if self.notes else "")
 

@@ -2,8 +2,8 @@
 //
 // Every benchmark runs once per iteration over every fixture verb, so the
 // "per_verb" counter is the time of one verb: the look-up and stems alone,
-// one verb in one mood (look-up, stems and the producer), and the derived
-// forms. Run: build/bench/engine_benchmark
+// one verb in one mood (look-up, stems and the producer), the derived forms,
+// and the one call from a typed entry to every form shown. Run: build/bench/engine_benchmark
 #include <benchmark/benchmark.h>
 
 #include <string_view>
@@ -14,6 +14,7 @@
 #include "analysis/PlainStems.h"
 #include "analysis/SecondStems.h"
 #include "analysis/VerbCode.h"
+#include "conjugation/Conjugate.h"
 #include "inflection/CausativeRule.h"
 #include "inflection/DerivedForms.h"
 #include "inflection/MoodDispatch.h"
@@ -109,6 +110,21 @@ void BM_DerivedForms(benchmark::State& state) {
   perVerb(state, verbs.size());
 }
 BENCHMARK(BM_DerivedForms);
+
+// The engine's one call, from a freshly typed entry to the result with every form.
+void BM_Conjugate(benchmark::State& state) {
+  const std::vector<std::string_view> verbs = fixtureVerbs();
+  QuietDialogs dialogs;
+  for (auto _ : state) {
+    for (std::string_view verb : verbs) {
+      ConjugationState s = testing::stateForEntry(verb);
+      s.mood = static_cast<Mood>(state.range(0));
+      benchmark::DoNotOptimize(conjugate(s, testing::fixtureLexicon(), dialogs));
+    }
+  }
+  perVerb(state, verbs.size());
+}
+BENCHMARK(BM_Conjugate)->ArgName("mood")->DenseRange(presentIndicative, imperative);
 
 }  // namespace
 }  // namespace ragozo

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "TestLexicon.h"
+#include "support/FixtureLexicon.h"
 #include "WindowSession.h"
 #include "headless/HeadlessDesktop.h"
 #include "headless/MemoryClipboard.h"
@@ -21,8 +21,8 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   headless::HeadlessDesktop desktop;
   headless::ScriptedDialogs dialogs;
   headless::MemoryClipboard clipboard;
-  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
-  window::MainWindow w(program, dialogs, clipboard, desktop, storeWindowTestLexicon);
+  window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
+  window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
   w.state().entry.setText("vár");
   w.state().noticeLine = "előző";
   w.Command1_Click();
@@ -232,7 +232,7 @@ class FailingDialogs : public headless::ScriptedDialogs {
 // A started program whose dialogs fail when told to.
 class ConjugateActionFailure : public ::testing::Test {
  protected:
-  ConjugateActionFailure() : program(desktop, dialogs, clipboard, storeWindowTestLexicon) {
+  ConjugateActionFailure() : program(desktop, dialogs, clipboard, storeFixtureLexicon) {
     program.start();
     program.splash()->Timer1_Timer();
   }

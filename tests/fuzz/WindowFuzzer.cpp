@@ -1,7 +1,7 @@
 // libFuzzer entry point: the main window's logic driven by any sequence of user actions.
 //
-// Each input starts the program over the window tests' lexicon (a few verbs of
-// every class and restriction, quick to load for every input) and performs its
+// Each input starts the program over the tests' lexicon (a few verbs of every
+// class and restriction, quick to load for every input) and performs its
 // actions (UserActions.h). After every action the window's invariants must
 // hold (WindowInvariants.h), and after every conjugation the table and boxes
 // must equal those of a freshly started program given the same request
@@ -11,23 +11,16 @@
 #include <span>
 
 #include "FreshProgram.h"
-#include "TestLexicon.h"
 #include "UserActions.h"
 #include "WindowInvariants.h"
 #include "headless/Session.h"
+#include "support/FixtureLexicon.h"
 
 namespace ragozo::fuzz {
 namespace {
 
-// The lexicon is filled once; every window load copies it, which is quicker.
-void fillFromTestLexicon(Lexicon& lexicon) {
-  static const Lexicon filled = [] {
-    Lexicon once;
-    testing::storeWindowTestLexicon(once);
-    return once;
-  }();
-  lexicon = filled;
-}
+// The tests' lexicon is filled once; every window load copies it, which is quicker.
+void fillFromFixture(Lexicon& lexicon) { lexicon = testing::fixtureLexicon(); }
 
 bool askedTheMeaning(const headless::ScriptedDialogs& dialogs) {
   for (const std::string& box : dialogs.transcript()) {
@@ -37,7 +30,7 @@ bool askedTheMeaning(const headless::ScriptedDialogs& dialogs) {
 }
 
 void run(std::span<const std::uint8_t> input) {
-  const window::LexiconFill fill = fillFromTestLexicon;
+  const window::LexiconFill fill = fillFromFixture;
   headless::Session session(fill);
   session.start();
   InputFacts facts;
@@ -52,7 +45,9 @@ void run(std::span<const std::uint8_t> input) {
     if (askedTheMeaning(session.dialogs)) entryAnswerYes = answerYes;
 
     const window::MainWindow& w = session.main();
-    facts.longestEntry = std::max(facts.longestEntry, w.state().entry.text().size());
+    const std::string& entry = w.state().entry.text();
+    facts.longestEntry = std::max(facts.longestEntry, entry.size());
+    facts.typedNoFormText = facts.typedNoFormText || entry.find(kNoSuchForm) != std::string::npos;
     checkWindow(w, facts);
     if (conjugated) {
       const Request request = requestShown(w, entryAnswerYes);

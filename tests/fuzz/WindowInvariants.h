@@ -12,6 +12,7 @@ namespace ragozo::fuzz {
 struct InputFacts {
   bool validUtf8 = true;         // every typed and pasted text was valid UTF-8
   std::size_t longestEntry = 0;  // the longest entry text seen, in bytes
+  bool typedNoFormText = false;  // an entry held "Nincs ilyen alak.", which a cell may then echo
 };
 
 bool isValidUtf8(std::string_view text);

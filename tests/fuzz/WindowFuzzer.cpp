@@ -6,9 +6,11 @@
 // hold (WindowInvariants.h), and after every conjugation the table and boxes
 // must equal those of a freshly started program given the same request
 // (FreshProgram.h). An exception that escapes a handler ends the run as a crash.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "FreshProgram.h"
 #include "UserActions.h"

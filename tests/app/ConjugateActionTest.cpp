@@ -81,6 +81,29 @@ TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
   EXPECT_EQ(session.s().lookupOutcome, found);  // set back after reading
 }
 
+// A compound verb not in the lexicon takes the harmony of its last member, whatever
+// vowels the member before it holds ("korszerűsítottatok" and "autószereltam" were wrong).
+TEST(ConjugateAction, AGuessedCompoundTakesTheHarmonyOfItsLastMember) {
+  struct Case {
+    const char* verb;
+    int option;  // 1 present, 2 past, 4 imperative
+    int row;
+    int column;
+    const char* form;
+  };
+  const Case cases[] = {
+      {"korszerűsít", 2, 5, 1, "  korszerűsítettetek"}, {"autószerel", 2, 1, 1, "  autószereltem"},
+      {"távvezérel", 4, 3, 2, "  távvezérelje"},         {"lábteniszez", 2, 1, 1, "  lábteniszeztem"},
+      {"hangszigetel", 1, 4, 1, "  hangszigetelünk"},    {"számítógépesít", 2, 1, 1, "  számítógépesítettem"},
+      {"gyorsjavít", 2, 1, 1, "  gyorsjavítottam"},      {"tintásít", 1, 4, 1, "  tintásítunk"},
+  };
+  WindowSession session;
+  for (const Case& c : cases) {
+    session.request(c.verb, c.option);
+    EXPECT_EQ(session.s().table.cell(c.row, c.column), c.form) << c.verb;
+  }
+}
+
 TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
   WindowSession session;
   session.request("vár", 1);

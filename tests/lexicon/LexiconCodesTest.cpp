@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -88,6 +89,28 @@ constexpr MendedCode kMended[] = {
     {"felsír", "220101100", "210101100", "front vowel digit: felsírek"},
     {"keresztülbocsát", "210123011", "210129011", "class 23: keresztülbocsátni"},
     {"aránylik", "11N16d200", "11N164200", "class 6d: aránylnak, arányljon"},
+    {"forog", "110208000", "110208100", "causative -tat: forogtat, not forgat"},
+    {"rezeg", "12N108000", "12N108100", "causative -tet: rezegtet, not rezget"},
+    {"vezényel", "120105111", "120105011", "causative -et: vezényelet, not vezényeltet"},
+    {"lakik", "110196110", "110196010", "causative -at: lakat, not laktat"},
+    {"meghal", "210101100", "210101200", "causative: meghalat, which no one says"},
+    {"hiányzik", "11014a000", "11014a200", "causative: hiányoztat, which no one says"},
+    {"havazik", "11O184000", "11O184200", "causative: havaztat, which no one says"},
+    {"belakik", "210196110", "210196210", "causative digit 1"},
+    {"felküzd", "230103112", "230103212", "causative digit 1"},
+    {"jóllakik", "210196100", "210196000", "causative digit 1"},
+    {"lecsorog", "210108000", "210108100", "causative digit 0"},
+    {"lekésik", "220139111", "220139211", "causative digit 1"},
+    {"leküzd", "230103112", "230103212", "causative digit 1"},
+    {"lelakik", "210196110", "210196210", "causative digit 1"},
+    {"meghempereg", "220108000", "220108100", "causative digit 0"},
+    {"megkésik", "220139100", "220139200", "causative digit 1"},
+    {"meglakik", "210196110", "210196210", "causative digit 1"},
+    {"nekikezd", "220110100", "220110200", "causative digit 1"},
+    {"összetörik", "230169100", "230169200", "causative digit 1"},
+    {"rákezd", "220110110", "220110210", "causative digit 1"},
+    {"újrakezd", "220110112", "220110212", "causative digit 1"},
+    {"végigküzd", "230103112", "230103212", "causative digit 1"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {
@@ -217,10 +240,11 @@ TEST_F(LexiconCodes, MendedStatedCodesStandMended) {
   EXPECT_EQ(codeOf("elrabol").substr(1), std::string(mendedCodeOf("rabol")->stored).substr(1));
   EXPECT_EQ(codeOf("lebukfencezik").substr(1), std::string(mendedCodeOf("bukfencezik")->stored).substr(1));
   // Classes named for single words that gave plainly wrong forms, and the compounds that follow them:
-  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi".
+  // "belecsap" "01" gave "belecsapt", "fogad" "01" "fogadt", the "18" of "bejegyez" "bejegyezi",
+  // the "05" of "aláhajol" "aláhajlunk", the "18" of "ajz" "ajzna".
   const std::pair<const char*, const char*> mendedClasses[] = {
       {"belecsap", "07"}, {"fogad", "07"},    {"elfogad", "07"},    {"megfogad", "07"},
-      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}};
+      {"bejegyez", "19"}, {"bevégez", "19"}, {"előirányoz", "19"}, {"aláhajol", "01"}, {"ajz", "28"}};
   for (const auto& [word, classCode] : mendedClasses) EXPECT_EQ(codeOf(word).substr(4, 2), classCode) << word;
 }
 
@@ -252,6 +276,47 @@ TEST_F(LexiconCodes, PreverbDigitMarksCompoundsNotTheLettersOfAPreverb) {
   for (int i = 1; i <= Lexicon::bound(10); ++i) {
     if (lexicon_->word(10, i).empty()) continue;
     EXPECT_EQ(lexicon_->code(10, i)[0], '1') << lexicon_->word(10, i);
+  }
+}
+
+// The objective digit follows use, not the definite forms a spell checker builds for every verb:
+// verbs of motion and change take no object, whatever their preverb; everyday transitive verbs do.
+TEST_F(LexiconCodes, ObjectiveDigitSeparatesIntransitiveFromTransitiveVerbs) {
+  struct Case {
+    const char* word;
+    char objective;
+    bool mayBeAbsent;  // an everyday verb the word list may not hold yet
+  };
+  const Case cases[] = {
+      {"indul", '0', false},     {"elindul", '0', false},   {"rohan", '0', false},     {"elrohan", '0', false},
+      {"marad", '0', false},     {"megmarad", '0', false},  {"fordul", '0', false},    {"megfordul", '0', false},
+      {"visszafordul", '0', false}, {"menekül", '0', false}, {"elmenekül", '0', false}, {"olvad", '0', false},
+      {"elolvad", '0', false},   {"szalad", '0', false},    {"elszalad", '0', false},  {"vonul", '0', false},
+      {"kivonul", '0', false},   {"pihen", '0', false},     {"terjed", '0', false},    {"lóg", '0', false},
+      {"kilóg", '0', false},     {"kattint", '0', false},   {"siet", '0', false},
+      {"ad", '1', false},        {"lát", '1', false},       {"ír", '1', false},        {"megír", '1', false},
+      {"olvas", '1', false},     {"elolvas", '1', false},   {"kap", '1', false},       {"hoz", '1', false},
+      {"néz", '1', false},       {"mond", '1', false},      {"kér", '1', false},       {"eszik", '1', false},
+      {"magyaráz", '1', true},   {"okoz", '1', true}};
+  for (const Case& c : cases) {
+    const std::string& code = codeOf(c.word);
+    if (code.empty() && c.mayBeAbsent) continue;
+    ASSERT_EQ(code.size(), 9u) << c.word << " is not in the lexicon";
+    EXPECT_EQ(code[7], c.objective) << c.word << " " << code;
+  }
+}
+
+// A verb without objective use has no -lak/-lek form to show; only stated codes depart from that.
+TEST_F(LexiconCodes, OnlyStatedCodesGiveAnIntransitiveVerbALakLekDigit) {
+  std::set<std::string> stated;
+  for (const StatedCode& s : readStatedCodes()) stated.insert(s.word);
+  for (int g = 0; g < kLetterGroupCount; ++g) {
+    for (int i = 1; i <= Lexicon::bound(g); ++i) {
+      const std::string& word = lexicon_->word(g, i);
+      const std::string& code = lexicon_->code(g, i);
+      if (word.empty() || code.size() != 9 || code[7] == '1' || stated.count(word)) continue;
+      EXPECT_EQ(code[8], '0') << word << " " << code;
+    }
   }
 }
 

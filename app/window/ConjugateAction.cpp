@@ -1,5 +1,6 @@
 // The conjugate action: the engine's result drawn onto the window's controls.
 #include <new>
+#include <stdexcept>
 
 #include "conjugation/Conjugate.h"
 #include "window/MainWindow.h"
@@ -15,8 +16,13 @@ void MainWindow::conjugate() {
   ConjugationResult result;
   try {
     result = ragozo::conjugate(state_, lexicon_, dialogs_);
+  } catch (const std::runtime_error&) {
+    // What can fail half-way is the platform behind the message boxes or
+    // memory; a logic error is a fault of the program and goes on, so that it
+    // fails a test rather than showing as an empty table.
+    abandonConjugation(state_);
+    return;
   } catch (const std::bad_alloc&) {
-    // Out of memory half-way: the forms are emptied rather than left half new and half old.
     abandonConjugation(state_);
     return;
   }

@@ -11,7 +11,11 @@ namespace ragozo::window {
 void MainWindow::keyPressed(int /*key*/) {
   ConjugationState& s = state_;
   if (s.resultShown) {
-    setEntryText("");
+    // The first key after a result empties the entry and resets the state.
+    // The reset runs even when the entry is empty already: else this key's own
+    // change would run it, emptying the entry again and losing the key.
+    s.entry.setText("");
+    entryChanged();
     s.resultShown = false;
   }
   s.stemAlt.clear();

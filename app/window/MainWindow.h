@@ -53,9 +53,9 @@ class MainWindow {
   void load();
   // "&Ragozás", the default button, and Enter: the engine's `conjugate`, then
   // the toggles it offers and the focus back in the entry. Without a tense and
-  // mood chosen it only asks for one. Should memory run out half-way, the
-  // form cells are emptied rather than left half new and half old; any other
-  // error is a fault and passes on.
+  // mood chosen it only asks for one. Should a message box or memory fail
+  // half-way, the form cells are emptied rather than left half new and half
+  // old; any other error is a fault and passes on.
   void conjugate();
   // A tense and mood button is chosen, by the user or the load: it is
   // selected, which deselects the others, and the verb is conjugated in it.

@@ -86,6 +86,16 @@ OfferedToggles applyRestrictions(ConjugationState& s) {
   return offered;
 }
 
+// Nothing but blanks and tabs is no verb. The run goes through as for the
+// empty entry at start-up, toggles included, but its cells would be bare
+// endings of the previous verb's vowel class: the table and the boxes stay
+// empty instead and the prompt asks for a verb.
+void promptForBlankEntry(ConjugationState& s) {
+  if (!isBlank(s.entry.text())) return;
+  emptyForms(s);
+  s.noticeLine = kEntryPrompt;
+}
+
 }  // namespace
 
 ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
@@ -93,6 +103,7 @@ ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs
   if (!s.keepMessage) s.noticeLine.clear();
   result.end = analyse(s, lexicon, dialogs);
   if (result.end != ConjugationEnd::shown) {
+    promptForBlankEntry(s);
     result.output = s;
     return result;
   }
@@ -109,6 +120,7 @@ ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs
 
   egyebek(s);
   hato(s);
+  promptForBlankEntry(s);
   result.output = s;
   return result;
 }
@@ -117,6 +129,7 @@ void abandonConjugation(ConjugationState& s) {
   emptyForms(s);
   s.impossibleEnding = false;
   s.lookupOutcome = found;
+  promptForBlankEntry(s);
 }
 
 }  // namespace ragozo

@@ -19,7 +19,9 @@ inline constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszól
 // mood's producer to the cells (`writeCells`), blanks what the verb's
 // restrictions and toggles exclude, fills the derived boxes (`egyebek`) and
 // applies the potential-verb guard (`hato`). An impossible ending or a verb
-// neither found nor guessed ends it before any cell is written. The state
+// neither found nor guessed ends it before any cell is written; an entry of
+// blanks and tabs alone (or none) leaves the table and boxes empty under the
+// entry prompt. The state
 // keeps what the next conjugation of the same entry needs (the meaning chosen,
 // the announcements made); the result holds a copy of what the window shows.
 // Errors of the steps pass to the caller; see `abandonConjugation`.
@@ -27,7 +29,7 @@ ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs
 
 // After a conjugation failed half-way: empties every form cell and derived
 // box, so that no cell mixes two verbs, and sets the run's own flags back so
-// that the next conjugation starts clean.
+// that the next conjugation starts clean (the entry prompt for a blank entry).
 void abandonConjugation(ConjugationState& s);
 
 }  // namespace ragozo

@@ -69,17 +69,6 @@ TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   EXPECT_EQ(session.s().derivedFormsCaption, "&Képzett alakok is");
 }
 
-TEST(DerivedFormsToggle, APotentialVerbKeepsOnlyItsPresentParticipleAndTheTallViewSaysWhy) {
-  WindowSession session;
-  session.request("lehet", 1);
-  EXPECT_EQ(session.s().derivedBoxes[0], "");
-  EXPECT_EQ(session.s().derivedBoxes[2], "lehető");
-  EXPECT_EQ(session.s().noticeLine, "Ezt az igét nem szoktuk tárgyas ragozásban használni.");
-  session.w().Command5_Click();
-  EXPECT_EQ(session.s().noticeLine, "Ható igéből csak folyamatos melléknévi igenevet képzünk.");
-  EXPECT_EQ(session.s().derivedBoxes[2], "lehető");
-}
-
 TEST(ShortImperativeToggle, TheDesignCaptionFirstSelectsTheLongForms) {
   WindowSession session;
   session.s().shortImperative = "2:   Rö&vid alakok";

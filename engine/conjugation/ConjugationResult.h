@@ -20,7 +20,7 @@ struct OfferedToggles {
   bool objective = false;        // a verb not used in the objective conjugation
   bool imperative = false;       // a verb not used in the imperative, in the imperative
   bool imperativeForms = false;  // the short/long second-person imperative toggle
-  bool operator==(const OfferedToggles&) const = default;
+  friend bool operator==(const OfferedToggles&, const OfferedToggles&) = default;
 };
 
 struct ConjugationResult {

@@ -7,8 +7,6 @@
 namespace ragozo {
 namespace {
 
-constexpr const char* kPotentialNotice = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
-
 bool isVowelLetter(std::string_view letter) {
   return isOneOf(letter, {"a", "á", "e", "é", "i", "í", "o", "ó", "ö", "ő", "u", "ú", "ü", "ű"});
 }
@@ -35,8 +33,7 @@ void atlista(ConjugationState& s) {
 
 void hato(ConjugationState& s) {
   if (!endsWithAny(s.input(), {"hat", "het"}) || s.endsInHat) return;
-  al5(s);
-  if (s.derivedShown) s.noticeLine = kPotentialNotice;
+  al5(s);  // says why in the tall view
 }
 
 }  // namespace ragozo

@@ -46,7 +46,8 @@ class ConjugationTable {
   void setColumnAlignment(int column, int alignment) { columnAlignments_[column] = alignment; }
 
  private:
-  std::array<std::array<std::string, kColumns>, kRows> cells_{};
+  // Default-initialised: an empty brace initialiser here crashes clang 14 where a table is a local.
+  std::array<std::array<std::string, kColumns>, kRows> cells_;
   int row_ = 0;
   int column_ = 0;
   int width_ = kDesignWidth;

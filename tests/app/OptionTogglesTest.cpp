@@ -70,17 +70,6 @@ TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   EXPECT_EQ(session.w().derivedFormsToggleCaption(), "&Képzett alakok is");
 }
 
-TEST(DerivedFormsToggle, APotentialVerbKeepsOnlyItsPresentParticipleAndTheTallViewSaysWhy) {
-  WindowSession session;
-  session.request("lehet", 1);
-  EXPECT_EQ(session.s().derivedBoxes[0], "");
-  EXPECT_EQ(session.s().derivedBoxes[2], "lehető");
-  EXPECT_EQ(session.s().noticeLine, "Ezt az igét nem szoktuk tárgyas ragozásban használni.");
-  session.w().toggleDerivedForms();
-  EXPECT_EQ(session.s().noticeLine, "Ható igéből csak folyamatos melléknévi igenevet képzünk.");
-  EXPECT_EQ(session.s().derivedBoxes[2], "lehető");
-}
-
 TEST(ShortImperativeToggle, TheDesignCaptionFirstSelectsTheLongForms) {
   WindowSession session;
   session.s().imperativeForms = ImperativeForms::untouched;

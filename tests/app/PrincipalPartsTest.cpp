@@ -60,7 +60,6 @@ std::map<std::string, std::string> shownForms(const std::vector<std::vector<std:
   }
   headless::RunOptions options;
   options.allPersons = true;
-  options.objective = true;
   std::stringstream out;
   std::stringstream err;
   EXPECT_TRUE(headless::runVerbs(requests, out, err, options, fillLexicon)) << err.str();

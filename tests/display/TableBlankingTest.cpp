@@ -121,15 +121,5 @@ TEST(Al3, WithoutKeepTextsEmptiesTheBoxesLabelsAndEntryAndShowsThePrompt) {
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
 }
 
-TEST(Al5, EmptiesAllButThePresentParticipleAndExplainsOnlyInTheTallView) {
-  ConjugationState s = filled();
-  al5(s);
-  EXPECT_EQ(s.derivedBoxes, (std::array<std::string, 8>{"", "", "forma", "", "", "", "", ""}));
-  EXPECT_EQ(s.noticeLine, "értesítés");
-  s.derivedShown = true;
-  al5(s);
-  EXPECT_EQ(s.noticeLine, "Ható igéből csak folyamatos melléknévi igenevet képzünk.");
-}
-
 }  // namespace
 }  // namespace ragozo

@@ -1,9 +1,8 @@
-// The causative kind from the stem's end, the root -at/-et verbs, and the potential-verb guard.
+// The causative kind from the stem's end and the root -at/-et verbs.
 #include "inflection/CausativeRule.h"
 
 #include <gtest/gtest.h>
 
-#include "inflection/DerivedBoxes.h"
 #include "support/EntryState.h"
 
 namespace ragozo {
@@ -49,49 +48,6 @@ TEST(Atlista, FindsTheRootAtEtVerbsAtTheEnd) {
   s.rootAtEt = true;
   atlista(s);
   EXPECT_FALSE(s.rootAtEt);
-}
-
-constexpr const char* kPotentialNotice = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
-
-ConjugationState withFullBoxes(const char* verb) {
-  ConjugationState s = testing::stateForEntry(verb);
-  s.derivedBoxes.fill("form");
-  s.noticeLine = "earlier notice";
-  return s;
-}
-
-TEST(Hato, APotentialVerbKeepsOnlyItsPresentParticiple) {
-  ConjugationState s = withFullBoxes("lehet");
-  hato(s);
-  for (int box = 0; box < 8; ++box) EXPECT_EQ(s.derivedBoxes[box], box == presentParticipleBox ? "form" : "");
-  EXPECT_EQ(s.noticeLine, "earlier notice");  // the derived forms are hidden
-}
-
-TEST(Hato, TheNoticeShowsWhileTheDerivedFormsAreShown) {
-  ConjugationState s = withFullBoxes("futhat");
-  s.derivedShown = true;
-  hato(s);
-  EXPECT_EQ(s.noticeLine, kPotentialNotice);
-}
-
-TEST(Hato, LexiconVerbsWithTheirOwnHatAndOtherVerbsAreLeftAlone) {
-  ConjugationState lexiconHat = withFullBoxes("áthat");
-  lexiconHat.endsInHat = true;
-  lexiconHat.derivedShown = true;
-  hato(lexiconHat);
-  EXPECT_EQ(lexiconHat.derivedBoxes[potentialBox], "form");
-  EXPECT_EQ(lexiconHat.noticeLine, "earlier notice");
-
-  ConjugationState plain = withFullBoxes("kér");
-  hato(plain);
-  EXPECT_EQ(plain.derivedBoxes[potentialBox], "form");
-}
-
-TEST(Hato, IgnoresAStrippedRemainder) {
-  ConjugationState s = withFullBoxes("felhat");
-  s.remainder = "hat";
-  hato(s);
-  EXPECT_EQ(s.derivedBoxes[potentialBox], "");
 }
 
 }  // namespace

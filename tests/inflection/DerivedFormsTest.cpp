@@ -204,34 +204,5 @@ TEST(DerivedForms, VowelClassOutsideTheThreeLeavesTheStrictBoxesAlone) {
   EXPECT_EQ(s.derivedBoxes[presentParticipleBox], "kérő");
 }
 
-TEST(DerivedForms, APotentialVerbKeepsOnlyItsPresentParticiple) {
-  const ConjugationState s = derivedFormsOf({"lehet", "120107000"});
-  for (int box = 0; box < 8; ++box) {
-    if (box == presentParticipleBox) {
-      EXPECT_EQ(s.derivedBoxes[box], "lehető");
-    } else {
-      EXPECT_EQ(s.derivedBoxes[box], "") << boxName(box);
-    }
-  }
-}
-
-TEST(DerivedForms, VerbsWithTheirOwnHatKeepEveryBox) {
-  ConjugationState lexiconHat = testing::preparedVerb("áthat", "21M123010", presentIndicative);
-  lexiconHat.endsInHat = true;
-  idomod(lexiconHat);
-  egyebek(lexiconHat);
-  EXPECT_EQ(lexiconHat.derivedBoxes[potentialBox], "áthathat");
-
-  const ConjugationState bareHat = derivedFormsOf({"hat", "110123010"});
-  EXPECT_EQ(bareHat.remainder, "hat");
-  EXPECT_EQ(bareHat.derivedBoxes[potentialBox], "hathat");
-
-  ConjugationState strippedHat = testing::preparedVerb("felhat", "110123010", presentIndicative);
-  strippedHat.remainder = "hat";
-  idomod(strippedHat);
-  egyebek(strippedHat);
-  EXPECT_EQ(strippedHat.derivedBoxes[potentialBox], "felhathat");
-}
-
 }  // namespace
 }  // namespace ragozo

@@ -280,7 +280,8 @@ TEST_F(LexiconCodes, PreverbDigitMarksCompoundsNotTheLettersOfAPreverb) {
 }
 
 // The objective digit follows use, not the definite forms a spell checker builds for every verb:
-// verbs of motion and change take no object, whatever their preverb; everyday transitive verbs do.
+// verbs of motion and change take no object, whatever their preverb; everyday transitive verbs do,
+// and so do the compounds that a preverb makes transitive ("meghaladja") over an intransitive base.
 TEST_F(LexiconCodes, ObjectiveDigitSeparatesIntransitiveFromTransitiveVerbs) {
   struct Case {
     const char* word;
@@ -293,11 +294,13 @@ TEST_F(LexiconCodes, ObjectiveDigitSeparatesIntransitiveFromTransitiveVerbs) {
       {"visszafordul", '0', false}, {"menekül", '0', false}, {"elmenekül", '0', false}, {"olvad", '0', false},
       {"elolvad", '0', false},   {"szalad", '0', false},    {"elszalad", '0', false},  {"vonul", '0', false},
       {"kivonul", '0', false},   {"pihen", '0', false},     {"terjed", '0', false},    {"lóg", '0', false},
-      {"kilóg", '0', false},     {"kattint", '0', false},   {"siet", '0', false},
+      {"kilóg", '0', false},     {"kattint", '0', false},   {"siet", '0', false},     {"halad", '0', false},
+      {"áthalad", '0', false},   {"feláll", '0', false},    {"hazaér", '0', false},    {"megfelel", '0', false},
       {"ad", '1', false},        {"lát", '1', false},       {"ír", '1', false},        {"megír", '1', false},
       {"olvas", '1', false},     {"elolvas", '1', false},   {"kap", '1', false},       {"hoz", '1', false},
       {"néz", '1', false},       {"mond", '1', false},      {"kér", '1', false},       {"eszik", '1', false},
-      {"magyaráz", '1', true},   {"okoz", '1', true}};
+      {"magyaráz", '1', true},   {"okoz", '1', true},       {"felel", '1', false},     {"meghalad", '1', false},
+      {"felülhalad", '1', false}};
   for (const Case& c : cases) {
     const std::string& code = codeOf(c.word);
     if (code.empty() && c.mayBeAbsent) continue;

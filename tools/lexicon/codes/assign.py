@@ -153,6 +153,11 @@ class CodeAssigner:
             if name in named and field(code, name) != named[name][0]:
                 code = with_field(code, name, named[name][0])
                 changed.append(name)
+        # A verb named intransitive has no -lak/-lek form to show, whatever its rules or base gave.
+        if "objective" in changed and field(code, "objective") != "1" and field(code, "sg1to2") != "0" \
+                and "sg1to2" not in named:
+            code = with_field(code, "sg1to2", "0")
+            changed.append("sg1to2")
         if changed:
             decision.notes.append("named " + ",".join(changed))
         decision.code = code

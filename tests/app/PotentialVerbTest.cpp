@@ -1,0 +1,68 @@
+// A potential verb (-hat/-het) shows only its present participle among the derived forms, and the
+// tall view says why; a verb whose own last syllable is "hat" keeps every derived form.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "WindowSession.h"
+#include "inflection/DerivedBoxes.h"
+
+namespace ragozo::testing {
+namespace {
+
+constexpr const char* kPotentialNotice = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
+
+struct PotentialCase {
+  const char* verb;
+  const char* presentParticiple;
+  const char* potential;          // "" for a potential verb: its other derived boxes stay empty
+  const char* shortViewNotice;
+};
+
+constexpr PotentialCase kCases[] = {
+    // A lexicon verb in -het, guessed ones in -hat and -het.
+    {"lehet", "lehető", "", "Ezt az igét nem szoktuk tárgyas ragozásban használni."},
+    {"futhat", "futható", "", "A forma alapján feltételezett igealakok:"},
+    {"kérhet", "kérhető", "", "A forma alapján feltételezett igealakok:"},
+    // "hat" of the verb itself: a lexicon verb, the bare verb, and one found without its preverb.
+    {"áthat", "átható", "áthathat", ""},
+    {"hat", "ható", "hathat", ""},
+    {"felhat", "felható", "felhathat", "Feltételezett igekötős változat:"},
+    {"kér", "kérő", "kérhet", ""},
+};
+
+void expectDerivedBoxes(WindowSession& session, const PotentialCase& c) {
+  const auto& boxes = session.s().derivedBoxes;
+  EXPECT_EQ(boxes[presentParticipleBox], c.presentParticiple);
+  EXPECT_EQ(boxes[potentialBox], c.potential);
+  for (int box = 0; box < static_cast<int>(boxes.size()); ++box) {
+    if (box == presentParticipleBox || box == potentialBox) continue;
+    if (*c.potential == '\0') {
+      EXPECT_EQ(boxes[box], "") << "box " << box;
+    } else {
+      EXPECT_NE(boxes[box], "") << "box " << box;
+    }
+  }
+}
+
+TEST(PotentialVerb, KeepsOnlyItsPresentParticipleInEitherViewAndTheTallViewSaysWhy) {
+  for (const PotentialCase& c : kCases) {
+    SCOPED_TRACE(c.verb);
+    const std::string tallViewNotice = *c.potential == '\0' ? kPotentialNotice : c.shortViewNotice;
+    WindowSession session;
+    session.request(c.verb, 1);
+    expectDerivedBoxes(session, c);
+    EXPECT_EQ(session.s().noticeLine, c.shortViewNotice);
+
+    session.w().toggleDerivedForms();  // the tall view, without conjugating again
+    expectDerivedBoxes(session, c);
+    EXPECT_EQ(session.s().noticeLine, tallViewNotice);
+
+    session.request(c.verb, 1);  // conjugated while the tall view shows
+    expectDerivedBoxes(session, c);
+    EXPECT_EQ(session.s().noticeLine, tallViewNotice);
+  }
+}
+
+}  // namespace
+}  // namespace ragozo::testing

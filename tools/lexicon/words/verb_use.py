@@ -77,8 +77,9 @@ def verb_readings_of(forms):
                 derived = [t for t in r[2] if t.startswith("ds:")]
                 if all(t.startswith(VERBAL_DERIVATIONS) for t in derived):
                     verbal.add(r[0] + r[1])
-            elif f"st:{form}" in tokens and ("po:noun" in tokens or "po:adv" in tokens):
-                noun = True  # "odafent"
+            elif ("po:noun" in tokens or "po:adv" in tokens) and "po:vrb" not in tokens \
+                    and any(t.startswith("st:") and form.startswith(t[3:]) for t in tokens):
+                noun = True  # a form of a noun or adverb of its own: "odafent", "odafentről"
         if verbs:
             out[form] = (verbs, set() if noun else verbal)
     return out

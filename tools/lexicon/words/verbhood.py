@@ -122,12 +122,13 @@ DEFINITE_PLURAL_3 = "is:PRES_INDIC_DEF_PL_3"
 ACCENTED = {"a": "á", "e": "é", "i": "í", "o": "ó", "u": "ú", "ö": "ő", "ü": "ű"}
 
 
-def inflected_form_of(word, lines, known):
+def inflected_form_of(word, lines, known, vouched=False):
     """(verb, whether the form is the definite "-ik" one) where hunspell-hu reads the word as an
     inflected form of another verb (a past "megjelent", an imperative "lekérd", a definite
-    "leveszik"), else None. An -ik verb reads as the third person
-    plural definite of its stem without -ik; that counts only where the stem is a known verb
-    ("levesz", not "kivérz") and no reading makes the word an -ik verb of its own ("letörik": "törik")."""
+    "leveszik"), else None. An -ik verb reads as the third person plural definite of its stem
+    without -ik; that counts only where the stem is a known verb ("levesz", not "kivérz"), and not
+    for a `vouched` word that also reads as an -ik verb of its own ("letörik": "törik"; hunspell-hu
+    reads "leveszik" as "le" + "veszik" too)."""
     own_ik = any((r := verb_readings(t)) is not None and r[0] + r[1] == word and r[1].endswith("ik")
                  and not any(FINITE.match(x) and x != "is:" + DICTIONARY_TAG for x in r[2]) for t in lines)
     for tokens in lines:
@@ -139,7 +140,7 @@ def inflected_form_of(word, lines, known):
         if not finite or lemma == word:
             continue
         definite = finite == [DEFINITE_PLURAL_3] and word.endswith("ik")
-        if definite and (own_ik or lemma not in known):
+        if definite and (own_ik and vouched or lemma not in known):
             continue
         return lemma, definite
     return None
@@ -190,7 +191,7 @@ def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False, vouch
     own = lines.get(word, [])
     if not is_dictionary_form(word, own):
         return "not a dictionary form"
-    other = inflected_form_of(word, own, known)
+    other = inflected_form_of(word, own, known, vouched)
     if other and (not vouched or other[1]):  # a headword may be a past too; "megfékezik" is no -ik verb
         return "an inflected form of another verb"
     if not vouched:

@@ -72,9 +72,7 @@ def main():
         witness = shared.get(w, ()) if evidence.startswith("corpus") else ()
         ambiguous = evidence.startswith("corpus") and "?" in evidence.split(":")[1]
         c = corpus.get(w) if evidence.startswith("corpus") else listed.get(w)
-        verbal = None
-        if c is not None and c.thinly_witnessed():
-            verbal = use.get(w, (0, 0, 0))[2] + sum(w in witnessed.get(f, ((), ()))[1] for f in c.witness_forms())
+        verbal = B.verbal_forms(c, use, witnessed) if c is not None and c.thinly_witnessed() else None
         kind = verbhood.fault(w, preverbs[w], known, set(listed), lines, witness, ambiguous,
                               w in vouched or (c is not None and c.vouched()), verbal)
         if kind is None and evidence.startswith("corpus") and w not in corpus:

@@ -450,6 +450,12 @@ def hunspell_compounds(words):
     return out
 
 
+def verbal_forms(c, use, witnessed):
+    """The forms seen in the texts (`use`) or quoted as the candidate's witness (read by
+    verb_use.verb_readings_of into `witnessed`) that only the word as a verb explains."""
+    return use.get(c.word, (0, 0, 0))[2] + sum(c.word in witnessed.get(f, ((), (), False))[1] for f in c.witness_forms())
+
+
 def reject_faults(pool, known, listed, shared, vouched, use):
     """Takes out of the pool every word that is no real verb entry (see verbhood.fault); kind -> words.
     `vouched` holds the words a headword, the design or the everyday list gives; `use` is read_use's."""
@@ -460,9 +466,7 @@ def reject_faults(pool, known, listed, shared, vouched, use):
     witnessed = verb_use.verb_readings_of({f for c in thin.values() for f in c.witness_forms()})
     out = collections.defaultdict(set)
     for w, c in list(pool.items()):
-        verbal = None
-        if w in thin:
-            verbal = use.get(w, (0, 0, 0))[2] + sum(w in witnessed.get(f, ((), ()))[1] for f in c.witness_forms())
+        verbal = verbal_forms(c, use, witnessed) if w in thin else None
         kind = verbhood.fault(w, c.preverb, known, listed, lines, shared.get(w, ()),
                               c.evidence in ("corpus2a", "corpus1a"), w in vouched or c.vouched(), verbal)
         if kind:

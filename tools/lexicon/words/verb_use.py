@@ -7,7 +7,8 @@ mythes-hu thesaurus, and, with --tesseract-words, the word list of tesseract-ocr
 (one word a line, as dawg2wordlist writes it). Each distinct word form goes through hunspell-hu
 once; a form read as a verb (a finite form, the infinitive or a form built on the verb, see
 verbhood.verbal) gives its occurrences to that verb, shared equally where it reads as several
-verbs ("megjelent": the past of "megjelenik" or the verb "megjelent"). A form of the word list
+verbs ("megjelent": the past of "megjelenik" or the verb "megjelent"), and with a word of another
+kind it also reads as ("méret": the noun or the verb). A form of the word list
 counts once. Writes verb-use.tsv: verb (preverb + stem), occurrences in running text, forms in
 the word list, distinct forms seen, and the forms that only the verb explains: a finite form, the
 infinitive, a past participle, -va/-ve, -hat/-het or -ás/-és form that is not itself a noun or adverb (none
@@ -65,11 +66,11 @@ VERBAL_DERIVATIONS = ("ds:tt_PASTPART", "ds:vA_PART", "ds:hAt_MODAL", "ds:AndÓ_
 def verb_readings_of(forms):
     """Form -> (the verbs, preverb + stem, it reads as; the verbs it is a verbal form of: a finite
     form, the infinitive or a derived form only a verb has, unless the form is itself a noun or an
-    adverb), for the forms hunspell-hu reads as a verb."""
+    adverb; whether it also reads as a word of another kind), for the forms hunspell-hu reads as a verb."""
     lines = verbhood.analyses(forms)
     out = {}
     for form in forms:
-        verbs, verbal, noun = set(), set(), False
+        verbs, verbal, noun, other = set(), set(), False, False
         for tokens in lines.get(form, []):
             r = verbhood.verb_readings(tokens)
             if r is not None and verbhood.verbal(r[2]) and not any(t.startswith("ds:") and "_vrb" in t for t in r[2]):
@@ -80,8 +81,10 @@ def verb_readings_of(forms):
             elif ("po:noun" in tokens or "po:adv" in tokens) and "po:vrb" not in tokens \
                     and any(t.startswith("st:") and form.startswith(t[3:]) for t in tokens):
                 noun = True  # a form of a noun or adverb of its own: "odafent", "odafentről"
+            if tokens and "po:vrb" not in tokens and not any(t.endswith("_vrb") for t in tokens):
+                other = True
         if verbs:
-            out[form] = (verbs, set() if noun else verbal)
+            out[form] = (verbs, set() if noun else verbal, other)
     return out
 
 
@@ -106,10 +109,10 @@ def main():
     readings = verb_readings_of(set(running) | listed)
     occurrences, in_list, forms = collections.Counter(), collections.Counter(), collections.defaultdict(set)
     verbal = collections.Counter()
-    for form, (verbs, verbal_of) in readings.items():
+    for form, (verbs, verbal_of, other) in readings.items():
         verbal.update(verbal_of)
         for verb in verbs:
-            occurrences[verb] += running[form] / len(verbs)
+            occurrences[verb] += running[form] / (len(verbs) + other)
             in_list[verb] += 1 if form in listed else 0
             forms[verb].add(form)
     with open(args.out, "w", encoding="utf-8") as f:

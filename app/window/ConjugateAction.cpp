@@ -83,9 +83,9 @@ void MainWindow::conjugateSteps() {
 
   writeCells(s);
 
-  if (s.mood == presentIndicative && s.classCode == "99") {
+  if (s.classCode == "99") {
     megy(s);
-    al(s);
+    if (s.mood == presentIndicative) al(s);
   }
 
   if (rightChars(s.valenceCode, 1) != "1") {

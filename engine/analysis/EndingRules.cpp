@@ -33,8 +33,17 @@ constexpr std::string_view kBackPreverbs[] = {"rá",    "át",    "alá",   "oda
                                               "után",  "agyon", "által", "hátra", "hozzá",  "rajta",
                                               "tovább", "vissza", "viszont"};
 
-// Back vowels in both cases: the vowel search alone ignores case.
+// The vowels that decide harmony, in both cases: the vowel search alone ignores case.
+// "i" and "í" go with either kind, so they decide nothing.
 constexpr std::string_view kBackVowels[] = {"a", "A", "á", "Á", "o", "O", "ó", "Ó", "u", "U", "ú", "Ú"};
+constexpr std::string_view kFrontVowels[] = {"e", "E", "é", "É", "ö", "Ö", "ő", "Ő", "ü", "Ü", "ű", "Ű"};
+
+bool isAmong(std::string_view letter, std::span<const std::string_view> letters) {
+  for (std::string_view l : letters) {
+    if (letter == l) return true;
+  }
+  return false;
+}
 
 }  // namespace
 
@@ -70,12 +79,15 @@ void keres(ConjugationState& s) {
       break;
     }
   }
-  const std::string searched = midChars(entry, skipped + 1);
-  for (std::string_view vowel : kBackVowels) {
-    if (searched.find(vowel) != std::string::npos) {
+  // Harmony follows the last member of a compound: the last vowel that is not
+  // "i" or "í" decides ("tanít" back; "korszerűsít", "autószerel" front).
+  for (std::string rest = midChars(entry, skipped + 1); !rest.empty(); rest = dropLastChars(rest, 1)) {
+    const std::string letter = rightChars(rest, 1);
+    if (isAmong(letter, kBackVowels)) {
       s.vowelClass = back;
       return;
     }
+    if (isAmong(letter, kFrontVowels)) break;
   }
   s.vowelClass = frontUnrounded;
 }

@@ -26,9 +26,10 @@ void kizar(ConjugationState& s, const Lexicon& lexicon);
 // `patternMatched` 1. Any other entry changes nothing.
 void mintak(ConjugationState& s);
 
-// Guesses the vowel class: 1 (back) when "a", "á", "o", "ó", "u" or "ú"
-// (either case) occurs after a leading preverb that itself holds back vowels
-// ("rá", "át", "oda", "haza", "utána", "vissza" ...), else 2. Never 3.
+// Guesses the vowel class from the entry after a leading preverb that itself
+// holds back vowels ("rá", "át", "oda", "haza", "utána", "vissza" ...): 1 (back)
+// when its last vowel other than "i" and "í" is "a", "á", "o", "ó", "u" or "ú"
+// (either case), else 2. Never 3.
 void keres(ConjugationState& s);
 
 }  // namespace ragozo

@@ -59,7 +59,12 @@ void bovit2(ConjugationState& s) {
     if (const auto ending = formFor(s.vowelClass, "od", "ed", "öd")) s.stem = cut + std::string(*ending);
     if (endsWith(s.input(), "agszik")) s.stem = cut + "ud";
   } else if (code == "3c") {
-    if (const auto ending = formFor(s.vowelClass, "ud", "üd", "üd")) s.stem = cut + std::string(*ending);
+    // "aluszik" keeps the u of "alud" before the -sz- ("átaluszik": átaludt).
+    if (endsWith(cut, "u")) {
+      s.stem = cut + "d";
+    } else if (const auto ending = formFor(s.vowelClass, "ud", "üd", "üd")) {
+      s.stem = cut + std::string(*ending);
+    }
   } else if (code == "3b") {
     s.stem = cut + "d";
   } else if (code == "52") {

@@ -15,6 +15,14 @@ bool rootTatTet(const Run& run) {
                          "biztat", "koptat", "baktat", "folytat", "nyomtat", "szoptat"});
 }
 
+// Inchoative and reflexive verbs have no causative: the -odik/-edik/-ödik verbs
+// ("alkonyodik", "öregedik", "mosakodik") and the -szik verbs with a -d- or -ez-
+// stem ("melegszik", "haragszik", "igyekszik"), bar the few that have one.
+bool lacksCausative(const Run& run) {
+  if (run.verbEndsIn({"gondolkodik", "működik", "közlekedik", "emlékszik"})) return false;
+  return run.verbEndsIn({"odik", "edik", "ödik"}) || inClassSet(run.s.classCode, {"3a", "33", "52"});
+}
+
 // The causative base: the table's stem, the base stem, or the stem with the inserted vowel.
 void causativeStem(Run& run) {
   ConjugationState& s = run.s;
@@ -26,13 +34,18 @@ void causativeStem(Run& run) {
   } else if (s.classCode == "6a") {
     s.stem = run.verb;
   }
+  // "tűnik", "szűnik", "bízik": the causative shortens the vowel ("eltüntet", "megszüntet", "biztat").
+  if (endsWithAny(s.stem, {"tűn", "szűn"})) s.stem = dropLastChars(s.stem, 2) + "ün";
+  if (run.verbEndsIn({"bízik"})) s.stem = dropLastChars(s.stem, 2) + "iz";
 }
 
 // An entry that is already a causative, or whose code says it has none, gets
 // no causative; nor does a stem in -at/-et unless that -at/-et is the root's.
 void applyExemptions(Run& run) {
   ConjugationState& s = run.s;
-  if (endsWithAny(s.stem, {"tat", "tet"}) || s.causativeKind == "2") {
+  if (lacksCausative(run)) {
+    s.derivedBoxes[causativeBox] = kNoSuchForm;
+  } else if (endsWithAny(s.stem, {"tat", "tet"}) || s.causativeKind == "2") {
     if (!rootTatTet(run)) s.derivedBoxes[causativeBox] = kNoSuchForm;
   } else if (endsWithAny(s.stem, {"at", "et"}) && !endsWithAny(s.stem, {"gat", "get", "hat", "het"})) {
     atlista(s);
@@ -48,6 +61,8 @@ void causativeVerb(Run& run) {
   fact(s);
   if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4);
   const bool shortSuffix = causativeKindIs(s, 1);
+  // An unstable vowel drops before -at/-et ("forog": forgat, "görög": görget).
+  if (shortSuffix && inClassSet(s.classCode, unstableVowelClasses)) dropUnstableVowel(run);
   if (s.vowelClass == VowelClass::back) {
     s.derivedBoxes[causativeBox] = s.stem + (shortSuffix ? "at" : "tat");
   } else if (knownVowelClass(s)) {

@@ -46,5 +46,10 @@ void causativeVerb(Run& run);
 void classTwentyFourStem(Run& run);
 // The entry less two letters and then its last letter: the unstable vowel drops ("forg").
 void dropUnstableVowel(Run& run);
+// Verbs that keep their unstable vowel in the table ("rabolok") but drop it in the
+// nouns in use: the action noun ("rablás", "varázslás") and the present participle
+// ("rabló", "varázsló", and "térdeplő" beside the action noun "térdepelés").
+bool actionNounDropsVowel(const Run& run);
+bool presentParticipleDropsVowel(const Run& run);
 
 }  // namespace ragozo::derived

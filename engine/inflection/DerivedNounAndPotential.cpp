@@ -48,6 +48,11 @@ void actionNounAndFutureParticiple(Run& run) {
     s.derivedBoxes[futureParticipleBox] = s.stem + "endő";
   }
 
+  if (actionNounDropsVowel(run)) {
+    dropUnstableVowel(run);
+    s.derivedBoxes[actionNounBox] = s.stem + std::string(backOrFront(s, "ás", "és"));
+  }
+
   if (!futureParticipleStands(run)) s.derivedBoxes[futureParticipleBox] = kNoSuchForm;
   if (run.verbEndsIn({"dik"}) || (run.verbEndsIn({"tik"}) && !run.verbEndsIn({"születik"}))) {
     s.derivedBoxes[futureParticipleBox] = kNoSuchForm;

@@ -49,6 +49,14 @@ void irregularAdverbialStem(Run& run) {
 
 void dropUnstableVowel(Run& run) { run.cutEntry(2, rightChars(run.verb, 1)); }
 
+bool actionNounDropsVowel(const Run& run) {
+  return run.verbEndsIn({"varázsol"}) || (run.verbEndsIn({"rabol"}) && !run.verbEndsIn({"darabol", "sarabol"}));
+}
+
+bool presentParticipleDropsVowel(const Run& run) {
+  return actionNounDropsVowel(run) || run.verbEndsIn({"térdepel"});
+}
+
 void classTwentyFourStem(Run& run) {
   ConjugationState& s = run.s;
   run.cutEntry(1, backOrFront(s, "ov", "öv"));
@@ -93,7 +101,7 @@ void presentParticiple(Run& run) {
   s.stem = run.savedStem;
   if (inClassSet(code, participleStemClasses)) {
     s.stem = s.baseStem.text();
-  } else if (inClassSet(code, unstableVowelClasses)) {
+  } else if (inClassSet(code, unstableVowelClasses) || presentParticipleDropsVowel(run)) {
     dropUnstableVowel(run);
   } else if (inClassSet(code, {"3b", "33", "52"})) {
     if (!run.verbEndsIn({"emlékszik", "haragszik", "növekszik"})) run.cutEntry(4, "v");

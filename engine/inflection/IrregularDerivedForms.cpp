@@ -32,6 +32,8 @@ constexpr IrregularRow kEszik = {4, {"", "", "", "%endő", "%vés", "%het", "%te
 constexpr IrregularRow kIszik = {4, {"", "", "", "(%vandó)", "%vás", "%hat", "%tat"}};
 constexpr IrregularRow kMegy = {2, {"", "%nő", "", kNone, "%netel / %nés", "%het", kNone}};
 constexpr IrregularRow kJon = {1, {"", "%vő", "", "%vendő", "%vetel / %vés", "%het", kNone}};
+// "sosincs", like "nincs", has only its two present forms.
+constexpr IrregularRow kNincs = {0, {kNone, kNone, kNone, kNone, kNone, kNone, kNone}};
 
 std::string fill(std::string_view pattern, std::string_view part) {
   if (pattern == kNone) return std::string(pattern);
@@ -56,6 +58,7 @@ const IrregularRow* rowFor(std::string_view verb) {
   if (endsWith(verb, "iszik")) return &kIszik;
   if (endsWith(verb, "megy")) return &kMegy;
   if (endsWith(verb, "jön")) return &kJon;
+  if (endsWith(verb, "incs")) return &kNincs;
   return nullptr;
 }
 
@@ -66,6 +69,7 @@ void kivetel(ConjugationState& s) {
   const IrregularRow* row = rowFor(verb);
   if (row == nullptr) return;
   if (row == &kVan) s.emptyCutFlag = "1";  // the bare "van" cuts to nothing
+  if (row == &kNincs) s.derivedBoxes[infinitiveBox] = kNoSuchForm;
   vag(s, row->drop);
   const std::string part = s.cutResult.text();
   for (std::size_t i = 0; i < row->boxes.size(); ++i) {

@@ -2,6 +2,7 @@
 #include "inflection/IrregularVerbs.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "analysis/Cutters.h"
@@ -16,11 +17,28 @@ using PresentColumn = std::array<std::string_view, 6>;
 constexpr PresentColumn kMegy = {"egyek", "ész", "egy", "együnk", "entek", "ennek"};
 constexpr PresentColumn kJon = {"övök", "össz", "ön", "övünk", "öttök", "önnek"};
 constexpr PresentColumn kVan = {"gyok", "gy", "n", "gyunk", "gytok", "nnak"};
+// "sosincs" (and "nincs"), after the cut part "sos" ("n"), has a third person singular and plural only, in the present only.
+constexpr PresentColumn kNincs = {"", "", "incs", "", "", "incsenek"};
+
+void nincs(ConjugationState& s, const std::string& verb) {
+  const std::string part = dropLastChars(verb, 4);
+  for (int row = 1; row <= 6; ++row) {
+    const std::string_view form = s.mood == presentIndicative ? kNincs[row - 1] : "";
+    s.table.write(row, 1, form.empty() ? std::string() : "  " + part + std::string(form));
+    s.table.write(row, 2, "");
+  }
+  s.table.write(7, 2, "");
+}
 
 }  // namespace
 
 void megy(ConjugationState& s) {
   const std::string verb = s.input();
+  if (endsWith(verb, "incs")) {
+    nincs(s, verb);
+    return;
+  }
+  if (s.mood != presentIndicative) return;
   const PresentColumn* endings = nullptr;
   if (endsWith(verb, "megy")) {
     van(s);  // the entry less three letters: "m", "elm"

@@ -5,11 +5,13 @@
 
 namespace ragozo {
 
-// Writes the whole present subjective column (column 1, rows 1 to 6) of the
-// table for a verb ending in "megy", "jön" or "van", over what the cells
+// In the present, writes the whole subjective column (column 1, rows 1 to 6) of
+// the table for a verb ending in "megy", "jön" or "van", over what the cells
 // wrote: two blanks, the verb's cut part with any preverb, and a fixed ending
-// ("elmegyek", "jössz", "megvannak"). Any other verb leaves the table alone.
-// The conjugate action runs it in the present for class "99" only.
+// ("elmegyek", "jössz", "megvannak"). A verb ending in "incs" ("sosincs", "nincs") keeps
+// only its present third persons ("sosincs", "sosincsenek") and every other cell
+// of every mood blank. Any other verb leaves the table alone. The conjugate
+// action runs it for class "99" only.
 void megy(ConjugationState& s);
 
 // In the past only: the third person singular of a verb ending in "eszik" or

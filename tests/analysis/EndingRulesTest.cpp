@@ -69,7 +69,9 @@ TEST(Mintak, AnyOtherEntryChangesNothing) {
   EXPECT_EQ(s.stem, "");
 }
 
-TEST(Keres, LooksForABackVowelAfterABackVowelPreverb) {
+// After a back-vowel preverb, the last vowel other than "i" and "í" decides: the
+// harmony of a compound is its last member's ("korszerűsít", "autószerel").
+TEST(Keres, TheLastVowelAfterABackVowelPreverbDecides) {
   struct Case {
     const char* entry;
     int vowelClass;
@@ -87,6 +89,14 @@ TEST(Keres, LooksForABackVowelAfterABackVowelPreverb) {
       {"Alszom", back},  // the vowel search alone ignores case
       {"ÚjÍt", back},
       {"megüt", frontUnrounded},
+      {"tanít", back},  // "i" and "í" decide nothing
+      {"korszerűsít", frontUnrounded},
+      {"autószerel", frontUnrounded},
+      {"számítógépesít", frontUnrounded},
+      {"tintásít", back},
+      {"kódolhatatlanít", back},
+      {"sínrevisz", frontUnrounded},  // only "i", "í" and "e": the "e" decides
+      {"tilt", frontUnrounded},       // no deciding vowel at all
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry);

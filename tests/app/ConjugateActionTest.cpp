@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "TestLexicon.h"
+#include "support/FixtureLexicon.h"
 #include "WindowSession.h"
 #include "headless/HeadlessDesktop.h"
 #include "headless/MemoryClipboard.h"
@@ -19,8 +19,8 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   headless::HeadlessDesktop desktop;
   headless::ScriptedDialogs dialogs;
   headless::MemoryClipboard clipboard;
-  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
-  window::MainWindow w(program, dialogs, clipboard, desktop, storeWindowTestLexicon);
+  window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
+  window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
   w.state().entry.setText("vár");
   w.state().noticeLine = "előző";
   w.Command1_Click();
@@ -77,6 +77,29 @@ TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
   EXPECT_EQ(session.s().table.cell(1, 1), "  üldögélek");
   EXPECT_EQ(session.s().table.cell(3, 2), "  üldögéli");
   EXPECT_EQ(session.s().lookupOutcome, found);  // set back after reading
+}
+
+// A compound verb not in the lexicon takes the harmony of its last member, whatever
+// vowels the member before it holds ("korszerűsítottatok" and "autószereltam" were wrong).
+TEST(ConjugateAction, AGuessedCompoundTakesTheHarmonyOfItsLastMember) {
+  struct Case {
+    const char* verb;
+    int option;  // 1 present, 2 past, 4 imperative
+    int row;
+    int column;
+    const char* form;
+  };
+  const Case cases[] = {
+      {"korszerűsít", 2, 5, 1, "  korszerűsítettetek"}, {"autószerel", 2, 1, 1, "  autószereltem"},
+      {"távvezérel", 4, 3, 2, "  távvezérelje"},         {"lábteniszez", 2, 1, 1, "  lábteniszeztem"},
+      {"hangszigetel", 1, 4, 1, "  hangszigetelünk"},    {"számítógépesít", 2, 1, 1, "  számítógépesítettem"},
+      {"gyorsjavít", 2, 1, 1, "  gyorsjavítottam"},      {"tintásít", 1, 4, 1, "  tintásítunk"},
+  };
+  WindowSession session;
+  for (const Case& c : cases) {
+    session.request(c.verb, c.option);
+    EXPECT_EQ(session.s().table.cell(c.row, c.column), c.form) << c.verb;
+  }
 }
 
 TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
@@ -231,7 +254,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   headless::HeadlessDesktop desktop;
   FailingDialogs dialogs;
   headless::MemoryClipboard clipboard;
-  window::Program program(desktop, dialogs, clipboard, storeWindowTestLexicon);
+  window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
   program.start();
   program.splash()->Timer1_Timer();
   window::MainWindow& w = *program.mainWindow();

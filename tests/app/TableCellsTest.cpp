@@ -4,7 +4,7 @@
 // toggles pressed after it, and the thirteen cells as the window shows them,
 // column 1 rows 1 to 6, "|", column 2 rows 1 to 7, "-" for an empty cell (every
 // cell holding a form starts with two blanks, left out here). The verbs and
-// their codes are the window tests' lexicon; the forms are those the rules of
+// their codes are the tests' lexicon; the forms are those the rules of
 // the stems, the endings and the table cells give, checked form by form.
 #include <gtest/gtest.h>
 

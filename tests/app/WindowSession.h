@@ -1,11 +1,11 @@
-// A started program over the window tests' lexicon, with helpers to read the table.
+// A started program over the tests' fixture lexicon, with helpers to read the table.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "TestLexicon.h"
+#include "support/FixtureLexicon.h"
 #include "headless/Session.h"
 
 namespace ragozo::testing {
@@ -15,7 +15,7 @@ using FormCells = std::array<std::string, 13>;
 
 class WindowSession : public headless::Session {
  public:
-  WindowSession() : Session(storeWindowTestLexicon) {
+  WindowSession() : Session(storeFixtureLexicon) {
     start();
     dialogs.clear();
     desktop.clearCalls();

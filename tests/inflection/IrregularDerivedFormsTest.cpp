@@ -2,6 +2,7 @@
 #include "inflection/IrregularDerivedForms.h"
 
 #include <array>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -57,9 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
                       "meglehet", kNone}},
         IrregularRow{"elmegy", {kRegular, "elmenő", kRegular, kNone, "elmenetel / elmenés", "elmehet", kNone}},
         IrregularRow{"eljön", {kRegular, "eljövő", kRegular, "eljövendő", "eljövetel / eljövés", "eljöhet", kNone}},
-        IrregularRow{"bejön", {kRegular, "bejövő", kRegular, kNone, "bejövetel / bejövés", "bejöhet", kNone}},
-        // A short-stem verb with none of the nine endings is left alone.
-        IrregularRow{"sosincs", {kRegular, kRegular, kRegular, kRegular, kRegular, kRegular, kRegular}}));
+        IrregularRow{"bejön", {kRegular, "bejövő", kRegular, kNone, "bejövetel / bejövés", "bejöhet", kNone}}));
+
+// "sosincs", like "nincs", has no derived form at all, the infinitive included.
+TEST(IrregularDerived, SosincsHasNoDerivedForm) {
+  ConjugationState s = testing::stateForEntry("sosincs");
+  s.derivedBoxes.fill(kRegular);
+  kivetel(s);
+  for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, kNone);
+}
 
 TEST(IrregularDerived, VanLeavesTheEmptyCutFlagAsTheCutLeftIt) {
   ConjugationState bare = testing::stateForEntry("van");

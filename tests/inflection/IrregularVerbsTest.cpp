@@ -44,11 +44,24 @@ INSTANTIATE_TEST_SUITE_P(
         PresentColumnCase{{"megvan", "210199200"},
                           {"  megvagyok", "  megvagy", "  megvan", "  megvagyunk", "  megvagytok", "  megvannak"}}));
 
-TEST(IrregularPresent, OtherClassNinetyNineVerbsLeaveTheTable) {
-  ConjugationState s = testing::preparedVerb("sosincs", "120199200", presentIndicative);
-  s.table.write(1, 1, "  cell");
-  megy(s);
-  EXPECT_EQ(s.table.cell(1, 1), "  cell");
+// "sosincs", like "nincs", has its present third persons only: every other cell
+// of every mood is blank, whatever the regular cells wrote.
+TEST(IrregularPresent, SosincsKeepsOnlyItsPresentThirdPersons) {
+  for (int mood : {presentIndicative, pastIndicative, presentConditional, imperative}) {
+    ConjugationState s = testing::preparedVerb("sosincs", "120199200", mood);
+    for (int row = 1; row <= 7; ++row) {
+      if (row < 7) s.table.write(row, 1, "  regular");
+      s.table.write(row, 2, "  regular");
+    }
+    megy(s);
+    const bool present = mood == presentIndicative;
+    for (int row = 1; row <= 6; ++row) {
+      const char* expected = !present ? "" : row == 3 ? "  sosincs" : row == 6 ? "  sosincsenek" : "";
+      EXPECT_EQ(s.table.cell(row, 1), expected) << "mood " << mood << " row " << row;
+      EXPECT_EQ(s.table.cell(row, 2), "") << "mood " << mood << " row " << row;
+    }
+    EXPECT_EQ(s.table.cell(7, 2), "") << "mood " << mood;
+  }
 }
 
 struct PastThirdCase {

@@ -1,14 +1,18 @@
 // A small lexicon of real verbs for tests and benchmarks.
 //
 // Holds the verbs that the engine's rules name as examples (ad, eszik, van,
-// megy, melegszik, omlik, lő, téved, ragad ...) with their codes, so a test can
-// take a verb from entry to stems without the full lexicon. Each word is stored
-// in its own letter group, from element 1 on in the order of the list; the
-// elements after the last fixture word keep no value.
+// megy, melegszik, omlik, lő, téved, ragad ...) and the window's cases (vár,
+// kér, lehet, virrad ...) with their codes, so a test can take a verb from
+// entry to table without the full lexicon. The entries are those of
+// tests/support/fixture-lexicon.tsv, embedded at build time; the golden files
+// of the headless tool read the same file, so there is one list to edit. Each
+// word is stored in its own letter group, from element 1 on in the order of
+// the file; the elements after the last fixture word keep no value.
 #pragma once
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "lexicon/Lexicon.h"
 
@@ -18,6 +22,14 @@ struct FixtureEntry {
   std::string_view word;
   std::string_view code;
 };
+
+// The entries of word<TAB>code lines (blank and '#' lines skipped), viewing into `text`. A
+// malformed line throws, so that a test never runs with a verb left out.
+std::vector<FixtureEntry> parseEntries(std::string_view text);
+
+// Stores `entries` into `lexicon` as the fill procedures would: each letter group from element 1
+// on, in the given order.
+void storeEntries(Lexicon& lexicon, std::span<const FixtureEntry> entries);
 
 // Every fixture entry, in storing order.
 std::span<const FixtureEntry> fixtureEntries();

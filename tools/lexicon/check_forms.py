@@ -20,8 +20,9 @@ forms of the lemma under which hunspell-hu reads the dictionary form itself also
 "öregedik" for "öregszik"); then the unrecognised forms of the shown cells of verbs hunspell-hu
 knows, grouped by kind of disagreement, by class code and cell, by cell and by class code, with
 examples; the verbs hunspell-hu does not know; and hints on the objective digit from the cells the
-window blanks. Writes every unrecognised form, verb by verb, to a tab-separated file (default
-build/forms-check/unrecognised.tsv) for correcting codes.
+window blanks; and the two reports of form_reports.py (compounds out of step with their base verb,
+forms read only as another lexicon verb's). Writes every unrecognised form, verb by verb, to a
+tab-separated file (default build/forms-check/unrecognised.tsv) for correcting codes.
 
     python3 tools/lexicon/check_forms.py [--headless PATH] [--data DIR] [--out FILE] [--jobs N]
 """
@@ -33,6 +34,8 @@ import pathlib
 import shutil
 import subprocess
 import sys
+
+import form_reports
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 GROUP_NAMES = ["a/á", "b", "c/d", "e/é", "f", "g/h/i/í/j", "k", "l", "m", "n/o/ó/ö/ő", "p", "r",
@@ -502,6 +505,7 @@ def main():
     parser.add_argument("--dictionary", default="hu_HU")
     parser.add_argument("--examples", type=int, default=4, help="examples per kind")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 4)
+    parser.add_argument("--findings", type=int, default=40, help="lines per closing report (0: all)")
     args = parser.parse_args()
     if not shutil.which("hunspell"):
         sys.exit("check_forms: hunspell is not installed (Debian packages hunspell, hunspell-hu)")
@@ -519,6 +523,7 @@ def main():
         form.kind = judge(form.readings, form.entry.word, form.cell.tag, variants[form.entry.word])
     verbs_unknown = {e.word for e in entries if e.word not in own}
     Report(forms, verbs_unknown, variants, args.examples, sys.stdout).print_all()
+    form_reports.print_reports(forms, verbs_unknown, sys.stdout, args.findings)
     write_unrecognised(forms, pathlib.Path(args.out))
     print("\nUnrecognised forms, verb by verb: %s" % args.out)
 

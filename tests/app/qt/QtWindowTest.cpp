@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include "TestLexicon.h"
+#include "support/FixtureLexicon.h"
 #include "headless/ScriptedDialogs.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtServices.h"
@@ -29,7 +29,7 @@ void typeInto(QWidget* widget, const QString& text) {
 
 class QtWindow : public ::testing::Test {
  protected:
-  QtWindow() : program(desktop, dialogs, clipboard, storeWindowTestLexicon) { desktop.attach(program); }
+  QtWindow() : program(desktop, dialogs, clipboard, storeFixtureLexicon) { desktop.attach(program); }
 
   // Starts the program and waits for the splash's own timer to hand over.
   view::MainWindowView& startAndWaitForMainWindow() {

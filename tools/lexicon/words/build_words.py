@@ -46,9 +46,11 @@ ENDING_WEIGHT = 0.6
 # ten doublings) gains 20, more than any tier or corpus step; a word-list-only or unattested compound
 # stays behind every witnessed one whatever its use.
 USE_WEIGHT = 2.0
-# An everyday verb stands wherever the layout lets it; no figure may take it out again.
+# An everyday verb, or one whose code the code facts settle, stands wherever the layout lets it; no
+# figure may take it out again.
 EVERYDAY_COST = -1e6
 EVERYDAY = os.path.join(REPO, "tools", "lexicon", "everyday-verbs.txt")
+CODE_FACTS = os.path.join(REPO, "tools", "lexicon", "code_facts.tsv")
 
 # Verbs that the lists say are not entries (bases of compounds named as having no entry of their own).
 NOT_ENTRIES = {"bátorodik", "békél", "keseredik", "kócol", "lapol", "ábdál", "csapzik", "dolgoz", "szar",
@@ -103,6 +105,11 @@ def read_everyday(path=EVERYDAY):
     return [w for w in (line.split("#")[0].strip() for line in open(path, encoding="utf-8")) if w]
 
 
+def read_code_fact_words(path=CODE_FACTS):
+    """The words the code facts name: their forms were checked one by one, so they stay entries."""
+    return {line.split("\t")[0] for line in open(path, encoding="utf-8") if not line.startswith("#") and line.strip()}
+
+
 def read_use(path):
     """verb -> (use: occurrences in running text plus forms in the word list, forms seen, forms read
     only as its finite form or infinitive), from verb_use.py's table."""
@@ -117,11 +124,11 @@ def read_use(path):
     return out
 
 
-def weigh_use(pool, use, everyday):
-    """Lowers each candidate's cost by its use; an everyday verb comes first of all."""
+def weigh_use(pool, use, kept):
+    """Lowers each candidate's cost by its use; a verb that must stay (`kept`) comes first of all."""
     for w, c in pool.items():
         c.cost = COST[c.evidence] - USE_WEIGHT * math.log2(1 + use.get(w, (0,))[0])
-        if w in everyday:
+        if w in kept:
             c.cost = EVERYDAY_COST
 
 
@@ -554,7 +561,7 @@ def main():
         fits = [p for p in corpus_compounds.PREVERBS if w.startswith(p) and w[len(p):] in known]
         if fits and not pool[w].preverb:
             pool[w].preverb, pool[w].kind = max(fits, key=len), "pv"
-    weigh_use(pool, use, everyday)
+    weigh_use(pool, use, everyday | read_code_fact_words())
 
     def audit(words):
         for kind, faulty in reject_faults(words, known, listed, {}, vouched, use).items():

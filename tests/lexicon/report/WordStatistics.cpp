@@ -1,12 +1,12 @@
-// Prints the stated distributions of the supplied word lists beside the embedded data's own.
+// The stated distributions of the supplied word lists beside the embedded data's own.
 //
 // The supplied stretches are real verbs chosen by evidence first, so these figures are a measure
-// of nearness, not a requirement: the test reports and never fails on them.
-#include <gtest/gtest.h>
+// of nearness, not a requirement: the report prints them and judges nothing.
+#include "lexicon/report/Reports.h"
 
-#include <cstdlib>
-#include <iostream>
 #include <algorithm>
+#include <cstdlib>
+#include <ostream>
 #include <map>
 #include <set>
 #include <string>
@@ -15,7 +15,7 @@
 #include "text/Utf8Text.h"
 #include "lexicon/LexiconTestSupport.h"
 
-namespace ragozo {
+namespace ragozo::report {
 namespace {
 
 struct Family {
@@ -106,11 +106,13 @@ std::string familyOf(const std::vector<Family>& families, const std::string& wor
   return "other";
 }
 
-void printRow(const std::string& label, int stated, int ours) {
-  std::cout << "    " << label << ": stated " << stated << ", ours " << ours << "\n";
+void printRow(std::ostream& out, const std::string& label, int stated, int ours) {
+  out << "    " << label << ": stated " << stated << ", ours " << ours << "\n";
 }
 
-TEST(LexiconWordStatistics, PrintsTheStatedDistributionsBesideOurs) {
+}  // namespace
+
+void printWordDistributions(std::ostream& out) {
   const Lexicon& lexicon = lexicontest::filledLexicon();
   std::set<std::string> entries;
   for (int g = 0; g < kLetterGroupCount; ++g) {
@@ -128,21 +130,21 @@ TEST(LexiconWordStatistics, PrintsTheStatedDistributionsBesideOurs) {
       ++families[familyOf(*s.families, w)];
     }
     int lengthOff = 0, familyOff = 0;
-    std::cout << "Group " << s.title << " (" << words.size() << " verbs)\n  lengths:\n";
+    out << "Group " << s.title << " (" << words.size() << " verbs)\n  lengths:\n";
     for (std::size_t n = 0; n < s.lengths.size(); ++n) {
       const int len = s.shortest + int(n);
-      printRow(std::to_string(len) + " letters", s.lengths[n], lengths[len]);
+      printRow(out, std::to_string(len) + " letters", s.lengths[n], lengths[len]);
       lengthOff += std::abs(s.lengths[n] - lengths[len]);
     }
-    std::cout << "  ending families:\n";
+    out << "  ending families:\n";
     for (std::size_t n = 0; n < s.endings.size(); ++n) {
       const std::string name = n < s.families->size() ? (*s.families)[n].name : "other";
-      printRow(name, s.endings[n], families[name]);
+      printRow(out, name, s.endings[n], families[name]);
       familyOff += std::abs(s.endings[n] - families[name]);
     }
     // Words that begin with a preverb's letters, less the named simple verbs; in group l the simple
     // verbs in le- are not named, so its le- figure counts them too (58 stated).
-    if (!s.preverbs.empty()) std::cout << "  preverb compounds:\n";
+    if (!s.preverbs.empty()) out << "  preverb compounds:\n";
     std::map<std::string, int> preverbs;
     int ofEntries = 0;
     for (const auto& w : words) {
@@ -155,14 +157,13 @@ TEST(LexiconWordStatistics, PrintsTheStatedDistributionsBesideOurs) {
         }
       }
     }
-    for (const auto& [p, n] : s.preverbs) printRow(p + "-", n, preverbs[p]);
-    if (s.compoundsOfEntries >= 0) printRow("compounds whose verb is an entry", s.compoundsOfEntries, ofEntries);
-    std::cout << "  off by: lengths " << lengthOff << " words, ending families " << familyOff << " words\n";
+    for (const auto& [p, n] : s.preverbs) printRow(out, p + "-", n, preverbs[p]);
+    if (s.compoundsOfEntries >= 0) printRow(out, "compounds whose verb is an entry", s.compoundsOfEntries, ofEntries);
+    out << "  off by: lengths " << lengthOff << " words, ending families " << familyOff << " words\n";
   }
-  SUCCEED();
 }
 
-TEST(LexiconWordStatistics, PrintsTheTotalsBesideTheStatedOnes) {
+void printVerbTotals(std::ostream& out) {
   const Lexicon& lexicon = lexicontest::filledLexicon();
   int total = 0;
   std::map<std::string, int> distinct;
@@ -172,11 +173,9 @@ TEST(LexiconWordStatistics, PrintsTheTotalsBesideTheStatedOnes) {
       ++distinct[w];
     }
   }
-  std::cout << "Verbs in the lexicon: ours " << total << " (" << distinct.size()
+  out << "Verbs in the lexicon: ours " << total << " (" << distinct.size()
             << " distinct); stated 15,041 (15,036 distinct) with s, t and u to z as first counted,"
                " 15,035 by the r to z lists' own reckoning; the group lists add up to 15,038\n";
-  SUCCEED();
 }
 
-}  // namespace
-}  // namespace ragozo
+}  // namespace ragozo::report

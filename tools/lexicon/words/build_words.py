@@ -4,14 +4,15 @@
 Every word the design states stands at its stated element; the full lists are copied as stated.
 The stretches left open (a/á, b 1-643, k, l, m, n/o/ó/ö/ő, p) are filled with Hungarian verbs from
 the candidate list, in lexicon order between the stated anchors, keeping the blocks, preverb runs
-and letter counts, preferring the strongest evidence, and then nudged towards the stated length
+and letter counts, preferring the verbs most used in running text (verb-use.tsv) and the strongest
+evidence, with every everyday verb (everyday-verbs.txt) and every word the code facts name, and then nudged towards the stated length
 and ending distributions without giving up evidence. A rebuild keeps the words of every stretch
 (between two stated words) whose supplied words are all still allowed; only the stretches that lost
 a word (see verbhood.py: no noun compounds as witnesses, bases that are verbs, no doubled preverbs,
 dictionary forms only) are chosen again (--fresh chooses everything anew). Codes already present in the data files are
 kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
 
-Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--data DIR] [--seed N] [--fresh]
+Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seed N] [--fresh]
 """
 import argparse
 import collections
@@ -111,16 +112,16 @@ def read_code_fact_words(path=CODE_FACTS):
 
 
 def read_use(path):
-    """verb -> (use: occurrences in running text plus forms in the word list, forms seen, forms read
-    only as its finite form or infinitive), from verb_use.py's table."""
+    """verb -> (use: occurrences in running text plus forms in the word list, forms seen, verbal
+    forms: those only the verb explains), from verb_use.py's table."""
     out = {}
     if not path or not os.path.exists(path):
         return out
     for line in open(path, encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
-        verb, occurrences, listed, forms, finite = line.rstrip("\n").split("\t")
-        out[verb] = (float(occurrences) + int(listed), int(forms), int(finite))
+        verb, occurrences, listed, forms, verbal = line.rstrip("\n").split("\t")
+        out[verb] = (float(occurrences) + int(listed), int(forms), int(verbal))
     return out
 
 

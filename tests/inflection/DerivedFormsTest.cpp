@@ -152,9 +152,10 @@ INSTANTIATE_TEST_SUITE_P(
                       DerivedCase{{"aránylik", "11N16d200"}, pastParticipleBox, "aránylott"}));
 
 // Causatives as the language has them: -tűnik/-szűnik shorten their vowel; an unstable vowel
-// drops before -at/-et (while -tat/-tet keeps it); inchoative and reflexive verbs have none,
-// "gondolkodik", "működik" and "emlékszik" among the few excepted. The nouns in use of three verbs that keep their
-// unstable vowel in the table: "rablás", "rabló", "varázsló", "térdeplő" (not "darabló").
+// drops before -at/-et (while -tat/-tet keeps it); inchoative and reflexive verbs have none, bar
+// the few that have one ("gondolkodik", "működik", "emlékszik"). The nouns in use of three verbs
+// that keep their unstable vowel in the table: "rablás", "rabló", "varázsló", "térdeplő" (not
+// "darabló").
 INSTANTIATE_TEST_SUITE_P(
     CausativesAndNounsInUse, DerivedForms,
     ::testing::Values(DerivedCase{{"eltűnik", "230169000"}, causativeBox, "eltüntet"},

@@ -102,8 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StemCase{{"ugrik", "110142100"}, "ugor", "ugorjon"},
                       StemCase{{"melegszik", "12013a000"}, "meleged", "melegedjen"},
                       StemCase{{"emlékszik", "120152000"}, "emlékez", "emlékezzen"},
-                      // Once without a marker of their own: "6d" takes the "j" of "64", "85" the "s" of "39".
-                      StemCase{{"aránylik", "11N16d200"}, "arányl", "arányljon"},
+                      // "aránylik" inserts the vowel as the other -lik verbs ("arányljon" under its stated
+                      // class "6d"); "85" once without a marker of its own takes the "s" of "39".
+                      StemCase{{"aránylik", "11N164200"}, "arányol", "arányoljon"},
                       StemCase{{"bujdosik", "110185000"}, "bujdos", "bujdosson"}));
 
 TEST(ImperativeShortForms, ShownOnlyWhileTheToggleOffersTheLongOnes) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -275,6 +276,47 @@ TEST_F(LexiconCodes, PreverbDigitMarksCompoundsNotTheLettersOfAPreverb) {
   for (int i = 1; i <= Lexicon::bound(10); ++i) {
     if (lexicon_->word(10, i).empty()) continue;
     EXPECT_EQ(lexicon_->code(10, i)[0], '1') << lexicon_->word(10, i);
+  }
+}
+
+// The objective digit follows use, not the definite forms a spell checker builds for every verb:
+// verbs of motion and change take no object, whatever their preverb; everyday transitive verbs do.
+TEST_F(LexiconCodes, ObjectiveDigitSeparatesIntransitiveFromTransitiveVerbs) {
+  struct Case {
+    const char* word;
+    char objective;
+    bool mayBeAbsent;  // an everyday verb the word list may not hold yet
+  };
+  const Case cases[] = {
+      {"indul", '0', false},     {"elindul", '0', false},   {"rohan", '0', false},     {"elrohan", '0', false},
+      {"marad", '0', false},     {"megmarad", '0', false},  {"fordul", '0', false},    {"megfordul", '0', false},
+      {"visszafordul", '0', false}, {"menekül", '0', false}, {"elmenekül", '0', false}, {"olvad", '0', false},
+      {"elolvad", '0', false},   {"szalad", '0', false},    {"elszalad", '0', false},  {"vonul", '0', false},
+      {"kivonul", '0', false},   {"pihen", '0', false},     {"terjed", '0', false},    {"lóg", '0', false},
+      {"kilóg", '0', false},     {"kattint", '0', false},   {"siet", '0', false},
+      {"ad", '1', false},        {"lát", '1', false},       {"ír", '1', false},        {"megír", '1', false},
+      {"olvas", '1', false},     {"elolvas", '1', false},   {"kap", '1', false},       {"hoz", '1', false},
+      {"néz", '1', false},       {"mond", '1', false},      {"kér", '1', false},       {"eszik", '1', false},
+      {"magyaráz", '1', true},   {"okoz", '1', true}};
+  for (const Case& c : cases) {
+    const std::string& code = codeOf(c.word);
+    if (code.empty() && c.mayBeAbsent) continue;
+    ASSERT_EQ(code.size(), 9u) << c.word << " is not in the lexicon";
+    EXPECT_EQ(code[7], c.objective) << c.word << " " << code;
+  }
+}
+
+// A verb without objective use has no -lak/-lek form to show; only stated codes depart from that.
+TEST_F(LexiconCodes, OnlyStatedCodesGiveAnIntransitiveVerbALakLekDigit) {
+  std::set<std::string> stated;
+  for (const StatedCode& s : readStatedCodes()) stated.insert(s.word);
+  for (int g = 0; g < kLetterGroupCount; ++g) {
+    for (int i = 1; i <= Lexicon::bound(g); ++i) {
+      const std::string& word = lexicon_->word(g, i);
+      const std::string& code = lexicon_->code(g, i);
+      if (word.empty() || code.size() != 9 || code[7] == '1' || stated.count(word)) continue;
+      EXPECT_EQ(code[8], '0') << word << " " << code;
+    }
   }
 }
 

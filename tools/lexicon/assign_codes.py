@@ -25,6 +25,7 @@ from codes.fillfiles import FillFile, fill_paths  # noqa: E402
 from codes.engine import EngineForms  # noqa: E402
 from codes.engine_choice import choose_with_engine  # noqa: E402
 from codes.hunspell import Analyser  # noqa: E402
+from codes.objective import DEFAULT_PATH as OBJECTIVE_USE, ObjectiveUse  # noqa: E402
 from codes.phonology import core_of  # noqa: E402
 from codes.preverbs import split  # noqa: E402
 from codes import rules  # noqa: E402
@@ -53,6 +54,30 @@ def load_candidates(path):
 # codes whose causative digit the decision list predicts.
 DOCUMENTED_RULE_SHARES = {0: (698, 621, 639), 1: (1181, 1052, 1097), 2: (584, 508, 574), 3: (1451, 1273, 1348),
                           4: (1135, 1017, 1052), 5: (1076, 904, 1008)}
+
+
+# Documented objective digits per group: "1", "0", "2".
+DOCUMENTED_OBJECTIVE = [(425, 272, 1), (618, 563, 0), (307, 277, 0), (790, 661, 0), (650, 484, 1), (541, 535, 0),
+                        (1185, 763, 1), (629, 384, 1), (998, 655, 1), (519, 416, 1), (211, 189, 0), (277, 280, 1),
+                        (483, 392, 0), (307, 286, 0), (512, 418, 0)]
+
+
+def print_objective_counts(codes_by_group):
+    """Per group, our objective digits beside the documented ones."""
+    print("objective digit per group, ours beside documented (\"1\" / \"0\" / \"2\", share of \"1\"):")
+    totals = [collections.Counter(), collections.Counter()]
+    for g in sorted(codes_by_group):
+        ours = collections.Counter(field(c, "objective") for c in codes_by_group[g])
+        doc = dict(zip("102", DOCUMENTED_OBJECTIVE[g]))
+        totals[0].update(ours)
+        totals[1].update(doc)
+        print("  %-12s ours %s   documented %s" % (GROUP_NAMES[g], objective_figures(ours), objective_figures(doc)))
+    print("  %-12s ours %s   documented %s" % ("all", objective_figures(totals[0]), objective_figures(totals[1])))
+
+
+def objective_figures(counts):
+    total = max(sum(counts.values()), 1)
+    return "%5d / %5d / %d  %4.1f%%" % (counts["1"], counts["0"], counts["2"], 100.0 * counts["1"] / total)
 
 
 def print_rule_shares(entries, codes_by_group, words):
@@ -108,6 +133,8 @@ def main():
     ap.add_argument("--data", default=os.path.join(ROOT, "lexicon", "data"))
     ap.add_argument("--facts", default=os.path.join(HERE, "code_facts.tsv"))
     ap.add_argument("--candidates", default="/work/shared/lexicon-sources/verb-candidates.tsv")
+    ap.add_argument("--objective-use", default=OBJECTIVE_USE,
+                    help="definite forms in running text, by codes/collect_objective_use.py")
     ap.add_argument("--engine", default=os.path.join(ROOT, "build", "tools", "headless", "igeragozo-headless"),
                     help="the headless tool (igeragozo-headless) whose engine tries each supplied code's "
                          "candidates (default: the build's; skipped when it is missing)")
@@ -121,7 +148,8 @@ def main():
     files = [FillFile(p) for p in fill_paths(args.data)]
     entries = [(ff, line, g, i, w) for ff in files for line, g, i, w, _ in ff.entries()]
     words = {w for _, _, _, _, w in entries if w}
-    assigner = CodeAssigner(words, Facts(args.facts), Analyser(), load_candidates(args.candidates))
+    assigner = CodeAssigner(words, Facts(args.facts), Analyser(), load_candidates(args.candidates),
+                            ObjectiveUse(args.objective_use))
     assigner.prefetch(words)
     if args.check_stated:
         check_stated(assigner, words)
@@ -149,7 +177,7 @@ def main():
         for ff in files:
             ff.save()
 
-    print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+hunspell / rules):")
+    print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+evidence / rules):")
     for g in sorted(per_group):
         c = per_group[g]
         print("  %-12s %5d %5d %5d %5d %5d" % (GROUP_NAMES[g], c["stated"], c["base"], c["engine"], c["evidence"],
@@ -177,6 +205,7 @@ def main():
               % (engine_stats["checked"], engine_stats["confirmed"], engine_stats["changed"],
                  engine_stats["undecided"]))
     if args.report:
+        print_objective_counts(codes_by_group)
         print_rule_shares(entries, codes_by_group, words)
         for g in sorted(codes_by_group):
             print(GROUP_NAMES[g])

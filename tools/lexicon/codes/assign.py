@@ -9,6 +9,7 @@ Order of authority for one entry:
 Fields named for the word (departures listed with the data) override 2 and 3.
 """
 from .evidence import Evidence
+from .objective import ObjectiveUse
 from .facts import FIELDS, field, with_field
 from .phonology import VOWELS, core_of, harmony, syllables, vowel_alternatives, vowel_digit
 from .preverbs import candidate_splits, split
@@ -39,14 +40,15 @@ class Decision:
         self.alternatives = list(alternatives)
 
     def evidence_text(self):
-        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+hunspell",
+        head = {"stated": "stated", "base": "base verb", "rule": "rules", "evidence": "rules+evidence",
                 "engine": "rules+engine+hunspell"}[self.basis]
         return head + ("; " + "; ".join(self.notes) if self.notes else "")
 
 
 class CodeAssigner:
-    def __init__(self, lexicon_words, facts, analyser, candidates=None):
+    def __init__(self, lexicon_words, facts, analyser, candidates=None, objective_use=None):
         self.words = set(lexicon_words)
+        self.objective_use = objective_use or ObjectiveUse(None)
         self.facts = facts
         self.evidence = Evidence(analyser)
         self.analyser = analyser
@@ -121,7 +123,27 @@ class CodeAssigner:
             # Compounds of "ragad" are stored as sticking: the meaning question replaces the rest.
             code = code[:4] + "01200"
             notes.append("ragad compound 01/20")
+        else:
+            code = self._compound_objective(word, base, code, notes)
         return Decision(code, "base", notes)
+
+    def _compound_objective(self, word, base, code, notes):
+        """The base verb's objective digit, unless the compound's own use shows otherwise (a preverb
+        makes some verbs transitive: "átússza", "bejárja") or its preverb takes the object away."""
+        base_obj = field(code, "objective")
+        preverb = word[:len(word) - len(base)]
+        usual = "0" if preverb in rules.INTRANSITIVE_PREVERBS else base_obj
+        definite = self.hunspell_definite(word, harmony(field(code, "vowel")))
+        obj, note, from_evidence = self.objective_use.decide(word, usual, definite,
+                                                             self.own_forms(word, field(code, "class")), True)
+        if obj == base_obj:
+            # An intransitive verb has no -lak/-lek form to show, whatever its base shows.
+            return code if obj == "1" else with_field(code, "sg1to2", "0")
+        if not from_evidence:
+            note = "objective %s preverb %s" % (obj, preverb)
+        notes.append(note + " (base %s)" % base_obj)
+        sg, _ = self._sg1_to_2_digit(word, harmony(field(code, "vowel")), obj, [], notes)
+        return with_field(with_field(code, "objective", obj), "sg1to2", sg)
 
     def _apply_named(self, word, decision):
         named = self.facts.fields_of.get(word, {})
@@ -220,40 +242,46 @@ class CodeAssigner:
                 notes.append("causative %s hunspell %s" % (pick, forms[0]))
             alternatives.append(("causative", "0" if caus == "1" else "1"))
 
-        obj = rules.objective_digit(word, cls, caus)
-        # hunspell's definite forms tell transitive verbs well, but it accepts definite forms of
-        # many intransitive -ik verbs; those keep the usual "0".
-        if not is_ik and self.known_verb(word):
-            seen = self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"]
-            hunspell_obj = "1" if seen else "0"
-            choices.append(("objective", True))
-            used_evidence = True
-            notes.append("objective %s hunspell %s" % (hunspell_obj, seen[0] if seen else "no definite form"))
-            obj = hunspell_obj
-        else:
-            choices.append(("objective", False))
-            notes.append("objective %s usual" % obj)
-
-        sg = "0"
-        if obj == "1":
-            seen = self.evidence.recognised(word, self.evidence.lak_forms(word, h))["yes"]
-            known = self.known_verb(word)
-            choices.append(("-lak/-lek", bool(seen) or known))
-            if seen:
-                sg = "1"
-                used_evidence = True
-                notes.append("-lak/-lek 1 hunspell " + seen[0])
-            elif known:
-                # hunspell knows the verb but not its -lak/-lek form: shown in parentheses.
-                sg = "2"
-                used_evidence = True
-                notes.append("-lak/-lek 2 hunspell has no such form")
-            else:
-                sg = "1"
-                notes.append("-lak/-lek 1 usual")
+        usual = rules.objective_digit(word, core, cls, caus)
+        obj, note, from_texts = self.objective_use.decide(word, usual, self.hunspell_definite(word, h),
+                                                          self.own_forms(word, cls), rules.firmly_transitive(word, cls))
+        choices.append(("objective", from_texts))
+        used_evidence |= from_texts
+        notes.append(note)
+        sg, from_hunspell = self._sg1_to_2_digit(word, h, obj, choices, notes)
+        used_evidence |= from_hunspell
 
         code = pdigit + vdigit + "01" + cls + caus + obj + sg
         return Decision(code, "evidence" if used_evidence else "rule", notes, alternatives)
+
+    def _sg1_to_2_digit(self, word, h, obj, choices, notes):
+        """The -lak/-lek digit: "0" for a verb without objective use; for a transitive one "1" where
+        hunspell-hu has the -lak/-lek form, "2" (in parentheses) where it knows the verb but not that form.
+        Returns the digit and whether hunspell-hu decided it."""
+        if obj != "1":
+            return "0", False
+        seen = self.evidence.recognised(word, self.evidence.lak_forms(word, h))["yes"]
+        known = self.known_verb(word)
+        choices.append(("-lak/-lek", bool(seen) or known))
+        if seen:
+            notes.append("-lak/-lek 1 hunspell " + seen[0])
+            return "1", True
+        if known:
+            notes.append("-lak/-lek 2 hunspell has no such form")
+            return "2", True
+        notes.append("-lak/-lek 1 usual")
+        return "1", False
+
+    def hunspell_definite(self, word, h):
+        """Whether hunspell-hu builds definite forms of the verb; None when it does not know the verb."""
+        if not self.known_verb(word):
+            return None
+        return bool(self.evidence.recognised(word, self.evidence.definite_forms(word, h))["yes"])
+
+    def own_forms(self, word, cls):
+        """Whether the definite forms counted for the word are its own: not for an irregular verb, nor
+        for an -ik verb beside its twin without -ik ("bízik" beside "bíz", "bánik" beside "bán")."""
+        return cls not in IRREGULAR_ONLY_CLASSES and not (word.endswith("ik") and word[:-2] in self.words)
 
     def class_candidates(self, word, core):
         """Classes the engine check may try for a verb decided by its row: the row's usual and other

@@ -199,7 +199,18 @@ TRANSITIVE_CLASSES = {"12", "27", "14", "25", "16", "18", "19", "05", "13", "07"
                       "17", "10", "23", "21", "26", "04"}
 
 
-def objective_digit(word, cls, causative):
+# Classes whose verbs take an object in nine cases of ten or more (-ít, -szt, "tesz"/"vesz", -ez with
+# an unstable vowel, "bocsát", "metsz", "fest").
+FIRMLY_TRANSITIVE_CLASSES = {"12", "27", "14", "25", "19", "29", "22", "15"}
+
+
+def firmly_transitive(word, cls):
+    """Whether the word's kind nearly always takes an object: those classes, causatives and
+    frequentatives in -tat/-tet/-gat/-get."""
+    return cls in FIRMLY_TRANSITIVE_CLASSES or word.endswith(("tat", "tet", "gat", "get"))
+
+
+def objective_digit(word, core, cls, causative):
     """The usual objective digit: "0" for -ik verbs and intransitive kinds, "1" otherwise."""
     if word.endswith("ik"):
         return "0"
@@ -208,8 +219,19 @@ def objective_digit(word, cls, causative):
         return "1"
     if cls in INTRANSITIVE_CLASSES or causative == "2":
         return "0"
+    if cls == "07" and syllables(core) >= 2 and core[-2] in "aoeö":
+        # Sounds and motions in -og/-eg/-ög ("krákog", "köhög", "zubog"), as the "08" ones.
+        return "0"
+    if word.endswith(("dogál", "degél", "dögél")):
+        # Frequentatives of lasting states ("üldögél", "álldogál").
+        return "0"
     if cls in TRANSITIVE_CLASSES:
         return "1"
     if word.endswith(("ul", "ül")):
         return "0"
     return "1"
+
+
+# Preverbs whose compounds take no object whatever their base verb takes ("nekilát", "nekikezd",
+# "nekiront": one sets about something, the goal in the dative).
+INTRANSITIVE_PREVERBS = {"neki"}

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build, test and run the program.
 set -euo pipefail
-packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
+# clang and its runtimes (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) for scripts/sanitize.sh.
+packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -14,31 +14,31 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
                               event->key() != Qt::Key_Enter && event->key() != Qt::Key_Tab &&
                               event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape &&
                               event->key() != Qt::Key_Delete;
-  if (typesCharacter && onKeyPress) onKeyPress(event->text().at(0).unicode());
+  if (typesCharacter) emit characterComing(event->text().at(0).unicode());
   QLineEdit::keyPressEvent(event);
 }
 
 void EntryLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   // A letter composed by an input method comes as committed text without a key
   // press; it must empty the entry after a result first, as a typed key does.
-  if (!event->commitString().isEmpty() && onKeyPress) onKeyPress(event->commitString().at(0).unicode());
+  if (!event->commitString().isEmpty()) emit characterComing(event->commitString().at(0).unicode());
   QLineEdit::inputMethodEvent(event);
 }
 
 void EntryLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {
   // The double click pastes; the word selection it would make is not wanted.
   event->accept();
-  if (onDoubleClick) onDoubleClick();
+  emit doubleClicked();
 }
 
 void EntryLineEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
-  if (onFocusIn) onFocusIn();
+  emit focusGained();
 }
 
 void EntryLineEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
-  if (onFocusOut) onFocusOut();
+  emit focusLost();
 }
 
 }  // namespace ragozo::view

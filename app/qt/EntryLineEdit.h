@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QLineEdit>
-#include <functional>
 
 namespace ragozo::view {
 
@@ -12,12 +11,14 @@ class EntryLineEdit : public QLineEdit {
  public:
   using QLineEdit::QLineEdit;
 
+  // Signals rather than callbacks, so that a connection ends with its receiver.
+ signals:
   // A character is about to go into the entry, typed as a key or committed by
   // an input method (Enter and Tab are not such characters).
-  std::function<void(int)> onKeyPress;
-  std::function<void()> onDoubleClick;
-  std::function<void()> onFocusIn;
-  std::function<void()> onFocusOut;
+  void characterComing(int key);
+  void doubleClicked();
+  void focusGained();
+  void focusLost();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

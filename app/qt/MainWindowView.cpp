@@ -53,7 +53,7 @@ MainWindowView::MainWindowView(window::MainWindow& window, QtDesktop& desktop)
   // Enter anywhere in the window runs the default button.
   for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
     auto* shortcut = new QShortcut(QKeySequence(key), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { forward(&window::MainWindow::Command1_Click); });
+    connect(shortcut, &QShortcut::activated, &bindings_, [this] { forward(&window::MainWindow::Command1_Click); });
   }
 }
 
@@ -67,12 +67,12 @@ void MainWindowView::buildMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
   onTop_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
   onTop_->setCheckable(true);
-  connect(onTop_, &QAction::triggered, this, [this] { forward(&window::MainWindow::OnTop_Click); });
+  connect(onTop_, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::OnTop_Click); });
   QAction* close = file->addAction(QString::fromUtf8(texts::kCloseItem));
-  connect(close, &QAction::triggered, this, [this] { forward(&window::MainWindow::close_Click); });
+  connect(close, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::close_Click); });
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
   QAction* about = help->addAction(QString::fromUtf8(texts::kAboutItem));
-  connect(about, &QAction::triggered, this, [this] { forward(&window::MainWindow::mnuNevj_Click); });
+  connect(about, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::mnuNevj_Click); });
 }
 
 void MainWindowView::buildTable(QWidget* parent) {
@@ -95,7 +95,7 @@ void MainWindowView::buildTable(QWidget* parent) {
       table_->setItem(row, column, item);
     }
   }
-  connect(table_, &QTableWidget::cellClicked, this, [this](int row, int column) {
+  connect(table_, &QTableWidget::cellClicked, &bindings_, [this](int row, int column) {
     if (!window_) return;
     window::MainWindow* target = window_;
     desktop_.dispatch([target, row, column] { target->clickCell(row, column); });
@@ -105,17 +105,18 @@ void MainWindowView::buildTable(QWidget* parent) {
 void MainWindowView::buildButtons(QWidget* parent) {
   entry_ = new EntryLineEdit(parent);
   entry_->setGeometry(pxRect(kTableLeft, kEntryTop, 3960, 330));
-  entry_->onKeyPress = [this](int key) {
+  connect(entry_, &EntryLineEdit::characterComing, &bindings_, [this](int key) {
     if (!window_) return;
     window::MainWindow* target = window_;
     desktop_.dispatch([target, key] { target->Text1_KeyPress(key); });
-  };
-  entry_->onDoubleClick = [this] { forward(&window::MainWindow::Text1_DblClick); };
-  entry_->onFocusIn = [this] { forward(&window::MainWindow::entryGotFocus); };
-  entry_->onFocusOut = [this] {
+  });
+  connect(entry_, &EntryLineEdit::doubleClicked, &bindings_,
+          [this] { forward(&window::MainWindow::Text1_DblClick); });
+  connect(entry_, &EntryLineEdit::focusGained, &bindings_, [this] { forward(&window::MainWindow::entryGotFocus); });
+  connect(entry_, &EntryLineEdit::focusLost, &bindings_, [this] {
     if (window_) window_->entryLostFocus();
-  };
-  connect(entry_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  });
+  connect(entry_, &QLineEdit::textEdited, &bindings_, [this](const QString& text) {
     if (!window_) return;
     window::MainWindow* target = window_;
     // The caret moves after the text changes; keep it where the typing left it.
@@ -123,21 +124,21 @@ void MainWindowView::buildButtons(QWidget* parent) {
     const std::string typed = text.toStdString();
     desktop_.dispatch([target, typed] { target->entryEdited(typed); });
   });
-  connect(entry_, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
+  connect(entry_, &QLineEdit::cursorPositionChanged, &bindings_, [this](int, int position) {
     if (window_) window_->setCaret(position);
   });
 
   command1_ = new QPushButton(QString::fromUtf8(texts::kConjugate), parent);
   command1_->setGeometry(pxRect(4200, kEntryTop - 15, 1560, 360));
   command1_->setDefault(true);
-  connect(command1_, &QPushButton::clicked, this, [this] { forward(&window::MainWindow::Command1_Click); });
+  connect(command1_, &QPushButton::clicked, &bindings_, [this] { forward(&window::MainWindow::Command1_Click); });
 
   optionGroup_ = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
     options_[i] = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
     options_[i]->setGeometry(pxRect(kButtonsLeft, kTableTop + i * 285, kButtonsWidth, 285));
     optionGroup_->addButton(options_[i], i + 1);
-    connect(options_[i], &QRadioButton::clicked, this, [this, i] {
+    connect(options_[i], &QRadioButton::clicked, &bindings_, [this, i] {
       if (!window_) return;
       window::MainWindow* target = window_;
       desktop_.dispatch([target, i] { target->chooseOption(i + 1); });
@@ -156,7 +157,7 @@ void MainWindowView::buildButtons(QWidget* parent) {
     toggles_[i] = new QPushButton(parent);
     toggles_[i]->setGeometry(places[i]);
     const Handler handler = handlers[i];
-    connect(toggles_[i], &QPushButton::clicked, this, [this, handler] { forward(handler); });
+    connect(toggles_[i], &QPushButton::clicked, &bindings_, [this, handler] { forward(handler); });
   }
 }
 

@@ -55,6 +55,10 @@ class MainWindowView : public QMainWindow {
 
   window::MainWindow* window_;
   QtDesktop& desktop_;
+  // The context of every handler connected to a widget. As a member it goes
+  // before QWidget's destructor hides the window and moves the focus, so no
+  // handler can run on a view that is half destroyed.
+  QObject bindings_;
   EntryLineEdit* entry_ = nullptr;
   QTableWidget* table_ = nullptr;
   QLabel* notice_ = nullptr;

@@ -1,4 +1,6 @@
 // The conjugate action: one request from the typed verb to the table, notices and derived forms.
+#include <new>
+#include <stdexcept>
 #include <string>
 
 #include "analysis/EndingRules.h"
@@ -33,16 +35,33 @@ void MainWindow::Command1_Click() {
     dialogs_.showMessage(texts::kChooseMood);
     return;
   }
+  // What can fail half-way is the platform behind the message boxes (a
+  // runtime error) or memory; a logic error is a fault of the program and
+  // goes on, so that it fails a test rather than showing as an empty table.
   try {
     conjugateSteps();
-  } catch (...) {
-    // A failure half-way must not leave the new verb's forms among the
-    // previous verb's: the table and the derived boxes are emptied instead,
-    // and the action's own flags are set back so that the next request starts clean.
-    emptyForms();
-    state_.impossibleEnding = 0;
-    state_.lookupOutcome = found;
+  } catch (const std::runtime_error&) {
+    abandonRequest();
+  } catch (const std::bad_alloc&) {
+    abandonRequest();
   }
+  // Nothing but blanks and tabs is no verb. The run above goes through as for
+  // the empty entry at start-up, toggles included, but its cells would be bare
+  // endings of the previous verb's vowel class: the table and the boxes stay
+  // empty instead and the prompt asks for a verb.
+  if (isBlank(state_.entry.text())) {
+    emptyForms();
+    state_.noticeLine = kEntryPrompt;
+  }
+}
+
+void MainWindow::abandonRequest() {
+  // The new verb's forms must not stay among the previous verb's: the table
+  // and the derived boxes are emptied, and the action's own flags are set
+  // back so that the next request starts clean.
+  emptyForms();
+  state_.impossibleEnding = 0;
+  state_.lookupOutcome = found;
 }
 
 void MainWindow::conjugateSteps() {

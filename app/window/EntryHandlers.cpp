@@ -11,7 +11,14 @@ namespace ragozo::window {
 void MainWindow::Text1_KeyPress(int /*key*/) {
   ConjugationState& s = state_;
   if (s.resultShown == 1) {
-    s.entry.setText("");
+    // Emptying an entry that is empty already changes nothing and so would not
+    // reset the state; then this key's own change would, emptying the entry
+    // again and losing the key. The reset runs here instead.
+    if (s.entry.text().empty()) {
+      Text1_Change();
+    } else {
+      s.entry.setText("");
+    }
     s.resultShown = 0;
   }
   s.stemAlt.clear();

@@ -52,8 +52,11 @@ class MainWindow {
   // the impossible-ending check to the derived forms, every cell, the
   // restrictions and the focus back in the entry. Without a tense and mood
   // chosen it only asks for one; an impossible ending or a verb neither found
-  // nor guessed stops it before any cell is written. Should any step fail, the
-  // form cells are emptied rather than left half new and half old.
+  // nor guessed stops it before any cell is written; an entry of blanks and
+  // tabs alone (or none) leaves the table and boxes empty under the entry
+  // prompt. Should a message box or memory fail in a step, the form cells are
+  // emptied rather than left half new and half old; any other exception is a
+  // fault and goes on to the caller.
   void Command1_Click();
   void Command2_Click();  // all persons of a third-person verb
   void Command3_Click();  // the objective column of a subjective verb
@@ -122,6 +125,7 @@ class MainWindow {
 
  private:
   void conjugateSteps();
+  void abandonRequest();
   void emptyForms();
   void copyBox(int box);
 

@@ -64,6 +64,9 @@ void mintak(ConjugationState& s) {
     return;
   }
   s.classCode = "05";
+  // The whole entry, as `ige` keeps it: the limit that earlier requests or
+  // toggles left in the field must not cut the stem.
+  s.baseStem.setLimit(static_cast<int>(charCount(entry)));
   s.baseStem.assign(entry);
   s.lexiconClassCode = s.classCode;
   s.stem = s.baseStem.text();

@@ -22,8 +22,8 @@ void kizar(ConjugationState& s, const Lexicon& lexicon);
 // The special patterns of verbs not in the lexicon whose last vowel is
 // unstable: an entry ending in "örvényel" (vowel class 2), "foszol" or "omol"
 // (vowel class 1) gets class "05" in `classCode` and `lexiconClassCode`, the
-// whole entry as `baseStem` (within `baseStemLimit`) and as `stem`, and
-// `patternMatched` 1. Any other entry changes nothing.
+// whole entry as `baseStem` (its limit set to the entry's length, as `ige`
+// does) and as `stem`, and `patternMatched` 1. Any other entry changes nothing.
 void mintak(ConjugationState& s);
 
 // Guesses the vowel class from the entry after a leading preverb that itself

@@ -111,7 +111,7 @@ void lista(ConjugationState& s, const Lexicon& lexicon) {
 void data(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
   if (s.codeSplit == 0) s.noImperative = 0;
   const std::string entry = s.input();
-  if (entry.empty()) return;
+  if (isBlank(entry)) return;  // tabs alone are no verb either
   s.searchWord = entry;
   s.prefixState = notTried;
   s.prefix.clear();

@@ -37,11 +37,11 @@ bool lexiconHolds(const Lexicon& lexicon, std::string_view word);
 void lista(ConjugationState& s, const Lexicon& lexicon);
 
 // The look-up driver, run once per conjugation after `kizar`. Sets `lookupOutcome`:
-// - stays `found` for an empty entry, and for a verb found as typed or without
-//   its preverb; the code is then split by `tordel` once per entry. A verb
-//   found only without its preverb is announced once per entry: beep, message
-//   naming the verb without the preverb, notice "Feltételezett igekötős
-//   változat:". `endsInHat` is set for a found entry ending in "hat", on the
+// - stays `found` for an entry of blanks and tabs alone (or none), and for a
+//   verb found as typed or without its preverb; the code is then split by
+//   `tordel` once per entry. A verb found only without its preverb is
+//   announced once per entry: beep, message naming the verb without the
+//   preverb, notice "Feltételezett igekötős változat:". `endsInHat` is set for a found entry ending in "hat", on the
 //   first conjugation as on later ones.
 // - `guessed` for a verb classified by a special pattern or by its ending;
 //   the first conjugation of the entry shows the guessed-forms notice, a beep

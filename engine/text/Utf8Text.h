@@ -34,4 +34,7 @@ inline bool startsWith(std::string_view text, std::string_view part) { return te
 // `text` without leading and trailing blanks (only the blank, U+0020, is removed).
 std::string trimBlanks(std::string_view text);
 
+// Whether `text` holds nothing but blanks and tabs (or nothing at all).
+inline bool isBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
 }  // namespace ragozo

@@ -1,6 +1,8 @@
 // The built-in lexicon's arrays and the choice of letter group.
 #include "lexicon/Lexicon.h"
 
+#include <stdexcept>
+
 namespace ragozo {
 namespace {
 
@@ -17,11 +19,6 @@ constexpr GroupInitials kInitials[] = {
     {"t", 13}, {"u", 14}, {"ú", 14}, {"ü", 14}, {"ű", 14}, {"v", 14}, {"z", 14},
 };
 
-const std::string& emptyText() {
-  static const std::string empty;
-  return empty;
-}
-
 }  // namespace
 
 std::optional<int> letterGroup(std::string_view word) {
@@ -31,32 +28,52 @@ std::optional<int> letterGroup(std::string_view word) {
   return std::nullopt;
 }
 
-Lexicon::Lexicon() {
-  for (int g = 0; g < kLetterGroupCount; ++g) {
-    groups_[g].words.resize(kLetterGroupBounds[g] + 1);
-    groups_[g].codes.resize(kLetterGroupBounds[g] + 1);
+namespace {
+
+// An index past the group's bound is a fault of the caller.
+void checkIndex(int group, int index) {
+  if (index < 0 || index > kLetterGroupBounds[group]) {
+    throw std::out_of_range("element " + std::to_string(index) + " is outside letter group " +
+                            kLetterGroupNames[group]);
   }
 }
 
+}  // namespace
+
+void Lexicon::store(std::vector<Element>& elements, int group, int index, std::string_view text) {
+  checkIndex(group, index);
+  if (elements.size() <= static_cast<std::size_t>(index)) elements.resize(index + 1);
+  elements[index] = Element{true, std::string(text)};
+}
+
+const Lexicon::Element& Lexicon::element(const std::vector<Element>& elements, int group, int index) {
+  static const Element withoutValue;
+  checkIndex(group, index);
+  return static_cast<std::size_t>(index) < elements.size() ? elements[index] : withoutValue;
+}
+
 void Lexicon::storeWord(int group, int index, std::string_view word) {
-  groups_[group].words.at(index) = Element{true, std::string(word)};
+  store(groups_[group].words, group, index, word);
 }
 
 void Lexicon::storeCode(int group, int index, std::string_view code) {
-  groups_[group].codes.at(index) = Element{true, std::string(code)};
+  store(groups_[group].codes, group, index, code);
 }
 
 const std::string& Lexicon::word(int group, int index) const {
-  const Element& e = groups_[group].words.at(index);
-  return e.assigned ? e.text : emptyText();
+  return element(groups_[group].words, group, index).text;
 }
 
 const std::string& Lexicon::code(int group, int index) const {
-  const Element& e = groups_[group].codes.at(index);
-  return e.assigned ? e.text : emptyText();
+  return element(groups_[group].codes, group, index).text;
 }
 
-bool Lexicon::wordAssigned(int group, int index) const { return groups_[group].words.at(index).assigned; }
-bool Lexicon::codeAssigned(int group, int index) const { return groups_[group].codes.at(index).assigned; }
+bool Lexicon::wordAssigned(int group, int index) const {
+  return element(groups_[group].words, group, index).assigned;
+}
+
+bool Lexicon::codeAssigned(int group, int index) const {
+  return element(groups_[group].codes, group, index).assigned;
+}
 
 }  // namespace ragozo

@@ -1,7 +1,9 @@
 // The conjugate action: its stops, the whole road of one request, and the restrictions.
 #include <gtest/gtest.h>
 
+#include <exception>
 #include <stdexcept>
+#include <utility>
 
 #include "support/FixtureLexicon.h"
 #include "WindowSession.h"
@@ -229,7 +231,7 @@ TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
 }
 
-// Dialogs that fail on their next beep or message, as any step of the action might.
+// Dialogs that fail on their next beep or message with the exception given.
 class FailingDialogs : public headless::ScriptedDialogs {
  public:
   void beep() override {
@@ -240,23 +242,31 @@ class FailingDialogs : public headless::ScriptedDialogs {
     failIfArmed();
     ScriptedDialogs::showMessage(text);
   }
-  bool failNext = false;
+  std::exception_ptr failNext;
 
  private:
   void failIfArmed() {
     if (!failNext) return;
-    failNext = false;
-    throw std::runtime_error("failed");
+    std::exception_ptr failure = std::exchange(failNext, nullptr);
+    std::rethrow_exception(failure);
   }
 };
 
-TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThemMixed) {
+// A started program whose dialogs fail when told to.
+class ConjugateActionFailure : public ::testing::Test {
+ protected:
+  ConjugateActionFailure() : program(desktop, dialogs, clipboard, storeFixtureLexicon) {
+    program.start();
+    program.splash()->Timer1_Timer();
+  }
+
   headless::HeadlessDesktop desktop;
   FailingDialogs dialogs;
   headless::MemoryClipboard clipboard;
-  window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
-  program.start();
-  program.splash()->Timer1_Timer();
+  window::Program program;
+};
+
+TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThemMixed) {
   window::MainWindow& w = *program.mainWindow();
   w.state().entry.setText("vár");
   w.Command1_Click();
@@ -266,7 +276,7 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = 1;
   w.state().entry.setText("adhattat");
-  dialogs.failNext = true;
+  dialogs.failNext = std::make_exception_ptr(std::runtime_error("the message box failed"));
   EXPECT_NO_THROW(w.Command1_Click());
   for (int row = 1; row <= 7; ++row) {
     EXPECT_EQ(w.state().table.cell(row, 1), "") << row;
@@ -277,6 +287,76 @@ TEST(ConjugateAction, AFailureEmptiesTheTableAndDerivedBoxesInsteadOfLeavingThem
   w.state().entry.setText("vár");
   w.Command1_Click();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
+}
+
+TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
+  window::MainWindow& w = *program.mainWindow();
+  w.state().entry.setText("adhattat");
+  dialogs.failNext = std::make_exception_ptr(std::out_of_range("index past the end"));
+  EXPECT_THROW(w.Command1_Click(), std::out_of_range);
+}
+
+TEST(ConjugateAction, ABlankEntryIsAnsweredLikeAnEmptyOne) {
+  for (const char* blank : {"", " ", "   ", "\t", " \t\t "}) {
+    WindowSession session;
+    session.request("öl", 1);  // a front rounded verb: its endings would show as "  ök"
+    session.w().entryEdited("");
+    session.type(blank);
+    session.w().Command1_Click();
+    EXPECT_TRUE(session.formCellsEmpty()) << "[" << blank << "] " << session.s().table.cell(1, 1);
+    for (const std::string& box : session.s().derivedBoxes) EXPECT_EQ(box, "") << "[" << blank << "]";
+    EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << "[" << blank << "]";
+  }
+}
+
+// The table a verb gets in a newly started program, in the present.
+FormCells freshCells(std::string_view verb) {
+  WindowSession session;
+  session.request(verb, 1);
+  return session.cells();
+}
+
+TEST(ConjugateAction, AVerbGetsTheSameTableWhateverWasDoneBefore) {
+  struct Case {
+    const char* name;
+    const char* verb;
+    void (*before)(WindowSession&);
+  };
+  const std::string longPatternVerb = std::string(30, 'a') + "omol";  // guessed by its special pattern
+  const Case cases[] = {
+      {"the derived forms shown for a shorter entry", "felomol",
+       [](WindowSession& session) {
+         session.type("x");
+         session.w().Command5_Click();
+         session.w().entryEdited("");
+       }},
+      {"the derived forms shown for a longer entry", "felomol",
+       [](WindowSession& session) {
+         session.type("elomolhatatlankodik");
+         session.w().Command5_Click();
+         session.w().entryEdited("");
+       }},
+      {"a pattern verb longer than the stem field after another verb", longPatternVerb.c_str(),
+       [](WindowSession& session) {
+         session.request("vár", 1);
+         session.w().entryEdited("");
+       }},
+      {"a pattern verb longer than the stem field conjugated twice", longPatternVerb.c_str(),
+       [](WindowSession& session) {
+         session.request(std::string(30, 'a') + "omol", 2);
+         session.w().entryEdited("");
+       }},
+  };
+  for (const Case& c : cases) {
+    WindowSession session;
+    c.before(session);
+    session.request(c.verb, 1);
+    EXPECT_EQ(session.cells(), freshCells(c.verb)) << c.name;
+    // The whole stem, however long: the verb less its last two letters, then the ending.
+    const std::string verb = c.verb;
+    EXPECT_TRUE(session.cells()[0].starts_with("  " + verb.substr(0, verb.size() - 2))) << c.name << ": "
+                                                                                        << session.cells()[0];
+  }
 }
 
 }  // namespace

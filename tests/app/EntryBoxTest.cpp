@@ -55,6 +55,29 @@ TEST(EntryBox, EveryKeyClearsTheStemsAndEndingsButOnlyTheFirstResets) {
   EXPECT_EQ(s.endings, EndingSlots{});
 }
 
+TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
+  struct Case {
+    const char* name;
+    void (*before)(WindowSession&);
+  };
+  const Case cases[] = {
+      {"at start-up", [](WindowSession&) {}},
+      {"after a result deleted without a key", [](WindowSession& session) {
+         session.request("vár", 1);
+         session.w().entryEdited("");
+       }},
+  };
+  for (const Case& c : cases) {
+    WindowSession session;
+    c.before(session);
+    session.w().Command1_Click();  // "&Ragozás" with nothing typed
+    session.type("ad");
+    EXPECT_EQ(session.s().entry.text(), "ad") << c.name;
+    session.w().Command1_Click();
+    EXPECT_EQ(session.s().table.cell(1, 1), "  adok") << c.name;
+  }
+}
+
 TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
   WindowSession session;
   session.request("vár", 1);

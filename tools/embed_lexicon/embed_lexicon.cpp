@@ -6,13 +6,17 @@
 // procedure stores them. Lines starting with '#' are comments; every other line
 // is tab-separated: group, index, word, code, then any number of columns that
 // record evidence and are not embedded. The word and code may be empty (element
-// 0 and the holes). The output defines kFillTables, one table per input file.
+// 0 and the holes). Every index must lie within its group's arrays: an entry
+// that does not fit fails the build here, naming the group, rather than the
+// program at start-up. The output defines kFillTables, one table per input file.
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "lexicon/Lexicon.h"
 
 namespace {
 
@@ -37,7 +41,16 @@ std::string quoted(const std::string& text) {
 }
 
 bool isNumber(const std::string& text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+  return !text.empty() && text.size() < 6 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Why the element (group, index) cannot be stored, or nothing when it can.
+std::string placeProblem(int group, int index) {
+  if (group >= ragozo::kLetterGroupCount) return "there is no letter group " + std::to_string(group);
+  const int bound = ragozo::kLetterGroupBounds[group];
+  if (index <= bound) return {};
+  return "letter group " + std::to_string(group) + " (" + ragozo::kLetterGroupNames[group] + ") is full: it holds " +
+         "elements 0 to " + std::to_string(bound) + ", not " + std::to_string(index);
 }
 
 }  // namespace
@@ -69,6 +82,11 @@ int main(int argc, char** argv) {
       const auto fields = splitTabs(line);
       if (fields.size() < 4 || !isNumber(fields[0]) || !isNumber(fields[1])) {
         std::cerr << path << ":" << lineNumber << ": expected group, index, word and code\n";
+        return 1;
+      }
+      const std::string problem = placeProblem(std::stoi(fields[0]), std::stoi(fields[1]));
+      if (!problem.empty()) {
+        std::cerr << path << ":" << lineNumber << ": " << problem << "\n";
         return 1;
       }
       out << "    {" << fields[0] << ", " << fields[1] << ", " << quoted(fields[2]) << ", " << quoted(fields[3])

@@ -1,6 +1,7 @@
 // Runs the main window's logic for verbs read one per line.
 #include "HeadlessRun.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <fstream>
@@ -96,6 +97,13 @@ void print(std::ostream& out, Session& session, const Request& request) {
   for (std::size_t i = 0; i < kBoxNames.size(); ++i) out << key << kBoxNames[i] << "\t" << s.derivedBoxes[i] << "\n";
 }
 
+// A verb code: nine digits and ASCII letters.
+bool isVerbCode(const std::string& code) {
+  return code.size() == 9 && std::all_of(code.begin(), code.end(), [](char c) {
+           return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+         });
+}
+
 }  // namespace
 
 std::optional<std::string> parseOptions(const std::vector<std::string>& arguments, RunOptions& options) {
@@ -138,23 +146,36 @@ std::optional<window::LexiconFill> readLexiconFile(const std::string& path, std:
     error = "cannot read " + path;
     return std::nullopt;
   }
-  std::vector<std::pair<std::string, std::string>> entries;
+  struct Entry {
+    int group, index;
+    std::string word, code;
+  };
+  std::vector<Entry> entries;
+  std::array<int, kLetterGroupCount> next{};
+  next.fill(1);  // element 0 holds the empty text
+  int lineNumber = 0;
   for (std::string line; std::getline(file, line);) {
+    ++lineNumber;
     if (skipped(line)) continue;
+    if (line.ends_with('\r')) line.pop_back();
+    const std::string where = path + ":" + std::to_string(lineNumber) + ": ";
     const auto tab = line.find('\t');
-    if (tab == std::string::npos || !letterGroup(line.substr(0, tab))) {
-      error = path + ": not a word<TAB>code line: " + line;
+    const std::optional<int> group = tab == std::string::npos ? std::nullopt : letterGroup(line.substr(0, tab));
+    if (!group || !isVerbCode(line.substr(tab + 1))) {
+      error = where + "not a word<TAB>code line (a lower-case verb, a tab and a nine-character code): " + line;
       return std::nullopt;
     }
-    entries.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+    if (next[*group] > Lexicon::bound(*group)) {
+      error = where + "letter group " + kLetterGroupNames[*group] + " is full: it takes at most " +
+              std::to_string(Lexicon::bound(*group)) + " verbs";
+      return std::nullopt;
+    }
+    entries.push_back({*group, next[*group]++, line.substr(0, tab), line.substr(tab + 1)});
   }
   return window::LexiconFill([entries](Lexicon& lexicon) {
-    std::array<int, kLetterGroupCount> next{};
-    next.fill(1);
-    for (const auto& [word, code] : entries) {
-      const int group = *letterGroup(word);
-      lexicon.storeWord(group, next[group], word);
-      lexicon.storeCode(group, next[group]++, code);
+    for (const Entry& e : entries) {
+      lexicon.storeWord(e.group, e.index, e.word);
+      lexicon.storeCode(e.group, e.index, e.code);
     }
   });
 }

@@ -1,0 +1,63 @@
+// The table and derived boxes that a freshly started program shows for a request.
+#include "FreshProgram.h"
+
+#include <map>
+
+#include "headless/Session.h"
+
+namespace ragozo::fuzz {
+
+Request requestShown(const window::MainWindow& w, bool answerYes) {
+  const ConjugationState& s = w.state();
+  return Request{s.entry.text(),       w.selectedOption(),  s.allPersons,
+                 s.objectiveAnyway,    s.imperativeAnyway,  s.shortImperative,
+                 s.derivedFormsCaption == kDerivedShownCaption, answerYes};
+}
+
+Forms formsShown(const window::MainWindow& w) {
+  const ConjugationState& s = w.state();
+  Forms forms;
+  std::size_t i = 0;
+  for (int column = 1; column <= 2; ++column) {
+    for (int row = 1; row <= 7; ++row) forms[i++] = s.table.cell(row, column);
+  }
+  for (const std::string& box : s.derivedBoxes) forms[i++] = box;
+  return forms;
+}
+
+const Forms& freshForms(const Request& request, const window::LexiconFill& fill) {
+  static std::map<Request, Forms> known;
+  if (const auto it = known.find(request); it != known.end()) return it->second;
+  if (known.size() > 4000) known.clear();
+
+  headless::Session session(fill);
+  session.start();
+  window::MainWindow& w = session.main();
+  if (request.tall) w.Command5_Click();
+  session.dialogs.setDefaultAnswer(request.answerYes);
+  w.Text1_KeyPress(0);
+  w.entryEdited(request.entry);
+  // The toggles' states, as their buttons would have set them after a first result.
+  ConjugationState& s = w.state();
+  s.allPersons = request.allPersons;
+  s.objectiveAnyway = request.objectiveAnyway;
+  s.imperativeAnyway = request.imperativeAnyway;
+  s.shortImperative = request.shortImperative;
+  w.chooseOption(request.mood);
+  return known.emplace(request, formsShown(w)).first->second;
+}
+
+std::string describe(const Request& request, const Forms& seen, const Forms& fresh) {
+  std::string text = "entry \"" + request.entry + "\" mood " + std::to_string(request.mood) + " allPersons " +
+                     std::to_string(request.allPersons) + " objective " + std::to_string(request.objectiveAnyway) +
+                     " imperative " + std::to_string(request.imperativeAnyway) + " caption \"" +
+                     request.shortImperative + "\" tall " + std::to_string(request.tall) + " answer " +
+                     std::to_string(request.answerYes) + "\n";
+  for (std::size_t i = 0; i < seen.size(); ++i) {
+    if (seen[i] == fresh[i]) continue;
+    text += "  item " + std::to_string(i) + ": \"" + seen[i] + "\" fresh \"" + fresh[i] + "\"\n";
+  }
+  return text;
+}
+
+}  // namespace ragozo::fuzz

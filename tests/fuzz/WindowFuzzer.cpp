@@ -1,0 +1,69 @@
+// libFuzzer entry point: the main window's logic driven by any sequence of user actions.
+//
+// Each input starts the program over the tests' lexicon (a few verbs of every
+// class and restriction, quick to load for every input) and performs its
+// actions (UserActions.h). After every action the window's invariants must
+// hold (WindowInvariants.h), and after every conjugation the table and boxes
+// must equal those of a freshly started program given the same request
+// (FreshProgram.h). An exception that escapes a handler ends the run as a crash.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "FreshProgram.h"
+#include "UserActions.h"
+#include "WindowInvariants.h"
+#include "headless/Session.h"
+#include "support/FixtureLexicon.h"
+
+namespace ragozo::fuzz {
+namespace {
+
+// The tests' lexicon is filled once; every window load copies it, which is quicker.
+void fillFromFixture(Lexicon& lexicon) { lexicon = testing::fixtureLexicon(); }
+
+bool askedTheMeaning(const headless::ScriptedDialogs& dialogs) {
+  for (const std::string& box : dialogs.transcript()) {
+    if (box.starts_with("question")) return true;
+  }
+  return false;
+}
+
+void run(std::span<const std::uint8_t> input) {
+  const window::LexiconFill fill = fillFromFixture;
+  headless::Session session(fill);
+  session.start();
+  InputFacts facts;
+  bool answerYes = true;       // the answer the next meaning question gets
+  bool entryAnswerYes = true;  // the answer the current entry got
+  while (!input.empty()) {
+    const Action action = nextAction(input);
+    if (!action.text.empty()) facts.validUtf8 = facts.validUtf8 && isValidUtf8(action.text);
+    if (action.kind == ActionKind::answer) answerYes = action.choice % 2 == 0;
+    session.dialogs.clear();
+    const bool conjugated = perform(session, action);
+    if (askedTheMeaning(session.dialogs)) entryAnswerYes = answerYes;
+
+    const window::MainWindow& w = session.main();
+    const std::string& entry = w.state().entry.text();
+    facts.longestEntry = std::max(facts.longestEntry, entry.size());
+    facts.typedNoFormText = facts.typedNoFormText || entry.find(kNoSuchForm) != std::string::npos;
+    checkWindow(w, facts);
+    if (conjugated) {
+      const Request request = requestShown(w, entryAnswerYes);
+      const Forms seen = formsShown(w);
+      const Forms& fresh = freshForms(request, fill);
+      if (seen != fresh) breach("a conjugation differs from a fresh program's", describe(request, seen, fresh));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ragozo::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  ragozo::fuzz::run(std::span<const std::uint8_t>(data, size));
+  return 0;
+}

@@ -1,0 +1,16 @@
+# Runs a tool that must refuse its input: it must exit non-zero and say EXPECT on standard error.
+#   cmake -DCOMMAND="tool;arg;..." -DEXPECT=regex [-DINPUT=file] -P ExpectFailure.cmake
+if(DEFINED INPUT)
+  execute_process(COMMAND ${COMMAND} INPUT_FILE ${INPUT} RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+else()
+  execute_process(COMMAND ${COMMAND} RESULT_VARIABLE result ERROR_VARIABLE errors OUTPUT_QUIET)
+endif()
+if(result EQUAL 0)
+  message(FATAL_ERROR "expected a failure, the tool succeeded; it said: ${errors}")
+endif()
+if(NOT result MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "the tool did not exit on its own (${result}); it said: ${errors}")
+endif()
+if(NOT errors MATCHES "${EXPECT}")
+  message(FATAL_ERROR "expected a message matching '${EXPECT}', got: ${errors}")
+endif()

@@ -65,25 +65,45 @@ bool lexiconLess(std::string_view a, std::string_view b) {
   return false;
 }
 
+std::vector<std::vector<std::string>> repositoryTable(const std::string& relativePath) {
+  const auto path = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / relativePath;
+  std::ifstream in(path);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  std::vector<std::vector<std::string>> out;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    std::vector<std::string> fields;
+    std::istringstream stream(line);
+    for (std::string field; std::getline(stream, field, '\t');) fields.push_back(field);
+    out.push_back(std::move(fields));
+  }
+  return out;
+}
+
 const std::vector<StatedWord>& statedWords() {
   static const std::vector<StatedWord> words = [] {
-    const auto path = std::filesystem::path(__FILE__).parent_path() / "facts" / "stated-words.tsv";
-    std::ifstream in(path);
-    if (!in) throw std::runtime_error("cannot read " + path.string());
     std::vector<StatedWord> out;
-    std::string line;
-    while (std::getline(in, line)) {
-      if (line.empty() || line[0] == '#') continue;
-      std::istringstream fields(line);
-      std::string group, index, word;
-      std::getline(fields, group, '\t');
-      std::getline(fields, index, '\t');
-      std::getline(fields, word, '\t');
-      out.push_back({std::stoi(group), index.empty() ? -1 : std::stoi(index), word});
+    for (const auto& f : repositoryTable("tests/lexicon/facts/stated-words.tsv")) {
+      out.push_back({std::stoi(f.at(0)), f.at(1).empty() ? -1 : std::stoi(f.at(1)), f.at(2)});
     }
     return out;
   }();
   return words;
+}
+
+const std::vector<DataEntry>& dataEntries() {
+  static const std::vector<DataEntry> entries = [] {
+    std::vector<DataEntry> out;
+    for (int n = 1; n <= 15; ++n) {
+      const std::string name = std::string("lexicon/data/fill") + (n < 10 ? "0" : "") + std::to_string(n) + ".tsv";
+      for (const auto& f : repositoryTable(name)) {
+        if (f.size() > 4 && !f[2].empty()) out.push_back({std::stoi(f[0]), std::stoi(f[1]), f[2], f[4]});
+      }
+    }
+    return out;
+  }();
+  return entries;
 }
 
 int firstMatch(const Lexicon& lexicon, int group, std::string_view word) {

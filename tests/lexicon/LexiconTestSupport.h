@@ -29,6 +29,20 @@ struct StatedWord {
 // The words that the lexicon's design fixes, read from facts/stated-words.tsv.
 const std::vector<StatedWord>& statedWords();
 
+// The lines of a tab-separated file of the repository (relative to its root), without the comments
+// and blank lines, each split at its tabs.
+std::vector<std::vector<std::string>> repositoryTable(const std::string& relativePath);
+
+struct DataEntry {
+  int group;
+  int index;
+  std::string word;
+  std::string wordSource;  // the word's evidence and the verdict of the word checks
+};
+
+// Every entry of the data files lexicon/data/fill01.tsv .. fill15.tsv with a word.
+const std::vector<DataEntry>& dataEntries();
+
 // Linear search of a group as the engine's look-up walks it: the first element from 0 up to the
 // bound whose word equals `word`, or -1.
 int firstMatch(const Lexicon& lexicon, int group, std::string_view word);

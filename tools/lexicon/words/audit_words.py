@@ -1,14 +1,18 @@
 #!/usr/bin/env python3
-"""Lists the supplied words of lexicon/data/fill*.tsv that are no real verb entry.
+"""Lists the supplied words of lexicon/data/fill*.tsv that are no real verb entry or rest on thin evidence.
 
 Checks every word that is not stated against the rules the word builder applies (verbhood.fault):
-a dictionary form hunspell-hu knows, not a defective verb, a compound's base a verb, no doubled
-preverb, witness forms of its own; and a word taken on a corpus or split witness must still have
-that witness in the current corpus-compounds.tsv / split-compounds.tsv (whose forms must begin
-with the compound and read as the verb, not as a noun compound with a preverb inside). Prints one
-line per faulty word (kind, group, index, word, word_source) and the counts by kind.
+a dictionary form hunspell-hu knows and not an inflected form of another verb ("megjelent",
+"leveszik"), not another verb without its accents ("kilep", "leirt"), not a noun, adjective or
+adverb ("levél") nor one cut down ("különad"), not a defective verb, a compound's base a verb, no
+doubled preverb ("lelebiggyed"), witness forms of its own; a word taken on a corpus or split witness
+must still have that witness in the current corpus-compounds.tsv / split-compounds.tsv, and every
+word must carry the builder's verdict "audit:ok" in its word_source. Prints one line per faulty word
+(kind, group, index, word, word_source) and the counts by kind; the words that rest on a word list
+alone ('weak') or on hunspell-hu alone ('unattested') follow as "thin evidence". With --places FILE,
+writes those places (group, index, word, kind) for the checker, which allows them and no others.
 
-Usage: audit_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--data DIR]
+Usage: audit_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--places FILE]
 """
 import argparse
 import collections
@@ -27,7 +31,9 @@ def main():
     ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
     ap.add_argument("--corpus", default=os.path.join(B.HERE, "corpus-compounds.tsv"))
     ap.add_argument("--split", default=os.path.join(B.HERE, "split-compounds.tsv"))
+    ap.add_argument("--use", default=os.path.join(B.HERE, "verb-use.tsv"))
     ap.add_argument("--data", default=os.path.join(B.REPO, "lexicon", "data"))
+    ap.add_argument("--places", help="write the places of the thinly witnessed words to this file")
     args = ap.parse_args()
 
     listed = B.read_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
@@ -35,7 +41,8 @@ def main():
     corpus, split = B.read_corpus(args.corpus, shared), B.read_split(args.split)
     indexed, loose = B.read_stated(os.path.join(B.REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
     stated = {w for g in indexed for w, _ in indexed[g].values()} | {w for g in loose for w in loose[g]}
-    known = stated | set(listed)
+    everyday = set(B.read_everyday())
+    known, vouched, use = stated | set(listed) | everyday, stated | everyday, B.read_use(args.use)
 
     entries = []
     for n in range(1, 16):
@@ -55,24 +62,43 @@ def main():
         return max(fits, key=len) if fits else ""
 
     preverbs = {w: preverb_of(w, s) for _, _, w, s in entries}
-    lines = verbhood.analyses({w for _, _, w, _ in entries} | {w[len(p):] for w, p in preverbs.items() if p})
+    words = {w for _, _, w, _ in entries}
+    lines = verbhood.analyses(words | {w[len(p):] for w, p in preverbs.items() if p}
+                              | {v for w in words for v in verbhood.accent_variants(w)})
+    witnessed = B.verb_use.verb_readings_of({f for w in words if w in corpus for f in corpus[w].witness_forms()})
     faults = collections.defaultdict(list)
     for g, i, w, source in entries:
-        witness = shared.get(w, ()) if source.startswith("corpus") else ()
-        ambiguous = source.startswith("corpus") and "?" in source.split(":")[1]
-        kind = verbhood.fault(w, preverbs[w], known, set(listed), lines, witness, ambiguous)
-        if kind is None and source.startswith("corpus") and w not in corpus:
+        evidence = source.split(" ")[0]
+        witness = shared.get(w, ()) if evidence.startswith("corpus") else ()
+        ambiguous = evidence.startswith("corpus") and "?" in evidence.split(":")[1]
+        c = corpus.get(w) if evidence.startswith("corpus") else listed.get(w)
+        verbal = B.verbal_forms(c, use, witnessed) if c is not None and c.thinly_witnessed() else None
+        kind = verbhood.fault(w, preverbs[w], known, set(listed), lines, witness, ambiguous,
+                              w in vouched or (c is not None and c.vouched()), verbal)
+        if kind is None and evidence.startswith("corpus") and w not in corpus:
             kind = "no witness form begins with the compound"
-        if kind is None and source.startswith("split") and w not in split:
+        if kind is None and evidence.startswith("split") and w not in split:
             kind = "no split witness reads as the compound"
+        if kind is None and B.AUDITED not in source.split(" "):
+            kind = "no verdict recorded"
         if kind:
             faults[kind].append((g, i, w, source))
+    thin = [(g, i, w, source.split(":")[0]) for g, i, w, source in entries if source.startswith(("weak", "unattested"))]
     for kind in sorted(faults):
         for g, i, w, source in faults[kind]:
             print(f"{kind}\t{g}\t{i}\t{w}\t{source}")
     for kind in sorted(faults):
         print(f"# {kind}: {len(faults[kind])}")
     print(f"# all: {sum(len(v) for v in faults.values())} of {len(entries)} supplied words")
+    for g, i, w, kind in thin:
+        print(f"thin evidence\t{g}\t{i}\t{w}\t{kind}")
+    print(f"# thin evidence: {len(thin)}")
+    if args.places:
+        with open(args.places, "w", encoding="utf-8") as f:
+            f.write("# Elements where no witnessed verb sorts between the stated words around them, so that a\n"
+                    "# compound that only word lists give (weak) or only hunspell-hu reads (unattested) stands\n"
+                    "# there. Written by tools/lexicon/words/audit_words.py --places.\n# group\tindex\tword\tevidence\n")
+            f.writelines(f"{g}\t{i}\t{w}\t{kind}\n" for g, i, w, kind in thin)
 
 
 if __name__ == "__main__":

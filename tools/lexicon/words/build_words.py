@@ -4,24 +4,29 @@
 Every word the design states stands at its stated element; the full lists are copied as stated.
 The stretches left open (a/á, b 1-643, k, l, m, n/o/ó/ö/ő, p) are filled with Hungarian verbs from
 the candidate list, in lexicon order between the stated anchors, keeping the blocks, preverb runs
-and letter counts, preferring the strongest evidence, and then nudged towards the stated length
+and letter counts, preferring the verbs most used in running text (verb-use.tsv) and the strongest
+evidence, with every everyday verb (everyday-verbs.txt) and every word the code facts name, and then nudged towards the stated length
 and ending distributions without giving up evidence. A rebuild keeps the words of every stretch
 (between two stated words) whose supplied words are all still allowed; only the stretches that lost
 a word (see verbhood.py: no noun compounds as witnesses, bases that are verbs, no doubled preverbs,
 dictionary forms only) are chosen again (--fresh chooses everything anew). Codes already present in the data files are
 kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
 
-Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--data DIR] [--seed N] [--fresh]
+Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seed N] [--fresh]
 """
 import argparse
 import collections
+import math
 import os
 import random
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import corpus_compounds  # noqa: E402
 import groups as G  # noqa: E402
 import lexorder  # noqa: E402
+import verb_use  # noqa: E402
 import verbhood  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -30,7 +35,7 @@ REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 # Evidence cost of a supplied word: the lower, the stronger.
 # A word-list-only compound and an unattested one cost more than any figure can repay: they stand
 # only where no witnessed verb fits between the anchors.
-COST = {"t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "corpus1a": 10.0,
+COST = {"everyday": 0.0, "t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "corpus1a": 10.0,
         "weak": 500.0, "split": 800.0, "unattested": 1000.0}
 # Letter counts are hard facts and outweigh everything; compounds per preverb and simple verbs per
 # prefix are soft figures that outweigh the steps between witnessed kinds but not a missing witness.
@@ -38,6 +43,15 @@ QUOTA_WEIGHT = 40.0
 LETTER_QUOTA_WEIGHT = 5000.0
 LENGTH_WEIGHT = 0.6
 ENDING_WEIGHT = 0.6
+# Use outweighs the steps between witnessed kinds: a verb met a thousand times in running text (about
+# ten doublings) gains 20, more than any tier or corpus step; a word-list-only or unattested compound
+# stays behind every witnessed one whatever its use.
+USE_WEIGHT = 2.0
+# An everyday verb, or one whose code the code facts settle, stands wherever the layout lets it; no
+# figure may take it out again.
+EVERYDAY_COST = -1e6
+EVERYDAY = os.path.join(REPO, "tools", "lexicon", "everyday-verbs.txt")
+CODE_FACTS = os.path.join(REPO, "tools", "lexicon", "code_facts.tsv")
 
 # Verbs that the lists say are not entries (bases of compounds named as having no entry of their own).
 NOT_ENTRIES = {"bátorodik", "békél", "keseredik", "kócol", "lapol", "ábdál", "csapzik", "dolgoz", "szar",
@@ -68,6 +82,55 @@ class Candidate:
         self.word, self.kind, self.preverb, self.stem = word, kind, preverb, stem
         self.sources, self.tier, self.evidence = sources, tier, evidence
         self.cost = COST[evidence]
+
+    def thinly_witnessed(self):
+        """Whether one or two text forms, or forms open to other readings, are all that witness the
+        word: a noun or adverb cut down to look like a compound ("különad" on "különadó") hides there."""
+        if self.evidence.startswith("corpus"):
+            return self.evidence != "corpus" or int(re.match(r"\d+", self.sources).group()) <= 2
+        return False
+
+    def witness_forms(self):
+        """The text forms quoted as a corpus witness ("2OX:különadó,különadót;ledgersmb")."""
+        if not self.evidence.startswith("corpus"):
+            return []
+        return self.sources.split(";")[0].split(":", 1)[1].split(",")
+
+    def vouched(self):
+        """Whether a dictionary headword (F) or the design (S) gives the word."""
+        return self.evidence.startswith("t") and any(s in self.sources for s in "FS")
+
+
+def read_everyday(path=EVERYDAY):
+    """The verbs a learner meets in the first two years (one a line, '#' comments)."""
+    return [w for w in (line.split("#")[0].strip() for line in open(path, encoding="utf-8")) if w]
+
+
+def read_code_fact_words(path=CODE_FACTS):
+    """The words the code facts name: their forms were checked one by one, so they stay entries."""
+    return {line.split("\t")[0] for line in open(path, encoding="utf-8") if not line.startswith("#") and line.strip()}
+
+
+def read_use(path):
+    """verb -> (use: occurrences in running text plus forms in the word list, forms seen, verbal
+    forms: those only the verb explains), from verb_use.py's table."""
+    out = {}
+    if not path or not os.path.exists(path):
+        return out
+    for line in open(path, encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        verb, occurrences, listed, forms, verbal = line.rstrip("\n").split("\t")
+        out[verb] = (float(occurrences) + int(listed), int(forms), int(verbal))
+    return out
+
+
+def weigh_use(pool, use, kept):
+    """Lowers each candidate's cost by its use; a verb that must stay (`kept`) comes first of all."""
+    for w, c in pool.items():
+        c.cost = COST[c.evidence] - USE_WEIGHT * math.log2(1 + use.get(w, (0,))[0])
+        if w in kept:
+            c.cost = EVERYDAY_COST
 
 
 def read_candidates(path):
@@ -136,8 +199,9 @@ def starts_folded(word, prefix):
 class GroupFill:
     """Chooses the supplied words of one group."""
 
-    def __init__(self, rules, anchors, loose, tails, pool, rng, existing=None, rejected=()):
+    def __init__(self, rules, anchors, loose, tails, pool, rng, existing=None, rejected=(), audit=None):
         self.r, self.rng = rules, rng
+        self.audit = audit or (lambda words: None)  # takes the words that fail the checks out of a pool
         self.rejected = rejected          # words a source offered but that are no real entry
         self.existing = existing or {}    # index -> supplied word now in the data files
         self.anchors = anchors            # index -> word within the ordered run
@@ -258,11 +322,15 @@ class GroupFill:
                     continue
                 wanted[w] = (s, pv, b)
         confirmed = hunspell_compounds({w: (pv, b.word) for w, (s, pv, b) in wanted.items()})
+        fallback = {}
         for w in sorted(confirmed):
             s, pv, b = wanted[w]
             c = Candidate(w, "pv", pv, b.word, f"hunspell+{b.sources}", 4, "unattested")
             if self.allowed(c):
-                s["pool"].append(c)
+                fallback[w] = c
+        self.audit(fallback)
+        for w, c in fallback.items():
+            wanted[w][0]["pool"].append(c)
 
     # --- cost model -------------------------------------------------------------------------
     def stats(self, words):
@@ -280,7 +348,11 @@ class GroupFill:
             # stretch that lost one takes the best remaining candidates and is tuned as a whole
             by_word = {c.word: c for c in s["pool"]}
             kept = [by_word[w] for w in (self.existing.get(i) for i in range(s["first"], s["last"] + 1))
-                    if w in by_word][:need]
+                    if w in by_word]
+            # an everyday verb new to the stretch takes the place of the costliest word kept
+            must = [c for c in s["pool"] if c.cost == EVERYDAY_COST and c not in kept]
+            kept = sorted(kept + must, key=lambda c: c.cost)[:need]
+            kept.sort(key=lambda c: lexorder.key(c.word))
             rest = [c for c in s["pool"] if c not in kept]
             s["chosen"] = kept + rest[:need - len(kept)]
             s["spare"] = rest[need - len(kept):]
@@ -386,14 +458,25 @@ def hunspell_compounds(words):
     return out
 
 
-def reject_faults(pool, known, listed, shared):
-    """Takes out of the pool every word that is no real verb entry (see verbhood.fault); kind -> words."""
+def verbal_forms(c, use, witnessed):
+    """The forms seen in the texts (`use`) or quoted as the candidate's witness (read by
+    verb_use.verb_readings_of into `witnessed`) that only the word as a verb explains."""
+    return use.get(c.word, (0, 0, 0))[2] + sum(c.word in witnessed.get(f, ((), (), False))[1] for f in c.witness_forms())
+
+
+def reject_faults(pool, known, listed, shared, vouched, use):
+    """Takes out of the pool every word that is no real verb entry (see verbhood.fault); kind -> words.
+    `vouched` holds the words a headword, the design or the everyday list gives; `use` is read_use's."""
     words = set(pool) | {w[len(c.preverb):] for w, c in pool.items() if c.preverb}
+    words |= {v for w in pool for v in verbhood.accent_variants(w)}
     lines = verbhood.analyses(words)
+    thin = {w: c for w, c in pool.items() if c.thinly_witnessed()}
+    witnessed = verb_use.verb_readings_of({f for c in thin.values() for f in c.witness_forms()})
     out = collections.defaultdict(set)
     for w, c in list(pool.items()):
+        verbal = verbal_forms(c, use, witnessed) if w in thin else None
         kind = verbhood.fault(w, c.preverb, known, listed, lines, shared.get(w, ()),
-                              c.evidence in ("corpus2a", "corpus1a"))
+                              c.evidence in ("corpus2a", "corpus1a"), w in vouched or c.vouched(), verbal)
         if kind:
             out[kind].add(w)
             del pool[w]
@@ -401,13 +484,20 @@ def reject_faults(pool, known, listed, shared):
 
 
 def evidence_text(c):
+    """The word's evidence, then the verdict of the checks it passed ("audit:ok")."""
     if c is None:
         return "stated"
+    if c.evidence == "everyday":
+        return f"everyday {AUDITED}"
     if c.evidence.startswith("corpus"):
-        return f"corpus:{c.sources}"
+        return f"corpus:{c.sources} {AUDITED}"
     if c.evidence in ("weak", "split", "unattested"):
-        return f"{c.evidence}:{c.sources}"
-    return f"tier{c.tier}:{c.sources}"
+        return f"{c.evidence}:{c.sources} {AUDITED}"
+    return f"tier{c.tier}:{c.sources} {AUDITED}"
+
+
+# Every supplied word the builder writes has passed verbhood.fault.
+AUDITED = "audit:ok"
 
 
 def read_existing_codes(data_dir):
@@ -438,6 +528,7 @@ def main():
     ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--split", default=os.path.join(HERE, "split-compounds.tsv"))
+    ap.add_argument("--use", default=os.path.join(HERE, "verb-use.tsv"))
     ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--iterations", type=int, default=400000)
@@ -452,14 +543,30 @@ def main():
     # every source's words are checked on their own, so a faulty witness does not hide a listed word
     listed = set(pool)
     stated = {w for g in indexed for w, _ in indexed[g].values()} | {w for g in loose for w in loose[g]}
+    everyday = set(read_everyday())
+    use = read_use(args.use)
+    known, vouched = stated | listed | everyday, stated | everyday
     rejected = set()
     for name, words, witness in (("candidate list", pool, {}), ("corpus", corpus, shared), ("split", split, {})):
-        for kind, faulty in sorted(reject_faults(words, stated | listed, listed, witness).items()):
+        for kind, faulty in sorted(reject_faults(words, known, listed, witness, vouched, use).items()):
             print(f"rejected from the {name} ({kind}): {len(faulty)}: {' '.join(sorted(faulty))}")
             rejected |= faulty
     for w, c in list(corpus.items()) + list(split.items()):
         if w not in pool or pool[w].cost > c.cost:
             pool[w] = c
+    for w in everyday - set(pool) - stated:
+        pool[w] = Candidate(w, "lex", "", w, "", 3, "everyday")
+    simple = {w for rules in G.SUPPLIED.values() for w in rules.simple}
+    for w in (everyday & set(pool)) - stated - simple:
+        # a compound the candidate list files as a variant ("megöregszik") still stands in its preverb's run
+        fits = [p for p in corpus_compounds.PREVERBS if w.startswith(p) and w[len(p):] in known]
+        if fits and not pool[w].preverb:
+            pool[w].preverb, pool[w].kind = max(fits, key=len), "pv"
+    weigh_use(pool, use, everyday | read_code_fact_words())
+
+    def audit(words):
+        for kind, faulty in reject_faults(words, known, listed, {}, vouched, use).items():
+            rejected.update(faulty)
 
     existing = collections.defaultdict(dict)  # group -> index -> supplied word in the data files now
     for (g, i, w), _ in read_existing_codes(args.data).items():
@@ -478,7 +585,7 @@ def main():
             # the words after the run are its tail; b's run is followed by the stated second fill instead
             tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
             fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed),
-                             {} if args.fresh else existing[g], rejected)
+                             {} if args.fresh else existing[g], rejected, audit)
             fill.recognise_compounds()
             if known is not None and rules.of_entries is not None:
                 fill.soft.append(("compounds of entries", lambda w, pv: bool(pv) and w[len(pv):] in known,

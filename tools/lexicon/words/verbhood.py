@@ -114,30 +114,102 @@ def other_reading(word, lines):
 
 
 FINITE = re.compile(r"^is:(?:(?:PRES|PAST)_(?:INDIC|COND)|SUBJ|IMPER)")
+# The forms that pass for a dictionary form in the sources: pasts, conditionals, imperatives and the
+# third person definite ("megjelent", "lekérd", "leveszik"); not the -ol/-el second person of an -ik
+# verb that hunspell-hu offers for "kitöröl".
+LOOKALIKE = re.compile(r"^is:(?:PAST_|PRES_COND_|SUBJ/IMPER_|PRES_INDIC_DEF_(?:SG|PL)_3)")
+DEFINITE_PLURAL_3 = "is:PRES_INDIC_DEF_PL_3"
+ACCENTED = {"a": "á", "e": "é", "i": "í", "o": "ó", "u": "ú", "ö": "ő", "ü": "ű"}
 
 
-def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False):
+def inflected_form_of(word, lines, known, vouched=False):
+    """(verb, whether the form is the definite "-ik" one) where hunspell-hu reads the word as an
+    inflected form of another verb (a past "megjelent", an imperative "lekérd", a definite
+    "leveszik"), else None. An -ik verb reads as the third person plural definite of its stem
+    without -ik; that counts only where the stem is a known verb ("levesz", not "kivérz"), and not
+    for a `vouched` word that also reads as an -ik verb of its own ("letörik": "törik"; hunspell-hu
+    reads "leveszik" as "le" + "veszik" too)."""
+    own_ik = any((r := verb_readings(t)) is not None and r[0] + r[1] == word and r[1].endswith("ik")
+                 and not any(FINITE.match(x) and x != "is:" + DICTIONARY_TAG for x in r[2]) for t in lines)
+    for tokens in lines:
+        r = verb_readings(tokens)
+        if r is None or any(t.startswith("ds:") for t in r[2]):
+            continue
+        lemma = r[0] + r[1]
+        finite = [t for t in r[2] if LOOKALIKE.match(t)]
+        if not finite or lemma == word:
+            continue
+        definite = finite == [DEFINITE_PLURAL_3] and word.endswith("ik")
+        if definite and (own_ik and vouched or lemma not in known):
+            continue
+        return lemma, definite
+    return None
+
+
+def accent_variants(word):
+    """The word with one plain vowel given its accent: the spellings a word without accents stands for."""
+    return {word[:n] + ACCENTED[c] + word[n + 1:] for n, c in enumerate(word) if c in ACCENTED}
+
+
+def accentless_twin(word, lines, known):
+    """The known verb, or the inflected form of one, that the word is once its missing accent is put
+    back ("kilep": "kilép"; "leirt": "leírt", the past of "leír"), else None. `lines` holds the
+    analyses of the word's accent variants."""
+    for variant in sorted(accent_variants(word)):
+        if variant in known:
+            return variant
+        for tokens in lines.get(variant, []):
+            r = verb_readings(tokens)
+            if r is not None and r[0] + r[1] in known and any(LOOKALIKE.match(t) for t in r[2]) \
+                    and not any(t.startswith("ds:") for t in r[2]):
+                return variant
+    return None
+
+
+def names_a_non_verb(word, lines):
+    """Whether hunspell-hu has the word itself as a noun, adjective or adverb ("levél", "kivét")."""
+    return any(f"st:{word}" in tokens and any(t in tokens for t in ("po:noun", "po:adj", "po:adv"))
+               and not any(t.startswith("pa:") for t in tokens) for tokens in lines)
+
+
+def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False, vouched=False, verbal_forms=None):
     """Why a supplied word is no real entry, or None.
 
     `known` holds the lexicon's stated words and the candidate list's verbs, `listed` the candidate
-    list alone, `lines` the hunspell-hu analyses of the word and of its base (the word less its
-    preverb), `shared` the other compounds of the same preverb that every witness form also reads
-    as (a compound whose forms all belong to a known verb, "lekicsinyell" beside "lekicsinyel", has no
-    witness of its own); `ambiguous` when every witness form has other readings too, in which case the
-    word must not itself read as a noun or another verb's form."""
+    list alone, `lines` the hunspell-hu analyses of the word, of its base (the word less its
+    preverb) and of its accent variants, `shared` the other compounds of the same preverb that every
+    witness form also reads as (a compound whose forms all belong to a known verb, "lekicsinyell"
+    beside "lekicsinyel", has no witness of its own); `ambiguous` when every witness form has other
+    readings too, in which case the word must not itself read as a noun or another verb's form.
+    `vouched` when a dictionary headword, the design or the everyday list gives the word: it may then
+    also be an inflected form of another verb ("megért", "kiment") or double its preverb
+    ("kikiált"). `verbal_forms`, where known, is the number of forms seen in running text that only
+    a finite form or the infinitive of the word explains: none marks a noun or adverb cut down to look
+    like a compound ("különad" from "különadó", "odafen" from "odafent")."""
     if word in DEFECTIVE:
         return "defective verb"
-    if not is_dictionary_form(word, lines.get(word, [])):
+    own = lines.get(word, [])
+    if not is_dictionary_form(word, own):
         return "not a dictionary form"
+    other = inflected_form_of(word, own, known, vouched)
+    if other and (not vouched or other[1]):  # a headword may be a past too; "megfékezik" is no -ik verb
+        return "an inflected form of another verb"
+    if not vouched:
+        if accentless_twin(word, lines, known):
+            return "another verb without its accents"
+        if preverb and names_a_non_verb(word, own):
+            return "a noun, adjective or adverb"
+        if preverb and verbal_forms == 0:
+            return "no verbal form seen: a noun or adverb cut down"
     if preverb:
         base = word[len(preverb):]
         simple = any((r := verb_readings(t)) is not None and r[:2] == ("", base) for t in lines.get(base, []))
-        if base.startswith(preverb) and not simple and word not in listed:
-            return "doubled preverb"  # "megmegdermed"; "kikiált" is "ki" + the simple verb "kiált"
+        if base.startswith(preverb) and not vouched and (word not in listed or not simple):
+            return "doubled preverb"  # "lelebiggyed"; "kikiált" is "ki" + the simple verb "kiált"
         if base not in known and not is_dictionary_form(base, lines.get(base, [])):
             return "base not a verb"
         if any(other in known for other in shared):
             return "forms of another verb"
-    if ambiguous and word not in listed and other_reading(word, lines.get(word, [])):
+    if ambiguous and word not in listed and other_reading(word, own):
         return "a noun or another verb's form, on an ambiguous witness"
     return None

@@ -1,0 +1,62 @@
+// Every supplied word of the data files passed the word checks, and rests on a witness of its own
+// except at the places named as having none.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "lexicon/LexiconTestSupport.h"
+
+namespace ragozo {
+namespace {
+
+using lexicontest::DataEntry;
+using lexicontest::dataEntries;
+
+bool isSupplied(const DataEntry& e) { return e.wordSource != "stated"; }
+
+// The word_source column: the evidence first (a split witness quotes words with blanks), then
+// after the last blank the verdict of the checks.
+std::string verdict(const std::string& source) {
+  const auto blank = source.rfind(' ');
+  return blank == std::string::npos ? "" : source.substr(blank + 1);
+}
+
+std::string evidenceKind(const std::string& source) { return source.substr(0, source.find_first_of(": ")); }
+
+TEST(LexiconWordEvidence, EverySuppliedWordCarriesItsEvidenceAndPassedTheChecks) {
+  const std::set<std::string> kinds{"tier1", "tier2", "tier3", "corpus", "split", "weak", "unattested", "everyday"};
+  int supplied = 0;
+  for (const DataEntry& e : dataEntries()) {
+    if (!isSupplied(e)) continue;
+    ++supplied;
+    EXPECT_TRUE(kinds.count(evidenceKind(e.wordSource))) << e.word << ": " << e.wordSource;
+    EXPECT_EQ(verdict(e.wordSource), "audit:ok") << e.word << ": " << e.wordSource;
+  }
+  EXPECT_GT(supplied, 5000);
+}
+
+// A word that only word lists give or only hunspell-hu reads stands only where no witnessed verb
+// sorts between the stated words around it; those places are named, and every named place still
+// holds such a word, so the list shrinks as witnesses are found.
+TEST(LexiconWordEvidence, ThinlyWitnessedWordsStandOnlyAtTheNamedPlaces) {
+  std::map<std::pair<int, int>, std::string> named;
+  for (const auto& f : lexicontest::repositoryTable("tests/lexicon/facts/thin-evidence-places.tsv")) {
+    named[{std::stoi(f.at(0)), std::stoi(f.at(1))}] = f.at(2);
+  }
+  std::set<std::pair<int, int>> thin;
+  for (const DataEntry& e : dataEntries()) {
+    const std::string kind = evidenceKind(e.wordSource);
+    if (kind != "weak" && kind != "unattested") continue;
+    thin.insert({e.group, e.index});
+    const auto place = named.find({e.group, e.index});
+    ASSERT_NE(place, named.end()) << e.word << " (" << e.group << "/" << e.index << "): " << e.wordSource;
+    EXPECT_EQ(place->second, e.word);
+  }
+  for (const auto& [place, word] : named) {
+    EXPECT_TRUE(thin.count(place)) << word << " is named but no longer thinly witnessed";
+  }
+}
+
+}  // namespace
+}  // namespace ragozo

@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Measures how much each verb is used in the Hungarian running text of a few Debian packages.
+
+Reads every .deb in --debs: the Hungarian help, manual pages, message catalogues and language
+packs (through package_texts.py), the two freedict dictionaries (headwords and examples) and the
+mythes-hu thesaurus, and, with --tesseract-words, the word list of tesseract-ocr-hun's model
+(one word a line, as dawg2wordlist writes it). Each distinct word form goes through hunspell-hu
+once; a form read as a verb (a finite form, the infinitive or a form built on the verb, see
+verbhood.verbal) gives its occurrences to that verb, shared equally where it reads as several
+verbs ("megjelent": the past of "megjelenik" or the verb "megjelent"), and with a word of another
+kind it also reads as ("méret": the noun or the verb). A form of the word list
+counts once. Writes verb-use.tsv: verb (preverb + stem), occurrences in running text, forms in
+the word list, distinct forms seen, and the forms that only the verb explains: a finite form, the
+infinitive, a past participle, -va/-ve, -hat/-het or -ás/-és form that is not itself a noun or adverb (none
+for a noun or adverb cut down to look like a compound: "különadó" is read as a present participle
+only, "odafent" is an adverb); the word builder fills its stretches with the most used.
+
+Usage: verb_use.py --debs DIR [--tesseract-words FILE] [--out FILE]
+"""
+import argparse
+import collections
+import gzip
+import io
+import os
+import subprocess
+import sys
+import tarfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import corpus_compounds  # noqa: E402
+import package_texts  # noqa: E402
+import verbhood  # noqa: E402
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def deb_members(deb):
+    """(name, data) of every regular file in one .deb."""
+    proc = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], capture_output=True, check=False)
+    if proc.returncode != 0:
+        return
+    with tarfile.open(fileobj=io.BytesIO(proc.stdout)) as tar:
+        for member in tar:
+            if member.isfile():
+                yield member.name, tar.extractfile(member).read()
+
+
+def deb_text(deb):
+    """The Hungarian running text of one package: its Hungarian files, or the whole of a dictionary
+    or thesaurus (whose files are not named as Hungarian)."""
+    texts = [text for _, text in package_texts.package_texts(deb)]
+    for name, data in deb_members(deb):
+        if name.endswith(".dict.dz"):
+            texts.append(gzip.decompress(data).decode("utf-8", errors="replace"))
+        elif name.endswith(".dat") and "mythes" in name:
+            texts.append(data.decode("utf-8", errors="replace"))
+    return "\n".join(texts)
+
+
+# Derived forms that only a verb has: the past participle, the -va/-ve form, -hat/-het, the future
+# participle and the -ás/-és noun of the action; a present participle may be a noun of its own
+# ("különadó").
+VERBAL_DERIVATIONS = ("ds:tt_PASTPART", "ds:vA_PART", "ds:hAt_MODAL", "ds:AndÓ_FUTPART", "ds:Ás_")
+
+
+def verb_readings_of(forms):
+    """Form -> (the verbs, preverb + stem, it reads as; the verbs it is a verbal form of: a finite
+    form, the infinitive or a derived form only a verb has, unless the form is itself a noun or an
+    adverb; whether it also reads as a word of another kind), for the forms hunspell-hu reads as a verb."""
+    lines = verbhood.analyses(forms)
+    out = {}
+    for form in forms:
+        verbs, verbal, noun, other = set(), set(), False, False
+        for tokens in lines.get(form, []):
+            r = verbhood.verb_readings(tokens)
+            if r is not None and verbhood.verbal(r[2]) and not any(t.startswith("ds:") and "_vrb" in t for t in r[2]):
+                verbs.add(r[0] + r[1])
+                derived = [t for t in r[2] if t.startswith("ds:")]
+                if all(t.startswith(VERBAL_DERIVATIONS) for t in derived):
+                    verbal.add(r[0] + r[1])
+            elif ("po:noun" in tokens or "po:adv" in tokens) and "po:vrb" not in tokens \
+                    and any(t.startswith("st:") and form.startswith(t[3:]) for t in tokens):
+                noun = True  # a form of a noun or adverb of its own: "odafent", "odafentről"
+            if tokens and "po:vrb" not in tokens and not any(t.endswith("_vrb") for t in tokens):
+                other = True
+        if verbs:
+            out[form] = (verbs, set() if noun else verbal, other)
+    return out
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    ap.add_argument("--debs", required=True, help="directory of downloaded .deb files with Hungarian text")
+    ap.add_argument("--tesseract-words", help="tesseract-ocr-hun's word list, one word a line")
+    ap.add_argument("--out", default=os.path.join(HERE, "verb-use.tsv"))
+    args = ap.parse_args()
+
+    running = collections.Counter()
+    packages = []
+    for name in sorted(n for n in os.listdir(args.debs) if n.endswith(".deb")):
+        text = deb_text(os.path.join(args.debs, name)).lower()
+        if text:
+            running.update(corpus_compounds.WORD.findall(text))
+            packages.append(name[:-4])
+    listed = set()
+    if args.tesseract_words:
+        listed = set(corpus_compounds.WORD.findall(open(args.tesseract_words, encoding="utf-8").read().lower()))
+
+    readings = verb_readings_of(set(running) | listed)
+    occurrences, in_list, forms = collections.Counter(), collections.Counter(), collections.defaultdict(set)
+    verbal = collections.Counter()
+    for form, (verbs, verbal_of, other) in readings.items():
+        verbal.update(verbal_of)
+        for verb in verbs:
+            occurrences[verb] += running[form] / (len(verbs) + other)
+            in_list[verb] += 1 if form in listed else 0
+            forms[verb].add(form)
+    with open(args.out, "w", encoding="utf-8") as f:
+        f.write("# How much each verb is used: occurrences of its forms in the running text of "
+                + ", ".join(packages) + "; forms in tesseract-ocr-hun's word list; distinct forms seen.\n")
+        f.write("# verb\toccurrences\tlisted forms\tforms\tverbal forms\n")
+        for verb in sorted(forms):
+            f.write(f"{verb}\t{occurrences[verb]:.1f}\t{in_list[verb]}\t{len(forms[verb])}\t{verbal[verb]}\n")
+
+
+if __name__ == "__main__":
+    main()

@@ -9,7 +9,7 @@
 namespace ragozo::window {
 
 void MainWindow::conjugate() {
-  if (selectedMood_ == 0) {
+  if (state_.mood == noMood) {
     dialogs_.showMessage(texts::kChooseMood);
     return;
   }

@@ -77,10 +77,8 @@ void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.
 void MainWindow::copyCell(int row, int column) {
   state_.table.setColumn(column);
   state_.table.setRow(row);
-  copyCurrentCell();
+  copyToClipboard(state_.table.text());
 }
-
-void MainWindow::copyCurrentCell() { copyToClipboard(state_.table.text()); }
 
 void MainWindow::copyDerivedBox(DerivedBox box) { copyToClipboard(state_.derivedBoxes[box]); }
 

@@ -103,7 +103,7 @@ class MainWindow {
   std::string imperativeFormsToggleCaption() const { return imperativeFormsCaption(state_.imperativeForms); }
   bool imperativeFormsToggleVisible() const { return imperativeFormsToggleVisible_; }
   // The selected tense and mood button, `noMood` before any is chosen.
-  Mood selectedMood() const { return selectedMood_; }
+  Mood selectedMood() const { return state_.mood; }
   bool onTopChecked() const { return onTopChecked_; }
   const WindowGeometry& geometry() const { return geometry_; }
   bool entryFocused() const { return entryFocused_; }
@@ -120,8 +120,6 @@ class MainWindow {
   // also clears the imperative restriction of the verb conjugated last.
   void entryChanged();
   void placeCaretAtEnd();
-  // The table's copy: the current cell goes to the clipboard.
-  void copyCurrentCell();
   void copyToClipboard(const std::string& text);
 
   Program& program_;
@@ -138,7 +136,6 @@ class MainWindow {
   CommandButton imperativeToggle_;
   bool imperativeToggleOffers_ = true;  // the imperative toggle offers to show the imperative
   bool imperativeFormsToggleVisible_ = false;
-  Mood selectedMood_ = noMood;
   bool onTopChecked_ = false;
   WindowGeometry geometry_;
   bool entryFocused_ = false;

@@ -1,8 +1,8 @@
 // Every text the main window shows, in one place.
 //
 // The "&" marks the access key. Some buttons carry different captions for
-// the same state (the design caption and the one set at run time); other
-// code compares captions as exact texts, so they must stay as they are.
+// the same state (the design caption and the one set at run time); each
+// text is shown exactly as written here.
 #pragma once
 
 #include <array>

@@ -8,7 +8,6 @@
 namespace ragozo::window {
 
 void MainWindow::chooseMood(Mood mood) {
-  selectedMood_ = mood;
   state_.mood = mood;
   if (mood == imperative) {
     state_.keepTexts = true;

@@ -27,7 +27,7 @@ bool isOneOf(const std::string& text, std::initializer_list<const char*> list) {
   return false;
 }
 
-// The look-up and the stems; false when the look-up refused or stopped.
+// The look-up and the stems; says whether the look-up refused the entry, stopped, or went on to the stems.
 ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
   kizar(s, lexicon);
   if (s.impossibleEnding) {

@@ -38,8 +38,7 @@ void tordel(ConjugationState& s, Dialogs& dialogs) {
   const std::string causativeDigit = rightAnchored(code, 3, 1);
   s.causativeKind = causativeKindOf(causativeDigit.size() == 1 ? causativeDigit[0] : '\0');
   s.vowelUsage = rightAnchored(code, 8, 3);
-  const std::string usage = rightChars(s.vowelUsage, 2);
-  s.noImperative = usage == "P1" || usage == "Q1" || usage == "R1" || usage == "T1" ? 1 : 0;
+  s.noImperative = withoutImperative(s);
   s.lexiconClassCode = rightAnchored(code, 5, 2);
   s.valenceCode = rightAnchored(code, 3, 2);
   const std::string last = rightChars(code, 1);

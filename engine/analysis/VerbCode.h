@@ -8,14 +8,26 @@
 // than nine characters is read as far as it goes, never beyond its ends.
 #pragma once
 
+#include <string>
+
 #include "state/ConjugationState.h"
 #include "state/Dialogs.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo {
 
 // Title and texts of the meaning question of the homonyms "téved" and "...ragad".
 inline constexpr const char* kMeaningQuestionTitle = "Jelentésválasztás";
 inline constexpr const char* kMeaningQuestionPrompt = "A megfelelő gombra kattintva válassza ki az ige jelentését!";
+
+// The usage code: the last two characters of the vowel-and-usage label.
+inline std::string usageCode(const ConjugationState& s) { return rightChars(s.vowelUsage, 2); }
+
+// Usage codes of verbs not used in the imperative; they also lack some derived forms.
+inline bool withoutImperative(const ConjugationState& s) {
+  const std::string usage = usageCode(s);
+  return usage == "P1" || usage == "Q1" || usage == "R1" || usage == "T1";
+}
 
 // Splits `verbCode` into `vowelUsage`, `lexiconClassCode`, `valenceCode`,
 // `causativeKind` (from character 7), `sg1To2Digit` and `noImperative` (set

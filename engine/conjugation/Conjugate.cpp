@@ -1,7 +1,6 @@
 // One conjugation: from the typed verb to the table, the notices and the derived forms.
 #include "conjugation/Conjugate.h"
 
-#include <initializer_list>
 #include <string>
 
 #include "analysis/EndingRules.h"
@@ -15,17 +14,11 @@
 #include "inflection/DerivedForms.h"
 #include "inflection/IrregularVerbs.h"
 #include "inflection/MoodDispatch.h"
+#include "inflection/RuleTests.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
-
-bool isOneOf(const std::string& text, std::initializer_list<const char*> list) {
-  for (const char* item : list) {
-    if (text == item) return true;
-  }
-  return false;
-}
 
 // The look-up and the stems; says whether the look-up refused the entry, stopped, or went on to the stems.
 ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
@@ -66,7 +59,7 @@ OfferedToggles applyRestrictions(ConjugationState& s) {
     if (s.classCode != "99") offered.objective = true;
   }
 
-  const std::string usage = rightChars(s.vowelUsage, 2);
+  const std::string usage = usageCode(s);
   if (isOneOf(usage, {"M1", "N1", "R1", "S1"})) {
     if (!s.allPersons) al2(s);
     offered.allPersons = true;
@@ -75,7 +68,7 @@ OfferedToggles applyRestrictions(ConjugationState& s) {
     offered.allPersons = true;
   }
 
-  if (s.mood == imperative && isOneOf(usage, {"P1", "Q1", "R1", "T1"})) {
+  if (s.mood == imperative && withoutImperative(s)) {
     s.noticeLine = kNotImperative;
     if (!s.imperativeAnyway) {
       offered.imperative = true;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "analysis/ClassSets.h"
+#include "analysis/VerbCode.h"
 #include "state/ConjugationState.h"
 #include "text/Utf8Text.h"
 
@@ -39,13 +40,5 @@ inline std::string_view backOrFront(const ConjugationState& s, std::string_view 
 // Whether the vowel class is one of the three real ones; some boxes and slots
 // are left unwritten for any other value.
 inline bool knownVowelClass(const ConjugationState& s) { return s.vowelClass >= 1 && s.vowelClass <= 3; }
-
-// The usage code: the last two characters of the vowel-and-usage label.
-inline std::string usageCode(const ConjugationState& s) { return rightChars(s.vowelUsage, 2); }
-
-// Usage codes of verbs not used in the imperative; they also lack some derived forms.
-inline bool withoutImperative(const ConjugationState& s) {
-  return isOneOf(usageCode(s), {"P1", "Q1", "R1", "T1"});
-}
 
 }  // namespace ragozo

@@ -73,7 +73,8 @@ class MainWindow {
   // The user's editing left this text in the entry. The first change after a
   // result runs the per-entry reset.
   void entryEdited(const std::string& text);
-  // A double click on the entry: the clipboard's text replaces it.
+  // A double click on the entry: the clipboard's text replaces it; after a
+  // result the per-entry reset this starts empties the entry instead.
   void pasteIntoEntry();
   // The entry gains or loses the focus; gaining it puts the caret at the end.
   void entryGotFocus();

@@ -42,6 +42,12 @@ void MainWindow::load() {
   takeEntryRequest();
 }
 
+std::string MainWindow::derivedFormsToggleCaption() const { return texts::derivedFormsCaption(state_.derivedShown); }
+
+std::string MainWindow::imperativeFormsToggleCaption() const {
+  return texts::imperativeFormsCaption(state_.imperativeForms);
+}
+
 void MainWindow::entryGotFocus() {
   if (entryFocused_) return;
   entryFocused_ = true;

@@ -100,8 +100,8 @@ class MainWindow {
   const CommandButton& imperativeToggle() const { return imperativeToggle_; }
   // The derived-forms toggle is always visible; its caption and the
   // short/long imperative toggle's follow the choices.
-  std::string derivedFormsToggleCaption() const { return derivedFormsCaption(state_.derivedShown); }
-  std::string imperativeFormsToggleCaption() const { return imperativeFormsCaption(state_.imperativeForms); }
+  std::string derivedFormsToggleCaption() const;
+  std::string imperativeFormsToggleCaption() const;
   bool imperativeFormsToggleVisible() const { return imperativeFormsToggleVisible_; }
   // The selected tense and mood button, `noMood` before any is chosen.
   Mood selectedMood() const { return state_.mood; }

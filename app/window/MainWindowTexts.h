@@ -7,6 +7,8 @@
 
 #include <array>
 
+#include "state/UserChoices.h"
+
 namespace ragozo::window::texts {
 
 inline constexpr const char* kApplicationTitle = "Igeragozó";
@@ -27,6 +29,26 @@ inline constexpr const char* kObjectiveOn = "&Csak alanyi ragozás";
 
 inline constexpr const char* kImperativeOff = "Fels&zólító mód is";
 inline constexpr const char* kImperativeOn = "Fels&zólító mód nem";
+
+// The derived-forms toggle and the short/long imperative toggle say what the choices are.
+inline constexpr const char* kDerivedHiddenCaption = "&Képzett alakok is";
+inline constexpr const char* kDerivedShownCaption = "&Alapalakok";
+inline constexpr const char* kShortImperativeShowingCaption = "2:   &Hosszú alakok";
+inline constexpr const char* kLongImperativeShowingCaption = "2:   &Rövid alakok";
+inline constexpr const char* kShortImperativeDesignCaption = "2:   Rö&vid alakok";
+
+constexpr const char* derivedFormsCaption(bool derivedShown) {
+  return derivedShown ? kDerivedShownCaption : kDerivedHiddenCaption;
+}
+
+constexpr const char* imperativeFormsCaption(ImperativeForms forms) {
+  switch (forms) {
+    case ImperativeForms::shortForms: return kShortImperativeShowingCaption;
+    case ImperativeForms::longForms: return kLongImperativeShowingCaption;
+    case ImperativeForms::untouched: break;
+  }
+  return kShortImperativeDesignCaption;
+}
 
 inline constexpr const char* kChooseMood = "Válasszon időt és módot!";
 

@@ -1,7 +1,7 @@
 // The short imperative stems and endings of the second person singular.
 //
-// The short forms show while the short/long toggle reads exactly
-// "2:   &Hosszú alakok" (`kShortImperativeShowingCaption`).
+// The short forms show while the user has asked for them
+// (`imperativeForms` is `ImperativeForms::shortForms`).
 #pragma once
 
 #include "state/ConjugationState.h"

@@ -18,8 +18,8 @@ namespace ragozo {
 //  3. writes every slot as the marker and a back (vowel class 1) or front
 //     ending; the front third person singular is "ön" for vowel class 3 and for
 //     "fekszik", and "en" again for "őriz";
-//  4. while the short-imperative toggle reads "2:   &Hosszú alakok", lets `rov`
-//     write the short second person singular slots.
+//  4. while the short forms are asked for (`ImperativeForms::shortForms`),
+//     lets `rov` write the short second person singular slots.
 // The entry "alapszik" becomes class "01" with the stem "alapul".
 // `imperativeCut` is this procedure's own cutter; a cut longer than its text
 // keeps the whole text.

@@ -11,26 +11,6 @@ namespace ragozo {
 // then switches between the short and the long forms.
 enum class ImperativeForms : short { untouched, shortForms, longForms };
 
-// The toggles' captions, derived from the choices for display.
-inline constexpr const char* kDerivedHiddenCaption = "&Képzett alakok is";
-inline constexpr const char* kDerivedShownCaption = "&Alapalakok";
-inline constexpr const char* kShortImperativeShowingCaption = "2:   &Hosszú alakok";
-inline constexpr const char* kLongImperativeShowingCaption = "2:   &Rövid alakok";
-inline constexpr const char* kShortImperativeDesignCaption = "2:   Rö&vid alakok";
-
-constexpr const char* derivedFormsCaption(bool derivedShown) {
-  return derivedShown ? kDerivedShownCaption : kDerivedHiddenCaption;
-}
-
-constexpr const char* imperativeFormsCaption(ImperativeForms forms) {
-  switch (forms) {
-    case ImperativeForms::shortForms: return kShortImperativeShowingCaption;
-    case ImperativeForms::longForms: return kLongImperativeShowingCaption;
-    case ImperativeForms::untouched: break;
-  }
-  return kShortImperativeDesignCaption;
-}
-
 struct UserChoices {
   EntryBox entry;  // the typed verb
   Mood mood = noMood;

@@ -61,7 +61,7 @@ TEST(Rovto, GivesTheShortStemBeforeGy) {
 
 TEST(Rovto, DoesNothingWhileTheLongFormsShow) {
   for (ImperativeForms forms : {ImperativeForms::longForms, ImperativeForms::untouched}) {
-    SCOPED_TRACE(imperativeFormsCaption(forms));
+    SCOPED_TRACE(forms == ImperativeForms::longForms ? "long forms asked for" : "toggle untouched");
     ConjugationState s = stateForEntry("tesz");
     s.imperativeForms = forms;
     s.stem = "tesz";

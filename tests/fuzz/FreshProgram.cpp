@@ -4,6 +4,7 @@
 #include <map>
 
 #include "headless/Session.h"
+#include "window/MainWindowTexts.h"
 
 namespace ragozo::fuzz {
 
@@ -50,7 +51,7 @@ std::string describe(const Request& request, const Forms& seen, const Forms& fre
   std::string text = "entry \"" + request.entry + "\" mood " + std::to_string(request.mood) + " allPersons " +
                      std::to_string(request.allPersons) + " objective " + std::to_string(request.objectiveAnyway) +
                      " imperative " + std::to_string(request.imperativeAnyway) + " caption \"" +
-                     imperativeFormsCaption(request.imperativeForms) + "\" tall " + std::to_string(request.tall) +
+                     window::texts::imperativeFormsCaption(request.imperativeForms) + "\" tall " + std::to_string(request.tall) +
                      " answer " + std::to_string(request.answerYes) + "\n";
   for (std::size_t i = 0; i < seen.size(); ++i) {
     if (seen[i] == fresh[i]) continue;

@@ -39,8 +39,8 @@ void Session::type(std::string_view text) {
     const std::string character = midChars(text, i, 1);
     window::MainWindow& w = main();
     w.keyPressed(characterCode(character));
-    w.entryEdited(w.state().entry.text() + character);
-    w.setCaret(static_cast<int>(charCount(w.state().entry.text())));
+    w.entryEdited(w.state().entry + character);
+    w.setCaret(static_cast<int>(charCount(w.state().entry)));
   }
 }
 

@@ -226,7 +226,7 @@ void MainWindowView::refresh() {
   const ConjugationState& s = w.state();
   applyGeometry();
 
-  const QString entryText = q(s.entry.text());
+  const QString entryText = q(s.entry);
   if (entry_->text() != entryText) entry_->setText(entryText);
   const int caret = std::min(w.caret(), static_cast<int>(entryText.size()));
   if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);

@@ -14,7 +14,7 @@ void MainWindow::keyPressed(int /*key*/) {
     // The first key after a result empties the entry and resets the state.
     // The reset runs even when the entry is empty already: else this key's own
     // change would run it, emptying the entry again and losing the key.
-    s.entry.setText("");
+    s.entry.clear();
     entryChanged();
     s.resultShown = false;
   }
@@ -37,7 +37,7 @@ void MainWindow::entryChanged() {
   // The blanking asks for the entry to be emptied; this reset is what emptying it starts.
   al3(s);
   s.emptyEntry = false;
-  s.entry.setText("");
+  s.entry.clear();
   s.keepTexts = keptTexts;
   s.keepMessage = false;
   s.remainder.clear();
@@ -63,8 +63,8 @@ void MainWindow::entryChanged() {
 }
 
 void MainWindow::setEntryText(const std::string& text) {
-  if (text == state_.entry.text()) return;
-  state_.entry.setText(text);
+  if (text == state_.entry) return;
+  state_.entry = text;
   entryChanged();
 }
 
@@ -72,7 +72,7 @@ void MainWindow::entryEdited(const std::string& text) { setEntryText(text); }
 
 void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 
-void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry.text())); }
+void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry)); }
 
 void MainWindow::copyCell(int row, int column) {
   state_.table.setColumn(column);

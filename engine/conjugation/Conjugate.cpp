@@ -84,7 +84,7 @@ OfferedToggles applyRestrictions(ConjugationState& s) {
 // endings of the previous verb's vowel class: the table and the boxes stay
 // empty instead and the prompt asks for a verb.
 void promptForBlankEntry(ConjugationState& s) {
-  if (!isBlank(s.entry.text())) return;
+  if (!isBlank(s.entry)) return;
   emptyForms(s);
   s.noticeLine = kEntryPrompt;
 }

@@ -32,7 +32,7 @@ namespace ragozo {
 // their results to each other through the one record.
 struct ConjugationState : LookupFindings, Stems, Endings, Output, UserChoices {
   // The typed verb as the engine reads it: without leading and trailing blanks.
-  std::string input() const { return trimBlanks(entry.text()); }
+  std::string input() const { return trimBlanks(entry); }
 };
 
 }  // namespace ragozo

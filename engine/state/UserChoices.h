@@ -1,8 +1,9 @@
 // What the user chose (the verb, the tense and mood, the toggles) and where the request stands.
 #pragma once
 
+#include <string>
+
 #include "state/EndingSlots.h"
-#include "state/EntryBox.h"
 
 namespace ragozo {
 
@@ -12,7 +13,10 @@ namespace ragozo {
 enum class ImperativeForms : short { untouched, shortForms, longForms };
 
 struct UserChoices {
-  EntryBox entry;  // the typed verb
+  // The typed verb. The engine reads it and never writes it: where the
+  // blanking would empty it, it sets `Output::emptyEntry`, and the window
+  // empties the entry, which starts the entry's reset as typing does.
+  std::string entry;
   Mood mood = noMood;
   bool allPersons = false;        // show every person of a verb used in the third person only
   bool objectiveAnyway = false;   // show the objective column of a subjective verb

@@ -48,7 +48,7 @@ TEST(Ige, LimitsTheBaseStemToTheLengthOfTheStem) {
   ConjugationState s = stateForEntry("ad");
   ige(s);
   EXPECT_EQ(s.baseStem.limit(), 2);
-  s.entry.setText("ugrik");
+  s.entry = "ugrik";
   ige(s);
   EXPECT_EQ(s.baseStem.limit(), 3);
 }

@@ -23,7 +23,7 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   headless::MemoryClipboard clipboard;
   window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
   window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
-  w.state().entry.setText("vár");
+  w.state().entry = "vár";
   w.state().noticeLine = "előző";
   w.conjugate();
   EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
@@ -70,7 +70,7 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   EXPECT_FALSE(session.s().impossibleEnding);
   EXPECT_TRUE(session.formCellsEmpty());  // emptied by the new entry's reset, not filled again
   session.type("v");
-  EXPECT_EQ(session.s().entry.text(), "v");  // the next key empties the entry first
+  EXPECT_EQ(session.s().entry, "v");  // the next key empties the entry first
 }
 
 TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
@@ -153,7 +153,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.request("alábocsájt", 4);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
-  EXPECT_EQ(session.s().entry.text(), "alábocsájt");  // keepTexts: only the table is emptied
+  EXPECT_EQ(session.s().entry, "alábocsájt");  // keepTexts: only the table is emptied
   EXPECT_TRUE(session.s().keepTexts);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
@@ -172,7 +172,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_FALSE(session.s().imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().entry.text(), "alábocsájt");
+  EXPECT_EQ(session.s().entry, "alábocsájt");
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 }
 
@@ -268,14 +268,14 @@ class ConjugateActionFailure : public ::testing::Test {
 
 TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThemMixed) {
   window::MainWindow& w = *program.mainWindow();
-  w.state().entry.setText("vár");
+  w.state().entry = "vár";
   w.conjugate();
   ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
   ASSERT_EQ(w.state().derivedBoxes[0], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = true;
-  w.state().entry.setText("adhattat");
+  w.state().entry = "adhattat";
   dialogs.failNext = std::make_exception_ptr(std::runtime_error("the message box failed"));
   EXPECT_NO_THROW(w.conjugate());
   for (int row = 1; row <= 7; ++row) {
@@ -284,14 +284,14 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   }
   EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
   for (const std::string& box : w.state().derivedBoxes) EXPECT_EQ(box, "");
-  w.state().entry.setText("vár");
+  w.state().entry = "vár";
   w.conjugate();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
 }
 
 TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
   window::MainWindow& w = *program.mainWindow();
-  w.state().entry.setText("adhattat");
+  w.state().entry = "adhattat";
   dialogs.failNext = std::make_exception_ptr(std::out_of_range("index past the end"));
   EXPECT_THROW(w.conjugate(), std::out_of_range);
 }

@@ -14,7 +14,7 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   session.w().toggleAllPersons();
   session.type("v");
   const ConjugationState& s = session.s();
-  EXPECT_EQ(s.entry.text(), "v");
+  EXPECT_EQ(s.entry, "v");
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
   for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
@@ -46,7 +46,7 @@ TEST(EntryBox, EveryKeyClearsTheStemsAndEndingsButOnlyTheFirstResets) {
   s.stemAlt = s.pastStemAlt = s.marker = s.pastThird = "x";
   s.endings.pl3Obj = s.endings.sg1To2 = "x";
   session.type("a");
-  EXPECT_EQ(s.entry.text(), "ta");
+  EXPECT_EQ(s.entry, "ta");
   EXPECT_EQ(s.table.cell(1, 1), "kept");
   EXPECT_EQ(s.stemAlt, "");
   EXPECT_EQ(s.pastStemAlt, "");
@@ -72,7 +72,7 @@ TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
     c.before(session);
     session.w().conjugate();  // "&Ragozás" with nothing typed
     session.type("ad");
-    EXPECT_EQ(session.s().entry.text(), "ad") << c.name;
+    EXPECT_EQ(session.s().entry, "ad") << c.name;
     session.w().conjugate();
     EXPECT_EQ(session.s().table.cell(1, 1), "  adok") << c.name;
   }
@@ -82,7 +82,7 @@ TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
   WindowSession session;
   session.request("vár", 1);
   session.w().entryEdited("vá");  // a deletion with the Delete key
-  EXPECT_EQ(session.s().entry.text(), "");
+  EXPECT_EQ(session.s().entry, "");
   EXPECT_TRUE(session.s().inputFresh);
   EXPECT_TRUE(session.formCellsEmpty());
 }
@@ -92,10 +92,10 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   session.clipboard.setText("kér");
   session.request("vár", 1);
   session.w().pasteIntoEntry();
-  EXPECT_EQ(session.s().entry.text(), "");
+  EXPECT_EQ(session.s().entry, "");
   EXPECT_TRUE(session.s().inputFresh);
   session.w().pasteIntoEntry();
-  EXPECT_EQ(session.s().entry.text(), "kér");
+  EXPECT_EQ(session.s().entry, "kér");
   session.w().conjugate();
   EXPECT_EQ(session.s().table.cell(1, 1), "  kérek");
 }
@@ -105,7 +105,7 @@ TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   session.request("vár", 4);
   ASSERT_TRUE(session.s().keepTexts);
   session.type("k");
-  EXPECT_EQ(session.s().entry.text(), "k");
+  EXPECT_EQ(session.s().entry, "k");
   EXPECT_EQ(session.s().derivedBoxes[0], "");
   EXPECT_EQ(session.s().vowelUsage, "");
   EXPECT_TRUE(session.s().keepTexts);

@@ -74,7 +74,7 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_EQ(s.table.cell(0, 0), "Személy");
   EXPECT_EQ(s.table.cell(0, 1), "Alanyi ragozás");
   EXPECT_EQ(s.table.cell(7, 0), "1 ---> 2");
-  EXPECT_EQ(s.entry.text(), "");
+  EXPECT_EQ(s.entry, "");
   // The conjugation of the empty entry during the load leaves the objective toggle showing.
   EXPECT_TRUE(w.objectiveToggle().visible);
   EXPECT_EQ(w.objectiveToggle().caption, "&Tárgyas ragozás is");
@@ -105,7 +105,7 @@ TEST(MainWindowLoad, TheFirstKeyAfterStartUpResetsNothing) {
   WindowSession session;
   session.type("v");
   EXPECT_TRUE(session.w().objectiveToggle().visible);
-  EXPECT_EQ(session.s().entry.text(), "v");
+  EXPECT_EQ(session.s().entry, "v");
 }
 
 TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
@@ -140,7 +140,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_EQ(fills, 2);
   window::MainWindow& again = session.main();
   EXPECT_FALSE(again.onTopChecked());
-  EXPECT_EQ(again.state().entry.text(), "");
+  EXPECT_EQ(again.state().entry, "");
   EXPECT_EQ(again.selectedMood(), 1);
   EXPECT_EQ(again.state().noticeLine, kEntryPrompt);
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));

@@ -313,7 +313,7 @@ TEST_P(CellRules, TheLastRuleThatHoldsDecidesTheCell) {
   s.classCode = c.classCode;
   s.vowelClass = static_cast<VowelClass>(c.vowelClass);
   s.sg1To2Digit = c.sg1To2Digit;
-  s.entry.setText(c.entry);
+  s.entry = c.entry;
   s.prefix = c.prefix;
   s.stem = "S";
   s.stemAlt = "A";

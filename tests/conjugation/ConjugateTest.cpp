@@ -73,7 +73,7 @@ TEST(Conjugate, AStopAsksTheWindowToEmptyTheEntryAndLeavesItAlone) {
   RecordingDialogs dialogs;
   const ConjugationResult result = conjugate(s, fixtureLexicon(), dialogs);
   EXPECT_TRUE(result.output.emptyEntry);
-  EXPECT_EQ(s.entry.text(), "xyz");
+  EXPECT_EQ(s.entry, "xyz");
 }
 
 TEST(Conjugate, AbandoningEmptiesEveryFormButKeepsTheHeadings) {

@@ -17,7 +17,7 @@ ConjugationState filled() {
     for (int column = 1; column <= 2; ++column) s.table.write(row, column, "  f" + std::to_string(row * 10 + column));
   }
   s.inputFresh = true;
-  s.entry.setText("ad");
+  s.entry = "ad";
   s.baseStem.assign("ad");
   s.cutResult.assign("a");
   s.imperativeCut.assign("ad");
@@ -81,7 +81,7 @@ TEST_P(Blanking, EmptiesItsCellsAndLeavesTheCurrentCellAtTheLastRowOfColumnTwo) 
   EXPECT_EQ(s.table.column(), 2);
   EXPECT_EQ(s.table.cell(0, 1), "Alanyi ragozás");
   EXPECT_EQ(s.table.cell(3, 0), "3");
-  EXPECT_EQ(s.entry.text(), "ad");
+  EXPECT_EQ(s.entry, "ad");
   EXPECT_EQ(s.noticeLine, "értesítés");
 }
 
@@ -97,7 +97,7 @@ TEST(Al3, WithKeepTextsEmptiesTheFormCellsAlone) {
   s.keepTexts = true;
   al3(s);
   EXPECT_EQ(formsLeft(s), std::vector<std::string>{"7,1"});
-  EXPECT_EQ(s.entry.text(), "ad");
+  EXPECT_EQ(s.entry, "ad");
   EXPECT_FALSE(s.emptyEntry);
   EXPECT_EQ(s.baseStem.text(), "ad");
   EXPECT_EQ(s.derivedBoxes[7], "forma");
@@ -110,7 +110,7 @@ TEST(Al3, WithoutKeepTextsEmptiesTheBoxesLabelsAndEntryAndShowsThePrompt) {
   al3(s);
   EXPECT_EQ(formsLeft(s), std::vector<std::string>{"7,1"});
   EXPECT_TRUE(s.emptyEntry);
-  EXPECT_EQ(s.entry.text(), "ad") << "the window empties it";
+  EXPECT_EQ(s.entry, "ad") << "the window empties it";
   EXPECT_EQ(s.baseStem.text(), "");
   EXPECT_EQ(s.cutResult.text(), "");
   EXPECT_EQ(s.imperativeCut.text(), "");

@@ -10,7 +10,7 @@ namespace ragozo::fuzz {
 
 Request requestShown(const window::MainWindow& w, bool answerYes) {
   const ConjugationState& s = w.state();
-  return Request{s.entry.text(),     w.selectedMood(),  s.allPersons,    s.objectiveAnyway,
+  return Request{s.entry,           w.selectedMood(),  s.allPersons,    s.objectiveAnyway,
                  s.imperativeAnyway, s.imperativeForms, s.derivedShown, answerYes};
 }
 

@@ -47,7 +47,7 @@ void run(std::span<const std::uint8_t> input) {
     if (askedTheMeaning(session.dialogs)) entryAnswerYes = answerYes;
 
     const window::MainWindow& w = session.main();
-    const std::string& entry = w.state().entry.text();
+    const std::string& entry = w.state().entry;
     facts.longestEntry = std::max(facts.longestEntry, entry.size());
     facts.typedNoFormText = facts.typedNoFormText || entry.find(kNoSuchForm) != std::string::npos;
     checkWindow(w, facts);

@@ -11,7 +11,7 @@ ConjugationState stateForEntry(std::string_view entry) {
   s.cutResult.setLimit(kStartUpFieldLimit);
   s.noImperative = false;
   s.inputFresh = true;
-  s.entry.setText(entry);
+  s.entry = entry;
   return s;
 }
 
@@ -33,7 +33,7 @@ void typeNewEntry(ConjugationState& s, std::string_view entry) {
   s.vowelUsage.clear();
   s.lexiconClassCode.clear();
   s.inputFresh = true;
-  s.entry.setText(entry);
+  s.entry = entry;
 }
 
 }  // namespace ragozo::testing

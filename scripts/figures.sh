@@ -65,16 +65,16 @@ test_verbs() { grep -v '^#' tests/support/fixture-lexicon.tsv | cut -f1 | grep .
     echo "## Forms check against hunspell-hu"
     echo
     echo "Every table form of every lexicon verb, analysed by hunspell-hu (how forms count: the"
-    echo "docstring of \`tools/lexicon/check_forms.py\`); \`python3 tools/lexicon/check_forms.py\`:"
+    echo "docstring of \`tools/lexicon/check_forms.py\`); \`python3 -m tools.lexicon check-forms\`:"
     echo
-    block python3 tools/lexicon/check_forms.py
+    block python3 -m tools.lexicon check-forms
     echo "## Verb codes by basis"
     echo
     echo "The code tool's report: the codes it would assign to the words as they stand, by basis,"
     echo "without writing them;"
-    echo "\`python3 tools/lexicon/assign_codes.py --report --dry-run\`:"
+    echo "\`python3 -m tools.lexicon assign-codes --report --dry-run\`:"
     echo
-    block python3 tools/lexicon/assign_codes.py --report --dry-run
+    block python3 -m tools.lexicon assign-codes --report --dry-run
   else
     echo "(hunspell with the hu_HU dictionary was not found, so the forms check and the code"
     echo "tool's report were not run.)"

@@ -2,8 +2,9 @@
 # Installs what a fresh Debian machine lacks to build, test and run the program.
 set -euo pipefail
 # clang and its runtimes (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) for scripts/sanitize.sh.
+# python3 for the lexicon tools (tools/lexicon) and their tests.
 packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-dev)
+          clang libclang-rt-dev python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,8 +1,7 @@
-#!/usr/bin/env python3
 """Fills the code column of the lexicon's fill files and records each code's basis.
 
-Usage: assign_codes.py [--data lexicon/data] [--facts tools/lexicon/code_facts.tsv]
-                       [--candidates PATH] [--engine TOOL | --no-engine] [--dry-run] [--report]
+Usage: python3 -m tools.lexicon assign-codes [--data lexicon/data] [--facts tools/lexicon/code_facts.tsv]
+                                             [--candidates PATH] [--engine TOOL | --no-engine] [--dry-run] [--report]
 
 Every entry with a word gets a nine-character code: a stated one, its base verb's (compounds),
 or one built field by field by the regularities, lexical choices decided by hunspell-hu evidence
@@ -15,33 +14,28 @@ Element 0 and the holes (empty word) keep an empty code. Rerunning gives the sam
 import argparse
 import collections
 import os
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from codes.assign import CodeAssigner  # noqa: E402
-from codes.facts import FIELDS, Facts, field  # noqa: E402
-from codes.fillfiles import FillFile, fill_paths  # noqa: E402
-from codes.engine import EngineForms  # noqa: E402
-from codes.engine_choice import choose_with_engine  # noqa: E402
-from codes.hunspell import Analyser  # noqa: E402
-from codes.objective import DEFAULT_PATH as OBJECTIVE_USE, ObjectiveUse  # noqa: E402
-from codes.phonology import core_of  # noqa: E402
-from codes.preverbs import split  # noqa: E402
-from codes import rules  # noqa: E402
+from .codes.assign import CodeAssigner
+from .codes.facts import FIELDS, Facts, field
+from .codes.fillfiles import FillFile, fill_paths
+from .codes.engine import EngineForms
+from .codes.engine_choice import choose_with_engine
+from .codes.hunspell import Analyser
+from .codes.objective import DEFAULT_PATH as OBJECTIVE_USE, ObjectiveUse
+from .codes.phonology import core_of
+from .codes.preverbs import split
+from .codes import rules
+from . import paths, versions
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-ROOT = os.path.dirname(os.path.dirname(HERE))
 GROUP_NAMES = ["a/á", "b", "c/d", "e/é", "f", "g/h/i/í/j", "k", "l", "m", "n/o/ó/ö/ő", "p", "r", "s", "t",
                "u/ú/ü/ű/v/z"]
 
 
 def load_candidates(path):
-    """word -> (kind, preverb, stem) from the candidate verb list, if it is at hand."""
+    """word -> (kind, preverb, stem) from the candidate verb list."""
     result = {}
-    if not path or not os.path.exists(path):
-        return result
-    with open(path, encoding="utf-8") as f:
+    with open(paths.require(path, "candidate verb list"), encoding="utf-8") as f:
         for line in f:
             # word, kind, preverb, stem, amb, sources, tier
             row = line.rstrip("\n").split("\t")
@@ -128,27 +122,30 @@ def check_stated(assigner, words):
         print("  %-10s %5d  %.1f%%" % (name, agree[name], 100.0 * agree[name] / max(total, 1)))
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("--data", default=os.path.join(ROOT, "lexicon", "data"))
-    ap.add_argument("--facts", default=os.path.join(HERE, "code_facts.tsv"))
-    ap.add_argument("--candidates", default="/work/shared/lexicon-sources/verb-candidates.tsv")
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("--data", default=paths.DATA)
+    ap.add_argument("--facts", default=os.path.join(paths.HERE, "code_facts.tsv"))
+    ap.add_argument("--candidates", default=os.path.join(paths.default_sources(), "verb-candidates.tsv"),
+                    help="the shared candidate verb list (default: verb-candidates.tsv in $%s, else in "
+                         "../shared/lexicon-sources beside the repository)" % paths.SOURCES_VARIABLE)
     ap.add_argument("--objective-use", default=OBJECTIVE_USE,
-                    help="definite forms in running text, by codes/collect_objective_use.py")
-    ap.add_argument("--engine", default=os.path.join(ROOT, "build", "tools", "headless", "igeragozo-headless"),
+                    help="definite forms in running text, by collect-objective-use")
+    ap.add_argument("--engine", default=paths.HEADLESS,
                     help="the headless tool (igeragozo-headless) whose engine tries each supplied code's "
-                         "candidates (default: the build's; skipped when it is missing)")
+                         "candidates (default: the build's)")
     ap.add_argument("--no-engine", action="store_true", help="decide by the rules and hunspell alone")
     ap.add_argument("--dry-run", action="store_true", help="decide and report, write nothing")
     ap.add_argument("--report", action="store_true", help="print field distributions per group")
     ap.add_argument("--check-stated", action="store_true",
                     help="rebuild every stated code from the rules alone and print the fields' agreement")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
 
-    files = [FillFile(p) for p in fill_paths(args.data)]
+    versions.check("hunspell-hu")
+    files = [FillFile(paths.require(p, "fill file")) for p in fill_paths(args.data)]
     entries = [(ff, line, g, i, w) for ff in files for line, g, i, w, _ in ff.entries()]
     words = {w for _, _, _, _, w in entries if w}
-    assigner = CodeAssigner(words, Facts(args.facts), Analyser(), load_candidates(args.candidates),
+    assigner = CodeAssigner(words, Facts(paths.require(args.facts, "code facts")), Analyser(), load_candidates(args.candidates),
                             ObjectiveUse(args.objective_use))
     assigner.prefetch(words)
     if args.check_stated:
@@ -156,8 +153,10 @@ def main():
         return 0
 
     engine_stats = collections.Counter()
-    use_engine = not args.no_engine and os.path.exists(args.engine)
+    # without the engine other codes come out: a missing tool must not pass for a choice
+    use_engine = not args.no_engine
     if use_engine:
+        paths.require(args.engine, "headless tool (bash scripts/build.sh), or --no-engine")
         engine_stats = choose_with_engine(assigner, entries, EngineForms(args.engine))
         assigner._memo.clear()
 
@@ -176,6 +175,7 @@ def main():
     if not args.dry_run:
         for ff in files:
             ff.save()
+        versions.record_table(os.path.join(args.data, "fill*.tsv"))
 
     print("codes by basis per group (stated / base verb / rules+engine+hunspell / rules+evidence / rules):")
     for g in sorted(per_group):
@@ -215,7 +215,3 @@ def main():
             top = collections.Counter(field(c, "class") for c in codes_by_group[g]).most_common(12)
             print("  class     " + " ".join("%s:%d" % kv for kv in top))
     return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())

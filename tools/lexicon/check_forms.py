@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Independent check of the lexicon's table forms against hunspell-hu's morphology.
 
 Runs the developer tool `igeragozo-headless` over every verb of the embedded data (the fill
@@ -24,7 +23,7 @@ window blanks; and the two reports of form_reports.py (compounds out of step wit
 forms read only as another lexicon verb's). Writes every unrecognised form, verb by verb, to a
 tab-separated file (default build/forms-check/unrecognised.tsv) for correcting codes.
 
-    python3 tools/lexicon/check_forms.py [--headless PATH] [--data DIR] [--out FILE] [--jobs N]
+    python3 -m tools.lexicon check-forms [--headless PATH] [--data DIR] [--out FILE] [--jobs N]
 """
 import argparse
 import collections
@@ -35,9 +34,8 @@ import shutil
 import subprocess
 import sys
 
-import form_reports
+from . import form_reports, paths, versions
 
-ROOT = pathlib.Path(__file__).resolve().parents[2]
 GROUP_NAMES = ["a/á", "b", "c/d", "e/é", "f", "g/h/i/í/j", "k", "l", "m", "n/o/ó/ö/ő", "p", "r",
                "s", "t", "u/ú/ü/ű/v/z"]
 MOODS = ["present", "past", "conditional", "imperative"]
@@ -89,7 +87,10 @@ class Entry:
 def read_fill_files(data_dir):
     """Every distinct verb of fill01.tsv .. fill15.tsv at its first element, in file order."""
     entries, seen = [], set()
-    for path in sorted(pathlib.Path(data_dir).glob("fill[0-9][0-9].tsv")):
+    fill_files = sorted(pathlib.Path(data_dir).glob("fill[0-9][0-9].tsv"))
+    if not fill_files:
+        raise SystemExit("missing input: fill files (%s/fill01.tsv ..)" % data_dir)
+    for path in fill_files:
         for line in path.read_text(encoding="utf-8").splitlines():
             if not line or line.startswith("#"):
                 continue
@@ -496,21 +497,22 @@ def write_unrecognised(forms, path):
                                  "; ".join(r.text() for r in form.readings)]) + "\n")
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
-    parser.add_argument("--headless", default=str(ROOT / "build/tools/headless/igeragozo-headless"))
-    parser.add_argument("--data", default=str(ROOT / "lexicon/data"), help="folder of the fill files")
+def main(argv=None, prog=None):
+    parser = argparse.ArgumentParser(prog=prog, description=__doc__.split("\n")[0])
+    parser.add_argument("--headless", default=paths.HEADLESS)
+    parser.add_argument("--data", default=paths.DATA, help="folder of the fill files")
     parser.add_argument("--lexicon", help="check a word<TAB>code file instead (passed to the tool)")
-    parser.add_argument("--out", default=str(ROOT / "build/forms-check/unrecognised.tsv"))
+    parser.add_argument("--out", default=os.path.join(paths.REPO, "build", "forms-check", "unrecognised.tsv"))
     parser.add_argument("--dictionary", default="hu_HU")
     parser.add_argument("--examples", type=int, default=4, help="examples per kind")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 4)
     parser.add_argument("--findings", type=int, default=40, help="lines per closing report (0: all)")
-    args = parser.parse_args()
+    args = parser.parse_args(argv)
     if not shutil.which("hunspell"):
         sys.exit("check_forms: hunspell is not installed (Debian packages hunspell, hunspell-hu)")
     if not os.access(args.headless, os.X_OK):
         sys.exit("check_forms: %s not built (bash scripts/build.sh)" % args.headless)
+    versions.check("hunspell-hu")
 
     entries = read_lexicon_file(args.lexicon) if args.lexicon else read_fill_files(args.data)
     forms = collect_forms(entries, args.headless, args.lexicon)
@@ -526,7 +528,3 @@ def main():
     form_reports.print_reports(forms, verbs_unknown, sys.stdout, args.findings)
     write_unrecognised(forms, pathlib.Path(args.out))
     print("\nUnrecognised forms, verb by verb: %s" % args.out)
-
-
-if __name__ == "__main__":
-    main()

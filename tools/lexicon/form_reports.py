@@ -14,12 +14,8 @@
   principal-parts table of the tests holds such forms.
 """
 import collections
-import os
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from codes.preverbs import split  # noqa: E402
+from .codes.preverbs import split
 
 
 def base_of(entry, words):

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Counts, verb by verb, the definite forms that Hungarian running text shows: evidence of objective use.
 
 hunspell-hu builds definite forms for intransitive verbs too ("rohanja", "olvadja"), so a form it
@@ -16,7 +15,7 @@ It also reads the Hungarian side of the freedict dictionaries: a phrase in which
 
 Writes objective-use.tsv beside this file: one line a verb (its dictionary form as hunspell-hu reads it,
 preverb included), with token counts, up to three definite forms, the text letters and one freedict
-phrase. The package versions read are written into its head. The code tool reads that file; nothing
+phrase. The package versions read go to package-versions.tsv. The code tool reads objective-use.tsv; nothing
 here runs at build time.
 
 Letters: L libreoffice-help-hu, G gimp-help-hu, P manpages-hu, U libreoffice-l10n-hu, Z firefox-esr-l10n-hu
@@ -24,7 +23,7 @@ and thunderbird-l10n-hu, D dict-freedict-hun-eng and dict-freedict-eng-hun, O th
 tesseract-ocr-hun (a list, not text: each form once, and it holds forms nobody writes, so it is kept
 apart and decides nothing alone).
 
-Usage: collect_objective_use.py --debs DIR [--tesseract-words FILE] [--out FILE]
+Usage: python3 -m tools.lexicon collect-objective-use --debs DIR [--tesseract-words FILE] [--out FILE]
   DIR holds the .deb files (apt-get download libreoffice-help-hu gimp-help-hu manpages-hu
   libreoffice-l10n-hu firefox-esr-l10n-hu thunderbird-l10n-hu dict-freedict-hun-eng dict-freedict-eng-hun);
   FILE is the word list of tesseract-ocr-hun's model (combine_tessdata -u, then dawg2wordlist).
@@ -37,15 +36,13 @@ import io
 import os
 import re
 import subprocess
-import sys
 import tarfile
 import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.dirname(HERE))
-sys.path.insert(0, os.path.join(os.path.dirname(HERE), "words"))
-import package_texts  # noqa: E402
-from codes.preverbs import SEPARABLE_PREVERBS  # noqa: E402
+from ..words import package_texts
+from .preverbs import SEPARABLE_PREVERBS
+from .. import paths, versions
 
 LETTERS = {"libreoffice-help-hu": "L", "gimp-help-hu": "G", "manpages-hu": "P", "libreoffice-l10n-hu": "U",
            "firefox-esr-l10n-hu": "Z", "thunderbird-l10n-hu": "Z", "dict-freedict-hun-eng": "D",
@@ -59,10 +56,6 @@ POSTPOSITIONS = {"mellett", "alatt", "felett", "fölött", "után", "előtt", "m
                  "szerint", "nélkül", "felé", "közben", "körül", "ellen", "végett", "számára", "óta", "múlva"}
 # Abbreviated complements of dictionary phrases ("vkinek", "vmire", "vhova").
 PLACEHOLDERS = ("vm", "vk", "vh", "valami", "valaki", "valahova")
-
-
-def deb_version(deb):
-    return os.path.basename(deb)[:-4].split("_")[1].replace("%3a", ":")
 
 
 def deb_members(deb):
@@ -160,23 +153,26 @@ def classify(readings):
             for lemma, tags in verbs.items()}
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
     ap.add_argument("--debs", required=True, help="directory of the downloaded .deb files")
     ap.add_argument("--tesseract-words", help="the word list of tesseract-ocr-hun's model")
     ap.add_argument("--out", default=os.path.join(HERE, "objective-use.tsv"))
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
+    paths.require(args.debs, "folder of downloaded packages (--debs)")
+    if args.tesseract_words:
+        paths.require(args.tesseract_words, "tesseract-ocr-hun word list")
 
     counts = collections.Counter()
     letters = collections.defaultdict(set)
     phrases = {}
-    versions = []
+    read = []
     for name in sorted(os.listdir(args.debs)):
         package = name.split("_")[0]
         if not name.endswith(".deb") or package not in LETTERS:
             continue
         deb = os.path.join(args.debs, name)
-        versions.append("%s %s" % (package, deb_version(deb)))
+        read.append(deb)
         for text in texts_of(deb):
             if package == "dict-freedict-hun-eng" or package == "dict-freedict-eng-hun":
                 for verb, phrase in object_phrases(text).items():
@@ -188,7 +184,6 @@ def main():
     if args.tesseract_words:
         with open(args.tesseract_words, encoding="utf-8") as f:
             listed = {w for w in WORD.findall(f.read().lower())}
-        versions.append("tesseract-ocr-hun (word list of hun.traineddata)")
     analyses = analyse(sorted(set(counts) | listed | set(phrases)))
 
     per_verb = collections.defaultdict(lambda: {"definite": 0, "clean": 0, "plain": 0, "forms": collections.Counter(),
@@ -211,8 +206,7 @@ def main():
             else:
                 entry["plain"] += counts[form]
     with open(args.out, "w", encoding="utf-8") as f:
-        f.write("# Objective use of verbs in Hungarian running text, by collect_objective_use.py.\n")
-        f.write("# Read: %s.\n" % "; ".join(versions))
+        f.write("# Objective use of verbs in Hungarian running text, by python3 -m tools.lexicon collect-objective-use.\n")
         f.write("# verb\tdefinite tokens\tof them clean\tplain tokens\tdefinite forms (count)\ttext letters"
                 "\tdefinite forms in the tesseract list (count: up to three)\tother forms in that list"
                 "\tfreedict phrase with an object\n")
@@ -225,8 +219,5 @@ def main():
             f.write("%s\t%d\t%d\t%d\t%s\t%s\t%s\t%d\t%s\n" % (lemma, e["definite"], e["clean"], e["plain"], shown,
                                                            "".join(sorted(e["letters"])), listed_forms,
                                                            e["listed_plain"], phrases.get(lemma, "")))
+    versions.record_table(args.out, read, [versions.TESSERACT_WORDS] if args.tesseract_words else [])
     return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())

@@ -19,6 +19,8 @@ A verb the evidence does not show keeps the usual digit.
 """
 import os
 
+from ..paths import require
+
 DEFAULT_PATH = os.path.join(os.path.dirname(os.path.abspath(__file__)), "objective-use.tsv")
 # Definite tokens in running text that read as nothing else, and their least share of the verb's tokens.
 MIN_DEFINITE, MIN_SHARE = 2, 0.05
@@ -52,8 +54,8 @@ class Use:
 class ObjectiveUse:
     def __init__(self, path=DEFAULT_PATH):
         self.use = {}
-        if path and os.path.exists(path):
-            with open(path, encoding="utf-8") as f:
+        if path:  # None: no evidence of use at all
+            with open(require(path, "objective use table (collect-objective-use)"), encoding="utf-8") as f:
                 for line in f:
                     if not line.startswith("#"):
                         fields = line.rstrip("\n").split("\t")

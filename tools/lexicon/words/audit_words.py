@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Lists the supplied words of lexicon/data/fill*.tsv that are no real verb entry or rest on thin evidence.
 
 Checks every word that is not stated against the rules the word builder applies (verbhood.fault):
@@ -12,41 +11,40 @@ word must carry the builder's verdict "audit:ok" in its word_source. Prints one 
 alone ('weak') or on hunspell-hu alone ('unattested') follow as "thin evidence". With --places FILE,
 writes those places (group, index, word, kind) for the checker, which allows them and no others.
 
-Usage: audit_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--places FILE]
+Usage: python3 -m tools.lexicon audit-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--places FILE]
 """
 import argparse
 import collections
 import os
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import build_words as B  # noqa: E402
-import corpus_compounds  # noqa: E402
-import verbhood  # noqa: E402
+from . import build_words as B
+from . import corpus_compounds
+from . import verbhood
+from .. import paths, versions
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    near = [os.path.join(B.REPO, *[".."] * n, "shared", "lexicon-sources") for n in (1, 2)]
-    ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
+    ap.add_argument("--sources", default=paths.default_sources(), help=paths.SOURCES_HELP)
     ap.add_argument("--corpus", default=os.path.join(B.HERE, "corpus-compounds.tsv"))
     ap.add_argument("--split", default=os.path.join(B.HERE, "split-compounds.tsv"))
     ap.add_argument("--use", default=os.path.join(B.HERE, "verb-use.tsv"))
-    ap.add_argument("--data", default=os.path.join(B.REPO, "lexicon", "data"))
+    ap.add_argument("--data", default=paths.DATA)
     ap.add_argument("--places", help="write the places of the thinly witnessed words to this file")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
+    versions.check("hunspell-hu")
 
     listed = B.read_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
     shared = {}
     corpus, split = B.read_corpus(args.corpus, shared), B.read_split(args.split)
-    indexed, loose = B.read_stated(os.path.join(B.REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
+    indexed, loose = B.read_stated(B.STATED)
     stated = {w for g in indexed for w, _ in indexed[g].values()} | {w for g in loose for w in loose[g]}
     everyday = set(B.read_everyday())
     known, vouched, use = stated | set(listed) | everyday, stated | everyday, B.read_use(args.use)
 
     entries = []
     for n in range(1, 16):
-        for line in open(os.path.join(args.data, f"fill{n:02d}.tsv"), encoding="utf-8"):
+        for line in open(paths.require(os.path.join(args.data, f"fill{n:02d}.tsv"), "fill file"), encoding="utf-8"):
             f = line.rstrip("\n").split("\t")
             if line.startswith("#") or len(f) < 5 or not f[2] or f[4] == "stated":
                 continue
@@ -97,9 +95,5 @@ def main():
         with open(args.places, "w", encoding="utf-8") as f:
             f.write("# Elements where no witnessed verb sorts between the stated words around them, so that a\n"
                     "# compound that only word lists give (weak) or only hunspell-hu reads (unattested) stands\n"
-                    "# there. Written by tools/lexicon/words/audit_words.py --places.\n# group\tindex\tword\tevidence\n")
+                    "# there. Written by python3 -m tools.lexicon audit-words --places.\n# group\tindex\tword\tevidence\n")
             f.writelines(f"{g}\t{i}\t{w}\t{kind}\n" for g, i, w, kind in thin)
-
-
-if __name__ == "__main__":
-    main()

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Builds the group, index and word columns of lexicon/data/fill01.tsv .. fill15.tsv.
 
 Every word the design states stands at its stated element; the full lists are copied as stated.
@@ -12,7 +11,7 @@ a word (see verbhood.py: no noun compounds as witnesses, bases that are verbs, n
 dictionary forms only) are chosen again (--fresh chooses everything anew). Codes already present in the data files are
 kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
 
-Usage: build_words.py [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seed N] [--fresh]
+Usage: python3 -m tools.lexicon build-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seed N] [--fresh]
 """
 import argparse
 import collections
@@ -20,17 +19,16 @@ import math
 import os
 import random
 import re
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import corpus_compounds  # noqa: E402
-import groups as G  # noqa: E402
-import lexorder  # noqa: E402
-import verb_use  # noqa: E402
-import verbhood  # noqa: E402
+from . import corpus_compounds
+from . import groups as G
+from . import lexorder
+from . import verb_use
+from . import verbhood
+from .. import paths, versions
+from ..paths import require
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-REPO = os.path.normpath(os.path.join(HERE, "..", "..", ".."))
 
 # Evidence cost of a supplied word: the lower, the stronger.
 # A word-list-only compound and an unattested one cost more than any figure can repay: they stand
@@ -50,8 +48,9 @@ USE_WEIGHT = 2.0
 # An everyday verb, or one whose code the code facts settle, stands wherever the layout lets it; no
 # figure may take it out again.
 EVERYDAY_COST = -1e6
-EVERYDAY = os.path.join(REPO, "tools", "lexicon", "everyday-verbs.txt")
-CODE_FACTS = os.path.join(REPO, "tools", "lexicon", "code_facts.tsv")
+EVERYDAY = os.path.join(paths.HERE, "everyday-verbs.txt")
+CODE_FACTS = os.path.join(paths.HERE, "code_facts.tsv")
+STATED = os.path.join(paths.REPO, "tests", "lexicon", "facts", "stated-words.tsv")
 
 # Verbs that the lists say are not entries (bases of compounds named as having no entry of their own).
 NOT_ENTRIES = {"bátorodik", "békél", "keseredik", "kócol", "lapol", "ábdál", "csapzik", "dolgoz", "szar",
@@ -60,7 +59,7 @@ NOT_ENTRIES = {"bátorodik", "békél", "keseredik", "kócol", "lapol", "ábdál
 
 def read_stated(path):
     indexed, loose = collections.defaultdict(dict), collections.defaultdict(dict)
-    for line in open(path, encoding="utf-8"):
+    for line in open(require(path, "stated words"), encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
         g, i, w, c = line.rstrip("\n").split("\t")
@@ -103,21 +102,20 @@ class Candidate:
 
 def read_everyday(path=EVERYDAY):
     """The verbs a learner meets in the first two years (one a line, '#' comments)."""
-    return [w for w in (line.split("#")[0].strip() for line in open(path, encoding="utf-8")) if w]
+    return [w for w in (line.split("#")[0].strip() for line in open(require(path, "everyday verbs"), encoding="utf-8")) if w]
 
 
 def read_code_fact_words(path=CODE_FACTS):
     """The words the code facts name: their forms were checked one by one, so they stay entries."""
-    return {line.split("\t")[0] for line in open(path, encoding="utf-8") if not line.startswith("#") and line.strip()}
+    return {line.split("\t")[0] for line in open(require(path, "code facts"), encoding="utf-8")
+            if not line.startswith("#") and line.strip()}
 
 
 def read_use(path):
     """verb -> (use: occurrences in running text plus forms in the word list, forms seen, verbal
     forms: those only the verb explains), from verb_use.py's table."""
     out = {}
-    if not path or not os.path.exists(path):
-        return out
-    for line in open(path, encoding="utf-8"):
+    for line in open(require(path, "verb use table (verb-use)"), encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
         verb, occurrences, listed, forms, verbal = line.rstrip("\n").split("\t")
@@ -135,7 +133,7 @@ def weigh_use(pool, use, kept):
 
 def read_candidates(path):
     out = {}
-    for n, line in enumerate(open(path, encoding="utf-8")):
+    for n, line in enumerate(open(require(path, "candidate verb list"), encoding="utf-8")):
         if n == 0:
             continue
         word, kind, preverb, stem, amb, sources, tier = line.rstrip("\n").split("\t")
@@ -154,9 +152,7 @@ def read_corpus(path, shared):
     """Compounds witnessed by inflected forms in a corpus word list: word -> (preverb, stem, witness);
     fills `shared` with the other compounds that every witness form of a word also reads as."""
     out = {}
-    if not path or not os.path.exists(path):
-        return out
-    for line in open(path, encoding="utf-8"):
+    for line in open(require(path, "corpus compounds (corpus-compounds)"), encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
         word, preverb, stem, count, sure, witness, *rest = line.rstrip("\n").split("\t")
@@ -175,9 +171,7 @@ def read_corpus(path, shared):
 def read_split(path):
     """Compounds witnessed only with the preverb standing after a finite form of the verb."""
     out = {}
-    if not path or not os.path.exists(path):
-        return out
-    for line in open(path, encoding="utf-8"):
+    for line in open(require(path, "split compounds (split-compounds)"), encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
         word, preverb, stem, count, pairs, where = line.rstrip("\n").split("\t")
@@ -521,22 +515,21 @@ HEADER = """# Lexicon entries of one fill procedure, in the order it stores them
 """
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    # shared/ lies beside the main checkout, or two levels up from a worktree
-    near = [os.path.join(REPO, *[".."] * n, "shared", "lexicon-sources") for n in (1, 2)]
-    ap.add_argument("--sources", default=next((d for d in near if os.path.isdir(d)), near[0]))
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
+    ap.add_argument("--sources", default=paths.default_sources(), help=paths.SOURCES_HELP)
     ap.add_argument("--corpus", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--split", default=os.path.join(HERE, "split-compounds.tsv"))
     ap.add_argument("--use", default=os.path.join(HERE, "verb-use.tsv"))
-    ap.add_argument("--data", default=os.path.join(REPO, "lexicon", "data"))
+    ap.add_argument("--data", default=paths.DATA)
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--iterations", type=int, default=400000)
     ap.add_argument("--fresh", action="store_true",
                     help="choose every supplied word anew instead of keeping those still allowed where they stand")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
+    versions.check("hunspell-hu")
 
-    indexed, loose = read_stated(os.path.join(REPO, "tests", "lexicon", "facts", "stated-words.tsv"))
+    indexed, loose = read_stated(STATED)
     pool = read_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
     shared = {}
     corpus, split = read_corpus(args.corpus, shared), read_split(args.split)
@@ -629,9 +622,6 @@ def main():
                 lines.append(f"{g}\t{i}\t{w}\t{code}\t{evidence_text(c)}\t{code_source}\n")
         with open(os.path.join(args.data, f"fill{n:02d}.tsv"), "w", encoding="utf-8") as f:
             f.writelines(lines)
+    versions.record_table(os.path.join(args.data, "fill*.tsv"))
     for line in report:
         print(line)
-
-
-if __name__ == "__main__":
-    main()

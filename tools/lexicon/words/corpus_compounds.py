@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Finds preverb compounds witnessed by inflected forms in Hungarian texts shipped by Debian packages.
 
 The candidate list is thin for preverb compounds; a compound counts as witnessed here when a word
@@ -22,7 +21,7 @@ package_texts.py), the word list of tesseract-ocr-hun's trained model (O, needs 
 package's combine_tessdata and dawg2wordlist) and the text of the mythes-hu thesaurus (R). The
 packages whose files hold each witness's forms are recorded in the last column.
 
-Usage: corpus_compounds.py [--out FILE] [--debs DIR]
+Usage: python3 -m tools.lexicon corpus-compounds [--out FILE] [--debs DIR]
 """
 import argparse
 import collections
@@ -32,13 +31,12 @@ import multiprocessing
 import os
 import re
 import subprocess
-import sys
 import tempfile
 import zipfile
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import package_texts  # noqa: E402
-import verbhood  # noqa: E402
+from . import package_texts
+from . import verbhood
+from .. import paths, versions
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TEXTS = [("L", "/usr/share/libreoffice/help/hu"), ("G", "/usr/share/gimp/2.0/help/hu"), ("P", "/usr/share/man/hu"),
@@ -90,6 +88,11 @@ def deb_words(deb):
     return "X", package, words
 
 
+def downloaded(debs):
+    """Paths of the downloaded packages in `debs` (none without --debs)."""
+    return sorted(os.path.join(debs, n) for n in os.listdir(debs) if n.endswith(".deb")) if debs else []
+
+
 def deb_texts(debs):
     """(letter, package, word forms) for every downloaded package not read as installed."""
     names = sorted(n for n in os.listdir(debs) if n.endswith(".deb") and n.split("_")[0] not in INSTALLED)
@@ -110,15 +113,22 @@ def tesseract_words(deb):
         return open(out, encoding="utf-8").read()
 
 
+def installed_texts():
+    """(letter, path) of every installed text file; a missing text is an error, not a thinner corpus."""
+    missing = [path for _, path in TEXTS + DICTS if not os.path.exists(path)]
+    if missing:
+        raise SystemExit("missing input: installed texts (install the packages named in --help): "
+                         + ", ".join(missing))
+    return [(letter, os.path.join(d, n)) for letter, root in TEXTS for d, _, names in os.walk(root)
+            for n in names] + DICTS
+
+
 def forms(debs=None):
     """Lower-case word forms, the letters of the texts they occur in, and the packages (--debs only)."""
     seen = collections.defaultdict(set)
     packages = collections.defaultdict(set)
-    sources = [(letter, os.path.join(d, n)) for letter, root in TEXTS for d, _, names in os.walk(root) for n in names]
-    sources += DICTS
+    sources = installed_texts()
     for letter, path in sources:
-        if not os.path.isfile(path):
-            continue
         for w in WORD.findall(text_of(path).lower()):
             if len(w) > 3:
                 seen[w].add(letter)
@@ -161,11 +171,13 @@ def analyse(words):
     return out, tags
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
     ap.add_argument("--out", default=os.path.join(HERE, "corpus-compounds.tsv"))
     ap.add_argument("--debs", help="directory of the downloaded packages of text-packages.txt")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
+    if args.debs:
+        paths.require(args.debs, "folder of downloaded packages (--debs)")
     seen, packages = forms(args.debs)
     words = sorted(w for w in seen if any(w.startswith(p) for p in PREVERBS))
     readings, tags = analyse(words)
@@ -196,7 +208,4 @@ def main():
                 f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['forms'])}\t{kind}\t"
                         f"{''.join(sorted(e['letters']))}:{shown}\t{','.join(sorted(e['packages'])[:5])}\t"
                         f"{','.join(sorted(e['shared'] or ()))}\n")
-
-
-if __name__ == "__main__":
-    main()
+    versions.record_table(args.out, downloaded(args.debs))

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Finds preverb compounds witnessed in running text with the preverb standing after the verb.
 
 A Hungarian preverb leaves its verb in negated, stressed and imperative clauses ("nem táncolta ki
@@ -13,7 +12,7 @@ and, with --debs, the Hungarian files of the downloaded packages; not the word l
 Writes split-compounds.tsv: word, preverb, stem, number of distinct pairs, pairs (up to three),
 packages (for --debs texts).
 
-Usage: split_compounds.py [--out FILE] [--debs DIR]
+Usage: python3 -m tools.lexicon split-compounds [--out FILE] [--debs DIR]
 """
 import argparse
 import collections
@@ -21,12 +20,11 @@ import multiprocessing
 import os
 import re
 import subprocess
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import corpus_compounds as C  # noqa: E402
-import package_texts  # noqa: E402
-import verbhood  # noqa: E402
+from . import corpus_compounds as C
+from . import package_texts
+from . import verbhood
+from .. import paths, versions
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # Preverbs that are also a common pronoun, adverb or postposition after a verb ("neki" to him, "ott"
@@ -67,12 +65,9 @@ def deb_pairs(deb):
 def all_pairs(debs):
     """(form, preverb) -> packages (or the letters of the installed texts)."""
     seen = collections.defaultdict(set)
-    sources = [(letter, os.path.join(d, n)) for letter, root in C.TEXTS for d, _, names in os.walk(root)
-               for n in names] + C.DICTS
-    for letter, path in sources:
-        if os.path.isfile(path):
-            for p in pairs_of(C.text_of(path)):
-                seen[p].add(letter)
+    for letter, path in C.installed_texts():
+        for p in pairs_of(C.text_of(path)):
+            seen[p].add(letter)
     if debs:
         names = sorted(n for n in os.listdir(debs) if n.endswith(".deb") and n.split("_")[0] not in C.INSTALLED
                        and n.split("_")[0] not in ("tesseract-ocr-hun", "mythes-hu"))
@@ -93,11 +88,13 @@ def hunspell(words):
     return out
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
     ap.add_argument("--out", default=os.path.join(HERE, "split-compounds.tsv"))
     ap.add_argument("--debs", help="directory of the downloaded packages of text-packages.txt")
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
+    if args.debs:
+        paths.require(args.debs, "folder of downloaded packages (--debs)")
     seen = all_pairs(args.debs)
     readings = hunspell(sorted({f for f, _, _, _ in seen} | {a for _, _, _, a in seen if a}))
 
@@ -141,7 +138,4 @@ def main():
             if pv + st in confirmed:
                 f.write(f"{pv}{st}\t{pv}\t{st}\t{len(e['pairs'])}\t{','.join(sorted(e['pairs'])[:3])}\t"
                         f"{','.join(sorted(e['where'])[:5])}\n")
-
-
-if __name__ == "__main__":
-    main()
+    versions.record_table(args.out, C.downloaded(args.debs))

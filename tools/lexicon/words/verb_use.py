@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Measures how much each verb is used in the Hungarian running text of a few Debian packages.
 
 Reads every .deb in --debs: the Hungarian help, manual pages, message catalogues and language
@@ -15,7 +14,7 @@ infinitive, a past participle, -va/-ve, -hat/-het or -ás/-és form that is not 
 for a noun or adverb cut down to look like a compound: "különadó" is read as a present participle
 only, "odafent" is an adverb); the word builder fills its stretches with the most used.
 
-Usage: verb_use.py --debs DIR [--tesseract-words FILE] [--out FILE]
+Usage: python3 -m tools.lexicon verb-use --debs DIR [--tesseract-words FILE] [--out FILE]
 """
 import argparse
 import collections
@@ -23,13 +22,12 @@ import gzip
 import io
 import os
 import subprocess
-import sys
 import tarfile
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import corpus_compounds  # noqa: E402
-import package_texts  # noqa: E402
-import verbhood  # noqa: E402
+from . import corpus_compounds
+from . import package_texts
+from . import verbhood
+from .. import paths, versions
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -88,12 +86,15 @@ def verb_readings_of(forms):
     return out
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def main(argv=None, prog=None):
+    ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
     ap.add_argument("--debs", required=True, help="directory of downloaded .deb files with Hungarian text")
     ap.add_argument("--tesseract-words", help="tesseract-ocr-hun's word list, one word a line")
     ap.add_argument("--out", default=os.path.join(HERE, "verb-use.tsv"))
-    args = ap.parse_args()
+    args = ap.parse_args(argv)
+    paths.require(args.debs, "folder of downloaded packages (--debs)")
+    if args.tesseract_words:
+        paths.require(args.tesseract_words, "tesseract-ocr-hun word list")
 
     running = collections.Counter()
     packages = []
@@ -101,7 +102,7 @@ def main():
         text = deb_text(os.path.join(args.debs, name)).lower()
         if text:
             running.update(corpus_compounds.WORD.findall(text))
-            packages.append(name[:-4])
+            packages.append(os.path.join(args.debs, name))
     listed = set()
     if args.tesseract_words:
         listed = set(corpus_compounds.WORD.findall(open(args.tesseract_words, encoding="utf-8").read().lower()))
@@ -116,12 +117,10 @@ def main():
             in_list[verb] += 1 if form in listed else 0
             forms[verb].add(form)
     with open(args.out, "w", encoding="utf-8") as f:
-        f.write("# How much each verb is used: occurrences of its forms in the running text of "
-                + ", ".join(packages) + "; forms in tesseract-ocr-hun's word list; distinct forms seen.\n")
+        f.write("# How much each verb is used: occurrences of its forms in the running text of the packages "
+                "read (tools/lexicon/package-versions.tsv); forms in tesseract-ocr-hun's word list; distinct "
+                "forms seen.\n")
         f.write("# verb\toccurrences\tlisted forms\tforms\tverbal forms\n")
         for verb in sorted(forms):
             f.write(f"{verb}\t{occurrences[verb]:.1f}\t{in_list[verb]}\t{len(forms[verb])}\t{verbal[verb]}\n")
-
-
-if __name__ == "__main__":
-    main()
+    versions.record_table(args.out, packages, [versions.TESSERACT_WORDS] if args.tesseract_words else [])

@@ -1,0 +1,1 @@
+"""Choosing the lexicon's words from the candidate list and the evidence of Debian's Hungarian texts."""

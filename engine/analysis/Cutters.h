@@ -12,13 +12,13 @@
 
 namespace ragozo {
 
-// `cutResult` := the entry less its last `n` characters; `cutLength` := that length.
+// `cutResult` := the entry less its last `n` characters; `cutResult`'s limit := that length.
 // While `emptyCutFlag` is set, a cut of exactly "iszik", "eszik" or "van" yields
 // the empty text and lowers the flag; a cut of any other word leaves the
 // flag as it is.
 void vag(ConjugationState& s, int n);
 
-// Raises `baseStemLimit` by 3 (on every call), then `cutResult` := `baseStem` less 2.
+// Raises `baseStem`'s limit by 3 (on every call), then `cutResult` := `baseStem` less 2.
 void dz(ConjugationState& s);
 
 // `cutResult` := `baseStem` less its last 3 characters.
@@ -31,7 +31,7 @@ void sz(ConjugationState& s);
 // (`van` of old.)
 void cutVanEnding(ConjugationState& s);
 
-// `baseStem` := the entry less its last 2 characters (subject to `baseStemLimit`).
+// `baseStem` := the entry less its last 2 characters (subject to `baseStem`'s limit).
 void vag3(ConjugationState& s);
 
 }  // namespace ragozo

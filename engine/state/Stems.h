@@ -15,8 +15,8 @@ struct Stems {
   std::string longStem;
   std::string stemBeforeCut;
   bool emptyCutFlag = false;       // the next cut of a whole "iszik", "eszik" or "van" yields nothing
-  LimitedTextField baseStem;       // the input less a final "ik"; its limit is `baseStemLimit`
-  LimitedTextField cutResult;      // the cutter; its limit is `cutLength`
+  LimitedTextField baseStem;       // the input less a final "ik"
+  LimitedTextField cutResult;      // the cutters' result; its limit is the last cut's length
   LimitedTextField imperativeCut;  // the imperative producer's own cutter
 };
 

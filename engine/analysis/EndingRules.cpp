@@ -84,8 +84,10 @@ void keres(ConjugationState& s) {
   }
   // Harmony follows the last member of a compound: the last vowel that is not
   // "i" or "í" decides ("tanít" back; "korszerűsít", "autószerel" front).
-  for (std::string rest = midChars(entry, skipped + 1); !rest.empty(); rest = dropLastChars(rest, 1)) {
-    const std::string letter = rightChars(rest, 1);
+  // One pass from the end: a pasted entry can be thousands of characters long.
+  const std::string compound = midChars(entry, skipped + 1);
+  for (std::string_view rest = compound; !rest.empty(); rest.remove_suffix(lastChar(rest).size())) {
+    const std::string_view letter = lastChar(rest);
     if (isAmong(letter, kBackVowels)) {
       s.vowelClass = back;
       return;

@@ -43,6 +43,13 @@ std::string midChars(std::string_view text, std::size_t start, std::size_t n) {
   return std::string(rest.substr(0, byteOffsetOfChar(rest, n)));
 }
 
+std::string_view lastChar(std::string_view text) {
+  if (text.empty()) return text;
+  std::size_t begin = text.size() - 1;
+  while (begin > 0 && isContinuationByte(static_cast<unsigned char>(text[begin]))) --begin;
+  return text.substr(begin);
+}
+
 std::string dropLastChars(std::string_view text, std::size_t n) {
   const std::size_t count = charCount(text);
   return n >= count ? std::string() : leftChars(text, count - n);

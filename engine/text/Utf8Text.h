@@ -27,6 +27,9 @@ std::string midChars(std::string_view text, std::size_t start, std::size_t n = s
 // `text` less its last `n` characters (empty when `n` reaches the whole text).
 std::string dropLastChars(std::string_view text, std::size_t n);
 
+// The last character of `text`, as a view into it (empty for empty text).
+std::string_view lastChar(std::string_view text);
+
 // Whether `text` ends or starts with `part`, compared exactly.
 inline bool endsWith(std::string_view text, std::string_view part) { return text.ends_with(part); }
 inline bool startsWith(std::string_view text, std::string_view part) { return text.starts_with(part); }

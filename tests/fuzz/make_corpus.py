@@ -45,6 +45,10 @@ SEEDS.update({
     "combining-accent": typed("va\u0301r") + bytes([CONJUGATE]) + typed("e\u0301l") + mood(2),
     "capitals": typed("AD") + bytes([CONJUGATE]) + typed("Eszik") + mood(3) + typed("ÁLL") + mood(4),
     "long-paste": text(PASTE_LONG, "megszentségtelenít") + bytes([CONJUGATE, DERIVED]) + mood(4),
+    # Found by the fuzzer: long entries without a vowel that decides harmony, guessed again and again;
+    # the guess took seconds while it was quadratic in the entry's length.
+    "slow-vowel-guess": b"\x00\x04-k\xc3\xa1r\x05\x06\xa5\xa5\xa5\xa5\xa5r\x03\x00illmh\x06\x07\x08%%%%%%%%)"
+                        b"\x0b\x0b\t\nhhhhhhhh\xa7hhhhhhhh",
     "long-pattern-verb": bytes([DERIVED]) + typed("x") + bytes([DERIVED, BACKSPACE]) + typed("a" * 30 + "omol") + bytes([CONJUGATE]),
     "about-window": typed("vár") + bytes([CONJUGATE, ABOUT]) + typed("kér") + bytes([CONJUGATE]),
     "paste-after-result": typed("ad") + bytes([CONJUGATE]) + text(PASTE, "vesz") + text(PASTE, "vesz") + bytes([CONJUGATE]),

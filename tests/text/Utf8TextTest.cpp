@@ -43,6 +43,13 @@ TEST(Utf8Text, MidCountsFromOneAndStopsAtTheEnd) {
   EXPECT_EQ(midChars("őriz", 9, 2), "");
 }
 
+TEST(Utf8Text, LastCharIsOneWholeCharacter) {
+  EXPECT_EQ(lastChar("fő"), "ő");
+  EXPECT_EQ(lastChar("ír"), "r");
+  EXPECT_EQ(lastChar(""), "");
+  EXPECT_EQ(lastChar("\x80\x80"), "\x80\x80");  // stray continuation bytes stay together
+}
+
 TEST(Utf8Text, TrimRemovesBlanksOnly) {
   EXPECT_EQ(trimBlanks("  ugrik "), "ugrik");
   EXPECT_EQ(trimBlanks("\tugrik"), "\tugrik");

@@ -1,20 +1,14 @@
-// The code split, the meaning question of the homonyms, the class and the vowel class.
+// The code split by position, the class and the vowel class.
 #include "analysis/VerbCode.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "analysis/Lookup.h"
 #include "support/EntryState.h"
-#include "support/FixtureLexicon.h"
 #include "support/RecordingDialogs.h"
 
 namespace ragozo {
 namespace {
 
-using testing::fixtureLexicon;
 using testing::RecordingDialogs;
 using testing::stateForEntry;
 
@@ -53,66 +47,6 @@ TEST(Tordel, SplitsTheCodeByPositionFromTheRight) {
     EXPECT_EQ(s.noImperative, c.noImperative);
     EXPECT_TRUE(s.codeSplit);
     EXPECT_TRUE(dialogs.events().empty());
-  }
-}
-
-struct MeaningCase {
-  const char* entry;
-  bool yes;
-  const char* lexiconClassCode;
-  const char* valenceCode;
-  const char* causativeKind;  // the code character it stands for
-};
-
-void PrintTo(const MeaningCase& c, std::ostream* os) { *os << c.entry << (c.yes ? " Yes" : " No"); }
-
-class MeaningQuestion : public ::testing::TestWithParam<MeaningCase> {};
-
-TEST_P(MeaningQuestion, TheAnswerReplacesClassValenceAndCausative) {
-  const MeaningCase& c = GetParam();
-  ConjugationState s = stateForEntry(c.entry);
-  RecordingDialogs dialogs;
-  dialogs.answer({c.yes});
-  lookUpVerb(s, fixtureLexicon(), dialogs);
-
-  const bool teved = std::string(c.entry) == "téved";
-  const std::string text = std::string("A megfelelő gombra kattintva válassza ki az ige jelentését!\r\n") +
-                           (teved ? "'téved'  = 'nincs igaza' --> Igen\r\n'téved' = 'kerül (valahova) --> Nem"
-                                  : "'ragad'  = 'tapad' --> Igen\r\n'ragad' = 'fog (valamit) --> Nem");
-  ASSERT_EQ(dialogs.events().size(), 1u);
-  EXPECT_EQ(dialogs.events()[0], (testing::DialogEvent{testing::DialogEvent::question, "Jelentésválasztás", text}));
-  EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
-  EXPECT_EQ(s.valenceCode, c.valenceCode);
-  EXPECT_EQ(s.causativeKind, causativeKindOf(*c.causativeKind));
-
-  // Conjugating the same entry again (another tense) keeps the meaning chosen.
-  lookUpVerb(s, fixtureLexicon(), dialogs);
-  EXPECT_EQ(dialogs.events().size(), 1u);
-  EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
-}
-
-INSTANTIATE_TEST_SUITE_P(Homonyms, MeaningQuestion,
-                         ::testing::Values(MeaningCase{"téved", true, "07", "20", "2"},
-                                           MeaningCase{"téved", false, "01", "20", "2"},
-                                           MeaningCase{"ragad", true, "01", "20", "2"},
-                                           MeaningCase{"ragad", false, "07", "01", "0"},
-                                           MeaningCase{"megragad", true, "01", "20", "2"},
-                                           MeaningCase{"megragad", false, "07", "01", "0"},
-                                           MeaningCase{"elragad", false, "07", "01", "0"}),
-                         [](const auto& info) {
-                           std::string name = info.param.entry == std::string("téved") ? "teved" : info.param.entry;
-                           return name + (info.param.yes ? "_Yes" : "_No");
-                         });
-
-TEST(Tordel, AsksOnlyForTevedItselfAndVerbsEndingInRagad) {
-  for (const char* entry : {"eltéved", "ragadt", "Téved"}) {
-    SCOPED_TRACE(entry);
-    ConjugationState s = stateForEntry(entry);
-    s.verbCode = "120101200";
-    RecordingDialogs dialogs;
-    tordel(s, dialogs);
-    EXPECT_TRUE(dialogs.events().empty());
-    EXPECT_EQ(s.lexiconClassCode, "01");
   }
 }
 

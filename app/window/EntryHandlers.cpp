@@ -41,19 +41,14 @@ void MainWindow::entryChanged() {
   s.keepTexts = keptTexts;
   s.keepMessage = false;
   s.remainder.clear();
-  s.sg1To2Digit = 0;
   s.endsInHat = false;
-  s.verbCode.clear();
-  s.classCode.clear();
-  s.lexiconClassCode.clear();
-  s.vowelUsage.clear();
+  s.foundCode.clear();
+  s.code = VerbCode{};
+  s.verbClass = VerbClass{};
   s.allPersons = false;
   s.objectiveAnyway = false;
   s.imperativeAnyway = false;
   s.lookupAnnounced = false;
-  // The imperative restriction belongs to the verb conjugated last; a new
-  // entry starts without it, so the short/long toggle shows for the next verb.
-  s.noImperative = false;
   allPersonsToggle_.caption = texts::kAllPersonsReset;
   objectiveToggle_.caption = texts::kObjectiveOff;
   allPersonsToggle_.visible = false;

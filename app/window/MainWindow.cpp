@@ -36,7 +36,6 @@ void MainWindow::load() {
   fillLexicon_(lexicon_);
   state_.cutResult.setLimit(30);
   state_.baseStem.setLimit(30);
-  state_.noImperative = false;
   state_.noticeLine = kEntryPrompt;
   al3(state_);
   takeEntryRequest();

@@ -63,12 +63,11 @@ void mintak(ConjugationState& s) {
   } else {
     return;
   }
-  s.classCode = "05";
+  s.verbClass = kUnstableVowelClass;
   // The whole entry, as `ige` keeps it: the limit that earlier requests or
   // toggles left in the field must not cut the stem.
   s.baseStem.setLimit(static_cast<int>(charCount(entry)));
   s.baseStem.assign(entry);
-  s.lexiconClassCode = s.classCode;
   s.stem = s.baseStem.text();
   s.patternMatched = true;
 }

@@ -20,16 +20,16 @@ namespace ragozo {
 void kizar(ConjugationState& s, const Lexicon& lexicon);
 
 // The special patterns of verbs not in the lexicon whose last vowel is
-// unstable: an entry ending in "örvényel" (vowel class 2), "foszol" or "omol"
-// (vowel class 1) gets class "05" in `classCode` and `lexiconClassCode`, the
+// unstable: an entry ending in "örvényel" (front unrounded), "foszol" or
+// "omol" (back) gets the class of "sodor" and "énekel" in `verbClass`, the
 // whole entry as `baseStem` (its limit set to the entry's length, as `ige`
 // does) and as `stem`, and `patternMatched` set. Any other entry changes nothing.
 void mintak(ConjugationState& s);
 
 // Guesses the vowel class from the entry after a leading preverb that itself
-// holds back vowels ("rá", "át", "oda", "haza", "utána", "vissza" ...): 1 (back)
+// holds back vowels ("rá", "át", "oda", "haza", "utána", "vissza" ...): back
 // when its last vowel other than "i" and "í" is "a", "á", "o", "ó", "u" or "ú"
-// (either case), else 2. Never 3.
+// (either case), else front unrounded. Never front rounded.
 void keres(ConjugationState& s);
 
 }  // namespace ragozo

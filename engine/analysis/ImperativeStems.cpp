@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
+
+using enum ClassProperty;
 
 struct ShortStemRow {
   std::string_view ending;  // of the entry
@@ -28,12 +29,12 @@ constexpr ShortStemRow kShortStems[] = {
 
 void rov(ConjugationState& s) {
   s.endings.sg2Subj = s.marker;
-  const std::string& code = s.classCode;
-  if (inClassSet(code, {"24", "25", "37", "83"})) {
+  const VerbClass cls = s.verbClass;
+  if (cls.is(shortObjectiveDd)) {
     s.endings.sg2Obj = "dd";
-  } else if (inClassSet(code, {"12", "13", "27", "26"})) {
+  } else if (cls.is(shortObjectiveSd)) {
     s.endings.sg2Obj = "sd";
-  } else if (inClassSet(code, {"21", "22"}) || inClassSet(code, sibilantIkClasses)) {
+  } else if (cls.is(shortObjectiveZd)) {
     s.endings.sg2Obj = "zd";
   } else {
     s.endings.sg2Obj = 'd';
@@ -60,17 +61,17 @@ void rovto(ConjugationState& s) {
 }
 
 void ujto(ConjugationState& s) {
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   int cut = 0;
   std::string_view added;
-  if (inClassSet(code, {"14", "21", "22", "26"})) {
+  if (cls.is(shortObjectiveStemLessOne)) {
     cut = 1;
-  } else if (inClassSet(code, sibilantIkClasses)) {
+  } else if (cls.is(sibilantIk)) {
     cut = 3;
-  } else if (code == "20") {
+  } else if (cls.is(likeEdz)) {
     cut = 1;
     added = "z";
-  } else if (code == "40" || code == "63") {
+  } else if (cls.is(dzikStem)) {
     cut = 3;
     added = "z";
   } else {

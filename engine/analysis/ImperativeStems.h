@@ -9,9 +9,8 @@
 namespace ragozo {
 
 // The short second-person-singular endings: `sg2Subj` := `marker`; `sg2Obj` :=
-// "dd" for the classes "24", "25", "37", "83", "sd" for "12", "13", "27",
-// "26", "zd" for the -sz/-z classes ("21", "22" and `sibilantIkClasses`),
-// "d" for any other class.
+// "dd" (tedd, lődd), "sd" (tanítsd), "zd" for the -sz and -z verbs (csempészd,
+// mászd), "d" for any other class.
 void rov(ConjugationState& s);
 
 // The short stem before "gy" of the subjective cell, while the short forms
@@ -23,11 +22,11 @@ void rov(ConjugationState& s);
 // cut of "iszik", "eszik" or "van". Any other verb keeps `stem`.
 void rovto(ConjugationState& s);
 
-// The stem of the short objective cell: for "14", "21", "22", "26" the entry
-// less 1 (akaszt: akasz), for `sibilantIkClasses` the entry less 3 (mászik:
-// más), for "20" the entry less 1 and "z" (edz: edz), for "40" and "63" the
-// entry less 3 and "z" (bimbódzik: bimbódz). `stemBeforeCut` keeps the stem
-// for the caller to put back. Any other class changes nothing.
+// The stem of the short objective cell: the entry less 1 (akaszt: akasz), the
+// -sz/-z -ik verbs the entry less 3 (mászik: más), edz the entry less 1 and
+// "z", the -dzik verbs the entry less 3 and "z" (bimbódzik: bimbódz).
+// `stemBeforeCut` keeps the stem for the caller to put back. Any other class
+// changes nothing.
 void ujto(ConjugationState& s);
 
 }  // namespace ragozo

@@ -94,36 +94,28 @@ bool lexiconHolds(const Lexicon& lexicon, std::string_view word) {
 
 void lista(ConjugationState& s, const Lexicon& lexicon) {
   const std::optional<int> group = letterGroup(s.searchWord);
-  if (!group) {
-    s.foundWord = kNotFound;
-    return;
-  }
-  const std::optional<int> index = firstIndexOf(lexicon, *group, s.searchWord);
-  if (index) {
-    s.foundWord = lexicon.word(*group, *index);
-    s.verbCode = lexicon.code(*group, *index);
-  } else {
-    s.foundWord = kNotFound;
-    s.verbCode = lexicon.code(*group, Lexicon::bound(*group));
-  }
+  const std::optional<int> index = group ? firstIndexOf(lexicon, *group, s.searchWord) : std::nullopt;
+  s.searchFound = index.has_value();
+  if (index) s.foundCode = lexicon.code(*group, *index);
 }
 
 void lookUpVerb(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
-  if (!s.codeSplit) s.noImperative = false;
+  // A verb not decoded for this entry brings no restriction of the verb before it.
+  if (!s.codeSplit) s.code = VerbCode{};
   const std::string entry = s.input();
   if (isBlank(entry)) return;  // tabs alone are no verb either
   s.searchWord = entry;
   s.prefixState = notTried;
   s.prefix.clear();
-  s.foundWord = kNotFound;
+  s.searchFound = false;
   for (;;) {
     lista(s, lexicon);
-    if (s.prefixState == stripped && !s.lookupAnnounced && s.foundWord != kNotFound) {
+    if (s.prefixState == stripped && !s.lookupAnnounced && s.searchFound) {
       announcePrefixed(s, dialogs);
       markFound(s, dialogs);
       return;
     }
-    if (s.foundWord != kNotFound) {
+    if (s.searchFound) {
       markFound(s, dialogs);
       return;
     }

@@ -24,16 +24,15 @@ inline constexpr const char* kPrefixedMessageStart = "A(z) '";
 inline constexpr const char* kPrefixedMessageEnd =
     "' ige ezzel az igekötővel nem szerepel az adatbázisban. De ha létezik, ragozása a következő.";
 inline constexpr const char* kDeleteIkMessage = "Törölje az 'ik' végződést!";
-inline constexpr const char* kNotFound = "nulla";
 
 // Whether the lexicon holds `word` exactly (the first character chooses the group).
 bool lexiconHolds(const Lexicon& lexicon, std::string_view word);
 
 // Searches the letter group of `searchWord` from element 0 up, the first exact
-// match winning: `foundWord` := `searchWord` and `verbCode` := its code. On a
-// miss `foundWord` := "nulla"; `verbCode` is then the (empty) last element of
-// the group, or untouched when the first character selects no group (a capital,
-// q, w, x, y, a digit, a blank, the empty word).
+// match winning: `searchFound` is set and `foundCode` := its code. On a miss,
+// and when the first character selects no group (a capital, q, w, x, y, a
+// digit, a blank, the empty word), `searchFound` is cleared and `foundCode`
+// keeps what it held.
 void lista(ConjugationState& s, const Lexicon& lexicon);
 
 // The look-up driver (`data` of old), run once per conjugation after `kizar`. Sets `lookupOutcome`:
@@ -51,8 +50,8 @@ void lista(ConjugationState& s, const Lexicon& lexicon);
 //   végződést!", no beep) or one that is neither found nor classified (beep,
 //   "Ilyen ige nem szerepel az adatbázisban.", the whole result blanked,
 //   `resultShown` set; no message when the entry was announced before).
-// `noImperative` is cleared unless the code of this entry has been split, so it
-// always describes the verb now conjugated.
+// `code` is emptied unless the code of this entry has been decoded, so its
+// restrictions always describe the verb now conjugated.
 void lookUpVerb(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs);
 
 }  // namespace ragozo

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "analysis/Alapszik.h"
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
 
@@ -23,17 +22,17 @@ void irregularStem(ConjugationState& s, const std::string& entry) {
 void multto(ConjugationState& s) {
   const std::string entry = s.input();
   if (isAlapszik(entry)) s.stem = alapszikStem(entry);
-  const std::string& code = s.classCode;
-  if (inClassSet(code, shortStemClasses)) {
+  const VerbClass cls = s.verbClass;
+  if (cls.is(ClassProperty::shortStem)) {
     dz(s);
     s.stem = s.cutResult.text();
-  } else if (code == "99") {
+  } else if (cls.is(ClassProperty::irregular)) {
     irregularStem(s, entry);
-  } else if (code == "2a") {
+  } else if (cls.is(ClassProperty::likeVesz)) {
     dz3(s);
     s.stem = s.cutResult.text() + "esz";
   }
-  if (code == "6a") s.stem = s.baseStem.text();
+  if (cls.is(ClassProperty::likeIzzik)) s.stem = s.baseStem.text();
 }
 
 }  // namespace ragozo

@@ -3,12 +3,13 @@
 
 #include <string>
 
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
+
+using enum ClassProperty;
 
 void ige(ConjugationState& s) {
   const std::string entry = s.input();
@@ -22,12 +23,12 @@ void ige(ConjugationState& s) {
     s.baseStem.setLimit(length);
     s.baseStem.assign(entry);
   }
-  if (inClassSet(s.classCode, {"3a", "33", "3b", "52", "3c"})) bovit2(s);
-  if (s.classCode == "2a") {
+  if (s.verbClass.is(szikDStem)) bovit2(s);
+  if (s.verbClass.is(likeVesz)) {
     vag(s, 3);
     s.stem = s.cutResult.text() + "esz";
   }
-  if (s.classCode == "6a") {
+  if (s.verbClass.is(likeIzzik)) {
     s.stemAlt = entry;
     vag3(s);
   }
@@ -39,8 +40,7 @@ void bovit(ConjugationState& s) {
   const std::string cut = s.cutResult.text();
   const std::string entry = s.input();
   if (endsWith(entry, "alapszik")) last = 'l';
-  std::optional<std::string_view> vowel = formFor(s.vowelClass, "o", "e", "ö");
-  if (!vowel) return;
+  std::string_view vowel = formFor(s.vowelClass, "o", "e", "ö");
   if (s.vowelClass == back) {
     if (endsWith(entry, "viszonylik") || endsWith(entry, "alapszik")) {
       vowel = "u";
@@ -48,26 +48,26 @@ void bovit(ConjugationState& s) {
       vowel = "a";
     }
   }
-  s.stem = cut + std::string(*vowel) + last;
+  s.stem = cut + std::string(vowel) + last;
 }
 
 void bovit2(ConjugationState& s) {
   dz(s);
   const std::string cut = s.cutResult.text();
-  const std::string& code = s.classCode;
-  if (code == "3a" || code == "33") {
-    if (const auto ending = formFor(s.vowelClass, "od", "ed", "öd")) s.stem = cut + std::string(*ending);
+  const VerbClass cls = s.verbClass;
+  if (cls.is(likeMelegszik) || cls.is(likeHaragszik)) {
+    s.stem = cut + std::string(formFor(s.vowelClass, "od", "ed", "öd"));
     if (endsWith(s.input(), "agszik")) s.stem = cut + "ud";
-  } else if (code == "3c") {
+  } else if (cls.is(likeFekszik)) {
     // "aluszik" keeps the u of "alud" before the -sz- ("átaluszik": átaludt).
     if (endsWith(cut, "u")) {
       s.stem = cut + "d";
-    } else if (const auto ending = formFor(s.vowelClass, "ud", "üd", "üd")) {
-      s.stem = cut + std::string(*ending);
+    } else {
+      s.stem = cut + std::string(formFor(s.vowelClass, "ud", "üd", "üd"));
     }
-  } else if (code == "3b") {
+  } else if (cls.is(likeAlkuszik)) {
     s.stem = cut + "d";
-  } else if (code == "52") {
+  } else if (cls.is(likeEmlekszik)) {
     s.stem = cut + "ez";
   }
 }

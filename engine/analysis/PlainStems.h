@@ -1,9 +1,7 @@
 // The plain stem and the linking-vowel stems.
 //
 // The entry is read as `s.input()`, the typed verb without leading and
-// trailing blanks. Suffix vowels follow `vowelClass` (1 back, 2 front
-// unrounded, 3 front rounded); any other value leaves `stem` unchanged where a
-// vowel has to be chosen.
+// trailing blanks. Suffix vowels follow `vowelClass`.
 #pragma once
 
 #include "state/ConjugationState.h"
@@ -11,11 +9,11 @@
 namespace ragozo {
 
 // The plain stem: the entry less a final "ik" into `baseStem` (the limit is
-// set to that length first) and `stem`. Then the -szik classes ("3a", "33",
-// "3b", "52", "3c") get their -d-/-ez- stem from `bovit2`; class "2a" gets
-// the entry less 3 and "esz" (vész: vesz); class "6a" keeps the entry in
-// `stemAlt` and the entry less 2 in `baseStem` (izzik: izz). The entry "ik"
-// alone sets a limit of 0, which keeps everything: its stem is "ik".
+// set to that length first) and `stem`. Then the -szik verbs with a -d- or
+// -ez- stem get it from `bovit2`; "vész" gets the entry less 3 and "esz"
+// (vész: vesz); "izzik" keeps the entry in `stemAlt` and the entry less 2 in
+// `baseStem` (izz). The entry "ik" alone sets a limit of 0, which keeps
+// everything: its stem is "ik".
 void ige(ConjugationState& s);
 
 // The linking-vowel stem of a stem ending in two consonants: `stem` :=
@@ -25,10 +23,10 @@ void ige(ConjugationState& s);
 void bovit(ConjugationState& s);
 
 // The -szik stems: `baseStem` less 2 (cut with `dz`, which also raises the
-// limit of `baseStem` by 3) followed by "od"/"ed"/"öd" by vowel class for
-// "3a" and "33" ("ud" for an entry ending in "agszik"); "ud"/"üd" for "3c";
-// "d" for "3b"; "ez" for "52". Any other class keeps `stem`; the cut happens
-// anyway.
+// limit of `baseStem` by 3) followed by "od"/"ed"/"öd" by vowel class like
+// melegszik and haragszik ("ud" for an entry ending in "agszik"); "ud"/"üd"
+// like fekszik; "d" like alkuszik; "ez" like emlékszik. Any other class keeps
+// `stem`; the cut happens anyway.
 void bovit2(ConjugationState& s);
 
 }  // namespace ragozo

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "analysis/PlainStems.h"
 #include "analysis/VowelForms.h"
@@ -11,6 +10,8 @@
 
 namespace ragozo {
 namespace {
+
+using enum ClassProperty;
 
 std::string cut1(ConjugationState& s) {
   sz(s);
@@ -29,18 +30,18 @@ std::string cut3(ConjugationState& s) {
 
 std::string lastLetter(const ConjugationState& s) { return rightChars(s.baseStem.text(), 1); }
 
-// `stem` := `base` followed by the vowel class's variant; unchanged for an invalid class.
+// `stem` := `base` followed by the vowel class's variant.
 void appendByVowel(ConjugationState& s, const std::string& base, std::string_view backForm,
                    std::string_view frontForm, std::string_view roundedForm) {
-  if (const auto form = formFor(s.vowelClass, backForm, frontForm, roundedForm)) s.stem = base + std::string(*form);
+  s.stem = base + std::string(formFor(s.vowelClass, backForm, frontForm, roundedForm));
 }
 
 // `stem` := `base`, the linking vowel ("o", "e", "ö") and `last` (vérzik: vérez).
 void linkVowel(ConjugationState& s, const std::string& base, const std::string& last) {
-  if (const auto vowel = formFor(s.vowelClass, "o", "e", "ö")) s.stem = base + std::string(*vowel) + last;
+  s.stem = base + std::string(formFor(s.vowelClass, "o", "e", "ö")) + last;
 }
 
-// The ending of a "33" verb's -d- stem by the last four letters of its base stem.
+// The ending of the -d- stem of a verb like "haragszik" by the last four letters of its base stem.
 const char* szikDEnding(const std::string& lastFour) {
   if (lastFour == "agsz") return "ud";
   if (lastFour == "aksz" || lastFour == "ugsz") return "od";
@@ -49,22 +50,22 @@ const char* szikDEnding(const std::string& lastFour) {
 }
 
 void szikStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   const std::string lastFour = rightChars(s.baseStem.text(), 4);
-  if (code == "52") {
+  if (cls.is(likeEmlekszik)) {
     s.stem = cut2(s) + "ez";
     s.baseStem.assign(s.stem);
-  } else if (code == "2a") {
+  } else if (cls.is(likeVesz)) {
     s.stem = cut3(s) + "esz";
     s.baseStem.assign(s.stem);
-  } else if (code == "3a") {
+  } else if (cls.is(likeMelegszik)) {
     appendByVowel(s, cut2(s), "od", "ed", "öd");
     s.baseStem.assign(s.stem);
-  } else if (code == "33") {
+  } else if (cls.is(likeHaragszik)) {
     const std::string cut = cut2(s);
     if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
     s.baseStem.assign(s.stem);
-  } else if (code == "3c") {
+  } else if (cls.is(likeFekszik)) {
     const std::string cut = cut2(s);
     if (lastFour == "eksz") {
       s.stem = cut + "üd";
@@ -72,12 +73,12 @@ void szikStems(ConjugationState& s) {
       s.stem = cut + "ud";
     }
     if (s.mood != presentIndicative) s.baseStem.assign(s.stem);
-  } else if (code == "3b") {
+  } else if (cls.is(likeAlkuszik)) {
     s.stem = cut2(s) + "d";
   }
 }
 
-// The v-stem of class "24": lő: löv, ró: rov, sí: sív, nyű: nyüv.
+// The v-stem: lő: löv, ró: rov, sí: sív, nyű: nyüv.
 std::string vStemEnding(const std::string& last) {
   if (last == "ó") return "ov";
   if (last == "ő") return "öv";
@@ -87,28 +88,26 @@ std::string vStemEnding(const std::string& last) {
 }
 
 void presentStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   const std::string last = lastLetter(s);
-  if (inClassSet(code, unstableVowelClasses)) {
+  if (cls.is(unstableVowel)) {
     s.stemAlt = cut2(s) + last;
-  } else if (inClassSet(code, insertVowelClasses)) {
+  } else if (cls.is(linkingVowelStem)) {
     s.stemAlt = s.baseStem.text();
     bovit(s);
-  } else if (code == "24") {
+  } else if (cls.is(likeLo)) {
     s.stemAlt = cut1(s) + vStemEnding(last);
-  } else if (code == "3c") {
+  } else if (cls.is(likeFekszik)) {
     s.stemAlt = cut2(s) + "sz";
     s.stem = s.baseStem.text();
-  } else if (code == "30" || code == "32") {
-    s.stemAlt = s.stem;
-  } else if (code == "33" || code == "3b") {
+  } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik)) {
     s.stemAlt = s.cutResult.text() + "sz";
-  } else if (code == "3a") {
+  } else if (cls.is(likeMelegszik)) {
     const std::string cut = cut2(s);
     s.stemAlt = cut + "sz";
     appendByVowel(s, cut, "od", "ed", "öd");
     s.baseStem.assign(s.stem);
-  } else if (code == "52") {
+  } else if (cls.is(likeEmlekszik)) {
     const std::string cut = cut2(s);
     s.stemAlt = cut + "sz";
     s.stem = cut + "ez";
@@ -119,33 +118,33 @@ void presentStems(ConjugationState& s) {
 }
 
 void pastStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   const std::string last = lastLetter(s);
-  if (code == "08" || code == "19") {
+  if (cls.is(unstableVowelInPast)) {
     s.stem = s.baseStem.text();
     s.pastStemAlt = cut2(s) + last;
-  } else if (inClassSet(code, {"6a", "41", "64", "87", "42", "65", "88"})) {
+  } else if (cls.is(pastThirdOnBaseStem)) {
     s.pastStemAlt = s.baseStem.text();
-  } else if (inClassSet(code, {"66", "4a", "8d", "89"})) {
+  } else if (cls.is(pastLinkingVowelStem)) {
     s.pastStemAlt = s.baseStem.text();
     linkVowel(s, cut1(s), last);
   }
 }
 
 void conditionalStems(ConjugationState& s) {
-  if (s.classCode != "8d") return;
+  if (!s.verbClass.is(likeFuldoklik)) return;
   const std::string last = lastLetter(s);
   linkVowel(s, cut1(s), last);
 }
 
 void imperativeStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  if (inClassSet(code, insertVowelClasses)) {
+  const VerbClass cls = s.verbClass;
+  if (cls.is(linkingVowelStem)) {
     bovit(s);
-  } else if (code == "52") {
+  } else if (cls.is(likeEmlekszik)) {
     s.stem = cut2(s) + "ez";
     s.baseStem.assign(s.stem);
-  } else if (code == "3a") {
+  } else if (cls.is(likeMelegszik)) {
     appendByVowel(s, cut2(s), "od", "ed", "öd");
     s.baseStem.assign(s.stem);
   }

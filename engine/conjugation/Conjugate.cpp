@@ -48,27 +48,27 @@ ConjugationEnd analyse(ConjugationState& s, const Lexicon& lexicon, Dialogs& dia
 // Blanks what the verb is not used in, unless its toggle asks for it, and says which toggles it offers.
 OfferedToggles applyRestrictions(ConjugationState& s) {
   OfferedToggles offered;
-  if (s.classCode == "99") {
+  const bool irregular = s.verbClass.is(ClassProperty::irregular);
+  if (irregular) {
     irregularVerbCells(s);
     if (s.mood == presentIndicative) al(s);
   }
 
-  if (rightChars(s.valenceCode, 1) != "1") {
+  if (!s.code.usedObjectively) {
     if (!s.keepMessage) s.noticeLine = kNotObjective;
     if (!s.objectiveAnyway) al(s);
-    if (s.classCode != "99") offered.objective = true;
+    if (!irregular) offered.objective = true;
   }
 
-  const std::string usage = usageCode(s);
-  if (isOneOf(usage, {"M1", "N1", "R1", "S1"})) {
+  if (s.code.persons == PersonsUsed::thirdPersons) {
     if (!s.allPersons) al2(s);
     offered.allPersons = true;
-  } else if (usage == "O1") {
+  } else if (s.code.persons == PersonsUsed::thirdPersonSingular) {
     if (!s.allPersons) al4(s);
     offered.allPersons = true;
   }
 
-  if (s.mood == imperative && withoutImperative(s)) {
+  if (s.mood == imperative && !s.code.usedInImperative) {
     s.noticeLine = kNotImperative;
     if (!s.imperativeAnyway) {
       offered.imperative = true;
@@ -102,7 +102,7 @@ ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs
   }
   idomod(s);
 
-  const bool imperativeRestricted = s.noImperative && !s.imperativeAnyway;
+  const bool imperativeRestricted = !s.code.usedInImperative && !s.imperativeAnyway;
   if (s.mood != imperative) s.imperativeForms = ImperativeForms::longForms;
   if (s.mood == pastIndicative || s.mood == presentConditional || s.mood == imperative) s.stemAlt = s.stem;
   s.resultShown = true;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "inflection/DerivedBoxes.h"
+
 namespace ragozo {
 namespace {
 
@@ -64,9 +66,7 @@ void al3(ConjugationState& s) {
   s.cutResult.clear();
   s.imperativeCut.clear();
   for (std::string& box : s.derivedBoxes) box.clear();
-  s.vowelUsage.clear();
-  s.lexiconClassCode.clear();
-  s.valenceCode.clear();
+  s.code = VerbCode{};
   s.noticeLine = kEntryPrompt;
 }
 
@@ -79,7 +79,9 @@ void emptyForms(Output& output) {
 }
 
 void al5(ConjugationState& s) {
-  for (int box : {0, 1, 3, 4, 5, 6, 7}) s.derivedBoxes[box].clear();
+  for (int box = 0; box < static_cast<int>(s.derivedBoxes.size()); ++box) {
+    if (box != presentParticipleBox) s.derivedBoxes[box].clear();
+  }
   if (s.derivedShown) {
     s.noticeLine = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
   }

@@ -13,7 +13,7 @@ void al(ConjugationState& s);
 // Empties all but the third persons.
 void al2(ConjugationState& s);
 // Empties the whole result; unless `keepTexts` is set also the work fields,
-// the derived boxes and the code labels, shows the entry prompt and asks the
+// the derived boxes and the decoded code, shows the entry prompt and asks the
 // window to empty the entry (`emptyEntry`).
 void al3(ConjugationState& s);
 // Empties all but the third person singular.

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "analysis/Alapszik.h"
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "analysis/ImperativeStems.h"
 #include "analysis/PlainStems.h"
@@ -14,6 +13,8 @@
 
 namespace ragozo {
 namespace {
+
+using enum ClassProperty;
 
 constexpr int kSubjective = 1;
 constexpr int kObjective = 2;
@@ -32,7 +33,7 @@ struct Facts {
   bool present() const { return s.mood == presentIndicative; }
   bool past() const { return s.mood == pastIndicative; }
   bool imperativeMood() const { return s.mood == imperative; }
-  bool classIn(std::initializer_list<std::string_view> list) const { return inClassSet(s.classCode, list); }
+  bool classIs(ClassProperty property) const { return s.verbClass.is(property); }
   bool entryEndsIn(std::string_view tail) const { return endsWith(s.input(), tail); }
   bool alapszik() const { return isAlapszik(s.input()); }
   bool baseStemEndsIn(std::string_view tail) const { return endsWith(s.baseStem.text(), tail); }
@@ -47,15 +48,14 @@ void writeSecondSingularSubjective(ConjugationState& s) {
   const EndingSlots& e = s.endings;
   ConjugationTable& t = s.table;
   t.write(2, kSubjective, plain(s.stem, e.sg2Subj));
-  if (is.present() && is.classIn({"89"})) t.write(2, kSubjective, plain(s.baseStem.text(), e.sg2Subj));
-  if (is.imperativeMood() && is.classIn({"25", "37", "83", "99"}) && !is.entryEndsIn("hisz") &&
+  if (is.present() && is.classIs(likeFurdik)) t.write(2, kSubjective, plain(s.baseStem.text(), e.sg2Subj));
+  if (is.imperativeMood() && is.classIs(fixedIrregularForms) && !is.entryEndsIn("hisz") &&
       !is.entryEndsIn("megy") && !is.entryEndsIn("jön") && is.shortImperativeRequested()) {
     rovto(s);
     t.write(2, kSubjective, plain(s.stem, e.sg2Subj));
     s.stem = s.longStem;
   }
-  if (is.present() && is.classIn({"6a", "19", "30", "32", "33", "3a", "3c", "3b", "52", "41", "64", "87", "42",
-                                  "65", "88", "66", "4a", "44", "67", "90"})) {
+  if (is.present() && is.classIs(presentSecondSingularOnAltStem)) {
     t.write(2, kSubjective, plain(s.stemAlt, e.sg2Subj));
   }
 }
@@ -65,16 +65,16 @@ void writeThirdSingularSubjective(ConjugationState& s) {
   const Facts is{s};
   const EndingSlots& e = s.endings;
   ConjugationTable& t = s.table;
-  if (is.classIn({"37", "83"}) && (is.entryEndsIn("eszik") || is.entryEndsIn("iszik"))) irregularPastThird(s);
+  if (is.classIs(likeEszik) && (is.entryEndsIn("eszik") || is.entryEndsIn("iszik"))) irregularPastThird(s);
   if (is.present()) {
-    if (is.classIn({"30", "32", "3a", "3b", "3c"})) {
+    if (is.classIs(presentThirdSingularOnAltStem)) {
       t.write(3, kSubjective, plain(s.stemAlt, e.sg3Subj));
     } else {
       t.write(3, kSubjective, plain(s.input(), ""));
     }
-  } else if (is.past() && is.classIn({"6a", "08", "19", "41", "64", "87", "8d", "42", "65", "88", "66", "4a"})) {
+  } else if (is.past() && is.classIs(pastThirdSingularOnAltStem)) {
     t.write(3, kSubjective, plain(s.pastStemAlt, e.sg3Subj));
-  } else if (is.past() && is.classIn({"89"})) {
+  } else if (is.past() && is.classIs(likeFurdik)) {
     t.write(3, kSubjective, plain(s.baseStem.text(), e.sg3Subj));
   } else {
     t.write(3, kSubjective, plain(s.stem, e.sg3Subj));
@@ -91,15 +91,15 @@ void writeSubjective(ConjugationState& s) {
   writeThirdSingularSubjective(s);
   t.write(4, kSubjective, plain(s.stemAlt, e.pl1Subj));
 
-  const std::string pl2Subj = is.present() && is.classIn({"89"}) ? "tök" : e.pl2Subj;
+  const std::string pl2Subj = is.present() && is.classIs(likeFurdik) ? "tök" : e.pl2Subj;
   t.write(5, kSubjective, plain(s.stem, pl2Subj));
-  if (is.present() && is.classIn({"44", "67", "90", "3b", "6a", "41", "64", "87", "42", "65", "88"})) {
+  if (is.present() && is.classIs(presentSecondPluralOnAltStem)) {
     t.write(5, kSubjective, plain(s.stemAlt, pl2Subj));
   }
 
-  if (is.present() && is.classIn({"89"})) s.stem = s.baseStem.text();
+  if (is.present() && is.classIs(likeFurdik)) s.stem = s.baseStem.text();
   t.write(6, kSubjective, plain(s.stem, e.pl3Subj));
-  if (is.present() && is.classIn({"3b", "6a", "41", "64", "87", "42", "65", "88", "66", "44", "67", "90"})) {
+  if (is.present() && is.classIs(presentThirdPluralOnAltStem)) {
     t.write(6, kSubjective, plain(s.stemAlt, e.pl3Subj));
   }
 }
@@ -124,7 +124,7 @@ void writeFirstPluralObjective(ConjugationState& s) {
   const EndingSlots& e = s.endings;
   ConjugationTable& t = s.table;
   t.write(4, kObjective, plain(s.stem, e.pl1Obj));
-  if (is.present() && is.classIn({"89"})) {
+  if (is.present() && is.classIs(likeFurdik)) {
     const std::string kept = s.stem;
     bovit(s);
     t.write(4, kObjective, plain(s.stem, e.pl1Obj));
@@ -139,17 +139,17 @@ void writeFirstPluralObjective(ConjugationState& s) {
   if (is.alapszik()) t.write(4, kObjective, plain(s.prefix, "alapuljuk"));
 }
 
-// Row 7, the -lak/-lek form: in brackets unless the code's last digit is 1.
+// Row 7, the -lak/-lek form: in brackets where the code says so.
 void writeFirstToSecondObjective(ConjugationState& s) {
   const Facts is{s};
   ConjugationTable& t = s.table;
   std::string sg1To2 = s.endings.sg1To2;
-  if (is.present() && is.classIn({"41", "64", "87"})) sg1To2 = s.vowelClass == back ? "lak" : "lek";
+  if (is.present() && is.classIs(presentFirstToSecondLak)) sg1To2 = s.vowelClass == back ? "lak" : "lek";
   t.write(7, kObjective, plain(s.stem, sg1To2));
-  if (s.sg1To2Digit == 0 || s.sg1To2Digit == 2) t.write(7, kObjective, bracketed(s.stem, sg1To2));
+  if (s.code.firstToSecondInBrackets) t.write(7, kObjective, bracketed(s.stem, sg1To2));
   if (is.baseStemEndsIn("alsz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "uszlak)");
   if (is.baseStemEndsIn("eksz")) t.write(7, kObjective, "  (" + s.cutResult.text() + "üszlek)");
-  if (is.classIn({"65", "88"})) t.write(7, kObjective, plain(s.stemAlt, sg1To2));
+  if (is.classIs(firstToSecondOnAltStem)) t.write(7, kObjective, plain(s.stemAlt, sg1To2));
   if (is.alapszik()) t.write(7, kObjective, "  (" + s.prefix + "alapullak)");
 }
 
@@ -162,7 +162,7 @@ void writeObjective(ConjugationState& s) {
 
   t.write(2, kObjective, plain(s.stemAlt, e.sg2Obj));
   if (is.shortImperativeRequested() && is.imperativeMood() &&
-      is.classIn({"14", "20", "21", "22", "34", "57", "80", "35", "58", "81", "36", "59", "82", "40", "63"})) {
+      is.classIs(shortObjectiveImperative)) {
     ujto(s);
     t.write(2, kObjective, plain(s.stem, e.sg2Obj));
     s.stem = s.stemBeforeCut;

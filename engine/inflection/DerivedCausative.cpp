@@ -9,6 +9,8 @@
 namespace ragozo::derived {
 namespace {
 
+using enum ClassProperty;
+
 // Verbs whose final -tat/-tet belongs to the root, so they are not causatives already.
 bool rootTatTet(const Run& run) {
   return run.verbEndsIn({"mutat", "matat", "kutat", "oktat", "vitat", "katat", "iktat", "firtat", "méltat", "vontat",
@@ -20,18 +22,18 @@ bool rootTatTet(const Run& run) {
 // stem ("melegszik", "haragszik", "igyekszik"), bar the few that have one.
 bool lacksCausative(const Run& run) {
   if (run.verbEndsIn({"gondolkodik", "működik", "közlekedik", "emlékszik"})) return false;
-  return run.verbEndsIn({"odik", "edik", "ödik"}) || inClassSet(run.s.classCode, {"3a", "33", "52"});
+  return run.verbEndsIn({"odik", "edik", "ödik"}) || run.s.verbClass.is(noCausativeSzik);
 }
 
 // The causative base: the table's stem, the base stem, or the stem with the inserted vowel.
 void causativeStem(Run& run) {
   ConjugationState& s = run.s;
   s.stem = run.savedStem;
-  if (inClassSet(s.classCode, consonantStemClasses)) s.stem = s.baseStem.text();
-  if (inClassSet(s.classCode, {"41", "64", "87", "8d", "4a", "44", "67", "90"})) {
+  if (s.verbClass.is(consonantFinalStem)) s.stem = s.baseStem.text();
+  if (s.verbClass.is(causativeOnLinkingVowelStem)) {
     bovit(s);
     if (run.verbEndsIn({"ihlik", "oszlik", "siklik"})) s.stem = s.baseStem.text();
-  } else if (s.classCode == "6a") {
+  } else if (s.verbClass.is(likeIzzik)) {
     s.stem = run.verb;
   }
   // "tűnik", "szűnik", "bízik": the causative shortens the vowel ("eltüntet", "megszüntet", "biztat").
@@ -62,16 +64,16 @@ void causativeVerb(Run& run) {
   if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4);
   const bool shortSuffix = s.causativeKind == CausativeKind::shortSuffix;
   // An unstable vowel drops before -at/-et ("forog": forgat, "görög": görget).
-  if (shortSuffix && inClassSet(s.classCode, unstableVowelClasses)) dropUnstableVowel(run);
+  if (shortSuffix && s.verbClass.is(unstableVowel)) dropUnstableVowel(run);
   if (s.vowelClass == VowelClass::back) {
     s.derivedBoxes[causativeBox] = s.stem + (shortSuffix ? "at" : "tat");
-  } else if (knownVowelClass(s)) {
+  } else {
     s.derivedBoxes[causativeBox] = s.stem + (shortSuffix ? "et" : "tet");
   }
-  // hí, szí, nyű: the entry less its last letter, as the class-24 v-stem of the noun left it.
+  // hí, szí, nyű: the entry less its last letter, as the v-stem of the noun left it.
   if (run.verbEndsIn({"szí", "hí"})) s.derivedBoxes[causativeBox] = s.cutResult.text() + "ívat";
   if (run.verbEndsIn({"nyű"})) s.derivedBoxes[causativeBox] = s.cutResult.text() + "üvet";
-  if (inClassSet(s.classCode, {"25", "37", "83", "99"})) kivetel(s);
+  if (s.verbClass.is(fixedIrregularForms)) kivetel(s);
   applyExemptions(run);
 }
 

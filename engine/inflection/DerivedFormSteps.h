@@ -6,7 +6,6 @@
 // rules that read "the cut of step N1" rely on.
 #pragma once
 
-#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -14,10 +13,6 @@
 #include "state/ConjugationState.h"
 
 namespace ragozo::derived {
-
-// The classes whose participles and action noun are built on the base stem.
-inline constexpr std::array<std::string_view, 18> participleStemClasses{
-    "4a", "6a", "14", "15", "16", "20", "21", "22", "23", "26", "29", "44", "67", "90", "41", "64", "87", "8d"};
 
 // What one run of `egyebek` carries from step to step.
 struct Run {
@@ -41,9 +36,9 @@ void actionNounAndFutureParticiple(Run& run);
 void potentialVerb(Run& run);
 void causativeVerb(Run& run);
 
-// The v-stem of class "24" ("rov", "föv", "hív", "nyüv"); leaves the entry
+// The v-stem of lő, ró, sí, nyű ("rov", "föv", "hív", "nyüv"); leaves the entry
 // less its last letter in `cutResult`.
-void classTwentyFourStem(Run& run);
+void vStem(Run& run);
 // The entry less two letters and then its last letter: the unstable vowel drops ("forg").
 void dropUnstableVowel(Run& run);
 // Verbs that keep their unstable vowel in the table ("rabolok") but drop it in the

@@ -24,20 +24,16 @@ bool Run::verbEndsIn(std::initializer_list<std::string_view> endings) const { re
 
 namespace {
 
-// The classes whose derived forms start from the base stem rather than the table's stem.
-bool startsFromBaseStem(std::string_view code) {
-  return inClassSet(code, {"2a", "34", "6a", "57", "80", "35", "58", "81", "36", "59", "82", "40", "63", "86", "51",
-                           "74", "97", "89", "42"});
-}
+using enum ClassProperty;
 
 // A potential verb keeps only its present participle; the bare "hat", a
 // lexicon verb with its own final "hat" and a stripped remainder "hat" keep all.
 void closingSteps(derived::Run& run) {
   ConjugationState& s = run.s;
-  if (run.verb == "hat") s.remainder = "hat";
-  if (run.verbEndsIn({"hat", "het"}) && s.remainder != "hat" && !s.endsInHat) al5(s);
-  if (s.classCode == "24") {
-    derived::classTwentyFourStem(run);
+  const bool hatIsTheVerb = run.verb == "hat" || s.remainder == "hat" || s.endsInHat;
+  if (run.verbEndsIn({"hat", "het"}) && !hatIsTheVerb) al5(s);
+  if (s.verbClass.is(likeLo)) {
+    derived::vStem(run);
     s.derivedBoxes[causativeBox] = s.stem + std::string(backOrFront(s, "at", "et"));
   }
   if (s.causativeKind == CausativeKind::noCausative) s.derivedBoxes[causativeBox] = kNoSuchForm;
@@ -48,10 +44,10 @@ void closingSteps(derived::Run& run) {
 void egyebek(ConjugationState& s) {
   derived::Run run{s, s.input(), {}};
   if (isAlapszik(run.verb)) {
-    s.classCode = "01";
+    s.verbClass = kPlainClass;
     s.stem = alapszikStem(run.verb);
   }
-  if (startsFromBaseStem(s.classCode)) s.stem = s.baseStem.text();
+  if (s.verbClass.is(derivedFromBaseStem)) s.stem = s.baseStem.text();
   run.savedStem = s.stem;
   ennek(s);
 

@@ -13,11 +13,10 @@ namespace ragozo {
 // irregular verbs get their fixed forms from `kivetel`, and the causative its
 // -tat/-at choice and exemptions from `fact` and `atlista`.
 //
-// Edge cases: "alapszik" becomes class "01" with the stem "alapul"; a vowel
-// class outside 1 to 3 leaves the boxes that choose strictly between back and
-// front unwritten; "elhisz" and "meghisz" keep their preverb in the present
-// participle ("elhívő"); "aránylik" (class "6d") takes the infinitive marker
-// of its neighbour "64" ("aránylani"); an entry that is itself a potential
+// Edge cases: "alapszik" becomes of the plain class with the stem "alapul";
+// "elhisz" and "meghisz" keep their preverb in the present participle
+// ("elhívő"); "aránylik" under its class of old takes the infinitive marker of
+// its neighbours ("aránylani"); an entry that is itself a potential
 // verb (-hat/-het) keeps only its present participle, unless it is a lexicon
 // verb with its own final "hat" or the bare verb "hat".
 void egyebek(ConjugationState& s);

@@ -8,12 +8,14 @@
 namespace ragozo::derived {
 namespace {
 
+using enum ClassProperty;
+
 // Whether the future participle stands before the -dik/-tik test: for verbs
 // used in the objective conjugation, for the usage "02", for "születik", and
 // for every verb while the objective conjugation is shown anyway.
 bool futureParticipleStands(const Run& run) {
   const ConjugationState& s = run.s;
-  return rightChars(s.vowelUsage, 1) == "2" || rightChars(s.valenceCode, 1) == "1" || s.objectiveAnyway ||
+  return s.code.futureParticipleByUsage || s.code.usedObjectively || s.objectiveAnyway ||
          run.verbEndsIn({"születik"});
 }
 
@@ -21,17 +23,17 @@ bool futureParticipleStands(const Run& run) {
 
 void actionNounAndFutureParticiple(Run& run) {
   ConjugationState& s = run.s;
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   s.stem = run.savedStem;
-  if (inClassSet(code, participleStemClasses)) {
+  if (cls.is(participlesOnBaseStem)) {
     s.stem = s.baseStem.text();
-  } else if (inClassSet(code, unstableVowelClasses)) {
+  } else if (cls.is(unstableVowel)) {
     dropUnstableVowel(run);
-  } else if (code == "24") {
-    classTwentyFourStem(run);
-  } else if (code == "25") {
+  } else if (cls.is(likeLo)) {
+    vStem(run);
+  } else if (cls.is(likeTesz)) {
     run.cutEntry(2);
-  } else if (inClassSet(code, {"3b", "33", "37", "83", "52"})) {
+  } else if (cls.is(actionNounVStem)) {
     if (!run.verbEndsIn({"emlékszik", "haragszik", "növekszik", "igyekszik"})) run.cutEntry(4, "v");
   }
   if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4, "v");
@@ -42,7 +44,7 @@ void actionNounAndFutureParticiple(Run& run) {
     s.derivedBoxes[actionNounBox] = s.stem + "ás";
     if (endsWith(s.stem, "gyanakv")) s.stem = s.cutResult.text() + "od";
     s.derivedBoxes[futureParticipleBox] = s.stem + "andó";
-  } else if (knownVowelClass(s)) {
+  } else {
     s.derivedBoxes[actionNounBox] = s.stem + "és";
     if (endsWithAny(s.stem, {"cselekv", "dicsekv", "törekv"})) s.stem = s.cutResult.text() + "ed";
     s.derivedBoxes[futureParticipleBox] = s.stem + "endő";
@@ -61,19 +63,19 @@ void actionNounAndFutureParticiple(Run& run) {
 
 void potentialVerb(Run& run) {
   ConjugationState& s = run.s;
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   s.stem = run.savedStem;
-  if (inClassSet(code, consonantStemClasses)) s.stem = s.baseStem.text();
-  if (inClassSet(code, insertVowelClasses)) bovit(s);
+  if (cls.is(consonantFinalStem)) s.stem = s.baseStem.text();
+  if (cls.is(linkingVowelStem)) bovit(s);
   if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4);
   if (s.vowelClass == VowelClass::back) {
     s.derivedBoxes[potentialBox] = s.stem + "hat";
-  } else if (knownVowelClass(s)) {
+  } else {
     s.derivedBoxes[potentialBox] = s.stem + "het";
   }
-  if (inClassSet(code, {"25", "37", "83", "99"})) kivetel(s);
-  if (code == "51") s.derivedBoxes[potentialBox] += "ik";  // adatik: "adathatik"
-  if (withoutImperative(s) && !run.verbEndsIn({"bocsájt"})) s.derivedBoxes[potentialBox] = kNoSuchForm;
+  if (cls.is(fixedIrregularForms)) kivetel(s);
+  if (cls.is(likeAdatik)) s.derivedBoxes[potentialBox] += "ik";  // adatik: "adathatik"
+  if (!s.code.usedInImperative && !run.verbEndsIn({"bocsájt"})) s.derivedBoxes[potentialBox] = kNoSuchForm;
 }
 
 }  // namespace ragozo::derived

@@ -9,14 +9,11 @@
 namespace ragozo::derived {
 namespace {
 
-// Writes a box with the back form for vowel class 1 and the front form for 2
-// and 3; any other vowel class leaves the box as it was.
-void writeStrictly(ConjugationState& s, int box, std::string_view back, std::string_view front) {
-  if (s.vowelClass == VowelClass::back) {
-    s.derivedBoxes[box] = s.stem + std::string(back);
-  } else if (knownVowelClass(s)) {
-    s.derivedBoxes[box] = s.stem + std::string(front);
-  }
+using enum ClassProperty;
+
+// Writes a box with the back or the front form.
+void writeByVowels(ConjugationState& s, int box, std::string_view back, std::string_view front) {
+  s.derivedBoxes[box] = s.stem + std::string(backOrFront(s, back, front));
 }
 
 // The adverbial participle's stems of the short and irregular verbs ("men",
@@ -57,7 +54,7 @@ bool presentParticipleDropsVowel(const Run& run) {
   return actionNounDropsVowel(run) || run.verbEndsIn({"térdepel"});
 }
 
-void classTwentyFourStem(Run& run) {
+void vStem(Run& run) {
   ConjugationState& s = run.s;
   run.cutEntry(1, backOrFront(s, "ov", "öv"));
   if (run.verbEndsIn({"í"})) s.stem = s.cutResult.text() + "ív";
@@ -66,19 +63,17 @@ void classTwentyFourStem(Run& run) {
 
 void infinitive(Run& run) {
   ConjugationState& s = run.s;
-  const std::string& code = s.classCode;
-  // "6d" has no marker of its own and takes that of its neighbour "64".
-  if (inClassSet(code, {"6a", "14", "15", "16", "20", "21", "22", "23", "26", "29", "44", "67", "90", "41", "64",
-                        "87", "6d"})) {
-    if (!inClassSet(code, {"16", "21", "23"})) s.marker = backOrFront(s, "an", "en");
+  const VerbClass cls = s.verbClass;
+  if (cls.is(infinitiveOnBaseStem)) {
+    if (!cls.is(infinitiveWithoutLinkingMarker)) s.marker = backOrFront(s, "an", "en");
     s.stem = s.baseStem.text();
   }
   s.derivedBoxes[infinitiveBox] = s.stem + s.marker + "i";
-  if (inClassSet(code, {"4a", "8d"})) {
+  if (cls.is(infinitiveOnLinkingVowelStem)) {
     bovit(s);
     s.derivedBoxes[infinitiveBox] = s.stem + "ni";
   }
-  if (code == "3c") {
+  if (cls.is(likeFekszik)) {
     bovit2(s);
     s.derivedBoxes[infinitiveBox] = s.stem + "ni";
   }
@@ -87,36 +82,36 @@ void infinitive(Run& run) {
 void adverbialParticiple(Run& run) {
   ConjugationState& s = run.s;
   s.stem = run.savedStem;
-  if (inClassSet(s.classCode, consonantStemClasses)) s.stem = s.baseStem.text();
+  if (s.verbClass.is(consonantFinalStem)) s.stem = s.baseStem.text();
   if (run.verbEndsIn({"ív"})) s.stem = dropLastChars(run.verb, 2) + "í";  // hív: "híva"
-  if (inClassSet(s.classCode, {"25", "3c", "37", "83", "99"})) irregularAdverbialStem(run);
-  if (inClassSet(s.classCode, insertVowelClasses)) bovit(s);
-  writeStrictly(s, adverbialParticipleBox, "va", "ve");
-  if (withoutImperative(s) && !run.verbEndsIn({"bocsájt"})) s.derivedBoxes[adverbialParticipleBox] = kNoSuchForm;
+  if (s.verbClass.is(irregularAdverbialParticiple)) irregularAdverbialStem(run);
+  if (s.verbClass.is(linkingVowelStem)) bovit(s);
+  writeByVowels(s, adverbialParticipleBox, "va", "ve");
+  if (!s.code.usedInImperative && !run.verbEndsIn({"bocsájt"})) s.derivedBoxes[adverbialParticipleBox] = kNoSuchForm;
 }
 
 void presentParticiple(Run& run) {
   ConjugationState& s = run.s;
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   s.stem = run.savedStem;
-  if (inClassSet(code, participleStemClasses)) {
+  if (cls.is(participlesOnBaseStem)) {
     s.stem = s.baseStem.text();
-  } else if (inClassSet(code, unstableVowelClasses) || presentParticipleDropsVowel(run)) {
+  } else if (cls.is(unstableVowel) || presentParticipleDropsVowel(run)) {
     dropUnstableVowel(run);
-  } else if (inClassSet(code, {"3b", "33", "52"})) {
+  } else if (cls.is(presentParticipleVStem)) {
     if (!run.verbEndsIn({"emlékszik", "haragszik", "növekszik"})) run.cutEntry(4, "v");
-  } else if (code == "24") {
-    classTwentyFourStem(run);
-  } else if (code == "25") {
+  } else if (cls.is(likeLo)) {
+    vStem(run);
+  } else if (cls.is(likeTesz)) {
     run.cutEntry(2, "v");
     // hisz: "hívő"; with a preverb the preverb stays ("elhívő").
     if (run.verbEndsIn({"hisz"})) s.stem = dropLastChars(run.verb, 4) + "hív";
-  } else if (inClassSet(code, {"37", "83"})) {
+  } else if (cls.is(likeEszik)) {
     run.cutEntry(4, "v");
   }
   if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4, "v");
   s.derivedBoxes[presentParticipleBox] = s.stem + std::string(backOrFront(s, "ó", "ő"));
-  if (code == "51") s.derivedBoxes[presentParticipleBox] = kNoSuchForm;
+  if (cls.is(likeAdatik)) s.derivedBoxes[presentParticipleBox] = kNoSuchForm;
 }
 
 void pastParticiple(Run& run) {
@@ -124,14 +119,14 @@ void pastParticiple(Run& run) {
   s.stem = run.savedStem;
   multjel(s);
   multto(s);
-  const std::string& code = s.classCode;
-  if (inClassSet(code, participleStemClasses)) {
+  const VerbClass cls = s.verbClass;
+  if (cls.is(participlesOnBaseStem)) {
     s.stem = s.baseStem.text();
-  } else if (inClassSet(code, {"08", "19"})) {
+  } else if (cls.is(unstableVowelInPast)) {
     dropUnstableVowel(run);
-  } else if (code == "3c") {
+  } else if (cls.is(likeFekszik)) {
     bovit2(s);
-  } else if (inClassSet(code, {"37", "83"})) {
+  } else if (cls.is(likeEszik)) {
     run.cutEntry(4, "v");
     s.pastThird = backOrFront(s, "ott", "ett");
   }

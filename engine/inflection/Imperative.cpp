@@ -12,6 +12,8 @@
 namespace ragozo {
 namespace {
 
+using enum ClassProperty;
+
 constexpr PersonalEndings kBack = {"ak", "am", "ál", "ad", "on", "a", "unk", "uk", "atok", "átok", "anak", "ák", "alak"};
 constexpr PersonalEndings kFront = {"ek", "em", "él", "ed", "en", "e", "ünk", "ük", "etek", "étek", "enek", "ék", "elek"};
 
@@ -25,58 +27,53 @@ std::string cutImperative(ConjugationState& s, std::string_view text, int drop) 
 
 // The stem rule by class, first row that holds it; a class in no row keeps the stem.
 void imperativeStem(ConjugationState& s, const std::string& verb) {
-  const std::string& code = s.classCode;
+  const VerbClass cls = s.verbClass;
   const std::string base = s.baseStem.text();
-  if (code == "14") {
+  if (cls.is(likeAkaszt)) {
     s.stem = cutImperative(s, base, 2) + "s";
-  } else if (inClassSet(code, {"16", "21", "22", "23", "29"})) {
+  } else if (cls.is(imperativeSOnBaseLessOne)) {
     s.stem = cutImperative(s, base, 1) + "s";
-  } else if (inClassSet(code, {"51", "74"})) {
+  } else if (cls.is(imperativeSOnEntryLessThree)) {
     s.stem = cutImperative(s, verb, 3) + "s";
-  } else if (code == "2a") {
+  } else if (cls.is(likeVesz)) {
     s.stem = cutImperative(s, verb, 3) + "ess";
-  } else if (inClassSet(code, {"40", "63"})) {
+  } else if (cls.is(dzikStem)) {
     s.stem = cutImperative(s, verb, 3) + "d";
-  } else if (inClassSet(code, sibilantIkClasses)) {
+  } else if (cls.is(sibilantIk)) {
     const bool keepsZ =
         endsWithAny(verb, {"bagzik", "gamzik", "fajzik", "rajzik", "fogzik", "rögzik", "csapzik"});
     s.stem = cutImperative(s, verb, 3) + (keepsZ ? "z" : "s");
-  } else if (code == "15") {
+  } else if (cls.is(likeFest)) {
     s.stem = cutImperative(s, base, 1);
-  } else if (code == "20") {
+  } else if (cls.is(likeEdz)) {
     s.stem = cutImperative(s, verb, 1) + "d";
-  } else if (inClassSet(code, insertVowelClasses)) {
+  } else if (cls.is(linkingVowelStem)) {
     tovek(s);
-  } else if (code == "26") {
+  } else if (cls.is(likeVeszt)) {
     sz(s);
     s.stem = s.cutResult.text() + "ít";
   }
 }
 
-// The marker by class; a class in none of the lists keeps the marker it has.
+// The marker by class; a class without an imperative marker keeps the marker it has.
 void imperativeMarker(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  if (inClassSet(code, {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "24",
-                     "31", "54", "77", "32", "3a", "3b", "3c", "33", "41", "64", "87", "8d",
-                     "42", "65", "88", "66", "45", "68", "46", "69", "92", "47", "70", "93",
-                     "48", "71", "49", "72", "95", "50", "73", "91", "96", "99", "89", "6d"})) {
+  const VerbClass cls = s.verbClass;
+  if (cls.is(imperativeMarkerJ)) {
     s.marker = "j";
-  } else if (inClassSet(code, {"12", "13", "15", "16", "17", "23", "26", "27", "29", "39", "62", "51", "74", "85"})) {
+  } else if (cls.is(imperativeMarkerS)) {
     s.marker = "s";
-  } else if (inClassSet(code, {"2a", "14", "18", "19", "20", "21", "22", "28", "30", "34", "52", "57", "6a", "4a",
-                            "44", "67", "90", "80", "35", "58", "81", "36", "59", "82", "38", "61", "84", "40",
-                            "63"})) {
+  } else if (cls.is(imperativeMarkerZ)) {
     s.marker = "z";
   }
 }
 
 // The short stems of tesz/visz/eszik and the irregular megy, jön, van.
 void shortAndIrregularStem(ConjugationState& s, const std::string& verb) {
-  if (inClassSet(s.classCode, shortStemClasses)) {
+  if (s.verbClass.is(shortStem)) {
     dz(s);
     s.stem = s.cutResult.text();
     s.marker = endsWith(verb, "hisz") ? "ggy" : "gy";
-  } else if (s.classCode == "99") {
+  } else if (s.verbClass.is(irregular)) {
     if (endsWith(verb, "megy")) {
       dz(s);
       s.stem = s.cutResult.text() + "n";
@@ -98,7 +95,7 @@ void felsz(ConjugationState& s) {
   const std::string verb = s.input();
   if (isAlapszik(verb)) {
     s.stem = alapszikStem(verb);
-    s.classCode = "01";
+    s.verbClass = kPlainClass;
   }
   if (endsWith(verb, "viszonylik")) {
     bovit(s);

@@ -205,10 +205,10 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
   WindowSession session;
   session.request("alábocsájt", 4);
-  EXPECT_TRUE(session.s().noImperative);
+  EXPECT_FALSE(session.s().code.usedInImperative);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   session.request("vár", 4);
-  EXPECT_FALSE(session.s().noImperative);
+  EXPECT_TRUE(session.s().code.usedInImperative);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
 }

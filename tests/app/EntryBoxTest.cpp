@@ -18,11 +18,9 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
   for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
-  EXPECT_EQ(s.vowelUsage, "");
-  EXPECT_EQ(s.lexiconClassCode, "");
-  EXPECT_EQ(s.valenceCode, "");
-  EXPECT_EQ(s.classCode, "");
-  EXPECT_EQ(s.verbCode, "");
+  EXPECT_EQ(s.code, VerbCode{});
+  EXPECT_EQ(s.verbClass, VerbClass{});
+  EXPECT_EQ(s.foundCode, "");
   EXPECT_EQ(s.causativeKind, CausativeKind::longSuffix);
   EXPECT_FALSE(s.codeSplit);
   EXPECT_FALSE(s.allPersons);
@@ -107,7 +105,7 @@ TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   session.type("k");
   EXPECT_EQ(session.s().entry, "k");
   EXPECT_EQ(session.s().derivedBoxes[0], "");
-  EXPECT_EQ(session.s().vowelUsage, "");
+  EXPECT_EQ(session.s().code, VerbCode{});
   EXPECT_TRUE(session.s().keepTexts);
 }
 

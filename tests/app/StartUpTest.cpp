@@ -68,7 +68,7 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_EQ(s.mood, presentIndicative);
   EXPECT_FALSE(s.imperativeAnyway);
   EXPECT_TRUE(s.inputFresh);
-  EXPECT_FALSE(s.noImperative);
+  EXPECT_TRUE(s.code.usedInImperative);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 0), "Személy");

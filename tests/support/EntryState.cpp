@@ -9,7 +9,6 @@ ConjugationState stateForEntry(std::string_view entry) {
   ConjugationState s;
   s.baseStem.setLimit(kStartUpFieldLimit);
   s.cutResult.setLimit(kStartUpFieldLimit);
-  s.noImperative = false;
   s.inputFresh = true;
   s.entry = entry;
   return s;
@@ -20,7 +19,6 @@ void typeNewEntry(ConjugationState& s, std::string_view entry) {
   s.cutResult.setLimit(kStartUpFieldLimit);
   s.codeSplit = false;
   s.keepMessage = false;
-  s.sg1To2Digit = 0;
   s.endsInHat = false;
   s.allPersons = false;
   s.objectiveAnyway = false;
@@ -28,10 +26,9 @@ void typeNewEntry(ConjugationState& s, std::string_view entry) {
   s.lookupAnnounced = false;
   s.causativeKind = CausativeKind::longSuffix;
   s.remainder.clear();
-  s.verbCode.clear();
-  s.classCode.clear();
-  s.vowelUsage.clear();
-  s.lexiconClassCode.clear();
+  s.foundCode.clear();
+  s.code = VerbCode{};
+  s.verbClass = VerbClass{};
   s.inputFresh = true;
   s.entry = entry;
 }

@@ -18,8 +18,7 @@ ConjugationState stateForEntry(std::string_view entry);
 
 // Types a new entry into a record that showed a result: the fields that the
 // window's reset for a new entry clears are cleared (the look-up flags, the
-// code split, the code labels, the two limits back to 30) and the rest stays,
-// `noImperative` included.
+// code split, the decoded code, the two limits back to 30) and the rest stays.
 void typeNewEntry(ConjugationState& s, std::string_view entry);
 
 }  // namespace ragozo::testing

@@ -2,7 +2,7 @@
 #include <new>
 #include <stdexcept>
 
-#include "conjugation/Conjugate.h"
+#include "state/StateConjugation.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
 

@@ -1,7 +1,7 @@
 // Typing in the entry, the per-entry reset and the clipboard copies.
 #include <string>
 
-#include "display/TableBlanking.h"
+#include "state/StateConjugation.h"
 #include "text/Utf8Text.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
@@ -18,37 +18,22 @@ void MainWindow::keyPressed(int /*key*/) {
     entryChanged();
     s.resultShown = false;
   }
-  s.stemAlt.clear();
-  s.pastStemAlt.clear();
-  s.marker.clear();
-  s.pastThird.clear();
-  s.endings.clear();
 }
 
 void MainWindow::entryChanged() {
   ConjugationState& s = state_;
   if (s.inputFresh) return;
   const bool keptTexts = s.keepTexts;
-  s.cutResult.setLimit(30);
-  s.baseStem.setLimit(30);
-  s.codeSplit = false;
   s.keepTexts = false;
-  s.causativeKind = CausativeKind::longSuffix;
-  // The blanking asks for the entry to be emptied; this reset is what emptying it starts.
-  al3(s);
+  // Emptying the shown forms asks for the entry to be emptied; this reset is what emptying it starts.
+  emptyShownForms(s);
   s.emptyEntry = false;
   s.entry.clear();
   s.keepTexts = keptTexts;
-  s.keepMessage = false;
-  s.remainder.clear();
-  s.endsInHat = false;
-  s.foundCode.clear();
-  s.code = VerbCode{};
-  s.verbClass = VerbClass{};
+  s.memory = {};
   s.allPersons = false;
   s.objectiveAnyway = false;
   s.imperativeAnyway = false;
-  s.lookupAnnounced = false;
   allPersonsToggle_.caption = texts::kAllPersonsReset;
   objectiveToggle_.caption = texts::kObjectiveOff;
   allPersonsToggle_.visible = false;

@@ -3,7 +3,8 @@
 
 #include <utility>
 
-#include "display/TableBlanking.h"
+#include "state/StateConjugation.h"
+#include "table/EmptyTable.h"
 #include "window/MainWindowTexts.h"
 #include "window/Program.h"
 
@@ -29,15 +30,12 @@ void MainWindow::load() {
   geometry_.height = kShortHeight;
   desktop_.setTopmost(WindowName::main, true);
   desktop_.show(WindowName::main);
-  gridek(state_);
+  state_.table = emptyTable();
   entryGotFocus();
   chooseMood(presentIndicative);
   state_.inputFresh = true;
   fillLexicon_(lexicon_);
-  state_.cutResult.setLimit(30);
-  state_.baseStem.setLimit(30);
-  state_.noticeLine = kEntryPrompt;
-  al3(state_);
+  emptyShownForms(state_);
   takeEntryRequest();
 }
 

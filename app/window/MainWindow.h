@@ -16,7 +16,7 @@
 #include <string>
 
 #include "lexicon/Lexicon.h"
-#include "inflection/DerivedBoxes.h"
+#include "derived/DerivedBoxes.h"
 #include "state/ConjugationState.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"

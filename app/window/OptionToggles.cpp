@@ -1,7 +1,5 @@
 // The tense and mood buttons and the five toggles beside the table.
-#include "analysis/PlainStems.h"
-#include "display/TableBlanking.h"
-#include "inflection/CausativeRule.h"
+#include "state/StateConjugation.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
 
@@ -57,20 +55,19 @@ void MainWindow::toggleImperative() {
   state_.imperativeAnyway = false;
   state_.keepTexts = true;
   imperativeFormsToggleVisible_ = false;
-  al3(state_);
+  emptyShownForms(state_);
 }
 
 void MainWindow::toggleDerivedForms() {
   if (!state_.derivedShown) {
     geometry_.height = kTallHeight;
-    ige(state_);
     state_.derivedShown = true;
   } else {
     geometry_.height = kShortHeight;
     state_.derivedShown = false;
   }
   entryGotFocus();
-  hato(state_);
+  showDerivedFormsNotice(state_);
 }
 
 void MainWindow::toggleImperativeForms() {

@@ -1,7 +1,5 @@
-// The conditional marker and stems.
+// The conditional marker and stem.
 #include "analysis/ConditionalStems.h"
-
-#include <string>
 
 #include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
@@ -9,45 +7,34 @@
 #include "text/Utf8Text.h"
 
 namespace ragozo {
-namespace {
 
 using enum ClassProperty;
 
-void irregularStem(ConjugationState& s, const std::string& entry) {
-  if (endsWith(entry, "megy")) {
-    dz(s);
-    s.stem = s.cutResult.text() + "n";
-  } else if (endsWith(entry, "jön")) {
-    dz(s);
-    s.stem = s.cutResult.text() + "ön";
-  } else if (endsWith(entry, "van")) {
-    s.vowelClass = frontUnrounded;
-    cutVanEnding(s);
-    s.stem = s.cutResult.text() + "len";
+ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view marker,
+                                std::string_view verb, VerbClass cls, VowelClass vowel) {
+  ConditionalStem conditional{std::string(stem), std::string(marker), isAlapszik(verb) ? kPlainClass : cls, vowel};
+  const VerbClass c = conditional.cls;
+  if (c.is(conditionalMarkerN)) {
+    conditional.marker = "n";
+  } else if (c.is(conditionalMarkerLinked)) {
+    conditional.marker = backOrFront(vowel, "an", "en");
   }
-}
-
-}  // namespace
-
-void ennek(ConjugationState& s) {
-  const std::string entry = s.input();
-  if (isAlapszik(entry)) s.verbClass = kPlainClass;
-  const VerbClass cls = s.verbClass;
-  if (cls.is(conditionalMarkerN)) {
-    s.marker = 'n';
-  } else if (cls.is(conditionalMarkerLinked)) {
-    s.marker = backOrFront(s.vowelClass, "an", "en");
+  if (c.is(shortStem)) {
+    conditional.stem = cutEnd(baseStem, 2);
+    conditional.marker = "nn";
+  } else if (c.is(likeVesz)) {
+    conditional.stem = cutEnd(baseStem, 3) + "esz";
+  } else if (c.is(irregular)) {
+    if (endsWith(verb, "megy")) {
+      conditional.stem = cutEnd(baseStem, 2) + "n";
+    } else if (endsWith(verb, "jön")) {
+      conditional.stem = cutEnd(baseStem, 2) + "ön";
+    } else if (endsWith(verb, "van")) {
+      conditional.vowel = frontUnrounded;
+      conditional.stem = withoutVanEnding(verb) + "len";
+    }
   }
-  if (cls.is(shortStem)) {
-    dz(s);
-    s.stem = s.cutResult.text();
-    s.marker = "nn";
-  } else if (cls.is(likeVesz)) {
-    dz3(s);
-    s.stem = s.cutResult.text() + "esz";
-  } else if (cls.is(irregular)) {
-    irregularStem(s, entry);
-  }
+  return conditional;
 }
 
 }  // namespace ragozo

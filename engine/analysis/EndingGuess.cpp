@@ -1,20 +1,16 @@
-// Classification of a verb that is not in the lexicon from its ending.
+// A verb that is not in the lexicon, classified by a pattern or by its ending.
 #include "analysis/EndingGuess.h"
 
 #include <array>
-#include <optional>
 #include <span>
-#include <string>
-#include <string_view>
 
-#include "analysis/EndingRules.h"
-#include "analysis/PlainStems.h"
+#include "analysis/VowelGuess.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
 
-constexpr std::optional<VowelClass> kGuessVowel = std::nullopt;  // the vowel class comes from `keres`
+constexpr std::optional<VowelClass> kGuessVowel = std::nullopt;  // the vowel class comes from the vowels
 constexpr bool kObjective = true;
 constexpr bool kNotObjective = false;
 
@@ -89,7 +85,7 @@ bool endsInAny(std::string_view entry, std::span<const std::string_view> endings
   return false;
 }
 
-const EndingRow* matchingRow(const std::string& entry) {
+const EndingRow* matchingRow(std::string_view entry) {
   const std::size_t length = charCount(entry);
   for (const Stage& stage : kStages) {
     if (length <= stage.length) continue;
@@ -102,21 +98,23 @@ const EndingRow* matchingRow(const std::string& entry) {
 
 }  // namespace
 
-EndingGuess guessFromEnding(ConjugationState& s) {
-  const std::string entry = s.input();
-  const EndingRow* row = matchingRow(entry);
-  if (row == nullptr) return EndingGuess::none;
-  if (!row->refuseIf.empty() && endsWith(entry, row->refuseIf)) return EndingGuess::refused;
-  s.verbClass = row->verbClass;
-  s.code.usedObjectively = row->usedObjectively;
+std::optional<Guess> guessFromPattern(std::string_view verb) {
+  if (endsWith(verb, "örvényel")) return Guess{kUnstableVowelClass, false, frontUnrounded};
+  if (endsWith(verb, "foszol") || endsWith(verb, "omol")) return Guess{kUnstableVowelClass, false, back};
+  return std::nullopt;
+}
+
+EndingGuess guessFromEnding(std::string_view verb) {
+  const EndingRow* row = matchingRow(verb);
+  if (row == nullptr) return {};
+  if (!row->refuseIf.empty() && endsWith(verb, row->refuseIf)) return {EndingGuess::Kind::notAVerb, {}};
+  Guess guess{row->verbClass, row->usedObjectively, back};
   if (row->vowelClass) {
-    s.vowelClass = *row->vowelClass;
+    guess.vowelClass = *row->vowelClass;
   } else {
-    keres(s);
-    if (endsInAny(entry, row->roundedIf)) s.vowelClass = frontRounded;
+    guess.vowelClass = endsInAny(verb, row->roundedIf) ? frontRounded : guessVowelClass(verb);
   }
-  ige(s);
-  return EndingGuess::guessed;
+  return {EndingGuess::Kind::guessed, guess};
 }
 
 }  // namespace ragozo

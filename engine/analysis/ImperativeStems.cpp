@@ -1,8 +1,5 @@
-// The short imperative stems and endings of the second person singular.
+// The short imperative stems of the second person singular.
 #include "analysis/ImperativeStems.h"
-
-#include <string>
-#include <string_view>
 
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
@@ -14,7 +11,7 @@ using enum ClassProperty;
 
 struct ShortStemRow {
   std::string_view ending;  // of the entry
-  bool raisesFlag;          // the cut of the bare word must give the empty text
+  bool bareToNothing;       // the bare verb is cut to nothing ("van": lé)
   int cut;
   std::string_view vowel;
 };
@@ -27,59 +24,20 @@ constexpr ShortStemRow kShortStems[] = {
 
 }  // namespace
 
-void rov(ConjugationState& s) {
-  s.endings.sg2Subj = s.marker;
-  const VerbClass cls = s.verbClass;
-  if (cls.is(shortObjectiveDd)) {
-    s.endings.sg2Obj = "dd";
-  } else if (cls.is(shortObjectiveSd)) {
-    s.endings.sg2Obj = "sd";
-  } else if (cls.is(shortObjectiveZd)) {
-    s.endings.sg2Obj = "zd";
-  } else {
-    s.endings.sg2Obj = 'd';
-  }
-}
-
-void rovto(ConjugationState& s) {
-  if (s.imperativeForms != ImperativeForms::shortForms) return;
-  const std::string savedCut = s.cutResult.text();
-  s.longStem = s.stem;
-  const std::string entry = s.input();
+std::string shortSubjectiveImperativeStem(std::string_view verb, std::string_view stem) {
   for (const ShortStemRow& row : kShortStems) {
-    if (!endsWith(entry, row.ending)) continue;
-    if (row.raisesFlag) s.emptyCutFlag = true;
-    vag(s, row.cut);
-    s.stem = s.cutResult.text() + std::string(row.vowel);
-    break;
+    if (!endsWith(verb, row.ending)) continue;
+    return (row.bareToNothing ? cutEndBareToNothing(verb, row.cut) : cutEnd(verb, row.cut)) + std::string(row.vowel);
   }
-  // The saved text goes back whole, whatever limit the cut left on the field.
-  const int limit = s.cutResult.limit();
-  s.cutResult.setLimit(0);
-  s.cutResult.assign(savedCut);
-  s.cutResult.setLimit(limit);
+  return std::string(stem);
 }
 
-void ujto(ConjugationState& s) {
-  const VerbClass cls = s.verbClass;
-  int cut = 0;
-  std::string_view added;
-  if (cls.is(shortObjectiveStemLessOne)) {
-    cut = 1;
-  } else if (cls.is(sibilantIk)) {
-    cut = 3;
-  } else if (cls.is(likeEdz)) {
-    cut = 1;
-    added = "z";
-  } else if (cls.is(dzikStem)) {
-    cut = 3;
-    added = "z";
-  } else {
-    return;
-  }
-  s.stemBeforeCut = s.stem;
-  vag(s, cut);
-  s.stem = s.cutResult.text() + std::string(added);
+std::optional<std::string> shortObjectiveImperativeStem(std::string_view verb, VerbClass cls) {
+  if (cls.is(shortObjectiveStemLessOne)) return cutEnd(verb, 1);
+  if (cls.is(sibilantIk)) return cutEnd(verb, 3);
+  if (cls.is(likeEdz)) return cutEnd(verb, 1) + "z";
+  if (cls.is(dzikStem)) return cutEnd(verb, 3) + "z";
+  return std::nullopt;
 }
 
 }  // namespace ragozo

@@ -1,7 +1,5 @@
-// The plain stem and the linking-vowel stems.
+// The plain stems of the entry and the linking-vowel stems.
 #include "analysis/PlainStems.h"
-
-#include <string>
 
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
@@ -11,65 +9,42 @@ namespace ragozo {
 
 using enum ClassProperty;
 
-void ige(ConjugationState& s) {
-  const std::string entry = s.input();
-  s.stem = entry;
-  const int length = static_cast<int>(charCount(entry));
-  if (endsWith(entry, "ik")) {
-    s.baseStem.setLimit(length - 2);
-    s.baseStem.assign(entry);
-    s.stem = s.baseStem.text();
-  } else {
-    s.baseStem.setLimit(length);
-    s.baseStem.assign(entry);
+Stems plainStems(std::string_view verb, VerbClass cls, VowelClass vowel) {
+  Stems stems;
+  stems.baseStem = endsWith(verb, "ik") ? cutEnd(verb, 2) : std::string(verb);
+  stems.stem = stems.baseStem;
+  if (cls.is(szikDStem)) stems.stem = szikStem(stems.baseStem, stems.stem, verb, cls, vowel);
+  if (cls.is(likeVesz)) stems.stem = cutEnd(verb, 3) + "esz";
+  if (cls.is(likeIzzik)) {
+    stems.secondStem = verb;
+    stems.baseStem = dropLastChars(verb, 2);
   }
-  if (s.verbClass.is(szikDStem)) bovit2(s);
-  if (s.verbClass.is(likeVesz)) {
-    vag(s, 3);
-    s.stem = s.cutResult.text() + "esz";
-  }
-  if (s.verbClass.is(likeIzzik)) {
-    s.stemAlt = entry;
-    vag3(s);
-  }
+  return stems;
 }
 
-void bovit(ConjugationState& s) {
-  std::string last = rightChars(s.baseStem.text(), 1);
-  sz(s);
-  const std::string cut = s.cutResult.text();
-  const std::string entry = s.input();
-  if (endsWith(entry, "alapszik")) last = 'l';
-  std::string_view vowel = formFor(s.vowelClass, "o", "e", "ö");
-  if (s.vowelClass == back) {
-    if (endsWith(entry, "viszonylik") || endsWith(entry, "alapszik")) {
-      vowel = "u";
-    } else if (endsWith(entry, "nyálzik")) {
-      vowel = "a";
+std::string linkingVowelStem(std::string_view baseStem, std::string_view verb, VowelClass vowel) {
+  const std::string last = endsWith(verb, "alapszik") ? "l" : rightChars(baseStem, 1);
+  std::string_view linking = formFor(vowel, "o", "e", "ö");
+  if (vowel == back) {
+    if (endsWith(verb, "viszonylik") || endsWith(verb, "alapszik")) {
+      linking = "u";
+    } else if (endsWith(verb, "nyálzik")) {
+      linking = "a";
     }
   }
-  s.stem = cut + std::string(vowel) + last;
+  return cutEnd(baseStem, 1) + std::string(linking) + last;
 }
 
-void bovit2(ConjugationState& s) {
-  dz(s);
-  const std::string cut = s.cutResult.text();
-  const VerbClass cls = s.verbClass;
+std::string szikStem(std::string_view baseStem, std::string_view stem, std::string_view verb, VerbClass cls,
+                     VowelClass vowel) {
+  const std::string cut = cutEnd(baseStem, 2);
   if (cls.is(likeMelegszik) || cls.is(likeHaragszik)) {
-    s.stem = cut + std::string(formFor(s.vowelClass, "od", "ed", "öd"));
-    if (endsWith(s.input(), "agszik")) s.stem = cut + "ud";
-  } else if (cls.is(likeFekszik)) {
-    // "aluszik" keeps the u of "alud" before the -sz- ("átaluszik": átaludt).
-    if (endsWith(cut, "u")) {
-      s.stem = cut + "d";
-    } else {
-      s.stem = cut + std::string(formFor(s.vowelClass, "ud", "üd", "üd"));
-    }
-  } else if (cls.is(likeAlkuszik)) {
-    s.stem = cut + "d";
-  } else if (cls.is(likeEmlekszik)) {
-    s.stem = cut + "ez";
+    return endsWith(verb, "agszik") ? cut + "ud" : cut + std::string(formFor(vowel, "od", "ed", "öd"));
   }
+  if (cls.is(likeFekszik)) return endsWith(cut, "u") ? cut + "d" : cut + std::string(formFor(vowel, "ud", "üd", "üd"));
+  if (cls.is(likeAlkuszik)) return cut + "d";
+  if (cls.is(likeEmlekszik)) return cut + "ez";
+  return std::string(stem);
 }
 
 }  // namespace ragozo

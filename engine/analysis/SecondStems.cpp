@@ -1,4 +1,4 @@
-// The second present and past stems.
+// The stems of the chosen tense and mood.
 #include "analysis/SecondStems.h"
 
 #include <string>
@@ -13,69 +13,12 @@ namespace {
 
 using enum ClassProperty;
 
-std::string cut1(ConjugationState& s) {
-  sz(s);
-  return s.cutResult.text();
-}
-
-std::string cut2(ConjugationState& s) {
-  dz(s);
-  return s.cutResult.text();
-}
-
-std::string cut3(ConjugationState& s) {
-  dz3(s);
-  return s.cutResult.text();
-}
-
-std::string lastLetter(const ConjugationState& s) { return rightChars(s.baseStem.text(), 1); }
-
-// `stem` := `base` followed by the vowel class's variant.
-void appendByVowel(ConjugationState& s, const std::string& base, std::string_view backForm,
-                   std::string_view frontForm, std::string_view roundedForm) {
-  s.stem = base + std::string(formFor(s.vowelClass, backForm, frontForm, roundedForm));
-}
-
-// `stem` := `base`, the linking vowel ("o", "e", "ö") and `last` (vérzik: vérez).
-void linkVowel(ConjugationState& s, const std::string& base, const std::string& last) {
-  s.stem = base + std::string(formFor(s.vowelClass, "o", "e", "ö")) + last;
-}
-
 // The ending of the -d- stem of a verb like "haragszik" by the last four letters of its base stem.
 const char* szikDEnding(const std::string& lastFour) {
   if (lastFour == "agsz") return "ud";
   if (lastFour == "aksz" || lastFour == "ugsz") return "od";
   if (lastFour == "eksz") return "ed";
   return nullptr;
-}
-
-void szikStems(ConjugationState& s) {
-  const VerbClass cls = s.verbClass;
-  const std::string lastFour = rightChars(s.baseStem.text(), 4);
-  if (cls.is(likeEmlekszik)) {
-    s.stem = cut2(s) + "ez";
-    s.baseStem.assign(s.stem);
-  } else if (cls.is(likeVesz)) {
-    s.stem = cut3(s) + "esz";
-    s.baseStem.assign(s.stem);
-  } else if (cls.is(likeMelegszik)) {
-    appendByVowel(s, cut2(s), "od", "ed", "öd");
-    s.baseStem.assign(s.stem);
-  } else if (cls.is(likeHaragszik)) {
-    const std::string cut = cut2(s);
-    if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
-    s.baseStem.assign(s.stem);
-  } else if (cls.is(likeFekszik)) {
-    const std::string cut = cut2(s);
-    if (lastFour == "eksz") {
-      s.stem = cut + "üd";
-    } else if (lastFour == "alsz") {
-      s.stem = cut + "ud";
-    }
-    if (s.mood != presentIndicative) s.baseStem.assign(s.stem);
-  } else if (cls.is(likeAlkuszik)) {
-    s.stem = cut2(s) + "d";
-  }
 }
 
 // The v-stem: lő: löv, ró: rov, sí: sív, nyű: nyüv.
@@ -87,89 +30,120 @@ std::string vStemEnding(const std::string& last) {
   return last;
 }
 
-void presentStems(ConjugationState& s) {
-  const VerbClass cls = s.verbClass;
-  const std::string last = lastLetter(s);
-  if (cls.is(unstableVowel)) {
-    s.stemAlt = cut2(s) + last;
-  } else if (cls.is(linkingVowelStem)) {
-    s.stemAlt = s.baseStem.text();
-    bovit(s);
-  } else if (cls.is(likeLo)) {
-    s.stemAlt = cut1(s) + vStemEnding(last);
-  } else if (cls.is(likeFekszik)) {
-    s.stemAlt = cut2(s) + "sz";
-    s.stem = s.baseStem.text();
-  } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik)) {
-    s.stemAlt = s.cutResult.text() + "sz";
-  } else if (cls.is(likeMelegszik)) {
-    const std::string cut = cut2(s);
-    s.stemAlt = cut + "sz";
-    appendByVowel(s, cut, "od", "ed", "öd");
-    s.baseStem.assign(s.stem);
-  } else if (cls.is(likeEmlekszik)) {
-    const std::string cut = cut2(s);
-    s.stemAlt = cut + "sz";
+// The base less two letters and the vowel class's "od", "ed" or "öd".
+std::string dStem(const std::string& base, VowelClass vowel) {
+  return cutEnd(base, 2) + std::string(formFor(vowel, "od", "ed", "öd"));
+}
+
+void szikStems(Stems& s, VerbClass cls, VowelClass vowel, Mood mood) {
+  const std::string lastFour = rightChars(s.baseStem, 4);
+  const std::string cut = cutEnd(s.baseStem, 2);
+  if (cls.is(likeEmlekszik)) {
     s.stem = cut + "ez";
-    s.baseStem.assign(s.stem);
-  } else {
-    s.stemAlt = s.stem;
-  }
-}
-
-void pastStems(ConjugationState& s) {
-  const VerbClass cls = s.verbClass;
-  const std::string last = lastLetter(s);
-  if (cls.is(unstableVowelInPast)) {
-    s.stem = s.baseStem.text();
-    s.pastStemAlt = cut2(s) + last;
-  } else if (cls.is(pastThirdOnBaseStem)) {
-    s.pastStemAlt = s.baseStem.text();
-  } else if (cls.is(pastLinkingVowelStem)) {
-    s.pastStemAlt = s.baseStem.text();
-    linkVowel(s, cut1(s), last);
-  }
-}
-
-void conditionalStems(ConjugationState& s) {
-  if (!s.verbClass.is(likeFuldoklik)) return;
-  const std::string last = lastLetter(s);
-  linkVowel(s, cut1(s), last);
-}
-
-void imperativeStems(ConjugationState& s) {
-  const VerbClass cls = s.verbClass;
-  if (cls.is(linkingVowelStem)) {
-    bovit(s);
-  } else if (cls.is(likeEmlekszik)) {
-    s.stem = cut2(s) + "ez";
-    s.baseStem.assign(s.stem);
+    s.baseStem = s.stem;
+  } else if (cls.is(likeVesz)) {
+    s.stem = cutEnd(s.baseStem, 3) + "esz";
+    s.baseStem = s.stem;
   } else if (cls.is(likeMelegszik)) {
-    appendByVowel(s, cut2(s), "od", "ed", "öd");
-    s.baseStem.assign(s.stem);
+    s.stem = dStem(s.baseStem, vowel);
+    s.baseStem = s.stem;
+  } else if (cls.is(likeHaragszik)) {
+    if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
+    s.baseStem = s.stem;
+  } else if (cls.is(likeFekszik)) {
+    if (lastFour == "eksz") {
+      s.stem = cut + "üd";
+    } else if (lastFour == "alsz") {
+      s.stem = cut + "ud";
+    }
+    if (mood != presentIndicative) s.baseStem = s.stem;
+  } else if (cls.is(likeAlkuszik)) {
+    s.stem = cut + "d";
+  }
+}
+
+// `szikCut`: the base less two letters as it stood before the -szik stems.
+void presentStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel, const std::string& szikCut) {
+  const std::string last = rightChars(s.baseStem, 1);
+  if (cls.is(unstableVowel)) {
+    s.secondStem = cutEnd(s.baseStem, 2) + last;
+  } else if (cls.is(linkingVowel)) {
+    s.secondStem = s.baseStem;
+    s.stem = linkingVowelStem(s.baseStem, verb, vowel);
+  } else if (cls.is(likeLo)) {
+    s.secondStem = cutEnd(s.baseStem, 1) + vStemEnding(last);
+  } else if (cls.is(likeFekszik)) {
+    s.secondStem = cutEnd(s.baseStem, 2) + "sz";
+    s.stem = s.baseStem;
+  } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik)) {
+    s.secondStem = szikCut + "sz";
+  } else if (cls.is(likeMelegszik)) {
+    s.secondStem = cutEnd(s.baseStem, 2) + "sz";
+    s.stem = dStem(s.baseStem, vowel);
+    s.baseStem = s.stem;
+  } else if (cls.is(likeEmlekszik)) {
+    const std::string cut = cutEnd(s.baseStem, 2);
+    s.secondStem = cut + "sz";
+    s.stem = cut + "ez";
+    s.baseStem = s.stem;
+  } else {
+    s.secondStem = s.stem;
+  }
+}
+
+void pastStems(Stems& s, VerbClass cls, VowelClass vowel) {
+  const std::string last = rightChars(s.baseStem, 1);
+  if (cls.is(unstableVowelInPast)) {
+    s.stem = s.baseStem;
+    s.pastThirdStem = cutEnd(s.baseStem, 2) + last;
+  } else if (cls.is(pastThirdOnBaseStem)) {
+    s.pastThirdStem = s.baseStem;
+  } else if (cls.is(pastLinkingVowelStem)) {
+    s.pastThirdStem = s.baseStem;
+    s.stem = cutEnd(s.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
+  }
+}
+
+void conditionalStems(Stems& s, VerbClass cls, VowelClass vowel) {
+  if (!cls.is(likeFuldoklik)) return;
+  const std::string last = rightChars(s.baseStem, 1);
+  s.stem = cutEnd(s.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
+}
+
+void imperativeStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel) {
+  if (cls.is(linkingVowel)) {
+    s.stem = linkingVowelStem(s.baseStem, verb, vowel);
+  } else if (cls.is(likeEmlekszik)) {
+    s.stem = cutEnd(s.baseStem, 2) + "ez";
+    s.baseStem = s.stem;
+  } else if (cls.is(likeMelegszik)) {
+    s.stem = dStem(s.baseStem, vowel);
+    s.baseStem = s.stem;
   }
 }
 
 }  // namespace
 
-void tovek(ConjugationState& s) {
-  szikStems(s);
-  switch (s.mood) {
+Stems moodStems(Stems stems, std::string_view verb, VerbClass cls, VowelClass vowel, Mood mood) {
+  const std::string szikCut = cutEnd(stems.baseStem, 2);
+  szikStems(stems, cls, vowel, mood);
+  switch (mood) {
     case presentIndicative:
-      presentStems(s);
+      presentStems(stems, verb, cls, vowel, szikCut);
       break;
     case pastIndicative:
-      pastStems(s);
+      pastStems(stems, cls, vowel);
       break;
     case presentConditional:
-      conditionalStems(s);
+      conditionalStems(stems, cls, vowel);
       break;
     case imperative:
-      imperativeStems(s);
+      imperativeStems(stems, verb, cls, vowel);
       break;
-    default:
+    case noMood:
       break;
   }
+  return stems;
 }
 
 }  // namespace ragozo

@@ -18,7 +18,7 @@ struct PropertyRow {
 // class (back, front unrounded, front rounded: "41", "64", "87").
 constexpr PropertyRow kTable[] = {
     {shortStem, "25 37 60 83"},
-    {linkingVowelStem, "41 64 87 8d 42 65 88 66 4a 44 67 90 89"},
+    {linkingVowel, "41 64 87 8d 42 65 88 66 4a 44 67 90 89"},
     {unstableVowel, "05 06 08 19"},
     {sibilantIk, "34 57 80 35 58 81 36 59 82"},
     {consonantFinalStem, "14 15 16 20 21 22 23 26 29"},

@@ -16,7 +16,7 @@ namespace ragozo {
 enum class ClassProperty : std::uint8_t {
   // The stems.
   shortStem,             // the stem loses two letters (tesz: te, eszik: e)
-  linkingVowelStem,      // a linking vowel goes in before the last consonant (omlik: omol)
+  linkingVowel,          // a linking vowel goes in before the last consonant (omlik: omol)
   unstableVowel,         // the last vowel drops before a vowel (sodor: sodr)
   sibilantIk,            // -ik verbs on -sz or -z (úszik, játszik)
   consonantFinalStem,    // no -ik, a stem in -szt, -st, -at/-et, -dz, -sz, -tsz, -t, -sát

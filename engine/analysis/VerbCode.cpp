@@ -1,9 +1,8 @@
-// The verb's code decoded once into what it says, the class and the vowel class.
+// The verb's code decoded once into what it says, and the meanings of the homonyms.
 #include "analysis/VerbCode.h"
 
 #include <string>
 
-#include "state/ConjugationState.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
@@ -12,31 +11,6 @@ namespace {
 // `count` characters starting `fromRight` characters before the end of `code`.
 std::string rightAnchored(std::string_view code, std::size_t fromRight, std::size_t count) {
   return leftChars(rightChars(code, fromRight), count);
-}
-
-bool isOneOf(std::string_view text, std::initializer_list<std::string_view> texts) {
-  for (std::string_view t : texts) {
-    if (text == t) return true;
-  }
-  return false;
-}
-
-struct Meaning {
-  VerbClass verbClass;
-  bool usedObjectively;
-  CausativeKind causative;
-};
-
-// Asks which meaning is meant; the answer's class, objective use and causative kind.
-Meaning askMeaning(Dialogs& dialogs, bool teved) {
-  const std::string first = teved ? "'téved'  = 'nincs igaza' --> Igen" : "'ragad'  = 'tapad' --> Igen";
-  const std::string second = teved ? "'téved' = 'kerül (valahova) --> Nem" : "'ragad' = 'fog (valamit) --> Nem";
-  const std::string text = std::string(kMeaningQuestionPrompt) + "\r\n" + first + "\r\n" + second;
-  const bool yes = dialogs.askYesNo(kMeaningQuestionTitle, text);
-  constexpr CausativeKind none = CausativeKind::noCausative;
-  const VerbClass errs = VerbClass::fromCode("07");  // téved 'nincs igaza': tévedett; ragad 'fog': ragadott
-  if (teved) return yes ? Meaning{errs, false, none} : Meaning{kPlainClass, false, none};
-  return yes ? Meaning{kPlainClass, false, none} : Meaning{errs, true, CausativeKind::longSuffix};
 }
 
 }  // namespace
@@ -63,22 +37,22 @@ VerbCode decodeVerbCode(std::string_view code) {
   return decoded;
 }
 
-void tordel(ConjugationState& s, Dialogs& dialogs) {
-  s.code = decodeVerbCode(s.foundCode);
-  s.causativeKind = s.code.causative;
-  const std::string entry = s.input();
-  const bool teved = entry == "téved";
-  if ((teved || endsWith(entry, "ragad")) && !s.codeSplit) {
-    const Meaning meaning = askMeaning(dialogs, teved);
-    s.code.verbClass = meaning.verbClass;
-    s.code.usedObjectively = meaning.usedObjectively;
-    s.causativeKind = meaning.causative;
+bool hasTwoMeanings(std::string_view verb) { return verb == "téved" || endsWith(verb, "ragad"); }
+
+VerbCode withMeaning(VerbCode code, std::string_view verb, Meaning meaning) {
+  // 'nincs igaza' and 'fog valamit' conjugate as "ad" ("tévedett", "ragadott"), the others plainly.
+  const VerbClass likeAd = VerbClass::fromCode("07");
+  const bool first = meaning == Meaning::first;
+  if (verb == "téved") {
+    code.verbClass = first ? likeAd : kPlainClass;
+    code.usedObjectively = false;
+    code.causative = CausativeKind::noCausative;
+  } else {
+    code.verbClass = first ? kPlainClass : likeAd;
+    code.usedObjectively = !first;
+    code.causative = first ? CausativeKind::noCausative : CausativeKind::longSuffix;
   }
-  s.codeSplit = true;
+  return code;
 }
-
-void csoport(ConjugationState& s) { s.verbClass = s.code.verbClass; }
-
-void tipus(ConjugationState& s) { s.vowelClass = s.code.vowelClass; }
 
 }  // namespace ragozo

@@ -1,4 +1,4 @@
-// The verb's code decoded once into what it says, the class and the vowel class.
+// The verb's code decoded once into what it says, and the meanings of the homonyms.
 //
 // A verb code is read by position: character 1 from the left, characters 2 to
 // 9 counting from the right, so a ten-character code is read by its last eight
@@ -12,11 +12,8 @@
 #include <string_view>
 
 #include "analysis/VerbClass.h"
-#include "state/Dialogs.h"
 
 namespace ragozo {
-
-struct ConjugationState;
 
 // Chooses the vowel of every suffix variant.
 enum VowelClass : std::uint8_t { back, frontUnrounded, frontRounded };
@@ -43,21 +40,14 @@ struct VerbCode {
 // What a code says; the empty code says what `VerbCode{}` holds.
 VerbCode decodeVerbCode(std::string_view code);
 
-// Title and texts of the meaning question of the homonyms "téved" and "...ragad".
-inline constexpr const char* kMeaningQuestionTitle = "Jelentésválasztás";
-inline constexpr const char* kMeaningQuestionPrompt = "A megfelelő gombra kattintva válassza ki az ige jelentését!";
+// The homonyms "téved" and the verbs ending in "ragad" conjugate by meaning.
+bool hasTwoMeanings(std::string_view verb);
 
-// Decodes `foundCode` into `code` and sets `codeSplit`. The first split of an
-// entry that is exactly "téved" or ends in "ragad" asks the user which meaning
-// is meant, and the answer replaces the class, the objective use and the
-// causative kind just decoded; while `codeSplit` is set the question is not
-// asked again. `causativeKind` starts from the code's kind.
-void tordel(ConjugationState& s, Dialogs& dialogs);
+// Which meaning the user chose: the first (Yes) or the second (No) of the question.
+enum class Meaning : std::uint8_t { first, second };
 
-// `verbClass` := the code's class.
-void csoport(ConjugationState& s);
-
-// `vowelClass` := the code's vowel class.
-void tipus(ConjugationState& s);
+// The code as the chosen meaning has it: the class, the objective use and the causative kind
+// of "téved" ('nincs igaza', 'kerül valahova') or "ragad" ('tapad', 'fog valamit').
+VerbCode withMeaning(VerbCode code, std::string_view verb, Meaning meaning);
 
 }  // namespace ragozo

@@ -3,45 +3,51 @@
 
 #include "analysis/Alapszik.h"
 #include "analysis/PastStems.h"
+#include "analysis/VowelForms.h"
 #include "inflection/PersonalEndings.h"
-#include "inflection/RuleTests.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
 
 using enum ClassProperty;
 
-// "ott", "ett" or "ött".
-void setLinkedThird(ConjugationState& s) { s.pastThird = formFor(s.vowelClass, "ott", "ett", "ött"); }
-
 constexpr PersonalEndings kBack = {"am", "am", "ál", "ad", "", "a", "unk", "uk", "atok", "átok", "ak", "ák", "alak"};
 constexpr PersonalEndings kFront = {"em", "em", "él", "ed", "", "e", "ünk", "ük", "etek", "étek", "ek", "ék", "elek"};
 
 }  // namespace
 
-void multjel(ConjugationState& s) {
-  if (isAlapszik(s.input())) s.verbClass = kPlainClass;
-  const VerbClass cls = s.verbClass;
-  if (cls.is(pastMarkerT)) {
-    s.marker = "t";
-    s.pastThird = "t";
-  } else if (cls.is(pastMarkerTLinkedThird)) {
-    s.marker = "t";
-    setLinkedThird(s);
-  } else if (cls.is(pastMarkerLinked)) {
-    setLinkedThird(s);
-    s.marker = s.pastThird;
-  } else if (cls.is(pastMarkerTt)) {
-    s.marker = "tt";
-    s.pastThird = "tt";
+PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel) {
+  PastMarker past{{}, {}, isAlapszik(verb) ? kPlainClass : cls};
+  const std::string linkedThird(formFor(vowel, "ott", "ett", "ött"));
+  if (past.cls.is(pastMarkerT)) {
+    past.marker = "t";
+    past.pastThird = "t";
+  } else if (past.cls.is(pastMarkerTLinkedThird)) {
+    past.marker = "t";
+    past.pastThird = linkedThird;
+  } else if (past.cls.is(pastMarkerLinked)) {
+    past.marker = linkedThird;
+    past.pastThird = linkedThird;
+  } else if (past.cls.is(pastMarkerTt)) {
+    past.marker = "tt";
+    past.pastThird = "tt";
   }
+  return past;
 }
 
-void mult(ConjugationState& s) {
-  multjel(s);
-  writeSlots(s.endings, s.marker, s.vowelClass == VowelClass::back ? kBack : kFront);
-  s.endings.sg3Subj = s.pastThird;
-  multto(s);
+Inflection pastEndings(std::string_view verb, Inflection inflection) {
+  const PastMarker past = pastMarker(verb, inflection.cls, inflection.vowel);
+  inflection.cls = past.cls;
+  inflection.endings = slotsOf(past.marker, inflection.vowel == back ? kBack : kFront);
+  inflection.endings.sg3Subj = past.pastThird;
+  if (past.cls.is(likeEszik)) {
+    if (endsWith(verb, "eszik")) inflection.endings.sg3Subj = "vett";
+    if (endsWith(verb, "iszik")) inflection.endings.sg3Subj = "vott";
+  }
+  Stems& stems = inflection.stems;
+  stems.stem = pastStem(stems.stem, stems.baseStem, verb, past.cls);
+  return inflection;
 }
 
 }  // namespace ragozo

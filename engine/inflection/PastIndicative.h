@@ -1,23 +1,31 @@
 // The past indicative marker and endings.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string>
+#include <string_view>
+
+#include "analysis/VerbCode.h"
+#include "inflection/Inflection.h"
 
 namespace ragozo {
 
-// Chooses the past marker ("t", "tt", "ott", "ett", "ött") and the separate
-// third person singular ending `pastThird` by the class's past marker, the
-// first that holds deciding. Most -ik and -at/-et classes take "t" with a
-// linking-vowel third person ("adott"). The entry "alapszik" first becomes of
-// the plain class for the rest of the conjugation. "aránylik" under its class
-// of old is treated like its neighbours ("aránylottam", "aránylott"), so its
-// forms never depend on what ran before. A class without a past marker leaves
-// both fields unchanged.
-void multjel(ConjugationState& s);
+struct PastMarker {
+  std::string marker;     // "t", "tt", "ott", "ett", "ött"
+  std::string pastThird;  // the third person singular's own ending
+  VerbClass cls;          // "alapszik" goes on in the plain class
+};
 
-// Fills all thirteen slots for the past: `multjel`, then every slot is the
-// marker and a back or front personal ending, but `sg3Subj`
-// which is `pastThird` alone; last `multto` puts the past stem into `stem`.
-void mult(ConjugationState& s);
+// The past marker and the third person singular ending by the class's past
+// marker, the first that holds deciding. Most -ik and -at/-et classes take "t"
+// with a linking-vowel third person ("adott"). "alapszik" first becomes of the
+// plain class. "aránylik" under its class of old is treated like its
+// neighbours ("aránylottam", "aránylott"). A class without a past marker
+// gives neither.
+PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel);
+
+// The past: every slot is the marker and a back or front personal ending, but
+// the third person singular, which is the past third ending alone ("vett",
+// "vott" after the short stems of eszik, iszik); the stem becomes the past stem.
+Inflection pastEndings(std::string_view verb, Inflection inflection);
 
 }  // namespace ragozo

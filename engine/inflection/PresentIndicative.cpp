@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "inflection/RuleTests.h"
+#include "analysis/VowelForms.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
@@ -98,15 +99,14 @@ void setPlural(EndingSlots& e, std::string_view pl2, std::string_view pl3) {
   e.pl3Subj = pl3;
 }
 
-void addLinkingVowel(EndingSlots& e, const ConjugationState& s, std::string_view verb) {
-  const VerbClass cls = s.verbClass;
-  switch (s.vowelClass) {
+void addLinkingVowel(EndingSlots& e, VerbClass cls, VowelClass vowel, std::string_view verb) {
+  switch (vowel) {
     case VowelClass::back: setLinked(e, "asz", "otok", "anak", "alak"); break;
     case VowelClass::frontUnrounded: setLinked(e, "esz", "etek", "enek", "elek"); break;
     case VowelClass::frontRounded: setLinked(e, "esz", "ötök", "enek", "elek"); break;
   }
-  const bool back = s.vowelClass == VowelClass::back;
-  if (cls.is(likeKuld)) e.pl2Subj = formFor(s.vowelClass, "tok", "tek", "tök");
+  const bool back = vowel == VowelClass::back;
+  if (cls.is(likeKuld)) e.pl2Subj = formFor(vowel, "tok", "tek", "tök");
   if (cls.is(firstToSecondAk)) e.sg1To2 = back ? "ak" : "ek";
   if (cls.is(likeIzzik) && back) e.sg2Subj = "ol";
   if (endsWith(verb, "ll")) e.sg1To2 = back ? "ak" : "ek";
@@ -116,30 +116,26 @@ void addLinkingVowel(EndingSlots& e, const ConjugationState& s, std::string_view
 
 }  // namespace
 
-void jelen(ConjugationState& s) {
-  EndingSlots& e = s.endings;
-  const std::string verb = s.input();
-  const std::string& base = s.baseStem.text();
-  const VerbClass cls = s.verbClass;
-
-  if (s.vowelClass == VowelClass::back) {
+EndingSlots presentEndings(std::string_view verb, VerbClass cls, VowelClass vowel, std::string_view base) {
+  EndingSlots e;
+  if (vowel == VowelClass::back) {
     writeBackEndings(e, cls, base, verb);
   } else {
     writeFrontEndings(e, cls, base, verb);
-    if (s.vowelClass == VowelClass::frontRounded) roundFrontEndings(e, cls, base, verb);
+    if (vowel == VowelClass::frontRounded) roundFrontEndings(e, cls, base, verb);
   }
 
   if (endsWith(verb, "ik")) e.sg3Subj = "ik";
 
-  if (cls.is(presentLinkingVowel)) addLinkingVowel(e, s, verb);
+  if (cls.is(presentLinkingVowel)) addLinkingVowel(e, cls, vowel, verb);
 
   if (cls.is(presentPluralLinkingVowel)) {
-    setPlural(e, formFor(s.vowelClass, "otok", "etek", "ötök"), backOrFront(s, "anak", "enek"));
+    setPlural(e, formFor(vowel, "otok", "etek", "ötök"), backOrFront(vowel, "anak", "enek"));
   }
 
   if (cls.is(likeBolyong)) {
-    e.pl3Subj = backOrFront(s, "anak", "enek");
-    e.sg1To2 = backOrFront(s, "alak", "elek");
+    e.pl3Subj = backOrFront(vowel, "anak", "enek");
+    e.sg1To2 = backOrFront(vowel, "alak", "elek");
   }
 
   if (cls.is(presentSecondPluralTok)) {
@@ -147,7 +143,8 @@ void jelen(ConjugationState& s) {
     e.sg1To2 = "lek";
   }
 
-  if (endsWithAny(base, {"s", "z"})) e.sg2Subj = formFor(s.vowelClass, "ol", "el", "öl");
+  if (endsWithAny(base, {"s", "z"})) e.sg2Subj = formFor(vowel, "ol", "el", "öl");
+  return e;
 }
 
 }  // namespace ragozo

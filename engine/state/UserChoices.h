@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "state/EndingSlots.h"
+#include "core/Mood.h"
 
 namespace ragozo {
 
@@ -13,9 +13,9 @@ namespace ragozo {
 enum class ImperativeForms : short { untouched, shortForms, longForms };
 
 struct UserChoices {
-  // The typed verb. The engine reads it and never writes it: where the
-  // blanking would empty it, it sets `Output::emptyEntry`, and the window
-  // empties the entry, which starts the entry's reset as typing does.
+  // The typed verb. The engine reads it and never writes it: where a result
+  // empties it, it sets `Output::emptyEntry`, and the window empties the
+  // entry, which starts the entry's reset as typing does.
   std::string entry;
   Mood mood = noMood;
   bool allPersons = false;        // show every person of a verb used in the third person only

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,22 @@ std::string_view lastChar(std::string_view text);
 // Whether `text` ends or starts with `part`, compared exactly.
 inline bool endsWith(std::string_view text, std::string_view part) { return text.ends_with(part); }
 inline bool startsWith(std::string_view text, std::string_view part) { return text.starts_with(part); }
+
+// Whether `text` ends in any of `endings`.
+inline bool endsWithAny(std::string_view text, std::initializer_list<std::string_view> endings) {
+  for (std::string_view ending : endings) {
+    if (text.ends_with(ending)) return true;
+  }
+  return false;
+}
+
+// Whether `text` is exactly one of `texts`.
+inline bool isOneOf(std::string_view text, std::initializer_list<std::string_view> texts) {
+  for (std::string_view t : texts) {
+    if (text == t) return true;
+  }
+  return false;
+}
 
 // `text` without leading and trailing blanks (only the blank, U+0020, is removed).
 std::string trimBlanks(std::string_view text);

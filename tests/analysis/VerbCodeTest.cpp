@@ -65,7 +65,7 @@ TEST(VerbClass, AClassHasThePropertiesItsTableRowsGiveIt) {
   EXPECT_TRUE(VerbClass::fromCode("25").is(likeTesz));
   EXPECT_FALSE(VerbClass::fromCode("24").is(shortStem));
   EXPECT_TRUE(VerbClass::fromCode("3c").is(likeFekszik));
-  EXPECT_TRUE(VerbClass::fromCode("8d").is(linkingVowelStem));
+  EXPECT_TRUE(VerbClass::fromCode("8d").is(linkingVowel));
 }
 
 TEST(VerbClass, ACodeNoRuleKnowsIsNoClass) {

@@ -18,11 +18,7 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
   for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
-  EXPECT_EQ(s.code, VerbCode{});
-  EXPECT_EQ(s.verbClass, VerbClass{});
-  EXPECT_EQ(s.foundCode, "");
-  EXPECT_EQ(s.causativeKind, CausativeKind::longSuffix);
-  EXPECT_FALSE(s.codeSplit);
+  EXPECT_EQ(s.memory, EntryMemory{});
   EXPECT_FALSE(s.allPersons);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().allPersonsToggle().visible);
@@ -35,22 +31,15 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_EQ(s.mood, presentIndicative);  // the reset keeps the chosen mood
 }
 
-TEST(EntryBox, EveryKeyClearsTheStemsAndEndingsButOnlyTheFirstResets) {
+TEST(EntryBox, OnlyTheFirstKeyAfterAResultResets) {
   WindowSession session;
   session.request("vár", 1);
   session.type("t");
   ConjugationState& s = session.s();
   s.table.write(1, 1, "kept");
-  s.stemAlt = s.pastStemAlt = s.marker = s.pastThird = "x";
-  s.endings.pl3Obj = s.endings.sg1To2 = "x";
   session.type("a");
   EXPECT_EQ(s.entry, "ta");
   EXPECT_EQ(s.table.cell(1, 1), "kept");
-  EXPECT_EQ(s.stemAlt, "");
-  EXPECT_EQ(s.pastStemAlt, "");
-  EXPECT_EQ(s.marker, "");
-  EXPECT_EQ(s.pastThird, "");
-  EXPECT_EQ(s.endings, EndingSlots{});
 }
 
 TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
@@ -105,7 +94,7 @@ TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   session.type("k");
   EXPECT_EQ(session.s().entry, "k");
   EXPECT_EQ(session.s().derivedBoxes[0], "");
-  EXPECT_EQ(session.s().code, VerbCode{});
+  EXPECT_EQ(session.s().memory, EntryMemory{});
   EXPECT_TRUE(session.s().keepTexts);
 }
 

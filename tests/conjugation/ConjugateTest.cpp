@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "display/TableBlanking.h"
+#include "state/StateConjugation.h"
 #include "support/Conjugation.h"
 #include "support/EntryState.h"
 #include "support/FixtureLexicon.h"
 #include "support/RecordingDialogs.h"
+#include "table/EmptyTable.h"
 
 namespace ragozo::testing {
 namespace {
@@ -86,7 +87,7 @@ TEST(Conjugate, AnotherTenseAndMoodOfTheSameEntryRewritesEveryCell) {
 
 TEST(Conjugate, AbandoningEmptiesEveryFormButKeepsTheHeadings) {
   ConjugationState s = stateForEntry("vár");
-  gridek(s);
+  s.table = emptyTable();
   s.mood = presentIndicative;
   RecordingDialogs dialogs;
   conjugate(s, fixtureLexicon(), dialogs);

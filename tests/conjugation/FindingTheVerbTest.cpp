@@ -199,7 +199,7 @@ TEST(FindingTheVerb, AnEntryNeitherFoundNorGuessedStops) {
   for (const StopCase& c : cases) {
     SCOPED_TRACE(c.entry);
     const Shown shown = conjugated(c.entry, presentIndicative);
-    EXPECT_EQ(shown.end, ConjugationEnd::stopped);
+    EXPECT_EQ(shown.end, c.emptied ? ConjugationEnd::notFound : ConjugationEnd::notAVerb);
     EXPECT_EQ(shown.dialogs, c.dialogs);
     EXPECT_TRUE(shown.formsEmpty());
     EXPECT_EQ(shown.entryEmptied, c.emptied);

@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "conjugation/Conjugate.h"
-#include "support/EntryState.h"
 #include "support/FixtureLexicon.h"
+#include "table/EmptyTable.h"
 #include "support/RecordingDialogs.h"
 
 namespace ragozo::testing {
@@ -47,40 +47,37 @@ Lexicon lexiconOf(CodedVerb verb) {
   return lexicon;
 }
 
-TypedEntry::TypedEntry(std::string_view entry, const Lexicon& lexicon)
-    : lexicon_(lexicon), state_(stateForEntry(entry)) {}
+TypedEntry::TypedEntry(std::string_view entry, const Lexicon& lexicon) : lexicon_(lexicon), entry_(entry) {}
 
 TypedEntry::TypedEntry(std::string_view entry) : TypedEntry(entry, fixtureLexicon()) {}
 
 TypedEntry::TypedEntry(CodedVerb verb)
     : ownLexicon_(verb.code == nullptr ? Lexicon() : lexiconOf(verb)),
       lexicon_(verb.code == nullptr ? fixtureLexicon() : ownLexicon_),
-      state_(stateForEntry(verb.verb)) {}
+      entry_(verb.verb) {}
 
 Shown TypedEntry::conjugate(Mood mood, const Toggles& toggles, std::initializer_list<bool> answers) {
-  ConjugationState& s = state_;
-  s.mood = mood;
-  // The imperative button keeps the texts when the table is blanked, from then on.
-  if (mood == imperative) s.keepTexts = true;
-  s.allPersons = toggles.allPersons;
-  s.objectiveAnyway = toggles.objective;
-  s.imperativeAnyway = toggles.imperative;
-  s.imperativeForms = toggles.shortForms ? ImperativeForms::shortForms : ImperativeForms::longForms;
-  s.derivedShown = toggles.tall;
+  if (mood == imperative) imperativeChosen_ = true;
+  const Request request{entry_,
+                        mood,
+                        {toggles.allPersons, toggles.objective, toggles.imperative},
+                        toggles.shortForms,
+                        toggles.tall,
+                        imperativeChosen_};
   RecordingDialogs dialogs;
   dialogs.answer(answers);
-  const ConjugationResult result = ragozo::conjugate(s, lexicon_, dialogs);
+  const ConjugationResult result = ragozo::conjugate(request, memory_, lexicon_, dialogs);
   Shown shown;
-  shown.verb = s.entry;
+  shown.verb = entry_;
   shown.mood = mood;
   shown.end = result.end;
   shown.offered = result.offered;
-  shown.table = result.output.table;
-  shown.notice = result.output.noticeLine;
-  shown.boxes = result.output.derivedBoxes;
+  // A request that leaves the table or the boxes as they were leaves them empty here: a newly typed entry's.
+  shown.table = result.table.value_or(emptyTable());
+  shown.notice = result.notice;
+  shown.boxes = result.boxes.value_or(DerivedBoxes{});
   shown.dialogs = dialogs.transcript();
-  shown.entryEmptied = result.output.emptyEntry;
-  s.emptyEntry = false;
+  shown.entryEmptied = result.emptiesEntry;
   return shown;
 }
 

@@ -17,9 +17,10 @@
 #include <vector>
 
 #include "conjugation/ConjugationResult.h"
-#include "inflection/DerivedBoxes.h"
+#include "conjugation/EntryMemory.h"
+#include "core/Mood.h"
+#include "derived/DerivedBoxes.h"
 #include "lexicon/Lexicon.h"
-#include "state/ConjugationState.h"
 
 namespace ragozo::testing {
 
@@ -71,7 +72,9 @@ class TypedEntry {
  private:
   Lexicon ownLexicon_;
   const Lexicon& lexicon_;
-  ConjugationState state_;
+  std::string entry_;
+  EntryMemory memory_;
+  bool imperativeChosen_ = false;  // the imperative button keeps the entry of a verb not found from then on
 };
 
 // One conjugation of a newly typed entry.

@@ -35,17 +35,25 @@ std::string dStem(const std::string& base, VowelClass vowel) {
   return cutEnd(base, 2) + std::string(formFor(vowel, "od", "ed", "öd"));
 }
 
+// The -ez- stem of emlékszik and the -ed- stem of melegszik, which the base stem follows.
+bool ezOrEdStem(Stems& s, VerbClass cls, VowelClass vowel) {
+  if (cls.is(likeEmlekszik)) {
+    s.stem = cutEnd(s.baseStem, 2) + "ez";
+  } else if (cls.is(likeMelegszik)) {
+    s.stem = dStem(s.baseStem, vowel);
+  } else {
+    return false;
+  }
+  s.baseStem = s.stem;
+  return true;
+}
+
 void szikStems(Stems& s, VerbClass cls, VowelClass vowel, Mood mood) {
   const std::string lastFour = rightChars(s.baseStem, 4);
   const std::string cut = cutEnd(s.baseStem, 2);
-  if (cls.is(likeEmlekszik)) {
-    s.stem = cut + "ez";
-    s.baseStem = s.stem;
-  } else if (cls.is(likeVesz)) {
+  if (ezOrEdStem(s, cls, vowel)) return;
+  if (cls.is(likeVesz)) {
     s.stem = cutEnd(s.baseStem, 3) + "esz";
-    s.baseStem = s.stem;
-  } else if (cls.is(likeMelegszik)) {
-    s.stem = dStem(s.baseStem, vowel);
     s.baseStem = s.stem;
   } else if (cls.is(likeHaragszik)) {
     if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
@@ -113,12 +121,8 @@ void conditionalStems(Stems& s, VerbClass cls, VowelClass vowel) {
 void imperativeStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel) {
   if (cls.is(linkingVowel)) {
     s.stem = linkingVowelStem(s.baseStem, verb, vowel);
-  } else if (cls.is(likeEmlekszik)) {
-    s.stem = cutEnd(s.baseStem, 2) + "ez";
-    s.baseStem = s.stem;
-  } else if (cls.is(likeMelegszik)) {
-    s.stem = dStem(s.baseStem, vowel);
-    s.baseStem = s.stem;
+  } else {
+    ezOrEdStem(s, cls, vowel);
   }
 }
 

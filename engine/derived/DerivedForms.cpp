@@ -38,6 +38,18 @@ void closingSteps(derived::Run& run) {
   if (run.causativeKind == CausativeKind::noCausative) run.boxes[causativeBox] = kNoSuchForm;
 }
 
+// An entry that is itself a potential verb (-hat/-het) keeps only its present participle, unless
+// the lexicon holds it with its own final "hat".
+DerivedForms keepPresentParticipleOfPotentialVerb(const DerivedSource& source, DerivedBoxes boxes) {
+  DerivedForms forms{std::move(boxes), endsWithAny(source.verb, {"hat", "het"}) && !source.verbWithOwnHat};
+  if (forms.potentialVerb) {
+    for (int box = 0; box < static_cast<int>(forms.boxes.size()); ++box) {
+      if (box != presentParticipleBox) forms.boxes[box].clear();
+    }
+  }
+  return forms;
+}
+
 }  // namespace
 
 DerivedForms deriveForms(const DerivedSource& source) {
@@ -67,13 +79,7 @@ DerivedForms deriveForms(const DerivedSource& source) {
   derived::causativeVerb(run);
   closingSteps(run);
 
-  DerivedForms forms{std::move(run.boxes), endsWithAny(source.verb, {"hat", "het"}) && !source.verbWithOwnHat};
-  if (forms.potentialVerb) {
-    for (int box = 0; box < static_cast<int>(forms.boxes.size()); ++box) {
-      if (box != presentParticipleBox) forms.boxes[box].clear();
-    }
-  }
-  return forms;
+  return keepPresentParticipleOfPotentialVerb(source, std::move(run.boxes));
 }
 
 }  // namespace ragozo

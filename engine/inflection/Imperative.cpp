@@ -57,6 +57,26 @@ std::string shortObjectiveEnding(VerbClass cls) {
   return "d";
 }
 
+// The short stems of tesz, visz, eszik ("te", "vi", "e") before "gy" ("ggy" for hisz), and the
+// irregular "men", "jöj" and "le", whose "gy" takes front vowels.
+void shortAndIrregularStem(std::string_view verb, Inflection& inflection, std::string& marker) {
+  Stems& stems = inflection.stems;
+  if (inflection.cls.is(shortStem)) {
+    stems.stem = cutEnd(stems.baseStem, 2);
+    marker = endsWith(verb, "hisz") ? "ggy" : "gy";
+  } else if (inflection.cls.is(irregular)) {
+    if (endsWith(verb, "megy")) {
+      stems.stem = cutEnd(stems.baseStem, 2) + "n";
+    } else if (endsWith(verb, "jön")) {
+      stems.stem = cutEnd(stems.baseStem, 2) + "öj";
+    } else if (endsWith(verb, "van")) {
+      inflection.vowel = frontUnrounded;
+      stems.stem = withoutVanEnding(verb) + "le";
+      marker = "gy";
+    }
+  }
+}
+
 }  // namespace
 
 Inflection imperativeEndings(std::string_view verb, Inflection inflection, bool shortForms) {
@@ -70,20 +90,7 @@ Inflection imperativeEndings(std::string_view verb, Inflection inflection, bool 
                                             : imperativeStem(verb, stems, cls);
   std::string marker = imperativeMarker(cls);
   if (endsWith(verb, "izzik")) stems.stem = cutEnd(stems.baseStem, 1);
-  if (cls.is(shortStem)) {
-    stems.stem = cutEnd(stems.baseStem, 2);
-    marker = endsWith(verb, "hisz") ? "ggy" : "gy";
-  } else if (cls.is(irregular)) {
-    if (endsWith(verb, "megy")) {
-      stems.stem = cutEnd(stems.baseStem, 2) + "n";
-    } else if (endsWith(verb, "jön")) {
-      stems.stem = cutEnd(stems.baseStem, 2) + "öj";
-    } else if (endsWith(verb, "van")) {
-      inflection.vowel = frontUnrounded;
-      stems.stem = withoutVanEnding(verb) + "le";
-      marker = "gy";
-    }
-  }
+  shortAndIrregularStem(verb, inflection, marker);
 
   EndingSlots& e = inflection.endings;
   if (inflection.vowel == back) {

@@ -70,6 +70,12 @@ void MainWindow::setEntryText(const std::string& text) {
 
 void MainWindow::entryEdited(const std::string& text) { setEntryText(text); }
 
+void MainWindow::entryTypedAtEnd(std::string_view characters) {
+  if (characters.empty()) return;
+  state_.entry += characters;
+  entryChanged();
+}
+
 void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 
 void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry)); }

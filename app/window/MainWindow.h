@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "lexicon/Lexicon.h"
 #include "inflection/DerivedBoxes.h"
@@ -73,6 +74,9 @@ class MainWindow {
   // The user's editing left this text in the entry. The first change after a
   // result runs the per-entry reset.
   void entryEdited(const std::string& text);
+  // A key put `characters` at the end of the entry: `entryEdited` with the
+  // longer text, without a copy of the entry for every key.
+  void entryTypedAtEnd(std::string_view characters);
   // A double click on the entry: the clipboard's text replaces it; after a
   // result the per-entry reset this starts empties the entry instead.
   void pasteIntoEntry();

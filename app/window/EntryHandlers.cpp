@@ -47,19 +47,26 @@ void MainWindow::entryChanged() {
   s.classCode.clear();
   s.lexiconClassCode.clear();
   s.vowelUsage.clear();
-  s.allPersons = false;
-  s.objectiveAnyway = false;
-  s.imperativeAnyway = false;
   s.lookupAnnounced = false;
   // The imperative restriction belongs to the verb conjugated last; a new
   // entry starts without it, so the short/long toggle shows for the next verb.
   s.noImperative = false;
+  resetEntryToggles();
+  s.inputFresh = true;
+}
+
+void MainWindow::resetEntryToggles() {
+  state_.allPersons = false;
+  state_.objectiveAnyway = false;
+  state_.imperativeAnyway = false;
   allPersonsToggle_.caption = texts::kAllPersonsReset;
   objectiveToggle_.caption = texts::kObjectiveOff;
+  // Else the toggle would say "mód nem" over the new verb's blank imperative.
+  imperativeToggleOffers_ = true;
+  imperativeToggle_.caption = texts::kImperativeOff;
   allPersonsToggle_.visible = false;
   objectiveToggle_.visible = false;
   imperativeToggle_.visible = false;
-  s.inputFresh = true;
 }
 
 void MainWindow::setEntryText(const std::string& text) {

@@ -124,6 +124,9 @@ class MainWindow {
   // (nothing while the entry is fresh), the entry emptied as part of it. It
   // also clears the imperative restriction of the verb conjugated last.
   void entryChanged();
+  // The all-persons, objective and imperative toggles as a new entry has
+  // them: hidden, unpressed, with their first captions.
+  void resetEntryToggles();
   void placeCaretAtEnd();
   void copyToClipboard(const std::string& text);
 

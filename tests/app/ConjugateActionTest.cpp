@@ -73,6 +73,35 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   EXPECT_EQ(session.s().entry, "v");  // the next key empties the entry first
 }
 
+// The entries that show nothing: an impossible ending, a potential verb with "ik", a verb neither found nor guessed.
+constexpr const char* kRefusedEntries[] = {"adhattat", "hatik", "xyzq"};
+
+TEST(ConjugateAction, ARefusedEntryLeavesNoToggleToPress) {
+  for (const char* refused : kRefusedEntries) {
+    WindowSession session;  // right after start-up the objective toggle shows
+    session.type(refused);
+    session.w().conjugate();
+    EXPECT_FALSE(session.w().objectiveToggle().visible) << refused;
+    if (session.w().objectiveToggle().visible) session.w().toggleObjective();
+    session.typeNewEntry("alél");  // not used in the objective conjugation
+    session.w().chooseMood(presentIndicative);
+    EXPECT_EQ(session.s().table.cell(1, 2), "") << refused;
+    EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is") << refused;
+    EXPECT_EQ(session.s().noticeLine, kNotObjective) << refused;
+  }
+}
+
+TEST(ConjugateAction, ARefusedEntryInTheImperativeHidesTheShortLongToggle) {
+  for (const char* refused : kRefusedEntries) {
+    WindowSession session;
+    session.request("vár", 4);
+    ASSERT_TRUE(session.w().imperativeFormsToggleVisible());
+    session.request(refused, 4);
+    EXPECT_FALSE(session.w().imperativeFormsToggleVisible()) << refused;
+    EXPECT_TRUE(session.formCellsEmpty()) << refused;
+  }
+}
+
 TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
   WindowSession session;
   session.request("üldögél", 1);

@@ -51,12 +51,19 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
-TEST(ConjugateAction, BlanksAroundTheEntryReachNeitherTheLookUpNorTheCells) {
-  WindowSession session;
-  session.request(" alszik ", 1);
-  EXPECT_EQ(session.s().table.cell(3, 1), "  alszik");
-  EXPECT_EQ(session.s().table.cell(3, 2), "  alussza");
-  EXPECT_TRUE(session.dialogs.transcript().empty());
+// A word copied from a text often carries a tab, a line break or a no-break space.
+TEST(ConjugateAction, WhiteSpaceAroundTheEntryReachesNeitherTheLookUpNorTheCells) {
+  for (const char* pasted : {" alszik ", "alszik\n", "alszik\r\n", "alszik\r", "\talszik\t", "\valszik\f",
+                             "\xC2\xA0" "alszik\xC2\xA0", "\xE3\x80\x80" "alszik\xE2\x80\xA8", " \t\r\n alszik \n\t"}) {
+    WindowSession session;
+    session.clipboard.setText(pasted);
+    session.w().pasteIntoEntry();  // the double click
+    session.w().conjugate();
+    EXPECT_EQ(session.s().entry, pasted);  // the entry shows what was pasted
+    EXPECT_EQ(session.s().table.cell(3, 1), "  alszik") << "[" << pasted << "]";
+    EXPECT_EQ(session.s().table.cell(3, 2), "  alussza") << "[" << pasted << "]";
+    EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << pasted << "]";
+  }
 }
 
 TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
@@ -326,12 +333,14 @@ TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
 }
 
 TEST(ConjugateAction, ABlankEntryIsAnsweredLikeAnEmptyOne) {
-  for (const char* blank : {"", " ", "   ", "\t", " \t\t "}) {
+  for (const char* blank : {"", " ", "   ", "\t", " \t\t ", "\n", "\r\n", "\v\f", "\xC2\xA0"}) {
     WindowSession session;
     session.request("öl", 1);  // a front rounded verb: its endings would show as "  ök"
     session.w().entryEdited("");
     session.type(blank);
+    session.dialogs.clear();
     session.w().conjugate();
+    EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << blank << "]";  // no verb, so none was looked for
     EXPECT_TRUE(session.formCellsEmpty()) << "[" << blank << "] " << session.s().table.cell(1, 1);
     for (const std::string& box : session.s().derivedBoxes) EXPECT_EQ(box, "") << "[" << blank << "]";
     EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << "[" << blank << "]";

@@ -24,6 +24,13 @@ Steps conjugateThenPressToggles(headless::Session& session, const std::function<
   return steps;
 }
 
+// The entry typed from scratch, as a user starts a new one. Deleting an empty
+// entry changes nothing, so an empty one is typed as a blank and deleted.
+void typeFromScratch(headless::Session& session, const std::string& entry) {
+  session.typeNewEntry(entry.empty() ? " " : entry);
+  if (entry.empty()) session.main().entryEdited("");
+}
+
 Steps freshSteps(const FreshRun& run, const window::LexiconFill& fill) {
   headless::Session session(fill);
   session.start();
@@ -35,7 +42,7 @@ Steps freshSteps(const FreshRun& run, const window::LexiconFill& fill) {
   }
   if (run.tall) w.toggleDerivedForms();
   session.dialogs.setDefaultAnswer(run.answerYes);
-  session.typeNewEntry(run.entry);
+  typeFromScratch(session, run.entry);
   return conjugateThenPressToggles(session, [&run](window::MainWindow& fresh) { fresh.chooseMood(run.mood); });
 }
 
@@ -63,7 +70,7 @@ std::string compareWithFreshProgram(headless::Session& session, FreshPrograms& f
                      answerYes,
                      conjugatedSinceLoad};
   session.dialogs.setDefaultAnswer(answerYes);
-  session.typeNewEntry(run.entry);
+  typeFromScratch(session, run.entry);
   const Steps seen = conjugateThenPressToggles(session, [](window::MainWindow& window) { window.conjugate(); });
   const Steps& expected = fresh.steps(run);
   for (std::size_t i = 0; i < seen.size() && i < expected.size(); ++i) {

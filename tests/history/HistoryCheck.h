@@ -1,7 +1,8 @@
 // Whether a window, after any history, shows what a fresh program shows for the same entry.
 //
 // The check types the window's entry again from scratch (the whole entry
-// deleted, then typed key by key) and presses "&Ragozás". The fresh program it
+// deleted, then typed key by key; an empty entry typed as a blank and
+// deleted) and presses "&Ragozás". The fresh program it
 // compares with is started and conjugates one ordinary verb ("vár", in the
 // indicative present; left out when the window has conjugated nothing since it
 // was loaded, whose start-up state, with its objective toggle, is then the one

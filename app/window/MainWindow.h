@@ -2,8 +2,8 @@
 //
 // How a request runs: the view forwards each user action to the method that
 // says what the user did (`conjugate` for "&Ragozás" and Enter, `keyPressed`
-// and `entryEdited` for typing, `chooseMood` for the tense and mood buttons,
-// the toggles, the copies); the method keeps the user's sequence (the
+// and `entryEdited` or `entryTypedAtEnd` for typing, `chooseMood` for the
+// tense and mood buttons, the toggles, the copies); the method keeps the user's sequence (the
 // per-entry reset, the meaning question, the toggles) and runs the engine
 // over `state`, whose output part holds the table, the notice line and the
 // derived boxes, and changes the captions and visibility kept here. The view
@@ -53,8 +53,9 @@ class MainWindow {
   // conjugation of the empty entry), the lexicon fill and the start-up values.
   void load();
   // "&Ragozás", the default button, and Enter: the engine's `conjugate`, then
-  // the toggles it offers and the focus back in the entry. Without a tense and
-  // mood chosen it only asks for one. Should a message box or memory fail
+  // the toggles it offers and the focus back in the entry; a request that
+  // shows nothing leaves no toggle showing but the derived-forms one. Without
+  // a tense and mood chosen it only asks for one. Should a message box or memory fail
   // half-way, the form cells are emptied rather than left half new and half
   // old; any other error is a fault and passes on.
   void conjugate();

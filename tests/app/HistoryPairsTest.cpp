@@ -14,24 +14,15 @@
 
 #include "HistoryCheck.h"
 #include "Toggles.h"
-#include "lexicon/FillProcedures.h"
+#include "lexicon/LexiconTestSupport.h"
 
 namespace ragozo::testing {
 namespace {
 
 using history::Toggle;
 
-const Lexicon& builtInLexicon() {
-  static const Lexicon lexicon = [] {
-    Lexicon filled;
-    fillLexicon(filled);
-    return filled;
-  }();
-  return lexicon;
-}
-
 // Each window copies the lexicon filled once, which is quicker than filling it.
-void copyBuiltInLexicon(Lexicon& lexicon) { lexicon = builtInLexicon(); }
+void copyBuiltInLexicon(Lexicon& lexicon) { lexicon = lexicontest::filledLexicon(); }
 
 struct Pair {
   std::string first;
@@ -130,11 +121,8 @@ TEST(HistoryPairs, RelatedVerbsRestrictionsRefusalsAndMisses) {
 
 TEST(HistoryPairs, RandomPairsOfTheBuiltInLexicon) {
   std::vector<std::string> verbs;
-  const Lexicon& lexicon = builtInLexicon();
   for (int group = 0; group < kLetterGroupCount; ++group) {
-    for (int i = 1; i <= Lexicon::bound(group); ++i) {
-      if (!lexicon.word(group, i).empty()) verbs.push_back(lexicon.word(group, i));
-    }
+    for (const auto& entry : lexicontest::verbsOf(lexicontest::filledLexicon(), group)) verbs.push_back(entry.second);
   }
   std::mt19937 random(20240617);
   std::uniform_int_distribution<std::size_t> pick(0, verbs.size() - 1);

@@ -72,7 +72,8 @@ void run(std::span<const std::uint8_t> input) {
       if (seen != fresh) breach("a conjugation differs from a fresh program's", describe(request, seen, fresh));
     }
   }
-  const std::string differing = history::compareWithFreshProgram(session, freshPrograms, answerYes, conjugatedSinceLoad);
+  const std::string differing =
+      history::compareWithFreshProgram(session, freshPrograms, answerYes, conjugatedSinceLoad);
   if (!differing.empty()) breach("the entry typed again shows what a fresh program does not", differing);
 }
 

@@ -12,14 +12,16 @@ namespace {
 constexpr std::size_t kKeptRuns = 4000;
 
 // The conjugation `conjugate` runs, then every toggle that shows pressed in turn.
-Steps conjugateThenPressToggles(headless::Session& session, const std::function<void(window::MainWindow&)>& conjugate) {
+Steps conjugateThenPressToggles(headless::Session& session,
+                                const std::function<void(window::MainWindow&)>& conjugate) {
   window::MainWindow& w = session.main();
   session.dialogs.clear();
   conjugate(w);
   Steps steps{{"the conjugation", shownWindow(w, session.dialogs)}};
   for (Toggle toggle : kEveryToggle) {
     session.dialogs.clear();
-    if (pressIfVisible(w, toggle)) steps.push_back({"pressing the " + nameOf(toggle) + " toggle", shownWindow(w, session.dialogs)});
+    if (!pressIfVisible(w, toggle)) continue;
+    steps.push_back({"pressing the " + nameOf(toggle) + " toggle", shownWindow(w, session.dialogs)});
   }
   return steps;
 }

@@ -8,9 +8,9 @@
 // was loaded, whose start-up state, with its objective toggle, is then the one
 // to compare with). It then gets, by the buttons a user would press, the
 // choices that outlive an entry by design: the short second-person imperative
-// (pressed in the imperative of "vár"), the tall view and the meaning
-// question's answer. Then the entry is typed from scratch and the window's
-// tense and mood chosen.
+// (pressed in the imperative of "vár", the one way to choose it), the tall
+// view and the meaning question's answer. Then the entry is typed from scratch
+// and the window's tense and mood chosen.
 // The toggles that belong to an entry (all persons, objective, imperative) are
 // not carried over: a new entry starts with them unpressed, and handing their
 // states to the fresh program would hide one that the history left pressed.
@@ -21,6 +21,7 @@
 #include <compare>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ShownWindow.h"

@@ -23,7 +23,9 @@ ShownWindow shownWindow(const window::MainWindow& w, const headless::ScriptedDia
   ShownWindow view;
   view.entry = s.entry;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
-    for (int column = 0; column < ConjugationTable::kColumns; ++column) view.cells[row][column] = s.table.cell(row, column);
+    for (int column = 0; column < ConjugationTable::kColumns; ++column) {
+      view.cells[row][column] = s.table.cell(row, column);
+    }
   }
   view.notice = s.noticeLine;
   view.derivedBoxes = s.derivedBoxes;

@@ -111,7 +111,7 @@ void lista(ConjugationState& s, const Lexicon& lexicon) {
 void lookUpVerb(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs) {
   if (!s.codeSplit) s.noImperative = false;
   const std::string entry = s.input();
-  if (isBlank(entry)) return;  // tabs alone are no verb either
+  if (isBlank(entry)) return;  // white space alone is no verb
   s.searchWord = entry;
   s.prefixState = notTried;
   s.prefix.clear();

@@ -37,7 +37,7 @@ bool lexiconHolds(const Lexicon& lexicon, std::string_view word);
 void lista(ConjugationState& s, const Lexicon& lexicon);
 
 // The look-up driver (`data` of old), run once per conjugation after `kizar`. Sets `lookupOutcome`:
-// - stays `found` for an entry of blanks and tabs alone (or none), and for a
+// - stays `found` for an entry of white space alone (or none), and for a
 //   verb found as typed or without its preverb; the code is then split by
 //   `tordel` once per entry. A verb found only without its preverb is
 //   announced once per entry: beep, message naming the verb without the

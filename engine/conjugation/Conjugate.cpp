@@ -79,7 +79,7 @@ OfferedToggles applyRestrictions(ConjugationState& s) {
   return offered;
 }
 
-// Nothing but blanks and tabs is no verb. The run goes through as for the
+// Nothing but white space is no verb. The run goes through as for the
 // empty entry at start-up, toggles included, but its cells would be bare
 // endings of the previous verb's vowel class: the table and the boxes stay
 // empty instead and the prompt asks for a verb.

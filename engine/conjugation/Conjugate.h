@@ -20,7 +20,7 @@ inline constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszól
 // restrictions and toggles exclude, fills the derived boxes (`egyebek`) and
 // applies the potential-verb guard (`hato`). An impossible ending or a verb
 // neither found nor guessed ends it before any cell is written; an entry of
-// blanks and tabs alone (or none) leaves the table and boxes empty under the
+// white space alone (or none) leaves the table and boxes empty under the
 // entry prompt. The state keeps what the next conjugation of the same entry
 // needs (the meaning chosen, the announcements made); the result holds a copy
 // of what the window shows.

@@ -9,8 +9,10 @@
 namespace ragozo::headless {
 namespace {
 
+bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
 // The character code of one UTF-8 encoded character, as a key press carries it.
-int characterCode(const std::string& character) {
+int characterCode(std::string_view character) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(character[i]); };
   switch (character.size()) {
     case 2:
@@ -34,18 +36,26 @@ void Session::start() {
 }
 
 void Session::type(std::string_view text) {
-  const std::size_t count = charCount(text);
-  for (std::size_t i = 1; i <= count; ++i) {
-    const std::string character = midChars(text, i, 1);
-    window::MainWindow& w = main();
+  if (text.empty()) return;
+  window::MainWindow& w = main();
+  // A character is a byte and the continuation bytes after it, so that every byte is typed.
+  for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
+    for (end = begin + 1; end < text.size() && isContinuationByte(text[end]);) ++end;
+    const std::string_view character = text.substr(begin, end - begin);
     w.keyPressed(characterCode(character));
-    w.entryEdited(w.state().entry + character);
-    w.setCaret(static_cast<int>(charCount(w.state().entry)));
+    w.entryTypedAtEnd(character);
   }
+  // Nothing reads the caret while keys come in, so it is set once they are in.
+  w.setCaret(static_cast<int>(charCount(w.state().entry)));
+}
+
+void Session::typeNewEntry(std::string_view text) {
+  main().entryEdited("");
+  type(text);
 }
 
 void Session::conjugate(std::string_view verb) {
-  type(verb);
+  typeNewEntry(verb);
   main().conjugate();
 }
 

@@ -27,7 +27,10 @@ class Session {
 
   // Types `text` at the end of the entry, one character at a time.
   void type(std::string_view text);
-  // Types `verb` into an entry the way a user starts a new request, then presses Enter.
+  // Starts a new entry as a user does whatever the window shows: the whole
+  // entry selected and deleted, then `text` typed.
+  void typeNewEntry(std::string_view text);
+  // Types `verb` as a new entry, then presses Enter.
   void conjugate(std::string_view verb);
 
   HeadlessDesktop desktop;

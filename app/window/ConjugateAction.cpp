@@ -27,7 +27,13 @@ void MainWindow::conjugate() {
     return;
   }
   takeEntryRequest();
-  if (result.end != ConjugationEnd::shown) return;
+  if (result.end != ConjugationEnd::shown) {
+    // Nothing shows, so nothing is left to toggle: a toggle pressed now would
+    // reach the next entry, which a refusal does not reset.
+    resetEntryToggles();
+    imperativeFormsToggleVisible_ = false;
+    return;
+  }
   if (result.offered.allPersons) allPersonsToggle_.visible = true;
   if (result.offered.objective) objectiveToggle_.visible = true;
   if (result.offered.imperative) imperativeToggle_.visible = true;

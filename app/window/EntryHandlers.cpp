@@ -31,15 +31,22 @@ void MainWindow::entryChanged() {
   s.entry.clear();
   s.keepTexts = keptTexts;
   s.memory = {};
-  s.allPersons = false;
-  s.objectiveAnyway = false;
-  s.imperativeAnyway = false;
+  resetEntryToggles();
+  s.inputFresh = true;
+}
+
+void MainWindow::resetEntryToggles() {
+  state_.allPersons = false;
+  state_.objectiveAnyway = false;
+  state_.imperativeAnyway = false;
   allPersonsToggle_.caption = texts::kAllPersonsReset;
   objectiveToggle_.caption = texts::kObjectiveOff;
+  // Else the toggle would say "mód nem" over the new verb's blank imperative.
+  imperativeToggleOffers_ = true;
+  imperativeToggle_.caption = texts::kImperativeOff;
   allPersonsToggle_.visible = false;
   objectiveToggle_.visible = false;
   imperativeToggle_.visible = false;
-  s.inputFresh = true;
 }
 
 void MainWindow::setEntryText(const std::string& text) {
@@ -49,6 +56,12 @@ void MainWindow::setEntryText(const std::string& text) {
 }
 
 void MainWindow::entryEdited(const std::string& text) { setEntryText(text); }
+
+void MainWindow::entryTypedAtEnd(std::string_view characters) {
+  if (characters.empty()) return;
+  state_.entry += characters;
+  entryChanged();
+}
 
 void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 

@@ -2,8 +2,8 @@
 //
 // How a request runs: the view forwards each user action to the method that
 // says what the user did (`conjugate` for "&Ragozás" and Enter, `keyPressed`
-// and `entryEdited` for typing, `chooseMood` for the tense and mood buttons,
-// the toggles, the copies); the method keeps the user's sequence (the
+// and `entryEdited` or `entryTypedAtEnd` for typing, `chooseMood` for the
+// tense and mood buttons, the toggles, the copies); the method keeps the user's sequence (the
 // per-entry reset, the meaning question, the toggles) and runs the engine
 // over `state`, whose output part holds the table, the notice line and the
 // derived boxes, and changes the captions and visibility kept here. The view
@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "lexicon/Lexicon.h"
 #include "derived/DerivedBoxes.h"
@@ -52,8 +53,9 @@ class MainWindow {
   // conjugation of the empty entry), the lexicon fill and the start-up values.
   void load();
   // "&Ragozás", the default button, and Enter: the engine's `conjugate`, then
-  // the toggles it offers and the focus back in the entry. Without a tense and
-  // mood chosen it only asks for one. Should a message box or memory fail
+  // the toggles it offers and the focus back in the entry; a request that
+  // shows nothing leaves no toggle showing but the derived-forms one. Without
+  // a tense and mood chosen it only asks for one. Should a message box or memory fail
   // half-way, the form cells are emptied rather than left half new and half
   // old; any other error is a fault and passes on.
   void conjugate();
@@ -73,6 +75,9 @@ class MainWindow {
   // The user's editing left this text in the entry. The first change after a
   // result runs the per-entry reset.
   void entryEdited(const std::string& text);
+  // A key put `characters` at the end of the entry: `entryEdited` with the
+  // longer text, without a copy of the entry for every key.
+  void entryTypedAtEnd(std::string_view characters);
   // A double click on the entry: the clipboard's text replaces it; after a
   // result the per-entry reset this starts empties the entry instead.
   void pasteIntoEntry();
@@ -120,6 +125,9 @@ class MainWindow {
   // (nothing while the entry is fresh), the entry emptied as part of it. It
   // also clears the imperative restriction of the verb conjugated last.
   void entryChanged();
+  // The all-persons, objective and imperative toggles as a new entry has
+  // them: hidden, unpressed, with their first captions.
+  void resetEntryToggles();
   void placeCaretAtEnd();
   void copyToClipboard(const std::string& text);
 

@@ -12,6 +12,9 @@ void MainWindow::chooseMood(Mood mood) {
     imperativeToggleOffers_ = true;
     imperativeToggle_.caption = texts::kImperativeOff;
   } else {
+    // Only the imperative's blanking keeps the entry; a verb the lexicon
+    // lacks empties it in the other moods, whichever mood came before.
+    state_.keepTexts = false;
     state_.imperativeAnyway = false;
     imperativeToggle_.visible = false;
   }

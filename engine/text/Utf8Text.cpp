@@ -6,6 +6,27 @@ namespace {
 
 bool isContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+constexpr std::string_view kBlanks[] = {
+    " ",            "\t",           "\n",           "\v",           "\f",           "\r",
+    "\xC2\x85",     "\xC2\xA0",     "\xE1\x9A\x80", "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82",
+    "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88",
+    "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F",
+    "\xE3\x80\x80"};
+
+// The byte length of the blank that `text` starts with (or, `atEnd`, ends with); 0 for none.
+std::size_t blankLength(std::string_view text, bool atEnd) {
+  for (std::string_view blank : kBlanks) {
+    if (atEnd ? text.ends_with(blank) : text.starts_with(blank)) return blank.size();
+  }
+  return 0;
+}
+
+// `text` less its leading blanks.
+std::string_view withoutLeadingBlanks(std::string_view text) {
+  while (const std::size_t length = blankLength(text, false)) text.remove_prefix(length);
+  return text;
+}
+
 // Byte offset of the character that starts `n` characters into `text`, or its size.
 std::size_t byteOffsetOfChar(std::string_view text, std::size_t n) {
   std::size_t offset = 0;
@@ -56,10 +77,11 @@ std::string dropLastChars(std::string_view text, std::size_t n) {
 }
 
 std::string trimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
+  text = withoutLeadingBlanks(text);
+  while (const std::size_t length = blankLength(text, true)) text.remove_suffix(length);
+  return std::string(text);
 }
+
+bool isBlank(std::string_view text) { return withoutLeadingBlanks(text).empty(); }
 
 }  // namespace ragozo

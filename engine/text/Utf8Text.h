@@ -51,10 +51,15 @@ inline bool isOneOf(std::string_view text, std::initializer_list<std::string_vie
   return false;
 }
 
-// `text` without leading and trailing blanks (only the blank, U+0020, is removed).
+// Blanks are every white-space character: the blank, the tab, the line breaks
+// (\n, \r, U+0085, U+2028, U+2029), \v, \f and the wide and no-break spaces
+// (U+00A0, U+1680, U+2000 to U+200A, U+202F, U+205F, U+3000). A word pasted
+// from a text often carries one of them.
+
+// `text` without leading and trailing blanks.
 std::string trimBlanks(std::string_view text);
 
-// Whether `text` holds nothing but blanks and tabs (or nothing at all).
-inline bool isBlank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+// Whether `text` holds nothing but blanks (or nothing at all).
+bool isBlank(std::string_view text);
 
 }  // namespace ragozo

@@ -50,12 +50,19 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
-TEST(ConjugateAction, BlanksAroundTheEntryReachNeitherTheLookUpNorTheCells) {
-  WindowSession session;
-  session.request(" alszik ", 1);
-  EXPECT_EQ(session.s().table.cell(3, 1), "  alszik");
-  EXPECT_EQ(session.s().table.cell(3, 2), "  alussza");
-  EXPECT_TRUE(session.dialogs.transcript().empty());
+// A word copied from a text often carries a tab, a line break or a no-break space.
+TEST(ConjugateAction, WhiteSpaceAroundTheEntryReachesNeitherTheLookUpNorTheCells) {
+  for (const char* pasted : {" alszik ", "alszik\n", "alszik\r\n", "alszik\r", "\talszik\t", "\valszik\f",
+                             "\xC2\xA0" "alszik\xC2\xA0", "\xE3\x80\x80" "alszik\xE2\x80\xA8", " \t\r\n alszik \n\t"}) {
+    WindowSession session;
+    session.clipboard.setText(pasted);
+    session.w().pasteIntoEntry();  // the double click
+    session.w().conjugate();
+    EXPECT_EQ(session.s().entry, pasted);  // the entry shows what was pasted
+    EXPECT_EQ(session.s().table.cell(3, 1), "  alszik") << "[" << pasted << "]";
+    EXPECT_EQ(session.s().table.cell(3, 2), "  alussza") << "[" << pasted << "]";
+    EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << pasted << "]";
+  }
 }
 
 TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
@@ -69,6 +76,35 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   EXPECT_TRUE(session.formCellsEmpty());  // emptied by the new entry's reset, not filled again
   session.type("v");
   EXPECT_EQ(session.s().entry, "v");  // the next key empties the entry first
+}
+
+// The entries that show nothing: an impossible ending, a potential verb with "ik", a verb neither found nor guessed.
+constexpr const char* kRefusedEntries[] = {"adhattat", "hatik", "xyzq"};
+
+TEST(ConjugateAction, ARefusedEntryLeavesNoToggleToPress) {
+  for (const char* refused : kRefusedEntries) {
+    WindowSession session;  // right after start-up the objective toggle shows
+    session.type(refused);
+    session.w().conjugate();
+    EXPECT_FALSE(session.w().objectiveToggle().visible) << refused;
+    if (session.w().objectiveToggle().visible) session.w().toggleObjective();
+    session.typeNewEntry("alél");  // not used in the objective conjugation
+    session.w().chooseMood(presentIndicative);
+    EXPECT_EQ(session.s().table.cell(1, 2), "") << refused;
+    EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is") << refused;
+    EXPECT_EQ(session.s().noticeLine, kNotObjective) << refused;
+  }
+}
+
+TEST(ConjugateAction, ARefusedEntryInTheImperativeHidesTheShortLongToggle) {
+  for (const char* refused : kRefusedEntries) {
+    WindowSession session;
+    session.request("vár", 4);
+    ASSERT_TRUE(session.w().imperativeFormsToggleVisible());
+    session.request(refused, 4);
+    EXPECT_FALSE(session.w().imperativeFormsToggleVisible()) << refused;
+    EXPECT_TRUE(session.formCellsEmpty()) << refused;
+  }
 }
 
 TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
@@ -292,12 +328,14 @@ TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
 }
 
 TEST(ConjugateAction, ABlankEntryIsAnsweredLikeAnEmptyOne) {
-  for (const char* blank : {"", " ", "   ", "\t", " \t\t "}) {
+  for (const char* blank : {"", " ", "   ", "\t", " \t\t ", "\n", "\r\n", "\v\f", "\xC2\xA0"}) {
     WindowSession session;
     session.request("öl", 1);  // a front rounded verb: its endings would show as "  ök"
     session.w().entryEdited("");
     session.type(blank);
+    session.dialogs.clear();
     session.w().conjugate();
+    EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << blank << "]";  // no verb, so none was looked for
     EXPECT_TRUE(session.formCellsEmpty()) << "[" << blank << "] " << session.s().table.cell(1, 1);
     for (const std::string& box : session.s().derivedBoxes) EXPECT_EQ(box, "") << "[" << blank << "]";
     EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << "[" << blank << "]";

@@ -37,6 +37,35 @@ TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   EXPECT_EQ(session.s().table.cell(1, 1), "  alábocsájtsak");
 }
 
+// Only the imperative keeps the entry of a verb the lexicon lacks: the other
+// moods empty it and prompt for a verb, whether or not the imperative was chosen before.
+TEST(MoodButtons, AnUnknownVerbOutsideTheImperativeEmptiesTheEntryAfterAnyMood) {
+  for (Mood before : {presentIndicative, imperative}) {
+    WindowSession session;
+    session.request("vár", before);
+    session.request("xyzq", pastIndicative);
+    EXPECT_EQ(session.s().entry, "") << before;
+    EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << before;
+  }
+  WindowSession session;
+  session.request("xyzq", imperative);
+  EXPECT_EQ(session.s().entry, "xyzq");
+  EXPECT_EQ(session.s().noticeLine, "");
+}
+
+TEST(ImperativeToggle, ANewEntryOffersTheImperativeAgain) {
+  WindowSession session;
+  session.request("alábocsájt", 4);
+  session.w().toggleImperative();
+  ASSERT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód nem");
+  session.type("virrad");  // a new entry, conjugated with Enter in the imperative still chosen
+  session.w().conjugate();
+  EXPECT_TRUE(session.formCellsEmpty());
+  EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
+  session.w().toggleImperative();
+  EXPECT_EQ(session.s().table.cell(3, 1), "  virradjon");
+}
+
 TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
   WindowSession session;
   session.request("vár", 1);

@@ -5,7 +5,16 @@
 // actions (UserActions.h). After every action the window's invariants must
 // hold (WindowInvariants.h), and after every conjugation the table and boxes
 // must equal those of a freshly started program given the same request
-// (FreshProgram.h). An exception that escapes a handler ends the run as a crash.
+// (FreshProgram.h). At the end of the input the entry is typed again from
+// scratch and conjugated, and everything the window shows must equal what a
+// fresh program shows for it (history/HistoryCheck.h): one that conjugated
+// the ordinary verb "vár" first, unless the window has conjugated nothing
+// since it was loaded; given by their buttons the choices that outlive an
+// entry (the tense and mood, the short imperative, the tall view, the
+// meaning question's answer) but none of the toggles that belong to an entry,
+// which a new entry starts unpressed; then both windows get the same presses
+// of every toggle that shows. An exception that escapes a handler ends the
+// run as a crash.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +22,7 @@
 #include <string>
 
 #include "FreshProgram.h"
+#include "HistoryCheck.h"
 #include "UserActions.h"
 #include "WindowInvariants.h"
 #include "headless/Session.h"
@@ -33,11 +43,13 @@ bool askedTheMeaning(const headless::ScriptedDialogs& dialogs) {
 
 void run(std::span<const std::uint8_t> input) {
   const window::LexiconFill fill = fillFromFixture;
+  static history::FreshPrograms freshPrograms(fill);
   headless::Session session(fill);
   session.start();
   InputFacts facts;
   bool answerYes = true;       // the answer the next meaning question gets
   bool entryAnswerYes = true;  // the answer the current entry got
+  bool conjugatedSinceLoad = false;
   while (!input.empty()) {
     const Action action = nextAction(input);
     if (!action.text.empty()) facts.validUtf8 = facts.validUtf8 && isValidUtf8(action.text);
@@ -45,6 +57,8 @@ void run(std::span<const std::uint8_t> input) {
     session.dialogs.clear();
     const bool conjugated = perform(session, action);
     if (askedTheMeaning(session.dialogs)) entryAnswerYes = answerYes;
+    // The about window's OK loads the main window anew.
+    conjugatedSinceLoad = action.kind != ActionKind::about && (conjugatedSinceLoad || conjugated);
 
     const window::MainWindow& w = session.main();
     const std::string& entry = w.state().entry;
@@ -58,6 +72,9 @@ void run(std::span<const std::uint8_t> input) {
       if (seen != fresh) breach("a conjugation differs from a fresh program's", describe(request, seen, fresh));
     }
   }
+  const std::string differing =
+      history::compareWithFreshProgram(session, freshPrograms, answerYes, conjugatedSinceLoad);
+  if (!differing.empty()) breach("the entry typed again shows what a fresh program does not", differing);
 }
 
 }  // namespace

@@ -54,6 +54,17 @@ SEEDS.update({
     "paste-after-result": typed("ad") + bytes([CONJUGATE]) + text(PASTE, "vesz") + text(PASTE, "vesz") + bytes([CONJUGATE]),
     "edit-after-result": typed("adok") + bytes([CONJUGATE, BACKSPACE, BACKSPACE, CONJUGATE, CLEAR]) + typed("lát") + mood(2),
     "impossible-ending": typed("futtattat") + bytes([CONJUGATE]) + typed("ítít") + bytes([CONJUGATE]),
+    # Histories that once left their mark on the next entry: a toggle pressed over a refused
+    # entry, the short/long toggle over a verb not found, the imperative toggle's caption, the
+    # entry of an unknown verb kept after the imperative, a verb pasted with white space around it.
+    # The target conjugates the last entry itself, typed again.
+    "refused-then-objective": typed("adhattat") + bytes([CONJUGATE, OBJECTIVE]) + typed("alél"),
+    "kept-entry-then-objective": typed("hatik") + bytes([CONJUGATE, OBJECTIVE, BACKSPACE, BACKSPACE]),
+    "not-found-in-imperative": typed("vár") + mood(4) + typed("xyzq"),
+    "imperative-caption": typed("alábocsájt") + mood(4) + bytes([IMPERATIVE]) + typed("virrad") + bytes([CONJUGATE]),
+    "unknown-after-imperative": typed("vár") + mood(4) + mood(1) + typed("xyzq"),
+    "pasted-white-space": text(PASTE, "eszik\r\n") + bytes([CONJUGATE]) + typed("\t\v\fad\xa0") + bytes([CONJUGATE])
+                          + text(PASTE, "\u00a0iszik\u3000"),
 })
 
 

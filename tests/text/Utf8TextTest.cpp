@@ -50,10 +50,17 @@ TEST(Utf8Text, LastCharIsOneWholeCharacter) {
   EXPECT_EQ(lastChar("\x80\x80"), "\x80\x80");  // stray continuation bytes stay together
 }
 
-TEST(Utf8Text, TrimRemovesBlanksOnly) {
+TEST(Utf8Text, TrimRemovesWhiteSpaceOfEveryKindAtBothEndsOnly) {
   EXPECT_EQ(trimBlanks("  ugrik "), "ugrik");
-  EXPECT_EQ(trimBlanks("\tugrik"), "\tugrik");
-  EXPECT_EQ(trimBlanks("   "), "");
+  EXPECT_EQ(trimBlanks("\tugrik\r\n"), "ugrik");
+  EXPECT_EQ(trimBlanks("\v\fugrik\n"), "ugrik");
+  EXPECT_EQ(trimBlanks("\xC2\xA0\xE2\x80\x83" "ugrik\xE3\x80\x80\xC2\x85"), "ugrik");
+  EXPECT_EQ(trimBlanks(" ug\trik\xC2\xA0" "x "), "ug\trik\xC2\xA0" "x");  // inside, white space stays
+  EXPECT_EQ(trimBlanks("\xC2\xA1ugrik\xE2\x80\x8B"), "\xC2\xA1ugrik\xE2\x80\x8B");  // neither is white space
+  EXPECT_EQ(trimBlanks(" \t\xE2\x80\xA8 "), "");
+  EXPECT_TRUE(isBlank(" \t\r\n\v\f\xE2\x80\xAF"));
+  EXPECT_TRUE(isBlank(""));
+  EXPECT_FALSE(isBlank(" \x85"));  // a stray continuation byte is no blank
 }
 
 }  // namespace

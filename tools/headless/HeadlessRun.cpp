@@ -27,8 +27,10 @@ std::vector<std::string> words(const std::string& line) {
   return result;
 }
 
+// Blank lines and comments. Blank is what `>>` skips between words, so that a
+// line not skipped holds a verb.
 bool skipped(const std::string& line) {
-  const auto first = line.find_first_not_of(" \t\r");
+  const auto first = line.find_first_not_of(" \t\n\v\f\r");
   return first == std::string::npos || line[first] == '#';
 }
 
@@ -55,7 +57,7 @@ void conjugate(Session& session, const Request& request) {
   const bool tall = w.state().derivedShown;
   if (tall != request.options.tall) w.toggleDerivedForms();
   session.dialogs.setDefaultAnswer(request.options.answerYes);
-  session.type(request.verb);
+  session.typeNewEntry(request.verb);
   w.chooseMood(request.options.mood);
   const bool shortShowing = w.state().imperativeForms == ImperativeForms::shortForms;
   if (w.imperativeFormsToggleVisible() && shortShowing != request.options.shortImperative) {

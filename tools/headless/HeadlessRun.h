@@ -9,7 +9,8 @@
 //   --short         the short second-person imperative forms
 //   --tall          the tall view with the derived forms
 //   --answer yes|no the answer to the meaning question of "téved" and "...ragad"
-// Blank lines and lines starting with "#" are skipped. For every verb the
+// Lines of white space alone and lines starting with "#" are skipped. Each
+// verb is typed as a new entry, whatever the line before left. For every verb the
 // output has one tab-separated line per item: the verb, the tense and mood, the
 // item and its text. Items: each message box shown ("message", "question",
 // "beep"), the thirteen cells ("r1c1" ... "r6c1", "r1c2" ... "r7c2", row then

@@ -1,0 +1,69 @@
+// The developer tool's reading of its input: blank lines, one new entry per line, long lines.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <sstream>
+#include <string>
+
+#include "HeadlessRun.h"
+#include "support/FixtureLexicon.h"
+#include "WindowSession.h"
+
+namespace ragozo::testing {
+namespace {
+
+// The tool's output for `input`, or the error it reported.
+std::string run(const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  if (!headless::runVerbs(in, out, err, headless::RunOptions{}, storeFixtureLexicon)) return "error: " + err.str();
+  return out.str();
+}
+
+std::string lineOf(const std::string& output, const std::string& start) {
+  const std::size_t at = output.find(start);
+  return at == std::string::npos ? "" : output.substr(at, output.find('\n', at) - at);
+}
+
+TEST(HeadlessRun, LinesOfWhiteSpaceAloneAreSkipped) {
+  const std::string output = run("\v\n\f\n \t\v\f\r\n\r\nvár\n");
+  EXPECT_EQ(lineOf(output, "vár\tpresent\tr1c1"), "vár\tpresent\tr1c1\t  várok");
+  EXPECT_EQ(output.find("\v"), std::string::npos);
+  EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 23);  // one verb's lines
+}
+
+TEST(HeadlessRun, EachLineIsANewEntryEvenWhenARefusalKeptTheEntry) {
+  const std::string output = run("hatik\nolvas\n");
+  EXPECT_NE(output.find("hatik\tpresent\tmessage\tTörölje az 'ik' végződést!"), std::string::npos);
+  EXPECT_EQ(lineOf(output, "olvas\tpresent\tr1c1"), "olvas\tpresent\tr1c1\t  olvasok");
+}
+
+TEST(HeadlessSession, TypesEveryByteEvenAfterStrayContinuationBytes) {
+  WindowSession session;
+  session.type("\x80\x80" "ad");
+  EXPECT_EQ(session.s().entry, "\x80\x80" "ad");
+}
+
+// Typing a text four times as long takes about four times as long: a key must not copy the entry.
+TEST(HeadlessSession, TypingTakesTimeInProportionToTheText) {
+  const auto fastest = [](std::size_t length) {
+    std::chrono::steady_clock::duration best = std::chrono::hours(1);
+    for (int round = 0; round < 3; ++round) {
+      WindowSession session;
+      const std::string text(length, 'a');
+      const auto start = std::chrono::steady_clock::now();
+      session.type(text);
+      best = std::min(best, std::chrono::steady_clock::now() - start);
+      EXPECT_EQ(session.s().entry.size(), length);
+      EXPECT_EQ(session.w().caret(), static_cast<int>(length));
+    }
+    return std::chrono::duration<double>(best).count();
+  };
+  const double shorter = fastest(25'000);
+  const double longer = fastest(100'000);
+  EXPECT_LT(longer, 8 * shorter) << "25,000 keys took " << shorter << " s, 100,000 keys " << longer << " s";
+}
+
+}  // namespace
+}  // namespace ragozo::testing

@@ -1,0 +1,135 @@
+// A verb shows what a fresh program shows, whatever verb came before it.
+//
+// Each pair's first verb is conjugated in a tense and mood, its toggles
+// pressed; then the second verb is checked against a fresh program
+// (history/HistoryCheck.h says how the fresh program is run and how the
+// toggles are replayed). Over the built-in lexicon, so that the random pairs
+// meet every class and restriction it holds.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "HistoryCheck.h"
+#include "Toggles.h"
+#include "lexicon/LexiconTestSupport.h"
+
+namespace ragozo::testing {
+namespace {
+
+using history::Toggle;
+
+// Each window copies the lexicon filled once, which is quicker than filling it.
+void copyBuiltInLexicon(Lexicon& lexicon) { lexicon = lexicontest::filledLexicon(); }
+
+struct Pair {
+  std::string first;
+  std::string second;
+  bool answerYes = true;  // the meaning question's answer, for both verbs
+};
+
+// What is done to the first verb between its conjugation and the second verb.
+struct FirstVerbActions {
+  Mood mood;
+  std::vector<Toggle> pressed;  // each pressed in turn while it shows
+  Mood moodAfter;               // chosen after the toggles, conjugating the first verb again
+};
+
+std::string describe(const Pair& pair, const FirstVerbActions& actions) {
+  std::string text = "\"" + pair.first + "\" in tense and mood " + std::to_string(actions.mood);
+  for (Toggle toggle : actions.pressed) text += ", " + history::nameOf(toggle);
+  if (actions.moodAfter != actions.mood) text += ", then tense and mood " + std::to_string(actions.moodAfter);
+  return text + (pair.answerYes ? "" : ", answer no") + "; then \"" + pair.second + "\": ";
+}
+
+class HistoryPairs {
+ public:
+  // Records what differs from the fresh program after `actions` on the pair's first verb.
+  void check(const Pair& pair, const FirstVerbActions& actions) {
+    headless::Session session(copyBuiltInLexicon);
+    session.start();
+    window::MainWindow& w = session.main();
+    session.dialogs.setDefaultAnswer(pair.answerYes);
+    session.typeNewEntry(pair.first);
+    w.chooseMood(actions.mood);
+    for (Toggle toggle : actions.pressed) history::pressIfVisible(w, toggle);
+    if (actions.moodAfter != actions.mood) w.chooseMood(actions.moodAfter);
+    session.typeNewEntry(pair.second);
+    const std::string differing = history::compareWithFreshProgram(session, fresh_, pair.answerYes, true);
+    if (!differing.empty()) failures_.push_back(describe(pair, actions) + differing);
+  }
+
+  // Every tense and mood, first with no toggle, then with each toggle alone, then with all of them.
+  void checkEveryWay(const Pair& pair, bool everyToggleAlone) {
+    for (Mood mood : kMoods) {
+      check(pair, {mood, {}, mood});
+      check(pair, {mood, {history::kEveryToggle.begin(), history::kEveryToggle.end()}, mood});
+      if (!everyToggleAlone) continue;
+      for (Toggle toggle : history::kEveryToggle) check(pair, {mood, {toggle}, mood});
+      for (Mood after : kMoods) {
+        if (after != mood) check(pair, {mood, {history::kEveryToggle.begin(), history::kEveryToggle.end()}, after});
+      }
+    }
+  }
+
+  void expectNone() {
+    std::string shown;
+    for (std::size_t i = 0; i < failures_.size() && i < 8; ++i) shown += failures_[i];
+    EXPECT_TRUE(failures_.empty()) << failures_.size() << " histories differ from a fresh program, among them:\n"
+                                   << shown;
+  }
+
+ private:
+  static constexpr Mood kMoods[] = {presentIndicative, pastIndicative, presentConditional, imperative};
+
+  history::FreshPrograms fresh_{copyBuiltInLexicon};
+  std::vector<std::string> failures_;
+};
+
+TEST(HistoryPairs, RelatedVerbsRestrictionsRefusalsAndMisses) {
+  const std::vector<Pair> pairs = {
+      // Shared stems and preverbs.
+      {"vár", "megvár"}, {"megvár", "vár"}, {"ad", "elad"}, {"elad", "ad"}, {"visz", "elvisz"},
+      {"elvisz", "szétvisz"}, {"eszik", "megeszik"}, {"megeszik", "eszik"}, {"alszik", "elalszik"},
+      // Shared endings, one letter apart.
+      {"eszik", "esik"}, {"esik", "eszik"}, {"iszik", "eszik"}, {"vesz", "vész"}, {"vész", "vesz"},
+      {"lő", "nő"}, {"nő", "nyű"}, {"hat", "áthat"}, {"áthat", "hat"}, {"ró", "sí"},
+      // Irregular verbs.
+      {"megy", "elmegy"}, {"jön", "megy"}, {"bejön", "jön"}, {"van", "megvan"}, {"megvan", "sosincs"},
+      {"sosincs", "van"}, {"lesz", "tesz"}, {"tesz", "lesz"},
+      // The meaning question, both answers.
+      {"téved", "eltéved"}, {"eltéved", "téved", false}, {"ragad", "elragad"}, {"elragad", "megragad", false},
+      {"megragad", "ragad"}, {"téved", "ragad", false}, {"ragad", "téved"}, {"téved", "téved", false},
+      // Restrictions: third persons only, third person singular only, no objective use, no imperative.
+      {"alapszik", "ad"}, {"ad", "alapszik"}, {"alkonyodik", "vár"}, {"vár", "alkonyodik"},
+      {"esik", "ad"}, {"ad", "esik"}, {"kell", "vár"}, {"bocsájt", "vár"}, {"vár", "bocsájt"},
+      {"siklik", "díszlik"}, {"hallszik", "ízlik"}, {"ízlik", "ad"}, {"alkonyodik", "hallszik"},
+      // Refused entries, and entries the lexicon does not hold.
+      {"adhattat", "esik"}, {"hatik", "esik"}, {"esik", "hatik"}, {"futtattat", "vár"},
+      {"olvashatik", "olvas"}, {"hatik", "hat"}, {"xyzq", "vár"}, {"vár", "xyzq"}, {"xyzq", "esik"},
+      {"frobozik", "vár"}, {"vár", "frobozik"}, {"blablál", "frobozik"}, {"szétvár", "vár"},
+      {"vár", "szétvár"}, {"megfrobozik", "frobozik"},
+      // Nothing typed, or blanks alone.
+      {"", "ad"}, {"ad", ""}, {"  ", "esik"}, {"esik", "  "},
+  };
+  HistoryPairs check;
+  for (const Pair& pair : pairs) check.checkEveryWay(pair, true);
+  check.expectNone();
+}
+
+TEST(HistoryPairs, RandomPairsOfTheBuiltInLexicon) {
+  std::vector<std::string> verbs;
+  for (int group = 0; group < kLetterGroupCount; ++group) {
+    for (const auto& entry : lexicontest::verbsOf(lexicontest::filledLexicon(), group)) verbs.push_back(entry.second);
+  }
+  std::mt19937 random(20240617);
+  std::uniform_int_distribution<std::size_t> pick(0, verbs.size() - 1);
+  HistoryPairs check;
+  for (int i = 0; i < 150; ++i) check.checkEveryWay({verbs[pick(random)], verbs[pick(random)]}, false);
+  check.expectNone();
+}
+
+}  // namespace
+}  // namespace ragozo::testing

@@ -1,0 +1,85 @@
+// Whether a window, after any history, shows what a fresh program shows for the same entry.
+#include "HistoryCheck.h"
+
+#include <functional>
+
+#include "Toggles.h"
+#include "window/MainWindowTexts.h"
+
+namespace ragozo::history {
+namespace {
+
+constexpr std::size_t kKeptRuns = 4000;
+
+// The conjugation `conjugate` runs, then every toggle that shows pressed in turn.
+Steps conjugateThenPressToggles(headless::Session& session,
+                                const std::function<void(window::MainWindow&)>& conjugate) {
+  window::MainWindow& w = session.main();
+  session.dialogs.clear();
+  conjugate(w);
+  Steps steps{{"the conjugation", shownWindow(w, session.dialogs)}};
+  for (Toggle toggle : kEveryToggle) {
+    session.dialogs.clear();
+    if (!pressIfVisible(w, toggle)) continue;
+    steps.push_back({"pressing the " + nameOf(toggle) + " toggle", shownWindow(w, session.dialogs)});
+  }
+  return steps;
+}
+
+// The entry typed from scratch, as a user starts a new one. Deleting an empty
+// entry changes nothing, so an empty one is typed as a blank and deleted.
+void typeFromScratch(headless::Session& session, const std::string& entry) {
+  session.typeNewEntry(entry.empty() ? " " : entry);
+  if (entry.empty()) session.main().entryEdited("");
+}
+
+Steps freshSteps(const FreshRun& run, const window::LexiconFill& fill) {
+  headless::Session session(fill);
+  session.start();
+  window::MainWindow& w = session.main();
+  if (run.afterOrdinaryVerb) session.conjugate(kOrdinaryVerb);
+  if (run.shortImperative) {
+    w.chooseMood(imperative);
+    w.toggleImperativeForms();
+  }
+  if (run.tall) w.toggleDerivedForms();
+  session.dialogs.setDefaultAnswer(run.answerYes);
+  typeFromScratch(session, run.entry);
+  return conjugateThenPressToggles(session, [&run](window::MainWindow& fresh) { fresh.chooseMood(run.mood); });
+}
+
+std::string describe(const FreshRun& run) {
+  return "entry \"" + run.entry + "\", tense and mood " + std::to_string(run.mood) + (run.tall ? ", tall" : "") +
+         (run.shortImperative ? ", short imperative" : "") + (run.answerYes ? "" : ", answer no") +
+         (run.afterOrdinaryVerb ? "" : ", right after start-up");
+}
+
+}  // namespace
+
+const Steps& FreshPrograms::steps(const FreshRun& run) {
+  if (const auto it = known_.find(run); it != known_.end()) return it->second;
+  if (known_.size() >= kKeptRuns) known_.clear();
+  return known_.emplace(run, freshSteps(run, fill_)).first->second;
+}
+
+std::string compareWithFreshProgram(headless::Session& session, FreshPrograms& fresh, bool answerYes,
+                                    bool conjugatedSinceLoad) {
+  window::MainWindow& w = session.main();
+  const FreshRun run{w.state().entry,
+                     w.selectedMood(),
+                     w.derivedFormsToggleCaption() == window::texts::kDerivedShownCaption,
+                     w.imperativeFormsToggleCaption() == window::texts::kShortImperativeShowingCaption,
+                     answerYes,
+                     conjugatedSinceLoad};
+  session.dialogs.setDefaultAnswer(answerYes);
+  typeFromScratch(session, run.entry);
+  const Steps seen = conjugateThenPressToggles(session, [](window::MainWindow& window) { window.conjugate(); });
+  const Steps& expected = fresh.steps(run);
+  for (std::size_t i = 0; i < seen.size() && i < expected.size(); ++i) {
+    const std::string differing = differences(seen[i].view, expected[i].view);
+    if (!differing.empty()) return describe(run) + ", after " + seen[i].action + ":\n" + differing;
+  }
+  return {};
+}
+
+}  // namespace ragozo::history

@@ -1,7 +1,6 @@
 // Typing in the entry, the per-entry reset and the clipboard copies.
 #include <string>
 
-#include "state/StateConjugation.h"
 #include "text/Utf8Text.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
@@ -9,7 +8,7 @@
 namespace ragozo::window {
 
 void MainWindow::keyPressed(int /*key*/) {
-  ConjugationState& s = state_;
+  WindowState& s = state_;
   if (s.resultShown) {
     // The first key after a result empties the entry and resets the state.
     // The reset runs even when the entry is empty already: else this key's own
@@ -21,16 +20,12 @@ void MainWindow::keyPressed(int /*key*/) {
 }
 
 void MainWindow::entryChanged() {
-  ConjugationState& s = state_;
+  WindowState& s = state_;
   if (s.inputFresh) return;
-  const bool keptTexts = s.keepTexts;
-  s.keepTexts = false;
-  // Emptying the shown forms asks for the entry to be emptied; this reset is what emptying it starts.
-  emptyShownForms(s);
-  s.emptyEntry = false;
+  // The result and the entry go; the change that starts a new entry empties it.
+  showEmptyResult();
   s.entry.clear();
-  s.keepTexts = keptTexts;
-  s.memory = {};
+  memory_ = {};
   resetEntryToggles();
   s.inputFresh = true;
 }
@@ -68,9 +63,8 @@ void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry)); }
 
 void MainWindow::copyCell(int row, int column) {
-  state_.table.setColumn(column);
-  state_.table.setRow(row);
-  copyToClipboard(state_.table.text());
+  state_.selectedCell = {row, column};
+  copyToClipboard(state_.table.cell(row, column));
 }
 
 void MainWindow::copyDerivedBox(DerivedBox box) { copyToClipboard(state_.derivedBoxes[box]); }

@@ -3,8 +3,7 @@
 
 #include <utility>
 
-#include "state/StateConjugation.h"
-#include "table/EmptyTable.h"
+#include "conjugation/Conjugate.h"
 #include "window/MainWindowTexts.h"
 #include "window/Program.h"
 
@@ -30,13 +29,13 @@ void MainWindow::load() {
   geometry_.height = kShortHeight;
   desktop_.setTopmost(WindowName::main, true);
   desktop_.show(WindowName::main);
-  state_.table = emptyTable();
+  emptyResult_ = emptyResult();
+  showEmptyTable();
   entryGotFocus();
   chooseMood(presentIndicative);
   state_.inputFresh = true;
   fillLexicon_(lexicon_);
-  emptyShownForms(state_);
-  takeEntryRequest();
+  showEmptyResult();
 }
 
 std::string MainWindow::derivedFormsToggleCaption() const { return texts::derivedFormsCaption(state_.derivedShown); }

@@ -3,11 +3,14 @@
 // How a request runs: the view forwards each user action to the method that
 // says what the user did (`conjugate` for "&Ragozás" and Enter, `keyPressed`
 // and `entryEdited` or `entryTypedAtEnd` for typing, `chooseMood` for the
-// tense and mood buttons, the toggles, the copies); the method keeps the user's sequence (the
-// per-entry reset, the meaning question, the toggles) and runs the engine
-// over `state`, whose output part holds the table, the notice line and the
-// derived boxes, and changes the captions and visibility kept here. The view
-// then shows what it finds.
+// tense and mood buttons, the toggles, the copies); the method keeps the
+// user's sequence (the per-entry reset, the toggles), asks the engine's one
+// call for the entry with the choices in `state` and the entry's memory, and
+// draws the result it returns into `state` (the table, the notice line, the
+// derived boxes) and into the captions and visibility kept here; a result
+// that empties the entry empties it. The view then shows what it finds. The
+// engine is reached by `conjugate` alone, and at the load by `emptyResult`,
+// whose empty table every new entry shows again.
 // Message boxes, the clipboard and the windowing system are reached through
 // the interfaces given at construction; nothing here knows of Qt.
 #pragma once
@@ -16,12 +19,13 @@
 #include <string>
 #include <string_view>
 
+#include "conjugation/ConjugationResult.h"
+#include "conjugation/EntryMemory.h"
 #include "lexicon/Lexicon.h"
-#include "derived/DerivedBoxes.h"
-#include "state/ConjugationState.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"
 #include "window/WindowDialogs.h"
+#include "window/WindowState.h"
 
 namespace ragozo::window {
 
@@ -49,7 +53,7 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
 
   // --- what the user does ------------------------------------------------------
-  // The load sequence: place, show, table set-up, indicative present (one
+  // The load sequence: place, show, the empty table, indicative present (one
   // conjugation of the empty entry), the lexicon fill and the start-up values.
   void load();
   // "&Ragozás", the default button, and Enter: the engine's `conjugate`, then
@@ -86,7 +90,7 @@ class MainWindow {
   void entryLostFocus() { entryFocused_ = false; }
   void setCaret(int position) { caret_ = position; }
 
-  // A click on a table cell: it becomes the current cell and goes to the clipboard.
+  // A click on a table cell: it becomes the selected cell and goes to the clipboard.
   void copyCell(int row, int column);
   // A click on a derived-form box: its text goes to the clipboard.
   void copyDerivedBox(DerivedBox box);
@@ -97,8 +101,8 @@ class MainWindow {
   void showAbout();
 
   // --- controls ---------------------------------------------------------------
-  ConjugationState& state() { return state_; }
-  const ConjugationState& state() const { return state_; }
+  WindowState& state() { return state_; }
+  const WindowState& state() const { return state_; }
   const CommandButton& conjugateButton() const { return conjugateButton_; }
   const CommandButton& allPersonsToggle() const { return allPersonsToggle_; }
   const CommandButton& objectiveToggle() const { return objectiveToggle_; }
@@ -117,8 +121,15 @@ class MainWindow {
   const Lexicon& lexicon() const { return lexicon_; }
 
  private:
-  // Empties the entry and runs its reset when the engine's blanking asked for it.
-  void takeEntryRequest();
+  // Draws what the result shows: its table (selecting the last form cell), its notice and its
+  // boxes where it gives them, and the short/long toggle's fall-back to the long forms.
+  void draw(const ConjugationResult& result);
+  // What the empty entry of the load showed, again: the table without forms; with the derived
+  // boxes empty too (a conjugation that failed half-way, so that no cell mixes two verbs); and
+  // under the entry prompt (a new entry).
+  void showEmptyTable();
+  void showNoForms();
+  void showEmptyResult();
   // A new text in the entry starts the entry's reset, as typing does.
   void setEntryText(const std::string& text);
   // Every change of the entry's text: the per-entry reset after a result
@@ -137,7 +148,9 @@ class MainWindow {
   Desktop& desktop_;
   LexiconFill fillLexicon_;
   Lexicon lexicon_;
-  ConjugationState state_;
+  WindowState state_;
+  EntryMemory memory_;           // the entry's, new for every entry
+  ConjugationResult emptyResult_;  // what the empty entry shows: the table's headings under the prompt
 
   CommandButton conjugateButton_;
   CommandButton allPersonsToggle_;

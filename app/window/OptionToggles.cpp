@@ -1,5 +1,4 @@
 // The tense and mood buttons and the five toggles beside the table.
-#include "state/StateConjugation.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
 
@@ -58,7 +57,7 @@ void MainWindow::toggleImperative() {
   state_.imperativeAnyway = false;
   state_.keepTexts = true;
   imperativeFormsToggleVisible_ = false;
-  emptyShownForms(state_);
+  showEmptyTable();
 }
 
 void MainWindow::toggleDerivedForms() {
@@ -70,7 +69,8 @@ void MainWindow::toggleDerivedForms() {
     state_.derivedShown = false;
   }
   entryGotFocus();
-  showDerivedFormsNotice(state_);
+  // Opening the derived forms of a potential verb says why its boxes are empty.
+  if (state_.derivedShown && state_.derivedFormsNotice) state_.noticeLine = *state_.derivedFormsNotice;
 }
 
 void MainWindow::toggleImperativeForms() {

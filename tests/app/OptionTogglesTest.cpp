@@ -101,7 +101,7 @@ TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
 
 TEST(ShortImperativeToggle, TheDesignCaptionFirstSelectsTheLongForms) {
   WindowSession session;
-  session.s().imperativeForms = ImperativeForms::untouched;
+  session.s().imperativeForms = window::ImperativeForms::untouched;
   session.type("vár");
   session.w().toggleImperativeForms();
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");

@@ -57,7 +57,7 @@ TEST(Splash, HandOverLoadsTheMainWindowMarksTheSplashDoneAndUnloadsIt) {
 TEST(MainWindowLoad, LeavesTheStartUpState) {
   WindowSession session;
   window::MainWindow& w = session.w();
-  const ConjugationState& s = session.s();
+  const window::WindowState& s = session.s();
   EXPECT_EQ(w.geometry().height, window::MainWindow::kShortHeight);
   EXPECT_EQ(w.geometry().top, headless::HeadlessDesktop::kScreen.height / 2 - window::MainWindow::kTallHeight / 2);
   EXPECT_EQ(w.geometry().left, headless::HeadlessDesktop::kScreen.width / 2 - window::MainWindow::kDesignWidth / 2);

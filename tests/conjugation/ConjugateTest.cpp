@@ -4,15 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "state/StateConjugation.h"
 #include "support/Conjugation.h"
-#include "support/EntryState.h"
-#include "support/FixtureLexicon.h"
-#include "support/RecordingDialogs.h"
-#include "table/EmptyTable.h"
 
 namespace ragozo::testing {
 namespace {
@@ -83,21 +75,6 @@ TEST(Conjugate, AnotherTenseAndMoodOfTheSameEntryRewritesEveryCell) {
       {{"ad"}, presentConditional, {}, "adnék adnál adna adnánk adnátok adnának | adnám adnád adná adnánk adnátok adnák adnálak"},
   };
   for (const FormsCase& c : moods) expectCells(entry.conjugate(c.mood), c.cells);
-}
-
-TEST(Conjugate, AbandoningEmptiesEveryFormButKeepsTheHeadings) {
-  ConjugationState s = stateForEntry("vár");
-  s.table = emptyTable();
-  s.mood = presentIndicative;
-  RecordingDialogs dialogs;
-  conjugate(s, fixtureLexicon(), dialogs);
-  ASSERT_EQ(s.derivedBoxes[0], "várni");
-  abandonConjugation(s);
-  for (int row = 1; row < ConjugationTable::kRows; ++row) {
-    for (int column = 1; column < ConjugationTable::kColumns; ++column) EXPECT_EQ(s.table.cell(row, column), "");
-  }
-  for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
-  EXPECT_EQ(s.table.cell(0, 1), "Alanyi ragozás");
 }
 
 }  // namespace

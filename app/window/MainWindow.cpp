@@ -16,6 +16,7 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       clipboard_(clipboard),
       desktop_(desktop),
       fillLexicon_(std::move(fillLexicon)),
+      emptyResult_(emptyResult()),
       conjugateButton_{texts::kConjugate, true},
       allPersonsToggle_{texts::kAllPersonsDesign, false},
       objectiveToggle_{texts::kObjectiveOff, false},
@@ -29,7 +30,6 @@ void MainWindow::load() {
   geometry_.height = kShortHeight;
   desktop_.setTopmost(WindowName::main, true);
   desktop_.show(WindowName::main);
-  emptyResult_ = emptyResult();
   showEmptyTable();
   entryGotFocus();
   chooseMood(presentIndicative);

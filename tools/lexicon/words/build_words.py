@@ -316,7 +316,8 @@ class GroupFill:
         bases = [c for c in self.pool.values() if not c.preverb and c.kind == "lex" and c.tier <= 2]
         wanted = {}
         for s in self.slots:
-            need = s["last"] - s["first"] + 1 - len(s["forced"]) - len(s["pool"])
+            # a generated derivative counts as missing: an unattested compound may take its place
+            need = s["last"] - s["first"] + 1 - len(s["forced"]) - sum(c.evidence != "derivative" for c in s["pool"])
             pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
             if pv is None or need <= 0:
                 continue

@@ -6,6 +6,7 @@ verb that starts with that preverb. The checks here read one analysis line at a 
 without such parts.
 """
 import collections
+import itertools
 import re
 import subprocess
 
@@ -153,16 +154,21 @@ def accent_variants(word):
     return {word[:n] + ACCENTED[c] + word[n + 1:] for n, c in enumerate(word) if c in ACCENTED}
 
 
-def diacritic_variants(word, limit=256):
-    """The spellings a word typed without its accents and umlauts may stand for: the word with some
-    plain vowels marked (at most `limit`, the fewest marks first), the word itself left out."""
-    out = [""]
-    for c in word:
-        out = [o + v for o in out for v in c + DIACRITICS.get(c, "")]
-        if len(out) > 4 * limit:
-            break
-    out = [o for o in out if len(o) == len(word) and o != word]
-    return sorted(out, key=lambda o: (sum(a != b for a, b in zip(o, word)), o))[:limit]
+def diacritic_variants(word, limit=256, marks=2):
+    """The spellings a word typed without its accents and umlauts may stand for: the word with one
+    or up to `marks` plain vowels marked, the fewest marks first, at most `limit` of them."""
+    places = [n for n, c in enumerate(word) if c in DIACRITICS]
+    out = []
+    for k in range(1, marks + 1):
+        for chosen in itertools.combinations(places, k):
+            for letters in itertools.product(*(DIACRITICS[word[n]] for n in chosen)):
+                spelt = list(word)
+                for n, c in zip(chosen, letters):
+                    spelt[n] = c
+                out.append("".join(spelt))
+                if len(out) == limit:
+                    return out
+    return out
 
 
 def accentless_twin(word, lines, known):
@@ -235,7 +241,7 @@ def evidence_fault(word, preverb, known, lines, evidence):
             and not any(s in evidence.sources for s in "FMTS"):
         return UNWITNESSED_DERIVATIVE  # "leslattyogtat", "kiikszeltet"
     if evidence.split_groups is not None and preverb in POSTPOSITIONS and \
-            all(not group.startswith(preverb + " ") or len(group.split()) == 3 for group in evidence.split_groups):
+            all(group.startswith(preverb + " ") and len(group.split()) == 3 for group in evidence.split_groups):
         return "witnessed only across a phrase"  # "keresztül kell csatolni"
     if evidence.witness is not None:
         twin = twin_of(word)

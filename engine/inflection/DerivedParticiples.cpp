@@ -20,7 +20,8 @@ void writeStrictly(ConjugationState& s, int box, std::string_view back, std::str
 }
 
 // The adverbial participle's stems of the short and irregular verbs ("men",
-// "jő", "lé", "fek", "té", "ví", "é", "í"); the bare "van", "eszik", "iszik" cut to nothing.
+// "jő", "lé", "fek", "té", "ví", "ev", "iv"); the bare "van", "eszik", "iszik" cut to nothing.
+// The forms in use are "evve", "ivva", "megevve", not "éve", "íva".
 void irregularAdverbialStem(Run& run) {
   ConjugationState& s = run.s;
   if (run.verbEndsIn({"megy"})) {
@@ -38,10 +39,10 @@ void irregularAdverbialStem(Run& run) {
     run.cutEntry(3, "í");
   } else if (run.verbEndsIn({"eszik"})) {
     s.emptyCutFlag = true;
-    run.cutEntry(5, "é");
+    run.cutEntry(5, "ev");
   } else if (run.verbEndsIn({"iszik"})) {
     s.emptyCutFlag = true;
-    run.cutEntry(5, "í");
+    run.cutEntry(5, "iv");
   }
 }
 

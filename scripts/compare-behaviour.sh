@@ -13,7 +13,9 @@
 #
 # REV's tool is built once in a detached worktree under $IGERAGOZO_COMPARE_DIR
 # (default /tmp/igeragozo-compare) and reused; the working tree's tool is built
-# into build/. Set IGERAGOZO_COMPARE_JOBS to run that many combinations at once.
+# into build/. Set IGERAGOZO_COMPARE_JOBS to run that many combinations at once. Set
+# IGERAGOZO_COMPARE_WORDS to a file of words (one a line) to compare over those instead of the
+# words of lexicon/data (for a rebuilt lexicon: the words present before and after).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
@@ -56,7 +58,11 @@ trap 'rm -rf "$work"' EXIT
 # Every lexicon word, then verbs found only without their preverb, verbs guessed from their
 # ending, an impossible ending, and words the meaning question and the exceptions catch.
 {
-  cat lexicon/data/fill*.tsv | grep -v '^#' | awk -F'\t' '$3 != "" { print $3 }'
+  if [[ -n ${IGERAGOZO_COMPARE_WORDS:-} ]]; then
+    grep -v '^$' "$IGERAGOZO_COMPARE_WORDS"
+  else
+    cat lexicon/data/fill*.tsv | grep -v '^#' | awk -F'\t' '$3 != "" { print $3 }'
+  fi
   printf '%s\n' megad elvisz visszajön kiszalad meghisz elhisz bealapszik \
     blabál krumpliz gügyörészik zörgedezik fütyürészik kopog xyz ikik sosincs \
     téved eltéved ragad megragad odaragad feltéved lesz van megy jön eszik iszik hat

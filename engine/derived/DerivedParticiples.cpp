@@ -12,7 +12,8 @@ namespace {
 using enum ClassProperty;
 
 // The adverbial participle's stems of the short and irregular verbs ("men",
-// "jő", "lé", "fek", "té", "ví", "é", "í"); the bare "van", "eszik", "iszik" cut to nothing.
+// "jő", "lé", "fek", "té", "ví", "ev", "iv"); the bare "van", "eszik", "iszik" cut to nothing.
+// The forms in use are "evve", "ivva", "megevve", not "éve", "íva".
 void irregularAdverbialStem(Run& run) {
   if (run.verbEndsIn({"megy"})) {
     run.cutEntry(2, "n");
@@ -27,9 +28,9 @@ void irregularAdverbialStem(Run& run) {
   } else if (run.verbEndsIn({"visz", "hisz"})) {
     run.cutEntry(3, "í");
   } else if (run.verbEndsIn({"eszik"})) {
-    run.cutEntry(5, "é", true);
+    run.cutEntry(5, "ev", true);
   } else if (run.verbEndsIn({"iszik"})) {
-    run.cutEntry(5, "í", true);
+    run.cutEntry(5, "iv", true);
   }
 }
 

@@ -28,7 +28,8 @@ constexpr Column kColumns[] = {
     {"past", "r3c1", "past 3sg"},               {"conditional", "r3c1", "conditional 3sg"},
     {"imperative", "r3c1", "imperative 3sg"},   {"imperative", "r2c1", "imperative 2sg"},
     {"present", "r3c2", "definite 3sg"},        {"present", "infinitive", "infinitive"},
-    {"present", "past-participle", "past participle"}, {"present", "causative", "causative"}};
+    {"present", "past-participle", "past participle"}, {"present", "causative", "causative"},
+    {"present", "adverbial-participle", "adverbial participle"}};
 
 std::vector<std::string> splitTabs(const std::string& line) {
   std::vector<std::string> cells;

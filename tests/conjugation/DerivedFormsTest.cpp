@@ -26,7 +26,7 @@ void expectBoxes(const DerivedCase& c, Mood mood = presentIndicative, const Togg
 }
 
 // The participles' and the adverbial participle's stems: the -szik verbs' own ("feküdni", "fekve",
-// "alvó"), the short and irregular verbs' ("téve", "híve", "éve", "íva", "menve"), the v-stem
+// "alvó"), the short and irregular verbs' ("téve", "híve", "evve", "ivva", "menve"), the v-stem
 // ("rovó", "fövő", "hívó", "nyüvő", "szívott"), "alapszik" on "alapul", and no adverbial
 // participle or potential verb for a verb not used in the imperative ("árad"), bar "bocsájt".
 const DerivedCase kStemsOfTheParticiples[] = {
@@ -40,8 +40,8 @@ const DerivedCase kStemsOfTheParticiples[] = {
     {{"vesz", "120125011"}, {"venni", "véve", "vevő", "vett", "veendő", "vétel / vevés", "vehet", "vetet"}},
     {{"visz", "120125011"}, {"vinni", "víve", "vivő", "vitt", "viendő", "vitel / vivés", "vihet", "vitet"}},
     {{"hisz", "120125011"}, {"hinni", "híve", "hívő", "hitt", "hiendő", "hívés", "hihet", "hitet"}},
-    {{"eszik", "120137011"}, {"enni", "éve", "evő", "evett", "eendő", "evés", "ehet", "etet"}},
-    {{"iszik", "110137012"}, {"inni", "íva", "ivó", "ivott", "(ivandó)", "ivás", "ihat", "itat"}},
+    {{"eszik", "120137011"}, {"enni", "evve", "evő", "evett", "eendő", "evés", "ehet", "etet"}},
+    {{"iszik", "110137012"}, {"inni", "ivva", "ivó", "ivott", "(ivandó)", "ivás", "ihat", "itat"}},
     {{"bocsájt", "11P113011"}, {"bocsájtani", "bocsájtva", "bocsájtó", "bocsájtott", "bocsájtandó", "bocsájtás", "bocsájthat", "bocsájtat"}},
     {{"árad", "11P101000"}, {"áradni", kNone, "áradó", "áradt", kNone, "áradás", kNone, "áradtat"}},
     {{"forog", "110208000"}, {"forogni", "forogva", "forgó", "forgott", "forgandó", "forgás", "foroghat", "forogtat"}},

@@ -93,6 +93,8 @@ constexpr MendedCode kMended[] = {
     {"rezeg", "12N108000", "12N108100", "causative -tet: rezegtet, not rezget"},
     {"vezényel", "120105111", "120105011", "causative -et: vezényelet, not vezényeltet"},
     {"lakik", "110196110", "110196010", "causative -at: lakat, not laktat"},
+    {"szopik", "110173111", "110173011", "causative -at: szopat, not szoptat"},
+    {"megszopik", "210173112", "210173012", "causative as szopik: megszoptat"},
     {"meghal", "210101100", "210101200", "causative: meghalat, which no one says"},
     {"hiányzik", "11014a000", "11014a200", "causative: hiányoztat, which no one says"},
     {"havazik", "11O184000", "11O184200", "causative: havaztat, which no one says"},

@@ -6,6 +6,7 @@ import sys
 COMMANDS = {
     "build-words": ("words.build_words", "choose the words of lexicon/data/fill*.tsv"),
     "audit-words": ("words.audit_words", "list how well the data's supplied words are witnessed"),
+    "sample-words": ("words.sample_words", "draw supplied words at random for a reader to rate"),
     "corpus-compounds": ("words.corpus_compounds", "collect preverb compounds from Debian texts"),
     "split-compounds": ("words.split_compounds", "collect compounds seen with the preverb after the verb"),
     "verb-use": ("words.verb_use", "measure how much each verb is used in Debian texts"),

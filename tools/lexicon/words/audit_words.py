@@ -4,7 +4,13 @@ Checks every word that is not stated against the rules the word builder applies 
 a dictionary form hunspell-hu knows and not an inflected form of another verb ("megjelent",
 "leveszik"), not another verb without its accents ("kilep", "leirt"), not a noun, adjective or
 adverb ("levél") nor one cut down ("különad"), not a defective verb, a compound's base a verb, no
-doubled preverb ("lelebiggyed"), witness forms of its own; a word taken on a corpus or split witness
+doubled preverb ("lelebiggyed"), witness forms of its own; nor what the sources show to be no
+entry of its own (verbhood.evidence_fault): a noun ("metszet"), an -ik-less doublet of an -ik verb
+("korcsolyáz") or an -ik doublet on a form it shares with its plain twin ("megrogyik"), a spelling
+without accents ("kitorol", "leirtat"), a compound witnessed across a phrase ("keresztül kell
+csatolni") or by forms of another verb ("meghallgattatok", "kiböffent"), a back-formation from a
+noun ("közbeszerez"); a generated derivative of a derivative ("abcúgolgat") stands only as thin
+evidence ('weak'); a word taken on a corpus or split witness
 must still have that witness in the current corpus-compounds.tsv / split-compounds.tsv, and every
 word must carry the builder's verdict "audit:ok" in its word_source. Prints one line per faulty word
 (kind, group, index, word, word_source) and the counts by kind; the words that rest on a word list
@@ -59,20 +65,25 @@ def main(argv=None, prog=None):
         fits = [p for p in corpus_compounds.PREVERBS if word.startswith(p) and len(word) > len(p) + 1]
         return max(fits, key=len) if fits else ""
 
-    preverbs = {w: preverb_of(w, s) for _, _, w, s in entries}
-    words = {w for _, _, w, _ in entries}
-    lines = verbhood.analyses(words | {w[len(p):] for w, p in preverbs.items() if p}
-                              | {v for w in words for v in verbhood.accent_variants(w)})
-    witnessed = B.verb_use.verb_readings_of({f for w in words if w in corpus for f in corpus[w].witness_forms()})
+    pool = {}
+    for _, _, w, source in entries:
+        evidence = source.split(" ")[0]
+        c = (corpus if evidence.startswith("corpus") else split if evidence.startswith("split") else listed).get(w)
+        if c is None:  # an everyday verb no source lists, or a compound only hunspell-hu reads
+            p = preverb_of(w, source)
+            c = B.Candidate(w, "pv" if p else "lex", p, w[len(p):], "", 3,
+                            "everyday" if evidence == "everyday" else "unattested")
+        pool[w] = c
+    # the corpus's shared readings speak only for a word taken on its corpus witness
+    witness = {w: shared.get(w, ()) for _, _, w, source in entries if source.startswith("corpus")}
+    kind_of = {w: kind for kind, words in B.reject_faults(dict(pool), known, set(listed), witness, vouched, use,
+                                                          stated).items() for w in words}
     faults = collections.defaultdict(list)
     for g, i, w, source in entries:
         evidence = source.split(" ")[0]
-        witness = shared.get(w, ()) if evidence.startswith("corpus") else ()
-        ambiguous = evidence.startswith("corpus") and "?" in evidence.split(":")[1]
-        c = corpus.get(w) if evidence.startswith("corpus") else listed.get(w)
-        verbal = B.verbal_forms(c, use, witnessed) if c is not None and c.thinly_witnessed() else None
-        kind = verbhood.fault(w, preverbs[w], known, set(listed), lines, witness, ambiguous,
-                              w in vouched or (c is not None and c.vouched()), verbal)
+        kind = kind_of.get(w)
+        if kind == verbhood.UNWITNESSED_DERIVATIVE and evidence.startswith("weak"):
+            kind = None  # a generated derivative where nothing else sorts: thin evidence, listed below
         if kind is None and evidence.startswith("corpus") and w not in corpus:
             kind = "no witness form begins with the compound"
         if kind is None and evidence.startswith("split") and w not in split:

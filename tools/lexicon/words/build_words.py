@@ -2,45 +2,44 @@
 
 Every word the design states stands at its stated element; the full lists are copied as stated.
 The stretches left open (a/á, b 1-643, k, l, m, n/o/ó/ö/ő, p) are filled with Hungarian verbs from
-the candidate list, in lexicon order between the stated anchors, keeping the blocks, preverb runs
-and letter counts, preferring the verbs most used in running text (verb-use.tsv) and the strongest
-evidence, with every everyday verb (everyday-verbs.txt) and every word the code facts name, and then nudged towards the stated length
-and ending distributions without giving up evidence. A rebuild keeps the words of every stretch
-(between two stated words) whose supplied words are all still allowed; only the stretches that lost
-a word (see verbhood.py: no noun compounds as witnesses, bases that are verbs, no doubled preverbs,
-dictionary forms only) are chosen again (--fresh chooses everything anew). Codes already present in the data files are
-kept for an unchanged word (the codes are built by their own tool); stated codes are filled in.
+the candidate list, in lexicon order between the stated anchors, keeping the blocks and preverb
+runs. The words of a whole group are chosen together (group_choice.py): every stated total of the
+group (groups.py: letters, compounds per preverb and simple verbs, lengths, endings, vowel digits,
+compounds of entries) holds, every everyday verb (everyday-verbs.txt) and every word the code facts
+name stands where its place is free, and within that the summed cost, evidence less use in running
+text (verb-use.tsv), is as low as it can be. Words failing the checks of verbhood.py are rejected
+first. A word the data files hold now is kept where nothing better takes its place (--fresh: no
+such preference). Codes already present in the data files are kept for a word that stays (the
+codes are built by their own tool); stated codes are filled in. Prints per group the words that
+changed and the summed use before and after.
 
-Usage: python3 -m tools.lexicon build-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seed N] [--fresh]
+Usage: python3 -m tools.lexicon build-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seconds N] [--fresh]
 """
 import argparse
 import collections
 import math
 import os
-import random
 import re
 
+from . import code_view
 from . import corpus_compounds
+from . import group_choice
 from . import groups as G
 from . import lexorder
 from . import verb_use
 from . import verbhood
 from .. import paths, versions
+from ..assign_codes import load_candidates
+from ..codes.facts import Facts
 from ..paths import require
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 # Evidence cost of a supplied word: the lower, the stronger.
-# A word-list-only compound and an unattested one cost more than any figure can repay: they stand
-# only where no witnessed verb fits between the anchors.
+# A word-list-only compound and an unattested one cost more than use can repay: they stand only
+# where no witnessed verb fits between the anchors under the stated totals.
 COST = {"everyday": 0.0, "t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "corpus1a": 10.0,
-        "weak": 500.0, "split": 800.0, "unattested": 1000.0}
-# Letter counts are hard facts and outweigh everything; compounds per preverb and simple verbs per
-# prefix are soft figures that outweigh the steps between witnessed kinds but not a missing witness.
-QUOTA_WEIGHT = 40.0
-LETTER_QUOTA_WEIGHT = 5000.0
-LENGTH_WEIGHT = 0.6
-ENDING_WEIGHT = 0.6
+        "weak": 5000.0, "split": 8000.0, "unattested": 10000.0, "derivative": 12000.0}
 # Use outweighs the steps between witnessed kinds: a verb met a thousand times in running text (about
 # ten doublings) gains 20, more than any tier or corpus step; a word-list-only or unattested compound
 # stays behind every witnessed one whatever its use.
@@ -48,6 +47,16 @@ USE_WEIGHT = 2.0
 # An everyday verb, or one whose code the code facts settle, stands wherever the layout lets it; no
 # figure may take it out again.
 EVERYDAY_COST = -1e6
+# Each word off a stated total costs more than any trade between witnessed words can gain (their
+# costs differ by less than 60); a swap of two words moves at most some sixteen totals, which costs
+# less than a word-list-only, split or unattested compound: such a word comes in to fill elements,
+# not figures. The letters of the words are hard facts that the lexicon's tests check, and outweigh
+# everything.
+TOTAL_MISS = 300.0
+LETTER_MISS = 1e6
+# What keeping a word of the data files is worth: less than one occurrence in running text, so it
+# only settles choices that are otherwise equal.
+STAY_BONUS = 0.1
 EVERYDAY = os.path.join(paths.HERE, "everyday-verbs.txt")
 CODE_FACTS = os.path.join(paths.HERE, "code_facts.tsv")
 STATED = os.path.join(paths.REPO, "tests", "lexicon", "facts", "stated-words.tsv")
@@ -113,13 +122,13 @@ def read_code_fact_words(path=CODE_FACTS):
 
 def read_use(path):
     """verb -> (use: occurrences in running text plus forms in the word list, forms seen, verbal
-    forms: those only the verb explains), from verb_use.py's table."""
+    forms: those only the verb explains, occurrences in running text), from verb_use.py's table."""
     out = {}
     for line in open(require(path, "verb use table (verb-use)"), encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
         verb, occurrences, listed, forms, verbal = line.rstrip("\n").split("\t")
-        out[verb] = (float(occurrences) + int(listed), int(forms), int(verbal))
+        out[verb] = (float(occurrences) + int(listed), int(forms), int(verbal), float(occurrences))
     return out
 
 
@@ -193,11 +202,12 @@ def starts_folded(word, prefix):
 class GroupFill:
     """Chooses the supplied words of one group."""
 
-    def __init__(self, rules, anchors, loose, tails, pool, rng, existing=None, rejected=(), audit=None):
-        self.r, self.rng = rules, rng
+    def __init__(self, rules, anchors, loose, tails, pool, existing=None, rejected=(), audit=None):
+        self.r = rules
         self.audit = audit or (lambda words: None)  # takes the words that fail the checks out of a pool
         self.rejected = rejected          # words a source offered but that are no real entry
-        self.existing = existing or {}    # index -> supplied word now in the data files
+        self.existing_words = set(existing or ())  # supplied words now in the data files
+        self.problems = []                # what the choice could not do as asked
         self.anchors = anchors            # index -> word within the ordered run
         self.tails = tails                # words standing after the run
         self.loose = loose                # stated words without an element
@@ -306,7 +316,8 @@ class GroupFill:
         bases = [c for c in self.pool.values() if not c.preverb and c.kind == "lex" and c.tier <= 2]
         wanted = {}
         for s in self.slots:
-            need = s["last"] - s["first"] + 1 - len(s["forced"]) - len(s["pool"])
+            # a generated derivative counts as missing: an unattested compound may take its place
+            need = s["last"] - s["first"] + 1 - len(s["forced"]) - sum(c.evidence != "derivative" for c in s["pool"])
             pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
             if pv is None or need <= 0:
                 continue
@@ -326,91 +337,46 @@ class GroupFill:
         for w, c in fallback.items():
             wanted[w][0]["pool"].append(c)
 
-    # --- cost model -------------------------------------------------------------------------
-    def stats(self, words):
-        lengths = collections.Counter(len(w) for w in words)
-        ends = collections.Counter(G.ending_family(self.r.scheme, w) for w in words)
-        return lengths, ends
-
-    def choose(self, iterations):
-        fixed = list(self.anchors.values()) + list(self.tails)
-        pv_of = {w: c.preverb for w, c in self.pool.items()}
+    def choose(self, view, known, beyond=(), seconds=900):
+        """Chooses the words of every stretch at once (group_choice.py): each stretch as many as it
+        has elements, every everyday and code-facts word that fits, every stated total of the group
+        met as far as the candidates allow, and within that the lowest summed cost. `view` gives the
+        entries' code fields (code_view.py), `known` the lexicon's words (for the compounds of
+        entries), `beyond` the group's stated words after its supplied run that such a total counts."""
+        fixed = [view.entry(w) for w in list(self.anchors.values()) + list(self.tails)
+                 + [w for s in self.slots for w in s["forced"]]]
+        stretches, entries = [], []
         for s in self.slots:
-            s["pool"].sort(key=lambda c: (c.cost, -len(c.sources), lexorder.key(c.word)))
-            need = max(s["need"], 0)
-            # a stretch whose words in the data files all may still stand there keeps them; a
-            # stretch that lost one takes the best remaining candidates and is tuned as a whole
-            by_word = {c.word: c for c in s["pool"]}
-            kept = [by_word[w] for w in (self.existing.get(i) for i in range(s["first"], s["last"] + 1))
-                    if w in by_word]
-            # an everyday verb new to the stretch takes the place of the costliest word kept
-            must = [c for c in s["pool"] if c.cost == EVERYDAY_COST and c not in kept]
-            kept = sorted(kept + must, key=lambda c: c.cost)[:need]
-            kept.sort(key=lambda c: lexorder.key(c.word))
-            rest = [c for c in s["pool"] if c not in kept]
-            s["chosen"] = kept + rest[:need - len(kept)]
-            s["spare"] = rest[need - len(kept):]
-            s["free_from"] = len(kept) if self.existing and len(kept) == need else 0
-        all_words = fixed + [w for s in self.slots for w in s["forced"]]
-        base_len, base_end = self.stats(all_words)
-        quotas = [(n, q, t, LETTER_QUOTA_WEIGHT if n.startswith(("initial ", "second ")) else QUOTA_WEIGHT)
-                  for n, q, t in self.r.quotas] + self.soft
-        quota_base = [sum(1 for w in all_words if q(w, self._pv(w, pv_of))) for _, q, _, _ in quotas]
-        chosen_words = [c for s in self.slots for c in s["chosen"]]
-        lengths = base_len + collections.Counter(len(c.word) for c in chosen_words)
-        ends = base_end + collections.Counter(G.ending_family(self.r.scheme, c.word) for c in chosen_words)
-        quota = [b + sum(1 for c in chosen_words if q(c.word, c.preverb)) for b, (_, q, _, _) in zip(quota_base, quotas)]
+            s["pool"].sort(key=lambda c: lexorder.key(c.word))
+            need = max(0, min(s["need"], len(s["pool"])))
+            must = {c for c in s["pool"] if c.cost == EVERYDAY_COST}
+            if len(must) > need:
+                self.problems.append(f"stretch {s['first']}-{s['last']}: more everyday words than elements")
+                must = set(sorted(must, key=lambda c: lexorder.key(c.word))[:need])
+            stretches.append(group_choice.Stretch(need, [(self.cost_of(c), c in must) for c in s["pool"]]))
+            entries.append([view.entry(c.word) for c in s["pool"]])
+        totals = list(self.r.totals())
+        if self.r.of_entries is not None:
+            totals.append(("compounds of entries", lambda e: bool(e.preverb) and e.word[len(e.preverb):] in known,
+                           self.r.of_entries))
+        problem = []
+        for name, counts, target in totals:
+            base = fixed + ([view.entry(w) for w in beyond] if name == "compounds of entries" else [])
+            problem.append(group_choice.Total(
+                name, target, sum(1 for e in base if counts(e)),
+                [(n, c) for n, es in enumerate(entries) for c, e in enumerate(es) if counts(e)],
+                LETTER_MISS if name.startswith(("initial ", "second ")) else TOTAL_MISS))
+        chosen, self.missed, self.status = group_choice.solve(stretches, problem, seconds)
+        for s, picks in zip(self.slots, chosen):
+            s["chosen"] = [s["pool"][c] for c in picks]
 
-        def delta_cost(out, inn):
-            d = inn.cost - out.cost
-            lo, li = len(out.word), len(inn.word)
-            if lo != li:
-                t = self.r.lengths
-                d += LENGTH_WEIGHT * (abs(lengths[lo] - 1 - t.get(lo, 0)) - abs(lengths[lo] - t.get(lo, 0))
-                                      + abs(lengths[li] + 1 - t.get(li, 0)) - abs(lengths[li] - t.get(li, 0)))
-            eo, ei = G.ending_family(self.r.scheme, out.word), G.ending_family(self.r.scheme, inn.word)
-            if eo != ei:
-                t = self.r.endings
-                d += ENDING_WEIGHT * (abs(ends[eo] - 1 - t.get(eo, 0)) - abs(ends[eo] - t.get(eo, 0))
-                                      + abs(ends[ei] + 1 - t.get(ei, 0)) - abs(ends[ei] - t.get(ei, 0)))
-            for n, (_, q, target, weight) in enumerate(quotas):
-                step = (1 if q(inn.word, inn.preverb) else 0) - (1 if q(out.word, out.preverb) else 0)
-                if step:
-                    d += weight * (abs(quota[n] + step - target) - abs(quota[n] - target))
-            return d
-
-        def apply(out, inn):
-            for c, step in ((out, -1), (inn, 1)):
-                lengths[len(c.word)] += step
-                ends[G.ending_family(self.r.scheme, c.word)] += step
-                for n, (_, q, _, _) in enumerate(quotas):
-                    if q(c.word, c.preverb):
-                        quota[n] += step
-
-        swappable = [s for s in self.slots if len(s["chosen"]) > s["free_from"] and s["spare"]]
-        for _ in range(iterations if swappable else 0):
-            s = self.rng.choice(swappable)
-            a = self.rng.randrange(s["free_from"], len(s["chosen"]))
-            b = self.rng.randrange(len(s["spare"]))
-            out, inn = s["chosen"][a], s["spare"][b]
-            if delta_cost(out, inn) < -1e-9:
-                apply(out, inn)
-                s["chosen"][a], s["spare"][b] = inn, out
-        hard = len(self.r.quotas)
-        self.quota_result = list(zip([q[0] for q in quotas[:hard]], quota[:hard], [q[2] for q in quotas[:hard]]))
-
-    def _pv(self, word, pv_of):
-        """The preverb of a fixed word: as named, else the candidate list's, else the longest it begins with."""
-        if word in self.r.simple:
-            return ""
-        if word in self.r.preverb_of:
-            return self.r.preverb_of[word]
-        if pv_of.get(word):
-            return pv_of[word]
-        fits = [p for p in self.r.preverbs if word.startswith(p) and len(word) > len(p) + 1]
-        if self.r.group == 7 and word in pv_of:
-            return ""  # l has simple verbs in le-; the candidate list tells them apart
-        return max(fits, key=len) if fits else ""
+    def cost_of(self, c):
+        """A candidate's cost in the group's program: its evidence less its use (weigh_use), a little
+        less for a word the data files hold now, so that equal choices leave the data as it is."""
+        if c.cost == EVERYDAY_COST:
+            return 0.0
+        staying = c.word in self.existing_words
+        return round(c.cost - (STAY_BONUS if staying else 0.0), 4)
 
     def recognise_compounds(self):
         """The candidate list files some compounds as plain verbs (the ott- verbs, "közbenjár"): a plain
@@ -434,6 +400,20 @@ class GroupFill:
         return out
 
 
+def change_report(group, status, before, after, use):
+    """Words out and in (up to ten of each) and the summed use of the group's supplied words before
+    and after: occurrences in running text and in the word list, and the sum of log2(1 + use) that
+    the choice weighs."""
+    before, after = set(before), set(after)
+    gone, new = sorted(before - after, key=lexorder.key), sorted(after - before, key=lexorder.key)
+
+    def summed(words):
+        return (f"{sum(use.get(w, 0) for w in words):.0f} occurrences, "
+                f"{sum(math.log2(1 + use.get(w, 0)) for w in words):.0f} weighed")
+    return (f"group {group}: {status}; {len(gone)} words out, {len(new)} in; use before {summed(before)}, "
+            f"after {summed(after)}\n  out: {' '.join(gone[:10])}\n  in: {' '.join(new[:10])}")
+
+
 def hunspell_compounds(words):
     """The words that hunspell-hu analyses as a verb made of exactly the given preverb and stem."""
     if not words:
@@ -455,23 +435,79 @@ def hunspell_compounds(words):
 def verbal_forms(c, use, witnessed):
     """The forms seen in the texts (`use`) or quoted as the candidate's witness (read by
     verb_use.verb_readings_of into `witnessed`) that only the word as a verb explains."""
-    return use.get(c.word, (0, 0, 0))[2] + sum(c.word in witnessed.get(f, ((), (), False))[1] for f in c.witness_forms())
+    return use.get(c.word, (0, 0, 0))[2] + sum(c.word in witnessed[f][1] for f in c.witness_forms() if f in witnessed)
 
 
-def reject_faults(pool, known, listed, shared, vouched, use):
+def misspelt_forms(forms, known):
+    """The forms that, with marks put back on plain vowels, hunspell-hu reads as a form of a known
+    verb: form -> the verbs ("leirtatok": "leírtátok", the past of "leír")."""
+    variants = {f: verbhood.diacritic_variants(f, 64) for f in forms}
+    lines = verbhood.analyses({v for vs in variants.values() for v in vs})
+    out = collections.defaultdict(set)
+    for f, vs in variants.items():
+        for v in vs:
+            for tokens in lines.get(v, []):
+                r = verbhood.verb_readings(tokens)
+                if r is not None and verbhood.verbal(r[2]) and r[0] + r[1] in known:
+                    out[f].add(r[0] + r[1])
+    return out
+
+
+def base_has(word, preverb, entries, known):
+    """Whether the word, not its twin with or without -ik, is the one its base verb has: the base
+    the lexicon's stated words hold, else the one the sources know."""
+    twin = verbhood.twin_of(word)
+    ik, plain = (word, twin) if word.endswith("ik") else (twin, word)
+    for verbs in (entries, known):
+        if ik[len(preverb):] in verbs or plain[len(preverb):] in verbs:
+            return (ik[len(preverb):] in verbs) == word.endswith("ik")
+    return word.endswith("ik")
+
+
+def evidence_of(pool, use, known, entries):
+    """word -> verbhood.Evidence: what the sources say of each candidate beyond its analyses
+    (`entries`: the stated words)."""
+    forms = {f for c in pool.values() for f in c.witness_forms()}
+    witnessed = verb_use.verb_readings_of(forms)
+    misspelt = misspelt_forms({f for c in pool.values() if c.thinly_witnessed() for f in c.witness_forms()}, known)
+    lines = verbhood.analyses(forms)
+    out = {}
+    for w, c in pool.items():
+        witness = None
+        if c.evidence.startswith("corpus"):
+            witness = {}
+            for f in c.witness_forms():
+                verbs, _, other, nominal = witnessed.get(f, (set(), set(), False, set()))
+                witness[f] = verbhood.Reading(verbs, nominal, other, bool(misspelt.get(f, set()) - {w}),
+                                              f != w and verbhood.is_dictionary_form(f, lines.get(f, [])))
+        split_groups = c.sources.split(":", 1)[1].split(";")[0].split(",") if c.evidence == "split" else None
+        complete = witness is not None and int(re.match(r"\d+", c.sources).group()) <= len(witness)
+        out[w] = verbhood.Evidence(use.get(w, (0, 0, 0, 0))[3], c.sources if c.evidence.startswith("t") else "",
+                                   c.stem if c.kind in ("der", "pvder") else None, witness, complete, split_groups,
+                                   use.get(verbhood.twin_of(w), (0, 0, 0, 0))[3],
+                                   base_has(w, c.preverb, entries, known))
+    return out, witnessed
+
+
+def reject_faults(pool, known, listed, shared, vouched, use, entries):
     """Takes out of the pool every word that is no real verb entry (see verbhood.fault); kind -> words.
-    `vouched` holds the words a headword, the design or the everyday list gives; `use` is read_use's."""
+    `vouched` holds the words a headword, the design or the everyday list gives; `use` is read_use's;
+    `entries` the stated words."""
     words = set(pool) | {w[len(c.preverb):] for w, c in pool.items() if c.preverb}
     words |= {v for w in pool for v in verbhood.accent_variants(w)}
     lines = verbhood.analyses(words)
     thin = {w: c for w, c in pool.items() if c.thinly_witnessed()}
-    witnessed = verb_use.verb_readings_of({f for c in thin.values() for f in c.witness_forms()})
+    evidence, witnessed = evidence_of(pool, use, known, entries)
     out = collections.defaultdict(set)
     for w, c in list(pool.items()):
         verbal = verbal_forms(c, use, witnessed) if w in thin else None
         kind = verbhood.fault(w, c.preverb, known, listed, lines, shared.get(w, ()),
-                              c.evidence in ("corpus2a", "corpus1a"), w in vouched or c.vouched(), verbal)
-        if kind:
+                              c.evidence in ("corpus2a", "corpus1a"), w in vouched or c.vouched(), verbal,
+                              evidence[w])
+        if kind == verbhood.UNWITNESSED_DERIVATIVE:
+            c.evidence, c.cost = "derivative", COST["derivative"]  # thin evidence, last of all
+            out[kind].add(w)
+        elif kind:
             out[kind].add(w)
             del pool[w]
     return out
@@ -487,6 +523,8 @@ def evidence_text(c):
         return f"corpus:{c.sources} {AUDITED}"
     if c.evidence in ("weak", "split", "unattested"):
         return f"{c.evidence}:{c.sources} {AUDITED}"
+    if c.evidence == "derivative":
+        return f"weak:{c.sources} {AUDITED}"  # a generated derivative: word lists only
     return f"tier{c.tier}:{c.sources} {AUDITED}"
 
 
@@ -522,10 +560,9 @@ def main(argv=None, prog=None):
     ap.add_argument("--split", default=os.path.join(HERE, "split-compounds.tsv"))
     ap.add_argument("--use", default=os.path.join(HERE, "verb-use.tsv"))
     ap.add_argument("--data", default=paths.DATA)
-    ap.add_argument("--seed", type=int, default=1)
-    ap.add_argument("--iterations", type=int, default=400000)
+    ap.add_argument("--seconds", type=int, default=900, help="time limit of the solver for one group")
     ap.add_argument("--fresh", action="store_true",
-                    help="choose every supplied word anew instead of keeping those still allowed where they stand")
+                    help="no preference for the words the data files hold now")
     args = ap.parse_args(argv)
     versions.check("hunspell-hu")
 
@@ -541,7 +578,10 @@ def main(argv=None, prog=None):
     known, vouched = stated | listed | everyday, stated | everyday
     rejected = set()
     for name, words, witness in (("candidate list", pool, {}), ("corpus", corpus, shared), ("split", split, {})):
-        for kind, faulty in sorted(reject_faults(words, known, listed, witness, vouched, use).items()):
+        for kind, faulty in sorted(reject_faults(words, known, listed, witness, vouched, use, stated).items()):
+            if kind == verbhood.UNWITNESSED_DERIVATIVE:
+                print(f"thin evidence in the {name} ({kind}): {len(faulty)}")
+                continue
             print(f"rejected from the {name} ({kind}): {len(faulty)}: {' '.join(sorted(faulty))}")
             rejected |= faulty
     for w, c in list(corpus.items()) + list(split.items()):
@@ -558,51 +598,67 @@ def main(argv=None, prog=None):
     weigh_use(pool, use, everyday | read_code_fact_words())
 
     def audit(words):
-        for kind, faulty in reject_faults(words, known, listed, {}, vouched, use).items():
+        for kind, faulty in reject_faults(words, known, listed, {}, vouched, use, stated).items():
             rejected.update(faulty)
 
     existing = collections.defaultdict(dict)  # group -> index -> supplied word in the data files now
-    for (g, i, w), _ in read_existing_codes(args.data).items():
+    data_codes = read_existing_codes(args.data)
+    for (g, i, w), _ in data_codes.items():
         if w and i not in indexed[g]:
             existing[g][i] = w
     entries = {}  # (group, index) -> (word, evidence)
     for g in range(15):
         for i, (w, _) in indexed[g].items():
             entries[(g, i)] = (w, None)
-    def fill_groups(known):
-        """Chooses every supplied group; with `known` (the lexicon's words), also comes near the stated
-        number of compounds whose verb after the preverb is an entry."""
-        report, chosen = [], {}
-        for g, rules in G.SUPPLIED.items():
-            anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
-            # the words after the run are its tail; b's run is followed by the stated second fill instead
-            tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
-            fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), random.Random(args.seed),
-                             {} if args.fresh else existing[g], rejected, audit)
-            fill.recognise_compounds()
-            if known is not None and rules.of_entries is not None:
-                fill.soft.append(("compounds of entries", lambda w, pv: bool(pv) and w[len(pv):] in known,
-                                  rules.of_entries, ENDING_WEIGHT))
-            problems, short = fill.prepare()
-            for w in problems:
-                report.append(f"group {g}: stated word without a place: {w}")
-            for item in short:
-                report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
-            fill.choose(args.iterations)
-            for name, got, want in fill.quota_result:
-                if got != want:
-                    report.append(f"group {g}: {name}: {got} (stated {want})")
-            for i, item in fill.result().items():
-                chosen[(g, i)] = item
-        return report, chosen
+    report, fills = [], {}
+    for g, rules in G.SUPPLIED.items():
+        anchors = {i: w for i, (w, _) in indexed[g].items() if rules.first <= i <= rules.last}
+        # the words after the run are its tail; b's run is followed by the stated second fill instead
+        tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
+        fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), {} if args.fresh else existing[g].values(),
+                         rejected, audit)
+        fill.recognise_compounds()
+        problems, short = fill.prepare()
+        for w in problems:
+            report.append(f"group {g}: stated word without a place: {w}")
+        for item in short:
+            report.append(f"group {g}: slot {item[0]}-{item[1]} [{item[2]}] {item[4]} by {item[3]}")
+        fills[g] = fill
 
-    # a first pass gives the lexicon's words, against which the second counts compounds of entries
-    _, first = fill_groups(None)
-    known = {w for w, _ in entries.values()} | {w for w, _ in first.values()}
-    report, chosen = fill_groups(known)
-    entries.update(chosen)
+    codes = {w: c for (g, i, w), (c, _) in data_codes.items() if w and c}
+    codes.update(Facts(CODE_FACTS).code_of)
+    candidates = load_candidates(os.path.join(args.sources, "verb-candidates.tsv"))
+    named = {w: p for rules in G.SUPPLIED.values() for w, p in rules.preverb_of.items()}
+    stated_words = {w for w, _ in entries.values()}
+    beyond = {g: [w for i, (w, _) in indexed[g].items() if i > rules.last] for g, rules in G.SUPPLIED.items()
+              if rules.of_entries_whole}
 
-    codes = read_existing_codes(args.data)
+    def choose_all(lexicon_words):
+        """Chooses every supplied group against the lexicon's words (for the compounds of entries and
+        the preverb split) and returns the chosen words."""
+        view = code_view.CodeView(lexicon_words, codes, Facts(CODE_FACTS), candidates, named)
+        out = set()
+        for g, fill in fills.items():
+            fill.choose(view, lexicon_words, beyond.get(g, ()), args.seconds)
+            out |= {c.word for s in fill.slots for c in s["chosen"]}
+        return out
+
+    # the first pass takes the lexicon's words as they are in the data files; the second counts the
+    # compounds of entries and splits the preverbs against the words of the first
+    first = choose_all(stated_words | {w for g in existing for w in existing[g].values()})
+    choose_all(stated_words | first)
+    use_measure = {w: u[0] for w, u in use.items()}
+    for g, fill in fills.items():
+        for line in fill.problems:
+            report.append(f"group {g}: {line}")
+        for total, got in fill.missed:
+            report.append(f"group {g}: {total.name}: {got} (stated {total.target})")
+        for i, item in fill.result().items():
+            entries[(g, i)] = item
+        print(change_report(g, fill.status, [w for w in existing[g].values() if w not in stated],
+                            [c.word for s in fill.slots for c in s["chosen"]], use_measure))
+
+    by_word = {(g, w): code for (g, i, w), code in data_codes.items() if w}
     stated_code = {(g, i): c for g in indexed for i, (_, c) in indexed[g].items()}
     for n, ranges in G.FILL_RANGES.items():
         lines = [HEADER]
@@ -615,7 +671,8 @@ def main(argv=None, prog=None):
                     report.append(f"group {g}: element {i} has no word")
                     continue
                 w, c = entries[(g, i)]
-                code, code_source = codes.get((g, i, w), ("", ""))
+                # a word that stays keeps its code, wherever the words newly in its stretch put it
+                code, code_source = data_codes.get((g, i, w)) or by_word.get((g, w), ("", ""))
                 sc = stated_code.get((g, i), "")
                 if sc and "|" not in sc:
                     code, code_source = sc, "stated"

@@ -1,7 +1,11 @@
-"""What the verb lists of each letter group must look like: ranges, blocks, preverbs, quotas, targets.
+"""What the verb lists of each letter group must look like: ranges, blocks, preverbs and totals.
 
 The supplied groups (a/á, the first fill of b, k, l, m, n/o/ó/ö/ő and p) are filled between their
-stated anchors; these rules keep the supplied words within the counts and blocks that are fixed.
+stated anchors; these rules keep the supplied words within the blocks that are fixed, and every
+total the design states for a group (letters, compounds per preverb and simple verbs, lengths,
+endings, vowel digits, compounds of entries) is a total of the whole group, stated words included.
+A total's predicate takes an entry with `word`, `preverb` (the separable preverb of a compound as
+the code tool splits it, else "") and `vowel` (the code's vowel digit).
 """
 
 # Fill files: for each, the (group, first index, last index) ranges it stores, in order.
@@ -35,8 +39,8 @@ INITIALS = {
 class Supplied:
     """The rules of one group whose ordered run is partly supplied."""
 
-    def __init__(self, group, first, last, preverbs, blocks, guarded, quotas, lengths, endings, scheme,
-                 simple=(), preverb_of=None, of_entries=None):
+    def __init__(self, group, first, last, preverbs, blocks, guarded, quotas, lengths, endings, scheme, vowels,
+                 extra=(), simple=(), preverb_of=None, of_entries=None, of_entries_whole=False):
         self.group = group
         self.first, self.last = first, last      # the ordered run to fill (tails lie after it)
         self.preverbs = preverbs                  # separable preverbs of the group
@@ -46,18 +50,49 @@ class Supplied:
         self.lengths = lengths                    # stated length distribution {letters: verbs}
         self.endings = endings                    # stated ending families {family: verbs}
         self.scheme = scheme                      # name of the ending classifier
+        self.vowels = vowels                      # stated vowel digits of the codes {digit: verbs}
+        self.extra = list(extra)                  # further stated totals: (name, predicate, count)
         self.simple = set(simple)                 # named verbs that begin with a preverb's letters but have none
         self.preverb_of = preverb_of or {}        # named compounds whose preverb is not the longest prefix
         self.of_entries = of_entries              # compounds whose verb after the preverb is an entry
+        self.of_entries_whole = of_entries_whole  # that figure counts the group beyond the run too (b)
+
+    def totals(self):
+        """Every stated total of the group but the compounds of entries: (name, predicate, count).
+        A length or ending family that the design does not list has no verb."""
+        out = list(self.quotas)
+        out += [(f"{n} letters", (lambda n: lambda e: len(e.word) == n)(n), self.lengths.get(n, 0))
+                for n in range(1, 1 + max(30, *self.lengths))]
+        families = [name for name, _ in _SCHEMES[self.scheme]] + ["other"]
+        out += [(f"ending -{f}", (lambda f: lambda e: ending_family(self.scheme, e.word) == f)(f),
+                 self.endings.get(f, 0)) for f in families]
+        out += [(f"vowel digit {d}", (lambda d: lambda e: e.vowel == d)(d), n) for d, n in self.vowels.items()]
+        return out + self.extra
 
 
 def _ch(pos, c):
-    return lambda w, pv: len(w) > pos and w[pos] == c
+    return lambda e: len(e.word) > pos and e.word[pos] == c
 
 
 def _preverbs(counts):
     """Quotas of compounds per preverb."""
-    return [(f"preverb {p}", (lambda p: lambda w, pv: pv == p)(p), n) for p, n in counts.items()]
+    return [(f"preverb {p}", (lambda p: lambda e: e.preverb == p)(p), n) for p, n in counts.items()]
+
+
+def _ends(counts, plain=True):
+    """Totals of words by their literal ending ("gat tat": either); `plain`: of the words without -ik."""
+    return [(f"ends in -{'/-'.join(e.split())}" + (" (no -ik)" if plain else ""),
+             (lambda ends: lambda e: e.word.endswith(ends) and not (plain and e.word.endswith("ik")))(tuple(e.split())),
+             n) for e, n in counts.items()]
+
+
+def _ik_split(compounds, simple):
+    """Compounds and simple verbs that end in -ik."""
+    return [("compounds in -ik", lambda e: bool(e.preverb) and e.word.endswith("ik"), compounds),
+            ("simple verbs in -ik", lambda e: not e.preverb and e.word.endswith("ik"), simple)]
+
+
+ACCENTED = set("áéíóöőúüű")
 
 
 def _lens(first, counts):
@@ -70,13 +105,15 @@ SUPPLIED = {
         [("abba", 4, 5), ("agyon", 64, 83), ("ala", 120, 186), ("alabb", 122, 124), ("altal", 228, 246),
          ("alul", 250, 250), ("at", 333, 682)],
         ["abba", "agyon", "alá", "ála", "által", "alul", "át", "~at"],
-        [("initial a", lambda w, pv: w[0] == "a", 258),
-         ("simple ala-", lambda w, pv: w.startswith("ala") and not pv and not w.startswith("alá"), 14)]
+        [("initial a", lambda e: e.word[0] == "a", 258),
+         ("simple ala-", lambda e: e.word.startswith("ala") and not e.preverb and not e.word.startswith("alá"), 14)]
         + _preverbs({"át": 343, "alá": 47, "alább": 3, "agyon": 20, "által": 18, "abba": 2, "alul": 1}),
         _lens(2, [2, 4, 33, 82, 80, 122, 121, 112, 62, 35, 19, 14, 6, 2, 4]),
         {"kodik": 33, "ódik": 17, "odik": 14, "szik": 20, "zik": 45, "lik": 18, "ik": 10, "ál": 62, "ít": 50,
          "ol": 70, "oz": 46, "ul": 33, "at": 48, "ad": 20, "aszt": 11, "ant": 3, "other": 198},
-        "ab",
+        "ab", {"1": 520, "2": 120, "3": 58},
+        _ends({"izál": 14, "sít": 14, "tat tet": 19, "gat get": 12}),
+        of_entries=423,
         simple=["aláz", "alázatoskodik", "alázkodik", "általánosít", "átalányoz", "átall", "átkoz", "átkozódik",
                 "átráz"]),
     1: Supplied(
@@ -87,7 +124,9 @@ SUPPLIED = {
         _lens(2, [0, 1, 6, 45, 55, 112, 104, 115, 88, 40, 31, 26, 8, 8, 1, 2, 1]),
         {"kodik": 23, "ódik": 25, "odik": 22, "szik": 18, "zik": 40, "lik": 16, "ik": 16, "ál": 23, "ít": 39,
          "ol": 62, "oz": 42, "ul": 36, "at": 33, "ad": 34, "aszt": 11, "ant": 5, "other": 198},
-        "ab",
+        "ab", {"1": 398, "2": 172, "3": 73},
+        _ends({"izál": 1, "sít": 10, "tat tet": 15, "gat get": 8}),
+        of_entries=813, of_entries_whole=True,
         simple=["becéz", "becsmérel", "becsül", "béget", "begyesedik", "begyeskedik", "békéltet", "békétlenkedik",
                 "békít", "béklyóz", "békül", "bélel", "bélistáz", "beljebbez", "bellebbez", "bélyegez"],
         preverb_of={w: "be" for w in ["belehel", "belejt", "belélegez", "belélegzik", "belep", "belép", "beléptet",
@@ -101,13 +140,19 @@ SUPPLIED = {
          ("kv", 1942, 1947)],
         ["ki", "~korul", "~keresztul", "~kette", "~kozbe", "~kozre", "~kulon", "~kolcson", "~ketsegbe", "~korbe",
          "~kozze"],
-        [("initial kí", lambda w, pv: w.startswith("kí"), 15)]
+        [("initial kí", lambda e: e.word.startswith("kí"), 15)]
         + _preverbs({"ki": 1116, "körül": 50, "keresztül": 31, "ketté": 17, "közbe": 14, "közre": 8, "külön": 5,
                      "kölcsön": 4, "kétségbe": 2, "körbe": 1, "közben": 1, "közzé": 1}),
         _lens(3, [6, 24, 156, 183, 325, 384, 316, 234, 144, 91, 40, 29, 7, 10, 1, 2]),
         {"dik": 231, "zik": 131, "lik": 38, "ik": 24, "l": 525, "k": 5, "t": 419, "z": 248, "g": 96, "d": 68,
          "r": 65, "n": 48, "other": 54},
-        "k",
+        "k", {"1": 1169, "2": 567, "3": 213},
+        _ends({"odik": 76, "edik": 76, "ódik": 36, "ődik": 25, "ödik": 17, "kodik kedik ködik": 100, "szik": 31,
+               "ázik": 23, "dzik": 8}, plain=False)
+        + _ends({"ál": 148, "ít": 142, "ol": 131, "at": 76, "gat": 26, "tat": 36, "el": 74, "et": 74, "get": 29,
+                 "tet": 31, "oz": 67, "ez": 58, "ül": 54, "og": 45, "ul": 42, "nt": 41, "áz": 40, "szt": 38, "p": 15,
+                 "s": 11, "y": 9, "ő": 4, "b": 3, "j": 3, "v": 3, "m": 2, "f": 1, "ű": 1, "í": 1, "ó": 1})
+        + [("with an accented vowel", lambda e: any(c in ACCENTED for c in e.word), 1240)],
         simple=["kiabál", "kiált", "kiáltoz", "kibicel", "kicsinyel", "kicsinyell", "kicsinyeskedik", "kicsinyít",
                 "kilincsel", "kintornál", "kirándul", "kisebbedik", "kisebbít", "kishitűsködik", "kölcsönöz",
                 "körülményeskedik", "különbözik", "különcködik", "különködik", "különmunkázik", "különórázik"],
@@ -120,12 +165,12 @@ SUPPLIED = {
          ("second i", _ch(1, "i"), 11), ("second o", _ch(1, "o"), 30), ("second ó", _ch(1, "ó"), 13),
          ("second ö", _ch(1, "ö"), 11), ("second ő", _ch(1, "ő"), 3), ("second u", _ch(1, "u"), 3),
          ("second ú", _ch(1, "ú"), 3), ("second ü", _ch(1, "ü"), 1), ("second y", _ch(1, "y"), 3),
-         ("simple le-", lambda w, pv: w.startswith("le") and not pv, 58)]
+         ("simple le-", lambda e: e.word.startswith("le") and not e.preverb, 58)]
         + _preverbs({"le": 789, "létre": 3}),
         _lens(2, [1, 9, 15, 99, 119, 201, 215, 145, 96, 67, 24, 16, 3, 3, 0, 1]),
         {"kodik": 21, "odik": 55, "szik": 19, "zik": 49, "lik": 24, "ik": 16, "ít": 81, "ul": 52, "l": 207, "z": 123,
          "tat": 30, "szt": 28, "t": 97, "g": 49, "d": 54, "n": 28, "other": 81},
-        "lm", of_entries=742),
+        "lm", {"1": 628, "2": 290, "3": 96}, _ik_split(125, 59), of_entries=742),
     8: Supplied(
         8, 1, 1653, ["meg", "mellé"],
         [("ma", 1, 78), ("me", 79, 1561), ("meg", 82, 1481), ("mi", 1562, 1570), ("mo", 1571, 1628),
@@ -138,20 +183,23 @@ SUPPLIED = {
         _lens(3, [5, 4, 43, 122, 154, 275, 335, 252, 162, 141, 89, 44, 17, 9, 1, 1]),
         {"kodik": 43, "odik": 184, "szik": 40, "zik": 70, "lik": 28, "ik": 25, "ít": 157, "ul": 135, "l": 313,
          "z": 191, "tat": 58, "szt": 34, "t": 138, "g": 29, "d": 73, "n": 50, "other": 86},
-        "lm",
+        "lm", {"1": 987, "2": 478, "3": 189}, _ik_split(316, 74),
         simple=["megy", "mellékel"], of_entries=1261),
     9: Supplied(
         9, 1, 931, ["neki", "oda", "odább", "nyilván", "össze", "ott"],
         [("n", 1, 253), ("neki", 36, 75), ("ny", 131, 253), ("o", 254, 931), ("oda", 262, 380),
          ("ossze", 503, 895), ("ott", 916, 921)],
         ["~neki", "~oda", "~nyilvan", "~ossze", "~ott"],
-        [("initial ó", lambda w, pv: w[0] == "ó", 13), ("initial ö", lambda w, pv: w[0] == "ö", 453),
-         ("initial ő", lambda w, pv: w[0] == "ő", 13)]
+        [("initial ó", lambda e: e.word[0] == "ó", 13), ("initial ö", lambda e: e.word[0] == "ö", 453),
+         ("initial ő", lambda e: e.word[0] == "ő", 13)]
         + _preverbs({"neki": 40, "oda": 117, "odább": 1, "nyilván": 1, "össze": 392, "ott": 6}),
         _lens(2, [4, 11, 28, 47, 77, 104, 134, 108, 115, 121, 78, 43, 32, 22, 8, 3, 0, 1]),
         {"kodik": 56, "ódik": 37, "odik": 41, "szik": 21, "dzik": 5, "zik": 46, "lik": 21, "ik": 15, "l": 221,
          "t": 197, "z": 89, "g": 41, "d": 39, "r": 37, "n": 21, "other": 49},
-        "no",
+        "no", {"1": 565, "2": 243, "3": 128},
+        _ends({"ol": 64, "ál": 45, "izál": 7, "ul": 27, "el": 26, "ül": 21, "öl": 9, "ít": 68, "gat get": 27,
+               "szt": 25, "oz": 22, "ez": 16, "sz": 10, "az": 9, "öz": 8, "p": 10, "s": 9, "y": 9, "ő": 6, "k": 4,
+               "m": 3, "v": 3, "b": 2, "í": 1, "ó": 1, "ű": 1}),
         simple=["nyilvánít", "nyilvánul", "odáz", "összegez", "összesít"], of_entries=545),
     10: Supplied(
         10, 1, 400, [],
@@ -163,8 +211,10 @@ SUPPLIED = {
          ("second ü", _ch(1, "ü"), 2)],
         _lens(3, [1, 5, 34, 86, 62, 69, 52, 40, 24, 15, 8, 1, 1, 2]),
         {"kodik": 26, "ódik": 10, "odik": 15, "dzik": 3, "zik": 45, "lik": 7, "l": 139, "z": 56, "t": 51, "g": 28,
-         "d": 9, "n": 8, "other": 3},
-        "no"),
+         "d": 9, "r": 1, "n": 8, "other": 2},
+        "no", {"1": 303, "2": 72, "3": 25},
+        _ends({"ál": 67, "izál": 13, "ol": 42, "el": 11, "ul": 6, "ül": 5, "öl": 4, "oz": 23, "íroz": 9, "áz": 15,
+               "ez": 5, "óz": 4, "éz": 4, "öz": 3, "ít": 19, "gat get": 11, "szt": 5, "k": 1, "r": 1, "s": 1})),
 }
 
 _SCHEMES = {

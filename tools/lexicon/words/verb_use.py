@@ -64,16 +64,20 @@ VERBAL_DERIVATIONS = ("ds:tt_PASTPART", "ds:vA_PART", "ds:hAt_MODAL", "ds:AndÓ_
 def verb_readings_of(forms):
     """Form -> (the verbs, preverb + stem, it reads as; the verbs it is a verbal form of: a finite
     form, the infinitive or a derived form only a verb has, unless the form is itself a noun or an
-    adverb; whether it also reads as a word of another kind), for the forms hunspell-hu reads as a verb."""
+    adverb; whether it also reads as a word of another kind; the verbs it reads as only through
+    their -ás/-és noun), for the forms hunspell-hu reads as a verb."""
     lines = verbhood.analyses(forms)
     out = {}
     for form in forms:
         verbs, verbal, noun, other = set(), set(), False, False
+        not_nominal = set()
         for tokens in lines.get(form, []):
             r = verbhood.verb_readings(tokens)
             if r is not None and verbhood.verbal(r[2]) and not any(t.startswith("ds:") and "_vrb" in t for t in r[2]):
                 verbs.add(r[0] + r[1])
                 derived = [t for t in r[2] if t.startswith("ds:")]
+                if not any(t.startswith("ds:Ás_") for t in derived):
+                    not_nominal.add(r[0] + r[1])
                 if all(t.startswith(VERBAL_DERIVATIONS) for t in derived):
                     verbal.add(r[0] + r[1])
             elif ("po:noun" in tokens or "po:adv" in tokens) and "po:vrb" not in tokens \
@@ -82,7 +86,7 @@ def verb_readings_of(forms):
             if tokens and "po:vrb" not in tokens and not any(t.endswith("_vrb") for t in tokens):
                 other = True
         if verbs:
-            out[form] = (verbs, set() if noun else verbal, other)
+            out[form] = (verbs, set() if noun else verbal, other, verbs - not_nominal)
     return out
 
 
@@ -110,7 +114,7 @@ def main(argv=None, prog=None):
     readings = verb_readings_of(set(running) | listed)
     occurrences, in_list, forms = collections.Counter(), collections.Counter(), collections.defaultdict(set)
     verbal = collections.Counter()
-    for form, (verbs, verbal_of, other) in readings.items():
+    for form, (verbs, verbal_of, other, _) in readings.items():
         verbal.update(verbal_of)
         for verb in verbs:
             occurrences[verb] += running[form] / (len(verbs) + other)

@@ -6,6 +6,7 @@ verb that starts with that preverb. The checks here read one analysis line at a 
 without such parts.
 """
 import collections
+import itertools
 import re
 import subprocess
 
@@ -120,6 +121,8 @@ FINITE = re.compile(r"^is:(?:(?:PRES|PAST)_(?:INDIC|COND)|SUBJ|IMPER)")
 LOOKALIKE = re.compile(r"^is:(?:PAST_|PRES_COND_|SUBJ/IMPER_|PRES_INDIC_DEF_(?:SG|PL)_3)")
 DEFINITE_PLURAL_3 = "is:PRES_INDIC_DEF_PL_3"
 ACCENTED = {"a": "á", "e": "é", "i": "í", "o": "ó", "u": "ú", "ö": "ő", "ü": "ű"}
+# Every mark a plain vowel may have lost when typed without them ("kitorol" for "kitöröl").
+DIACRITICS = {"a": "á", "e": "é", "i": "í", "o": "óöő", "u": "úüű"}
 
 
 def inflected_form_of(word, lines, known, vouched=False):
@@ -151,13 +154,28 @@ def accent_variants(word):
     return {word[:n] + ACCENTED[c] + word[n + 1:] for n, c in enumerate(word) if c in ACCENTED}
 
 
+def diacritic_variants(word, limit=256, marks=2):
+    """The spellings a word typed without its accents and umlauts may stand for: the word with one
+    or up to `marks` plain vowels marked, the fewest marks first, at most `limit` of them."""
+    places = [n for n, c in enumerate(word) if c in DIACRITICS]
+    out = []
+    for k in range(1, marks + 1):
+        for chosen in itertools.combinations(places, k):
+            for letters in itertools.product(*(DIACRITICS[word[n]] for n in chosen)):
+                spelt = list(word)
+                for n, c in zip(chosen, letters):
+                    spelt[n] = c
+                out.append("".join(spelt))
+                if len(out) == limit:
+                    return out
+    return out
+
+
 def accentless_twin(word, lines, known):
     """The known verb, or the inflected form of one, that the word is once its missing accent is put
     back ("kilep": "kilép"; "leirt": "leírt", the past of "leír"), else None. `lines` holds the
     analyses of the word's accent variants."""
     for variant in sorted(accent_variants(word)):
-        if variant in known:
-            return variant
         for tokens in lines.get(variant, []):
             r = verb_readings(tokens)
             if r is not None and r[0] + r[1] in known and any(LOOKALIKE.match(t) for t in r[2]) \
@@ -172,7 +190,77 @@ def names_a_non_verb(word, lines):
                and not any(t.startswith("pa:") for t in tokens) for tokens in lines)
 
 
-def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False, vouched=False, verbal_forms=None):
+# What the sources say of a word beyond its own analyses (see evidence_fault): its occurrences in
+# running text, the letters of the sources that list it, the verb it derives from (a -gat/-tat
+# derivative of the candidate list), its corpus witness forms ({form: Reading}; `complete` when
+# they are all the forms seen, not the first three) and its split word groups (["csapd agyon",
+# "agyon akart verni"]), None where the word has no such evidence; the occurrences of its twin
+# with or without -ik, and whether the word is the one of the two that the base verb has, so that
+# the forms they share witness it ("megpályázik" for "pályázik", "megrogy" for "rogy").
+Evidence = collections.namedtuple(
+    "Evidence", "occurrences sources derived_from witness complete split_groups twin_occurrences twin_mine",
+    defaults=(0, "", None, None, False, None, 0, False))
+# How hunspell-hu reads one witness form: the verbs (preverb + stem) it is a form of, those of them
+# it is only the -ás/-és noun of, whether it is also a noun of its own ("közbeszerzés": "közbe" +
+# "szerzés"), whether it is a form of a known verb with its accents lost ("leirtatok"), and whether
+# it is the dictionary form of another verb ("kiböffent" beside "kiböffen").
+Reading = collections.namedtuple("Reading", "verbs nominal lexicalised misspelt dictionary")
+
+# Verbal suffixes a causative or frequentative is built with, and thus the ending of a stem that is
+# one already ("slattyog", "ikszel", "lépdegél", "lépked", "abcúgol").
+DERIVATIVE_ENDINGS = ("gat", "get", "tat", "tet", "at", "et", "og", "eg", "ög", "ol", "el", "öl", "ál", "él",
+                      "dos", "des", "dös", "doz", "dez", "döz", "kod", "ked", "köd", "ong", "eng", "öng",
+                      "oz", "ez", "öz", "áz", "éz", "aszt", "eszt", "ít")
+# Preverbs that also follow a noun as its postposition or adverb ("a kapun keresztül kell csatolni").
+POSTPOSITIONS = {"át", "keresztül", "körül", "körbe", "alá", "alul", "mellé", "túl", "után", "utána", "végig",
+                 "szembe", "felül", "által", "neki", "ott", "külön", "közben", "tovább"}
+
+
+# A generated derivative: no entry of its own, it stands only as thin evidence where no other verb
+# sorts between the stated words ("abcúgolgat" beside "abcúgol", before the stated "abfertigol").
+UNWITNESSED_DERIVATIVE = "a derivative of a derivative with no witness"
+
+
+def twin_of(word):
+    """The verb with or without -ik that shares every form but the dictionary form with the word."""
+    return word[:-2] if word.endswith("ik") else word + "ik"
+
+
+def evidence_fault(word, preverb, known, lines, evidence):
+    """Why what the sources say does not make the word a dictionary verb of its own, or None (for a
+    word that no headword, the design or the everyday list vouches for)."""
+    own = lines.get(word, [])
+    if not preverb and evidence.occurrences == 0 and "F" not in evidence.sources and names_a_non_verb(word, own):
+        return "another part of speech"  # "metszet": the noun; "metszette" is the past of "metsz"
+    if evidence.occurrences == 0 and "F" not in evidence.sources and any(v in known for v in diacritic_variants(word)):
+        return "another verb without its accents"  # "kitorol" beside "kitöröl"
+    if not word.endswith("ik") and word + "ik" in known and evidence.occurrences <= evidence.twin_occurrences:
+        # "korcsolyáz" beside "korcsolyázik": every form they share; "megér" is used on its own
+        return "an -ik-less doublet of an -ik verb"
+    if evidence.derived_from and evidence.derived_from.endswith(DERIVATIVE_ENDINGS) and evidence.occurrences == 0 \
+            and not any(s in evidence.sources for s in "FMTS"):
+        return UNWITNESSED_DERIVATIVE  # "leslattyogtat", "kiikszeltet"
+    if evidence.split_groups is not None and preverb in POSTPOSITIONS and \
+            all(group.startswith(preverb + " ") and len(group.split()) == 3 for group in evidence.split_groups):
+        return "witnessed only across a phrase"  # "keresztül kell csatolni"
+    if evidence.witness is not None:
+        twin = twin_of(word)
+        mine = {f: r for f, r in evidence.witness.items()
+                if word in r.verbs and not r.misspelt and not r.dictionary and not (r.verbs & known) - {word, twin}
+                and (evidence.twin_mine or twin not in r.verbs)}
+        if evidence.occurrences == 0 and mine and all(word in r.nominal and r.lexicalised for r in mine.values()):
+            return "a back-formation from a noun"  # "közbeszerzés" witnesses no "közbeszerez"
+        if not mine and evidence.complete:
+            if word.endswith("ik") and any(twin in r.verbs for r in evidence.witness.values()):
+                return "an -ik doublet of a plain verb on one witness"  # "megrogyott": "megrogy"
+            if any(r.misspelt for r in evidence.witness.values()):
+                return "another verb's form without its accents"  # "leirtatok": "leírtátok"
+            return "witnessed only by forms of another verb"  # "meghallgattatok", "kiböffent"
+    return None
+
+
+def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False, vouched=False, verbal_forms=None,
+          evidence=None):
     """Why a supplied word is no real entry, or None.
 
     `known` holds the lexicon's stated words and the candidate list's verbs, `listed` the candidate
@@ -185,7 +273,8 @@ def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False, vouch
     also be an inflected form of another verb ("megért", "kiment") or double its preverb
     ("kikiált"). `verbal_forms`, where known, is the number of forms seen in running text that only
     a finite form or the infinitive of the word explains: none marks a noun or adverb cut down to look
-    like a compound ("különad" from "különadó", "odafen" from "odafent")."""
+    like a compound ("különad" from "különadó", "odafen" from "odafent"). `evidence`, where given, is
+    what the sources say beyond the analyses (evidence_fault)."""
     if word in DEFECTIVE:
         return "defective verb"
     own = lines.get(word, [])
@@ -212,4 +301,6 @@ def fault(word, preverb, known, listed, lines, shared=(), ambiguous=False, vouch
             return "forms of another verb"
     if ambiguous and word not in listed and other_reading(word, own):
         return "a noun or another verb's form, on an ambiguous witness"
+    if evidence is not None and not vouched:
+        return evidence_fault(word, preverb, known, lines, evidence)
     return None

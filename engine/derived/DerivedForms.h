@@ -32,7 +32,7 @@ struct DerivedForms {
 //
 // Edge cases: "alapszik" goes on in the plain class with the stem "alapul";
 // "elhisz" and "meghisz" keep their preverb in the present participle
-// ("elhívő"); "aránylik" under its class of old takes the infinitive marker of
+// ("elhívő"); "aránylik" in the class of its first code takes the infinitive marker of
 // its neighbours ("aránylani"); an entry that is itself a potential verb
 // (-hat/-het) keeps only its present participle, unless it is a lexicon verb
 // with its own final "hat".

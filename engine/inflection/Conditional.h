@@ -13,7 +13,7 @@ namespace ragozo {
 //  - "alapszik" takes the stem "alapul" in the plain class;
 //  - the verbs like "vérzik" insert the linking vowel before the last letter ("vérez");
 //  - "izzik" takes the base stem ("izz");
-//  - "aránylik" under its class of old, which has no conditional marker, takes
+//  - "aránylik" in the class of its first code, which has no conditional marker, takes
 //    the linking marker of its neighbours ("aránylana").
 // Every slot is the marker and a back or front ending; the first person
 // singular subjective is "ék" in both.

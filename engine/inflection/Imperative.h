@@ -14,7 +14,7 @@ namespace ragozo {
 //     irregular "men", "jöj", "le"; preverbs stay ("elmen", "megle");
 //  2. chooses the marker "j", "s" or "z" by class, "gy" for the short stems
 //     ("ggy" for hisz), "gy" for van, which also takes front unrounded vowels;
-//     "aránylik" under its class of old takes the "j" of its neighbours and
+//     "aránylik" in the class of its first code takes the "j" of its neighbours and
 //     "bujdosik" the "s" of "esik", so no class is left without one;
 //  3. writes every slot as the marker and a back or front ending; the front
 //     third person singular is "ön" for front rounded vowels and for

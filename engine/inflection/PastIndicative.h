@@ -18,7 +18,7 @@ struct PastMarker {
 // The past marker and the third person singular ending by the class's past
 // marker, the first that holds deciding. Most -ik and -at/-et classes take "t"
 // with a linking-vowel third person ("adott"). "alapszik" first becomes of the
-// plain class. "aránylik" under its class of old is treated like its
+// plain class. "aránylik" in the class of its first code is treated like its
 // neighbours ("aránylottam", "aránylott"). A class without a past marker
 // gives neither.
 PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel);

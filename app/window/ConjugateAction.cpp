@@ -13,16 +13,9 @@ void MainWindow::conjugate() {
     dialogs_.showMessage(texts::kChooseMood);
     return;
   }
-  const WindowState& s = state_;
-  const Request request{s.entry,
-                        s.mood,
-                        {s.allPersons, s.objectiveAnyway, s.imperativeAnyway},
-                        s.imperativeForms == ImperativeForms::shortForms,
-                        s.derivedShown,
-                        s.keepTexts};
   ConjugationResult result;
   try {
-    result = ragozo::conjugate(request, memory_, lexicon_, dialogs_);
+    result = ragozo::conjugate(request(), memory_, lexicon_, dialogs_);
   } catch (const std::runtime_error&) {
     // What can fail half-way is the platform behind the message boxes or
     // memory; a logic error is a fault of the program and goes on, so that it
@@ -50,6 +43,11 @@ void MainWindow::conjugate() {
   imperativeFormsToggleVisible_ = result.offered.imperativeForms;
   entryGotFocus();
   state_.inputFresh = false;
+}
+
+Request MainWindow::request() const {
+  const WindowState& s = state_;
+  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms, s.derivedShown, s.keepTexts};
 }
 
 void MainWindow::draw(const ConjugationResult& result) {

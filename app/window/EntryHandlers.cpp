@@ -31,17 +31,12 @@ void MainWindow::entryChanged() {
 }
 
 void MainWindow::resetEntryToggles() {
-  state_.allPersons = false;
-  state_.objectiveAnyway = false;
-  state_.imperativeAnyway = false;
-  allPersonsToggle_.caption = texts::kAllPersonsReset;
-  objectiveToggle_.caption = texts::kObjectiveOff;
+  state_.pressed = {};
+  allPersonsToggle_ = {texts::kAllPersonsReset, false};
+  objectiveToggle_ = {texts::kObjectiveOff, false};
   // Else the toggle would say "mód nem" over the new verb's blank imperative.
+  imperativeToggle_ = {texts::kImperativeOff, false};
   imperativeToggleOffers_ = true;
-  imperativeToggle_.caption = texts::kImperativeOff;
-  allPersonsToggle_.visible = false;
-  objectiveToggle_.visible = false;
-  imperativeToggle_.visible = false;
 }
 
 void MainWindow::setEntryText(const std::string& text) {

@@ -21,6 +21,7 @@
 
 #include "conjugation/ConjugationResult.h"
 #include "conjugation/EntryMemory.h"
+#include "conjugation/Request.h"
 #include "lexicon/Lexicon.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"
@@ -121,6 +122,8 @@ class MainWindow {
   const Lexicon& lexicon() const { return lexicon_; }
 
  private:
+  // What the user asks for: the entry, the tense and mood and the toggles as they stand.
+  Request request() const;
   // Draws what the result shows: its table (selecting the last form cell), its notice and its
   // boxes where it gives them, and the short/long toggle's fall-back to the long forms.
   void draw(const ConjugationResult& result);

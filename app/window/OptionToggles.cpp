@@ -14,29 +14,29 @@ void MainWindow::chooseMood(Mood mood) {
     // Only the imperative's blanking keeps the entry; a verb the lexicon
     // lacks empties it in the other moods, whichever mood came before.
     state_.keepTexts = false;
-    state_.imperativeAnyway = false;
+    state_.pressed.imperativeAnyway = false;
     imperativeToggle_.visible = false;
   }
   conjugate();
 }
 
 void MainWindow::toggleAllPersons() {
-  if (state_.allPersons) {
-    state_.allPersons = false;
+  if (state_.pressed.allPersons) {
+    state_.pressed.allPersons = false;
     allPersonsToggle_.caption = texts::kAllPersonsOff;
   } else {
-    state_.allPersons = true;
+    state_.pressed.allPersons = true;
     allPersonsToggle_.caption = texts::kAllPersonsOn;
   }
   conjugate();
 }
 
 void MainWindow::toggleObjective() {
-  if (state_.objectiveAnyway) {
-    state_.objectiveAnyway = false;
+  if (state_.pressed.objectiveAnyway) {
+    state_.pressed.objectiveAnyway = false;
     objectiveToggle_.caption = texts::kObjectiveOff;
   } else {
-    state_.objectiveAnyway = true;
+    state_.pressed.objectiveAnyway = true;
     objectiveToggle_.caption = texts::kObjectiveOn;
   }
   conjugate();
@@ -44,7 +44,7 @@ void MainWindow::toggleObjective() {
 
 void MainWindow::toggleImperative() {
   if (imperativeToggleOffers_) {
-    state_.imperativeAnyway = true;
+    state_.pressed.imperativeAnyway = true;
     imperativeToggleOffers_ = false;
     imperativeToggle_.caption = texts::kImperativeOn;
     state_.keepTexts = true;
@@ -54,7 +54,7 @@ void MainWindow::toggleImperative() {
   // Hiding the imperative again empties the table alone: keepTexts is set.
   imperativeToggleOffers_ = true;
   imperativeToggle_.caption = texts::kImperativeOff;
-  state_.imperativeAnyway = false;
+  state_.pressed.imperativeAnyway = false;
   state_.keepTexts = true;
   imperativeFormsToggleVisible_ = false;
   showEmptyTable();

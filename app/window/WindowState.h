@@ -7,6 +7,7 @@
 #include "core/Mood.h"
 #include "derived/DerivedBoxes.h"
 #include "table/ConjugationTable.h"
+#include "table/Restrictions.h"
 
 namespace ragozo::window {
 
@@ -28,9 +29,7 @@ struct WindowState {
   // What the user chose.
   std::string entry;              // the typed verb, as typed
   Mood mood = noMood;             // the tense and mood button selected
-  bool allPersons = false;        // show every person of a verb used in the third person only
-  bool objectiveAnyway = false;   // show the objective column of a subjective verb
-  bool imperativeAnyway = false;  // show the imperative of a verb not used in it
+  TogglesPressed pressed;         // the toggles that show what the verb's restrictions leave out
   bool derivedShown = false;      // the tall view with the derived forms
   ImperativeForms imperativeForms = ImperativeForms::untouched;
 

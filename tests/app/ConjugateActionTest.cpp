@@ -170,7 +170,7 @@ TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
   EXPECT_EQ(session.s().table.cell(1, 1), "  érzem");
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Csak 3. személyek");
   session.w().toggleAllPersons();
-  EXPECT_FALSE(session.s().allPersons);
+  EXPECT_FALSE(session.s().pressed.allPersons);
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Minden személy");
   EXPECT_EQ(session.s().table.cell(1, 1), "");
 
@@ -192,7 +192,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
 
   session.w().toggleImperative();
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód nem");
-  EXPECT_TRUE(session.s().imperativeAnyway);
+  EXPECT_TRUE(session.s().pressed.imperativeAnyway);
   EXPECT_EQ(session.s().table.cell(2, 1), "  alábocsájtsál");
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
@@ -201,7 +201,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.w().toggleImperative();
   EXPECT_EQ(session.s().derivedBoxes[0], "marker");
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
-  EXPECT_FALSE(session.s().imperativeAnyway);
+  EXPECT_FALSE(session.s().pressed.imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().entry, "alábocsájt");

@@ -21,7 +21,7 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
   for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
-  EXPECT_FALSE(s.allPersons);
+  EXPECT_FALSE(s.pressed.allPersons);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().allPersonsToggle().visible);
   EXPECT_FALSE(session.w().objectiveToggle().visible);

@@ -73,7 +73,7 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_TRUE(w.entryFocused());
   EXPECT_EQ(w.selectedMood(), presentIndicative);
   EXPECT_EQ(s.mood, presentIndicative);
-  EXPECT_FALSE(s.imperativeAnyway);
+  EXPECT_FALSE(s.pressed.imperativeAnyway);
   EXPECT_TRUE(s.inputFresh);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.formCellsEmpty());

@@ -10,8 +10,8 @@ namespace ragozo::fuzz {
 
 Request requestShown(const window::MainWindow& w, bool answerYes) {
   const window::WindowState& s = w.state();
-  return Request{s.entry,           w.selectedMood(),  s.allPersons,    s.objectiveAnyway,
-                 s.imperativeAnyway, s.imperativeForms, s.derivedShown, answerYes};
+  return Request{s.entry,           w.selectedMood(),  s.pressed.allPersons,    s.pressed.objectiveAnyway,
+                 s.pressed.imperativeAnyway, s.imperativeForms, s.derivedShown, answerYes};
 }
 
 Forms formsShown(const window::MainWindow& w) {
@@ -39,9 +39,9 @@ const Forms& freshForms(const Request& request, const window::LexiconFill& fill)
   w.entryEdited(request.entry);
   // The toggles' states, as their buttons would have set them after a first result.
   window::WindowState& s = w.state();
-  s.allPersons = request.allPersons;
-  s.objectiveAnyway = request.objectiveAnyway;
-  s.imperativeAnyway = request.imperativeAnyway;
+  s.pressed.allPersons = request.allPersons;
+  s.pressed.objectiveAnyway = request.objectiveAnyway;
+  s.pressed.imperativeAnyway = request.imperativeAnyway;
   s.imperativeForms = request.imperativeForms;
   w.chooseMood(request.mood);
   return known.emplace(request, formsShown(w)).first->second;

@@ -84,10 +84,10 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
                     const EntryMemory& memory, ConjugationResult& result) {
   const VerbCode& code = found.code;
   const Mood mood = request.mood;
-  const Stems stems = moodStems(plainStems(verb, code.verbClass, code.vowelClass), verb, code.verbClass,
-                                code.vowelClass, mood);
+  Stems stems = moodStems(plainStems(verb, code.verbClass, code.vowelClass), verb, code.verbClass, code.vowelClass,
+                          mood);
   const Inflection inflection =
-      inflect(verb, code.verbClass, code.vowelClass, stems, mood, request.shortImperativeForms);
+      inflect(verb, code.verbClass, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
 
   ConjugationTable table = writeCells(emptyTable(), {verb, mood, request.shortImperativeForms, inflection,
                                                      found.preverb, code.firstToSecondInBrackets});

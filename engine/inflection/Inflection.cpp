@@ -1,6 +1,8 @@
 // The endings of the chosen tense and mood, and the stems, class and vowel class they leave.
 #include "inflection/Inflection.h"
 
+#include <utility>
+
 #include "inflection/Conditional.h"
 #include "inflection/Imperative.h"
 #include "inflection/PastIndicative.h"
@@ -15,13 +17,13 @@ Inflection inflect(std::string_view verb, VerbClass cls, VowelClass vowel, Stems
       inflection.endings = presentEndings(verb, cls, vowel, inflection.stems.baseStem);
       return inflection;
     case pastIndicative:
-      inflection = pastEndings(verb, inflection);
+      inflection = pastEndings(verb, std::move(inflection));
       break;
     case presentConditional:
-      inflection = conditionalEndings(verb, inflection);
+      inflection = conditionalEndings(verb, std::move(inflection));
       break;
     case imperative:
-      inflection = imperativeEndings(verb, inflection, shortForms);
+      inflection = imperativeEndings(verb, std::move(inflection), shortForms);
       break;
     case noMood:
       return inflection;

@@ -10,7 +10,11 @@ EndingSlots slotsOf(std::string_view marker, const PersonalEndings& endings) {
   std::string* const inOrder[13] = {&slots.sg1Subj, &slots.sg1Obj, &slots.sg2Subj, &slots.sg2Obj, &slots.sg3Subj,
                                     &slots.sg3Obj,  &slots.pl1Subj, &slots.pl1Obj,  &slots.pl2Subj, &slots.pl2Obj,
                                     &slots.pl3Subj, &slots.pl3Obj,  &slots.sg1To2};
-  for (std::size_t i = 0; i < endings.size(); ++i) *inOrder[i] = std::string(marker) + std::string(endings[i]);
+  for (std::size_t i = 0; i < endings.size(); ++i) {
+    std::string& slot = *inOrder[i];
+    slot.reserve(marker.size() + endings[i].size());
+    slot.append(marker).append(endings[i]);
+  }
   return slots;
 }
 

@@ -12,9 +12,7 @@ constexpr const char* kHeadings[ConjugationTable::kRows] = {"Személy", "1",    
 // Rounds to the nearest whole number, a half to the even neighbour.
 int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
-}  // namespace
-
-ConjugationTable emptyTable() {
+ConjugationTable headedTable() {
   ConjugationTable t;
   t.setColumnWidth(0, roundHalfEven(t.width() / 8.0));
   t.setColumnWidth(1, roundHalfEven(t.width() / 2.4));
@@ -26,6 +24,13 @@ ConjugationTable emptyTable() {
     t.setColumnAlignment(column, ConjugationTable::kCentred);
   }
   return t;
+}
+
+}  // namespace
+
+ConjugationTable emptyTable() {
+  static const ConjugationTable headed = headedTable();
+  return headed;
 }
 
 void emptyForms(ConjugationTable& table) {

@@ -19,7 +19,9 @@ constexpr int kSubjective = 1;
 constexpr int kObjective = 2;
 
 std::string plain(std::string_view stemPart, std::string_view ending) {
-  return "  " + std::string(stemPart) + std::string(ending);
+  std::string cell;
+  cell.reserve(2 + stemPart.size() + ending.size());
+  return cell.append("  ").append(stemPart).append(ending);
 }
 
 std::string bracketed(std::string_view stemPart, std::string_view ending) {

@@ -1,6 +1,7 @@
 // The conjugate action: the engine's one call for the entry, its result drawn onto the window.
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "conjugation/Conjugate.h"
 #include "window/MainWindow.h"
@@ -50,14 +51,14 @@ Request MainWindow::request() const {
   return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms, s.derivedShown, s.keepTexts};
 }
 
-void MainWindow::draw(const ConjugationResult& result) {
+void MainWindow::draw(ConjugationResult& result) {
   if (result.table) {
-    state_.table = *result.table;
+    state_.table = std::move(*result.table);
     state_.selectedCell = kLastFormCell;
   }
-  state_.noticeLine = result.notice;
-  if (result.boxes) state_.derivedBoxes = *result.boxes;
-  state_.derivedFormsNotice = result.derivedFormsNotice;
+  state_.noticeLine = std::move(result.notice);
+  if (result.boxes) state_.derivedBoxes = std::move(*result.boxes);
+  state_.derivedFormsNotice = std::move(result.derivedFormsNotice);
   // Outside the imperative the short/long toggle falls back to the long forms.
   if (result.end == ConjugationEnd::shown && state_.mood != imperative) state_.imperativeForms = ImperativeForms::longForms;
 }

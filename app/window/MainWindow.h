@@ -124,9 +124,9 @@ class MainWindow {
  private:
   // What the user asks for: the entry, the tense and mood and the toggles as they stand.
   Request request() const;
-  // Draws what the result shows: its table (selecting the last form cell), its notice and its
-  // boxes where it gives them, and the short/long toggle's fall-back to the long forms.
-  void draw(const ConjugationResult& result);
+  // Draws what the result shows, taking them out of it: its table (selecting the last form cell),
+  // its notice and its boxes where it gives them; and the short/long toggle's fall-back to the long forms.
+  void draw(ConjugationResult& result);
   // What the empty entry of the load showed, again: the table without forms; with the derived
   // boxes empty too (a conjugation that failed half-way, so that no cell mixes two verbs); and
   // under the entry prompt (a new entry).

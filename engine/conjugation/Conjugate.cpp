@@ -89,8 +89,8 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
   const Inflection inflection =
       inflect(verb, code.verbClass, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
 
-  ConjugationTable table = writeCells(emptyTable(), {verb, mood, request.shortImperativeForms, inflection,
-                                                     found.preverb, code.firstToSecondInBrackets});
+  ConjugationTable table =
+      writeCells({verb, mood, request.shortImperativeForms, inflection, found.preverb, code.firstToSecondInBrackets});
   if (inflection.cls.is(ClassProperty::irregular)) writeIrregularCells(table, verb, inflection.stems.baseStem, mood);
   const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
   applyRestrictions(table, restrictions);

@@ -7,7 +7,8 @@
 
 #include <array>
 #include <string>
-#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ragozo {
 
@@ -19,8 +20,8 @@ class ConjugationTable {
   static constexpr int kDesignWidth = 7455;
   static constexpr int kCentred = 2;
 
-  void write(int row, int column, std::string_view text) { cells_[row][column] = std::string(text); }
-  const std::string& cell(int row, int column) const { return cells_[row][column]; }
+  void write(int row, int column, std::string text) { cells_[row * kColumns + column] = std::move(text); }
+  const std::string& cell(int row, int column) const { return cells_[row * kColumns + column]; }
 
   int width() const { return width_; }
   int columnWidth(int column) const { return columnWidths_[column]; }
@@ -29,8 +30,8 @@ class ConjugationTable {
   void setColumnAlignment(int column, int alignment) { columnAlignments_[column] = alignment; }
 
  private:
-  // Default-initialised: an empty brace initialiser here crashes clang 14 where a table is a local.
-  std::array<std::array<std::string, kColumns>, kRows> cells_;
+  // Row by row; on the heap, so that a table moves from stage to stage without copying its cells.
+  std::vector<std::string> cells_ = std::vector<std::string>(kRows * kColumns);
   int width_ = kDesignWidth;
   std::array<int, kColumns> columnWidths_{};
   std::array<int, kColumns> columnAlignments_{};

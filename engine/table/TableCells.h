@@ -19,11 +19,11 @@ struct CellSource {
   bool firstToSecondInBrackets;
 };
 
-// `table` with column 1 rows 1 to 6 and column 2 rows 1 to 7 written. Each
+// The empty table with column 1 rows 1 to 6 and column 2 rows 1 to 7 written. Each
 // cell gets its default (two blanks, a stem, the slot's ending); then every
 // per-class or per-verb rule that holds writes it again, in order, so the last
 // one decides. The present of "fürdik" takes the base stem from column 1 row
 // 6 on. Column 1 row 7 is never written.
-ConjugationTable writeCells(ConjugationTable table, const CellSource& source);
+ConjugationTable writeCells(const CellSource& source);
 
 }  // namespace ragozo

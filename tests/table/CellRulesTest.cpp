@@ -5,8 +5,6 @@
 
 #include <string>
 
-#include "table/EmptyTable.h"
-
 namespace ragozo {
 namespace {
 
@@ -36,8 +34,8 @@ TEST_P(CellRules, TheLastRuleThatHoldsDecidesTheCell) {
   const Inflection inflection{EndingSlots{"-sg1", "-sg1o", "-sg2", "-sg2o", "-sg3", "-sg3o", "-pl1", "-pl1o",
                                           "-pl2", "-pl2o", "-pl3", "-pl3o", "-lk"},
                               Stems{"S", "A", "P", "B"}, VerbClass::fromCode(c.classCode), c.vowelClass};
-  const ConjugationTable table = writeCells(
-      emptyTable(), {c.entry, static_cast<Mood>(c.mood), false, inflection, c.prefix, c.firstToSecondInBrackets});
+  const ConjugationTable table =
+      writeCells({c.entry, static_cast<Mood>(c.mood), false, inflection, c.prefix, c.firstToSecondInBrackets});
   EXPECT_EQ(table.cell(c.row, c.column), c.expected);
 }
 

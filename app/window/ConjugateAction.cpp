@@ -38,9 +38,9 @@ void MainWindow::conjugate() {
     imperativeFormsToggleVisible_ = false;
     return;
   }
-  if (result.offered.allPersons) allPersonsToggle_.visible = true;
-  if (result.offered.objective) objectiveToggle_.visible = true;
-  if (result.offered.imperative) imperativeToggle_.visible = true;
+  if (result.offered.allPersons) toggles_.allPersons.visible = true;
+  if (result.offered.objective) toggles_.objective.visible = true;
+  if (result.offered.imperative) toggles_.imperative.visible = true;
   imperativeFormsToggleVisible_ = result.offered.imperativeForms;
   entryGotFocus();
   state_.inputFresh = false;

@@ -3,7 +3,6 @@
 
 #include "text/Utf8Text.h"
 #include "window/MainWindow.h"
-#include "window/MainWindowTexts.h"
 
 namespace ragozo::window {
 
@@ -32,11 +31,7 @@ void MainWindow::entryChanged() {
 
 void MainWindow::resetEntryToggles() {
   state_.pressed = {};
-  allPersonsToggle_ = {texts::kAllPersonsReset, false};
-  objectiveToggle_ = {texts::kObjectiveOff, false};
-  // Else the toggle would say "mód nem" over the new verb's blank imperative.
-  imperativeToggle_ = {texts::kImperativeOff, false};
-  imperativeToggleOffers_ = true;
+  toggles_ = {};
 }
 
 void MainWindow::setEntryText(const std::string& text) {

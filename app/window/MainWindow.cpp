@@ -18,10 +18,10 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       fillLexicon_(std::move(fillLexicon)),
       emptyResult_(emptyResult()),
       conjugateButton_{texts::kConjugate, true},
-      allPersonsToggle_{texts::kAllPersonsDesign, false},
-      objectiveToggle_{texts::kObjectiveOff, false},
-      imperativeToggle_{texts::kImperativeOff, false},
-      geometry_{0, 0, kDesignWidth, kTallHeight} {}
+      geometry_{0, 0, kDesignWidth, kTallHeight} {
+  // The design caption, until the first new entry.
+  toggles_.allPersons.caption = texts::kAllPersonsDesign;
+}
 
 void MainWindow::load() {
   const ScreenSize screen = desktop_.screenSize();

@@ -25,6 +25,7 @@
 #include "lexicon/Lexicon.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"
+#include "window/MainWindowTexts.h"
 #include "window/WindowDialogs.h"
 #include "window/WindowState.h"
 
@@ -39,6 +40,16 @@ using LexiconFill = std::function<void(Lexicon&)>;
 struct CommandButton {
   std::string caption;
   bool visible = false;
+};
+
+// The toggles beside the table that follow the entry, as a new entry has them: hidden, with their
+// first captions, the imperative toggle offering to show the imperative.
+struct EntryToggles {
+  CommandButton allPersons{texts::kAllPersonsReset, false};
+  CommandButton objective{texts::kObjectiveOff, false};
+  // Else the toggle would say "mód nem" over the new verb's blank imperative.
+  CommandButton imperative{texts::kImperativeOff, false};
+  bool imperativeOffers = true;
 };
 
 class MainWindow {
@@ -105,9 +116,9 @@ class MainWindow {
   WindowState& state() { return state_; }
   const WindowState& state() const { return state_; }
   const CommandButton& conjugateButton() const { return conjugateButton_; }
-  const CommandButton& allPersonsToggle() const { return allPersonsToggle_; }
-  const CommandButton& objectiveToggle() const { return objectiveToggle_; }
-  const CommandButton& imperativeToggle() const { return imperativeToggle_; }
+  const CommandButton& allPersonsToggle() const { return toggles_.allPersons; }
+  const CommandButton& objectiveToggle() const { return toggles_.objective; }
+  const CommandButton& imperativeToggle() const { return toggles_.imperative; }
   // The derived-forms toggle is always visible; its caption and the
   // short/long imperative toggle's follow the choices.
   std::string derivedFormsToggleCaption() const;
@@ -139,8 +150,7 @@ class MainWindow {
   // (nothing while the entry is fresh), the entry emptied as part of it. It
   // also clears the imperative restriction of the verb conjugated last.
   void entryChanged();
-  // The all-persons, objective and imperative toggles as a new entry has
-  // them: hidden, unpressed, with their first captions.
+  // The all-persons, objective and imperative toggles as a new entry has them: unpressed too.
   void resetEntryToggles();
   void placeCaretAtEnd();
   void copyToClipboard(const std::string& text);
@@ -156,10 +166,7 @@ class MainWindow {
   ConjugationResult emptyResult_;  // what the empty entry shows: the table's headings under the prompt
 
   CommandButton conjugateButton_;
-  CommandButton allPersonsToggle_;
-  CommandButton objectiveToggle_;
-  CommandButton imperativeToggle_;
-  bool imperativeToggleOffers_ = true;  // the imperative toggle offers to show the imperative
+  EntryToggles toggles_;
   bool imperativeFormsToggleVisible_ = false;
   bool onTopChecked_ = false;
   WindowGeometry geometry_;

@@ -8,14 +8,14 @@ void MainWindow::chooseMood(Mood mood) {
   state_.mood = mood;
   if (mood == imperative) {
     state_.keepTexts = true;
-    imperativeToggleOffers_ = true;
-    imperativeToggle_.caption = texts::kImperativeOff;
+    toggles_.imperativeOffers = true;
+    toggles_.imperative.caption = texts::kImperativeOff;
   } else {
     // Only the imperative's blanking keeps the entry; a verb the lexicon
     // lacks empties it in the other moods, whichever mood came before.
     state_.keepTexts = false;
     state_.pressed.imperativeAnyway = false;
-    imperativeToggle_.visible = false;
+    toggles_.imperative.visible = false;
   }
   conjugate();
 }
@@ -23,10 +23,10 @@ void MainWindow::chooseMood(Mood mood) {
 void MainWindow::toggleAllPersons() {
   if (state_.pressed.allPersons) {
     state_.pressed.allPersons = false;
-    allPersonsToggle_.caption = texts::kAllPersonsOff;
+    toggles_.allPersons.caption = texts::kAllPersonsOff;
   } else {
     state_.pressed.allPersons = true;
-    allPersonsToggle_.caption = texts::kAllPersonsOn;
+    toggles_.allPersons.caption = texts::kAllPersonsOn;
   }
   conjugate();
 }
@@ -34,26 +34,26 @@ void MainWindow::toggleAllPersons() {
 void MainWindow::toggleObjective() {
   if (state_.pressed.objectiveAnyway) {
     state_.pressed.objectiveAnyway = false;
-    objectiveToggle_.caption = texts::kObjectiveOff;
+    toggles_.objective.caption = texts::kObjectiveOff;
   } else {
     state_.pressed.objectiveAnyway = true;
-    objectiveToggle_.caption = texts::kObjectiveOn;
+    toggles_.objective.caption = texts::kObjectiveOn;
   }
   conjugate();
 }
 
 void MainWindow::toggleImperative() {
-  if (imperativeToggleOffers_) {
+  if (toggles_.imperativeOffers) {
     state_.pressed.imperativeAnyway = true;
-    imperativeToggleOffers_ = false;
-    imperativeToggle_.caption = texts::kImperativeOn;
+    toggles_.imperativeOffers = false;
+    toggles_.imperative.caption = texts::kImperativeOn;
     state_.keepTexts = true;
     conjugate();
     return;
   }
   // Hiding the imperative again empties the table alone: keepTexts is set.
-  imperativeToggleOffers_ = true;
-  imperativeToggle_.caption = texts::kImperativeOff;
+  toggles_.imperativeOffers = true;
+  toggles_.imperative.caption = texts::kImperativeOff;
   state_.pressed.imperativeAnyway = false;
   state_.keepTexts = true;
   imperativeFormsToggleVisible_ = false;

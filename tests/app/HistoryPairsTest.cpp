@@ -105,6 +105,7 @@ TEST(HistoryPairs, RelatedVerbsRestrictionsRefusalsAndMisses) {
       // Restrictions: third persons only, third person singular only, no objective use, no imperative.
       {"alapszik", "ad"}, {"ad", "alapszik"}, {"alkonyodik", "vár"}, {"vár", "alkonyodik"},
       {"esik", "ad"}, {"ad", "esik"}, {"kell", "vár"}, {"bocsájt", "vár"}, {"vár", "bocsájt"},
+      {"bocsájt", "frobozik"},
       {"siklik", "díszlik"}, {"hallszik", "ízlik"}, {"ízlik", "ad"}, {"alkonyodik", "hallszik"},
       // Refused entries, and entries the lexicon does not hold.
       {"adhattat", "esik"}, {"hatik", "esik"}, {"esik", "hatik"}, {"futtattat", "vár"},

@@ -19,8 +19,8 @@ struct RestrictionCase {
   const char* notice;
 };
 
-// A verb used in the third persons only shows those; one used in the third person singular only
-// shows that one; a verb not used in the objective conjugation leaves that column empty; a verb
+// A verb used in the third persons only shows those, in both columns when it is used in the
+// objective conjugation; one used in the third person singular only shows that one; a verb not used in the objective conjugation leaves that column empty; a verb
 // not used in the imperative leaves the imperative table empty. Each offers its toggle, which
 // shows the rest; the imperative always offers its short or long forms while it shows.
 TEST(Conjugate, RestrictionsBlankWhatTheVerbIsNotUsedInAndOfferTheirToggles) {
@@ -33,6 +33,8 @@ TEST(Conjugate, RestrictionsBlankWhatTheVerbIsNotUsedInAndOfferTheirToggles) {
        {true, true, false, false}, kNotObjective},
       {"third persons shown anyway", {{"érzik"}, presentIndicative, {.allPersons = true}, "érzem érzel érzik érzünk érzetek érzenek | - - - - - - -"},
        {true, true, false, false}, kNotObjective},
+      {"third persons only, used objectively", {{"áthat"}, presentIndicative, {}, "- - áthat - - áthatnak | - - áthatja - - áthatják -"},
+       {true, false, false, false}, ""},
       {"third person singular only", {{"akaródzik"}, presentIndicative, {}, "- - akaródzik - - - | - - - - - - -"},
        {true, true, false, false}, kNotObjective},
       {"not used in the objective conjugation", {{"fekszik"}, presentIndicative, {}, "fekszem fekszel fekszik fekszünk fekszetek fekszenek | - - - - - - -"},

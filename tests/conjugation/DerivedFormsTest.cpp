@@ -151,6 +151,12 @@ TEST(DerivedForms, TheObjectiveShownAnywayKeepsTheFutureParticiple) {
   expectBox(shown, futureParticipleBox, "gyanakodandó");
 }
 
+// A lexicon of one's own can hold a verb of one letter: its t is the stem's final t, which asks
+// for the short causative, and no rule reads before the verb's start.
+TEST(DerivedForms, AOneLetterVerbKeepsToItsOwnLetter) {
+  expectBoxes({{"t", "110114011"}, {"tani", "tva", "tó", "tott", "tandó", "tás", "that", "tat"}});
+}
+
 // The boxes belong to the verb, not to the tense and mood the table shows.
 TEST(DerivedForms, EveryTenseAndMoodShowsTheSameBoxes) {
   const DerivedCase cases[] = {

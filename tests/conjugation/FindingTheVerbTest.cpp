@@ -75,18 +75,22 @@ TEST(FindingTheVerb, ALexiconVerbIsFoundSilently) {
 }
 
 // The lexicon holds only some compounds: a verb not found as typed is searched again without its
-// preverb, and said once per entry; the notice stays while the entry does.
+// preverb (blanks around the entry are no part of it), and said once per entry; the notice stays
+// while the entry does.
 TEST(FindingTheVerb, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
-  TypedEntry entry("elír");
-  const Shown first = entry.conjugate(presentIndicative);
-  EXPECT_EQ(first.dialogs, (Dialogs{"beep", prefixedMessage("ír")}));
-  EXPECT_EQ(first.notice, kPrefixedNotice);
-  expectCells(first, "elírok elírsz elír elírunk elírtok elírnak | elírom elírod elírja elírjuk elírjátok elírják elírlak");
+  for (const char* typed : {"elír", "  elír "}) {
+    SCOPED_TRACE(typed);
+    TypedEntry entry(typed);
+    const Shown first = entry.conjugate(presentIndicative);
+    EXPECT_EQ(first.dialogs, (Dialogs{"beep", prefixedMessage("ír")}));
+    EXPECT_EQ(first.notice, kPrefixedNotice);
+    expectCells(first, "elírok elírsz elír elírunk elírtok elírnak | elírom elírod elírja elírjuk elírjátok elírják elírlak");
 
-  const Shown again = entry.conjugate(pastIndicative);
-  EXPECT_TRUE(again.dialogs.empty());
-  EXPECT_EQ(again.notice, kPrefixedNotice);
-  expectCell(again, 1, 1, "  elírtam");
+    const Shown again = entry.conjugate(pastIndicative);
+    EXPECT_TRUE(again.dialogs.empty());
+    EXPECT_EQ(again.notice, kPrefixedNotice);
+    expectCell(again, 1, 1, "  elírtam");
+  }
 }
 
 // The preverb notice comes first; the meaning question of the verb found without its preverb
@@ -103,6 +107,7 @@ struct MeaningCase {
   const char* entry;
   bool yes;
   const char* pastThird;  // the past third person singular, which the meaning decides
+  const char* objective;  // the objective column's first person: only 'fog (valamit)' takes an object
   const char* causative;
 };
 
@@ -110,10 +115,13 @@ struct MeaningCase {
 // first conjugation of the entry and holds for the others.
 TEST(FindingTheVerb, TheMeaningQuestionDecidesTheFormsAndIsAskedOncePerEntry) {
   const MeaningCase cases[] = {
-      {"téved", true, "  tévedett", kNoSuchForm},      {"téved", false, "  tévedt", kNoSuchForm},
-      {"ragad", true, "  ragadt", kNoSuchForm},        {"ragad", false, "  ragadott", "ragadtat"},
-      {"megragad", true, "  megragadt", kNoSuchForm},  {"megragad", false, "  megragadott", "megragadtat"},
-      {"elragad", false, "  elragadott", "elragadtat"},
+      {"téved", true, "  tévedett", "", kNoSuchForm},
+      {"téved", false, "  tévedt", "", kNoSuchForm},
+      {"ragad", true, "  ragadt", "", kNoSuchForm},
+      {"ragad", false, "  ragadott", "  ragadtam", "ragadtat"},
+      {"megragad", true, "  megragadt", "", kNoSuchForm},
+      {"megragad", false, "  megragadott", "  megragadtam", "megragadtat"},
+      {"elragad", false, "  elragadott", "  elragadtam", "elragadtat"},
   };
   for (const MeaningCase& c : cases) {
     SCOPED_TRACE(std::string(c.entry) + (c.yes ? ", Yes" : ", No"));
@@ -121,6 +129,7 @@ TEST(FindingTheVerb, TheMeaningQuestionDecidesTheFormsAndIsAskedOncePerEntry) {
     const Shown first = entry.conjugate(pastIndicative, {}, {c.yes});
     EXPECT_EQ(first.dialogs, Dialogs{meaningQuestion(std::string(c.entry) == "téved")});
     expectCell(first, 3, 1, c.pastThird);
+    expectCell(first, 1, 2, c.objective);
     expectBox(first, causativeBox, c.causative);
 
     const Shown again = entry.conjugate(pastIndicative, {.objective = true}, {!c.yes});

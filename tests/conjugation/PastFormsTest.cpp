@@ -14,7 +14,9 @@ namespace {
 // stems and the irregular verbs with a preverb ("elvitt", "megvolt", "elment", "elveszett",
 // "megevett", "megivott"),
 // "sosincs" without a past, and "aránylik" under the class "6d" of its first code, which takes
-// the markers of its neighbour "64" rather than whatever ran before.
+// the markers of its neighbour "64" rather than whatever ran before: the linking vowel in every
+// person ("aránylottam", never "arányltam"). The -szik verbs on their -d- stem ("nyugodott",
+// "dicsekedett", "alkudott", "esküdött"), and "úszik", a -szik verb of no such class, on its own.
 const FormsCase kStems[] = {
     {{"ajánl", "110104011"}, pastIndicative, {}, "ajánlottam ajánlottál ajánlott ajánlottunk ajánlottatok ajánlottak | ajánlottam ajánlottad ajánlotta ajánlottuk ajánlottátok ajánlották ajánlottalak"},
     {{"ácsorog", nullptr}, pastIndicative, {}, "ácsorogtam ácsorogtál ácsorgott ácsorogtunk ácsorogtatok ácsorogtak | - - - - - - -"},
@@ -29,6 +31,13 @@ const FormsCase kStems[] = {
     {{"megiszik", "220137012"}, pastIndicative, {}, "megittem megittél megivott megittünk megittetek megittek | megittem megitted megitte megittük megittétek megitték (megittelek)"},
     {{"sosincs", nullptr}, pastIndicative, {}, "- - - - - - | - - - - - - -"},
     {{"aránylik", "11N16d200"}, pastIndicative, {}, "- - aránylott - - aránylottak | - - - - - - -"},
+    {{"aránylik", "11N16d200"}, pastIndicative, {.allPersons = true, .objective = true}, "aránylottam aránylottál aránylott aránylottunk aránylottatok aránylottak | aránylottam aránylottad aránylotta aránylottuk aránylottátok aránylották (aránylottalak)"},
+    {{"aránylik", nullptr}, pastIndicative, {.allPersons = true, .objective = true}, "aránylottam aránylottál aránylott aránylottunk aránylottatok aránylottak | aránylottam aránylottad aránylotta aránylottuk aránylottátok aránylották (aránylottalak)"},
+    {{"nyugszik", "110133000"}, pastIndicative, {}, "nyugodtam nyugodtál nyugodott nyugodtunk nyugodtatok nyugodtak | - - - - - - -"},
+    {{"dicsekszik", "120133000"}, pastIndicative, {}, "dicsekedtem dicsekedtél dicsekedett dicsekedtünk dicsekedtetek dicsekedtek | - - - - - - -"},
+    {{"alkuszik", nullptr}, pastIndicative, {}, "alkudtam alkudtál alkudott alkudtunk alkudtatok alkudtak | - - - - - - -"},
+    {{"esküszik", "13013b000"}, pastIndicative, {}, "esküdtem esküdtél esküdött esküdtünk esküdtetek esküdtek | - - - - - - -"},
+    {{"úszik", "110180010"}, pastIndicative, {}, "úsztam úsztál úszott úsztunk úsztatok úsztak | úsztam úsztad úszta úsztuk úsztátok úszták (úsztalak)"},
 };
 
 TEST(PastForms, StemsAndEndingsTheRulesSingleOut) {

@@ -33,7 +33,8 @@ const FormsCase kStems[] = {
 };
 
 // The objective column of verbs not used in it, shown anyway: the endings assimilate to a final
-// s, z or zz ("bujdossa", "izza") and follow the stem of the linking-vowel classes ("ugorja").
+// s, z or zz ("bujdossa", "izza") and follow the stem of the linking-vowel classes ("ugorja",
+// "hangozza", and "nyálazza" with the "a" its stem takes).
 const FormsCase kObjectiveAnyway[] = {
     {{"bujdosik", "110185000"}, presentIndicative, {.objective = true}, "bujdosok bujdosol bujdosik bujdosunk bujdostok bujdosnak | bujdosom bujdosod bujdossa bujdossuk bujdossátok bujdossák (bujdoslak)"},
     {{"hullik", "110172200"}, presentIndicative, {.objective = true}, "hullok hullasz hullik hullunk hullotok hullanak | hullom hullod hullja hulljuk hulljátok hullják (hullak)"},
@@ -43,6 +44,7 @@ const FormsCase kObjectiveAnyway[] = {
     {{"ugrik", nullptr}, presentIndicative, {.objective = true}, "ugrom ugrasz ugrik ugrunk ugrotok ugranak | ugrom ugrod ugorja ugorjuk ugorjátok ugorják (ugorlak)"},
     {{"melegszik", nullptr}, presentIndicative, {.objective = true}, "melegszem melegszel melegszik melegszünk melegedtek melegednek | melegszem melegszed melegszi melegedjük melegszitek melegszik (melegedlek)"},
     {{"hangzik", "11M144200"}, presentIndicative, {.allPersons = true, .objective = true}, "hangzom hangzol hangzik hangzunk hangzotok hangzanak | hangzom hangzod hangozza hangozzuk hangozzátok hangozzák (hangozlak)"},
+    {{"nyálzik", "110144000"}, presentIndicative, {.objective = true}, "nyálzom nyálzol nyálzik nyálzunk nyálzotok nyálzanak | nyálzom nyálzod nyálazza nyálazzuk nyálazzátok nyálazzák (nyálazlak)"},
 };
 
 TEST(PresentForms, StemsAndEndingsTheRulesSingleOut) {

@@ -61,6 +61,14 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_EQ(view.table()->item(3, 1)->text(), QStringLiteral("  vár"));
   EXPECT_EQ(view.table()->item(5, 2)->text(), QStringLiteral("  várjátok"));
   EXPECT_EQ(view.table()->item(7, 2)->text(), QStringLiteral("  várlak"));
+  // Every cell centred, and the last form written the current cell, as after every result.
+  for (int row = 0; row < view.table()->rowCount(); ++row) {
+    for (int column = 0; column < view.table()->columnCount(); ++column) {
+      EXPECT_EQ(view.table()->item(row, column)->textAlignment(), Qt::AlignCenter) << row << "," << column;
+    }
+  }
+  EXPECT_EQ(view.table()->currentRow(), 7);
+  EXPECT_EQ(view.table()->currentColumn(), 2);
   EXPECT_EQ(view.derivedBox(0)->text(), QStringLiteral("várni"));
   EXPECT_FALSE(view.derivedBox(0)->isVisible());  // the short view
 

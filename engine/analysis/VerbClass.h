@@ -123,8 +123,10 @@ class VerbClass {
 };
 
 // The classes the engine gives itself: the plain class, which "alapszik" takes outside its own
-// forms, and the class of "sodor" and "énekel", which the few patterns of an unstable vowel take.
+// forms, the class of "sodor" and "énekel", which the few patterns of an unstable vowel take, and
+// the class of "ad", which one meaning of each homonym takes ("tévedett", "ragadott").
 inline constexpr VerbClass kPlainClass = VerbClass::fromCode("01");
 inline constexpr VerbClass kUnstableVowelClass = VerbClass::fromCode("05");
+inline constexpr VerbClass kLikeAdClass = VerbClass::fromCode("07");
 
 }  // namespace ragozo

@@ -41,14 +41,13 @@ bool hasTwoMeanings(std::string_view verb) { return verb == "téved" || endsWith
 
 VerbCode withMeaning(VerbCode code, std::string_view verb, Meaning meaning) {
   // 'nincs igaza' and 'fog valamit' conjugate as "ad" ("tévedett", "ragadott"), the others plainly.
-  const VerbClass likeAd = VerbClass::fromCode("07");
   const bool first = meaning == Meaning::first;
   if (verb == "téved") {
-    code.verbClass = first ? likeAd : kPlainClass;
+    code.verbClass = first ? kLikeAdClass : kPlainClass;
     code.usedObjectively = false;
     code.causative = CausativeKind::noCausative;
   } else {
-    code.verbClass = first ? kPlainClass : likeAd;
+    code.verbClass = first ? kPlainClass : kLikeAdClass;
     code.usedObjectively = !first;
     code.causative = first ? CausativeKind::noCausative : CausativeKind::longSuffix;
   }

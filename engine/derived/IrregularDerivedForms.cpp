@@ -12,7 +12,7 @@ namespace {
 
 // One verb's row: how many letters the cut drops, then a pattern per box from
 // the adverbial participle to the causative. In a pattern "%" stands for the
-// cut part p; an empty pattern leaves the box alone; `kNoSuchForm` is written as is.
+// cut part p; an empty pattern leaves the box alone; `kNoSuchForm`, which has no "%", is written as is.
 struct IrregularRow {
   int drop;
   std::array<std::string_view, 7> boxes;
@@ -35,7 +35,6 @@ constexpr IrregularRow kJon = {1, {"", "%vő", "", "%vendő", "%vetel / %vés", 
 constexpr IrregularRow kNincs = {0, {kNone, kNone, kNone, kNone, kNone, kNone, kNone}};
 
 std::string fill(std::string_view pattern, std::string_view part) {
-  if (pattern == kNone) return std::string(pattern);
   std::string text;
   for (char c : pattern) {
     if (c == '%') {

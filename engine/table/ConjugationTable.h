@@ -12,6 +12,11 @@
 
 namespace ragozo {
 
+// The two form columns, and the row of the -lak/-lek form, whose subjective cell stays empty.
+inline constexpr int kSubjectiveColumn = 1;
+inline constexpr int kObjectiveColumn = 2;
+inline constexpr int kFirstToSecondRow = 7;
+
 class ConjugationTable {
  public:
   static constexpr int kRows = 8;

@@ -18,8 +18,8 @@ ConjugationTable headedTable() {
   t.setColumnWidth(1, roundHalfEven(t.width() / 2.4));
   t.setColumnWidth(2, roundHalfEven(t.width() / 2.4));
   for (int row = 0; row < ConjugationTable::kRows; ++row) t.write(row, 0, kHeadings[row]);
-  t.write(0, 1, "Alanyi ragozás");
-  t.write(0, 2, "Tárgyas ragozás");
+  t.write(0, kSubjectiveColumn, "Alanyi ragozás");
+  t.write(0, kObjectiveColumn, "Tárgyas ragozás");
   for (int column = 0; column < ConjugationTable::kColumns; ++column) {
     t.setColumnAlignment(column, ConjugationTable::kCentred);
   }
@@ -35,8 +35,8 @@ ConjugationTable emptyTable() {
 
 void emptyForms(ConjugationTable& table) {
   for (int row = 1; row < ConjugationTable::kRows; ++row) {
-    if (row < 7) table.write(row, 1, "");
-    table.write(row, 2, "");
+    if (row != kFirstToSecondRow) table.write(row, kSubjectiveColumn, "");
+    table.write(row, kObjectiveColumn, "");
   }
 }
 

@@ -23,10 +23,10 @@ void writeNincs(ConjugationTable& table, std::string_view verb, Mood mood) {
   const std::string part = dropLastChars(verb, 4);
   for (int row = 1; row <= 6; ++row) {
     const std::string_view form = mood == presentIndicative ? kNincs[row - 1] : "";
-    table.write(row, 1, form.empty() ? std::string() : "  " + part + std::string(form));
-    table.write(row, 2, "");
+    table.write(row, kSubjectiveColumn, form.empty() ? std::string() : "  " + part + std::string(form));
+    table.write(row, kObjectiveColumn, "");
   }
-  table.write(7, 2, "");
+  table.write(kFirstToSecondRow, kObjectiveColumn, "");
 }
 
 }  // namespace
@@ -51,7 +51,9 @@ void writeIrregularCells(ConjugationTable& table, std::string_view verb, std::st
   } else {
     return;
   }
-  for (int row = 1; row <= 6; ++row) table.write(row, 1, "  " + part + std::string((*endings)[row - 1]));
+  for (int row = 1; row <= 6; ++row) {
+    table.write(row, kSubjectiveColumn, "  " + part + std::string((*endings)[row - 1]));
+  }
 }
 
 }  // namespace ragozo

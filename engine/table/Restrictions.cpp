@@ -6,9 +6,6 @@
 namespace ragozo {
 namespace {
 
-constexpr int kSubjective = 1;
-constexpr int kObjective = 2;
-
 void emptyRows(ConjugationTable& table, int column, std::initializer_list<int> rows) {
   for (int row : rows) table.write(row, column, "");
 }
@@ -41,17 +38,17 @@ Restrictions restrictionsOf(const VerbCode& code, VerbClass cls, Mood mood, cons
 }
 
 void applyRestrictions(ConjugationTable& table, const Restrictions& restrictions) {
-  if (restrictions.blankObjective) emptyRows(table, kObjective, {1, 2, 3, 4, 5, 6, 7});
+  if (restrictions.blankObjective) emptyRows(table, kObjectiveColumn, {1, 2, 3, 4, 5, 6, kFirstToSecondRow});
   if (restrictions.personsKept == PersonsUsed::thirdPersons) {
-    emptyRows(table, kSubjective, {1, 2, 4, 5});
-    emptyRows(table, kObjective, {1, 2, 4, 5, 7});
+    emptyRows(table, kSubjectiveColumn, {1, 2, 4, 5});
+    emptyRows(table, kObjectiveColumn, {1, 2, 4, 5, kFirstToSecondRow});
   } else if (restrictions.personsKept == PersonsUsed::thirdPersonSingular) {
-    emptyRows(table, kSubjective, {1, 2, 4, 5, 6});
-    emptyRows(table, kObjective, {1, 2, 4, 5, 6, 7});
+    emptyRows(table, kSubjectiveColumn, {1, 2, 4, 5, 6});
+    emptyRows(table, kObjectiveColumn, {1, 2, 4, 5, 6, kFirstToSecondRow});
   }
   if (restrictions.blankAll) {
-    emptyRows(table, kSubjective, {1, 2, 3, 4, 5, 6});
-    emptyRows(table, kObjective, {1, 2, 3, 4, 5, 6, 7});
+    emptyRows(table, kSubjectiveColumn, {1, 2, 3, 4, 5, 6});
+    emptyRows(table, kObjectiveColumn, {1, 2, 3, 4, 5, 6, kFirstToSecondRow});
   }
 }
 

@@ -7,7 +7,7 @@
 #include "core/Mood.h"
 #include "derived/DerivedBoxes.h"
 #include "table/ConjugationTable.h"
-#include "table/Restrictions.h"
+#include "table/Toggles.h"
 
 namespace ragozo::window {
 
@@ -23,7 +23,7 @@ struct TableCell {
 };
 
 // The cell a newly drawn table selects: the last one its forms were written to.
-inline constexpr TableCell kLastFormCell{7, 2};
+inline constexpr TableCell kLastFormCell{kFirstToSecondRow, kObjectiveColumn};
 
 struct WindowState {
   // What the user chose.

@@ -12,6 +12,7 @@
 #include "inflection/Inflection.h"
 #include "table/EmptyTable.h"
 #include "table/IrregularPresent.h"
+#include "table/Restrictions.h"
 #include "table/TableCells.h"
 #include "text/Utf8Text.h"
 

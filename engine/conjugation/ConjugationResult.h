@@ -6,7 +6,7 @@
 
 #include "derived/DerivedBoxes.h"
 #include "table/ConjugationTable.h"
-#include "table/Restrictions.h"
+#include "table/Toggles.h"
 
 namespace ragozo {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "core/Mood.h"
-#include "table/Restrictions.h"
+#include "table/Toggles.h"
 
 namespace ragozo {
 

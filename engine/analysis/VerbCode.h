@@ -11,6 +11,7 @@
 
 #include <string_view>
 
+#include "analysis/Meaning.h"
 #include "analysis/VerbClass.h"
 
 namespace ragozo {
@@ -42,9 +43,6 @@ VerbCode decodeVerbCode(std::string_view code);
 
 // The homonyms "téved" and the verbs ending in "ragad" conjugate by meaning.
 bool hasTwoMeanings(std::string_view verb);
-
-// Which meaning the user chose: the first (Yes) or the second (No) of the question.
-enum class Meaning : std::uint8_t { first, second };
 
 // The code as the chosen meaning has it: the class, the objective use and the causative kind
 // of "téved" ('nincs igaza', 'kerül valahova') or "ragad" ('tapad', 'fog valamit').

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "analysis/VerbCode.h"
+#include "analysis/Meaning.h"
 
 namespace ragozo {
 

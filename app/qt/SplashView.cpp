@@ -38,8 +38,8 @@ SplashView::SplashView(window::Splash& splash, QtDesktop& desktop)
   panel->setLineWidth(2);
   panel->setGeometry(pxRect(120, 120, window::Splash::kWidth - 240, 2280));
 
-  image1_ = new QLabel(panel);
-  image1_->setGeometry(pxRect(180, 180, 1800, 1500));
+  frameLabel_ = new QLabel(panel);
+  frameLabel_->setGeometry(pxRect(180, 180, 1800, 1500));
   label(panel, window::texts::kTitleLine, pxRect(2040, 150, 3780, 540), 20, true);
   label(panel, window::texts::kAuthorLine, pxRect(2040, 720, 3780, 330), 10);
   label(panel, window::texts::kPlaceAndYear, pxRect(2040, 1080, 3780, 330), 10);
@@ -47,11 +47,11 @@ SplashView::SplashView(window::Splash& splash, QtDesktop& desktop)
   label(panel, window::texts::kCorrectedEdition, pxRect(2040, 1800, 3780, 330), 9);
 
   label(this, window::texts::kMoreInformation, pxRect(120, 2520, 5280, 480), 9);
-  image2_ = new QLabel(this);
-  image2_->setGeometry(pxRect(5520, 2520, 480, 480));
-  image2_->setPixmap(informationPicture(image2_->size()));
-  image2_->setCursor(Qt::PointingHandCursor);
-  image2_->installEventFilter(this);
+  informationLabel_ = new QLabel(this);
+  informationLabel_->setGeometry(pxRect(5520, 2520, 480, 480));
+  informationLabel_->setPixmap(informationPicture(informationLabel_->size()));
+  informationLabel_->setCursor(Qt::PointingHandCursor);
+  informationLabel_->installEventFilter(this);
 
   ok_ = new QPushButton(QString::fromUtf8(window::texts::kOk), this);
   ok_->setGeometry(pxRect(window::Splash::kWidth / 2 - 600, 3120, 1200, 420));
@@ -77,9 +77,9 @@ void SplashView::refresh() {
   if (!splash_) return;
   const window::WindowGeometry& g = splash_->geometry();
   move(px(g.left), px(g.top));
-  if (splash_->image1() != shownPicture_) {
-    shownPicture_ = splash_->image1();
-    image1_->setPixmap(framePicture(shownPicture_, image1_->size()));
+  if (splash_->frame() != shownPicture_) {
+    shownPicture_ = splash_->frame();
+    frameLabel_->setPixmap(framePicture(shownPicture_, frameLabel_->size()));
   }
   ok_->setVisible(splash_->okVisible());
 }
@@ -101,7 +101,7 @@ bool SplashView::timerActive(window::SplashTimer timer) const {
 }
 
 bool SplashView::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == image2_ && event->type() == QEvent::MouseButtonRelease && splash_) {
+  if (watched == informationLabel_ && event->type() == QEvent::MouseButtonRelease && splash_) {
     desktop_.dispatch([this] { splash_->openInformation(); });
     return true;
   }

@@ -34,8 +34,8 @@ class SplashView : public QWidget {
  private:
   window::Splash* splash_;
   QtDesktop& desktop_;
-  QLabel* image1_;
-  QLabel* image2_;
+  QLabel* frameLabel_;        // the animation
+  QLabel* informationLabel_;  // the information picture, which opens the information box
   QPushButton* ok_;
   QTimer handOver_;
   QTimer animationTimer_;

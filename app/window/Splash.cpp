@@ -20,7 +20,7 @@ void Splash::load() {
     okVisible_ = true;
     desktop_.setTimerEnabled(SplashTimer::handOver, false);
   }
-  image1_ = Picture::frame3;
+  frame_ = Picture::frame3;
 }
 
 void Splash::handOver() {
@@ -31,12 +31,12 @@ void Splash::handOver() {
 }
 
 void Splash::nextFrame() {
-  if (image1_ == Picture::frame3) {
-    image1_ = Picture::frame4;
-  } else if (image1_ == Picture::frame4) {
-    image1_ = Picture::frame5;
-  } else if (image1_ == Picture::frame5) {
-    image1_ = Picture::frame3;
+  if (frame_ == Picture::frame3) {
+    frame_ = Picture::frame4;
+  } else if (frame_ == Picture::frame4) {
+    frame_ = Picture::frame5;
+  } else if (frame_ == Picture::frame5) {
+    frame_ = Picture::frame3;
   }
 }
 

@@ -14,7 +14,7 @@ namespace ragozo::window {
 
 class Program;
 
-// The pictures of the image controls: Image1 shows one of the three frames.
+// The pictures of the animation, by their numbers: the splash shows one of the three frames.
 enum class Picture { none = 0, frame3 = 3, frame4 = 4, frame5 = 5 };
 
 class Splash {
@@ -39,7 +39,7 @@ class Splash {
   void openInformation();
   void unload();
 
-  Picture image1() const { return image1_; }
+  Picture frame() const { return frame_; }
   bool okVisible() const { return okVisible_; }
   const WindowGeometry& geometry() const { return geometry_; }
 
@@ -47,7 +47,7 @@ class Splash {
   Program& program_;
   WindowDialogs& dialogs_;
   Desktop& desktop_;
-  Picture image1_ = Picture::none;
+  Picture frame_ = Picture::none;
   bool okVisible_ = false;
   WindowGeometry geometry_{0, 0, kWidth, kHeight};
 };

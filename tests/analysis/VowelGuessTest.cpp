@@ -1,11 +1,7 @@
-// The vowel class guessed for a verb the lexicon lacks, and the patterns of an unstable vowel.
+// The vowel class guessed for a verb the lexicon lacks.
 #include "analysis/VowelGuess.h"
 
 #include <gtest/gtest.h>
-
-#include <optional>
-
-#include "analysis/EndingGuess.h"
 
 namespace ragozo {
 namespace {
@@ -51,25 +47,6 @@ TEST(VowelGuess, TheLastVowelAfterABackVowelPreverbDecides) {
   for (const Case& c : cases) {
     const VowelClass guessed = guessVowelClass(c.verb);
     EXPECT_EQ(guessed, c.vowel) << c.verb << ": wanted " << nameOf(c.vowel) << ", guessed " << nameOf(guessed);
-  }
-}
-
-// Only the endings "omol", "foszol" and "örvényel" name a verb of an unstable vowel; their
-// neighbours in the lexicon ("omlik", "foszlik") and other endings in -ol/-el are no pattern.
-TEST(VowelGuess, OnlyThePatternsOfAnUnstableVowelGiveItsClass) {
-  struct Case {
-    const char* verb;
-    VowelClass vowel;
-  };
-  for (const Case& c : {Case{"leomol", back}, Case{"szétfoszol", back}, Case{"megörvényel", frontUnrounded}}) {
-    const std::optional<Guess> guess = guessFromPattern(c.verb);
-    ASSERT_TRUE(guess.has_value()) << c.verb;
-    EXPECT_EQ(guess->verbClass, kUnstableVowelClass) << c.verb;
-    EXPECT_EQ(guess->vowelClass, c.vowel) << c.verb << ": " << nameOf(guess->vowelClass);
-    EXPECT_FALSE(guess->usedObjectively) << c.verb;
-  }
-  for (const char* verb : {"omlik", "foszlik", "örvénylik", "mol", "gondol", "énekel"}) {
-    EXPECT_FALSE(guessFromPattern(verb).has_value()) << verb << " taken for a pattern";
   }
 }
 

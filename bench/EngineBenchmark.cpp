@@ -1,24 +1,19 @@
-// The whole engine over the verbs of the fixture lexicon: look-up, stems, each mood's producer, derived forms.
+// The engine over the verbs of the fixture lexicon: the stems, one verb in one mood, the
+// derived forms, and the one call from a typed entry to every form shown.
 //
-// Every benchmark runs once per iteration over every fixture verb, so the
-// "per_verb" counter is the time of one verb: the look-up and stems alone,
-// one verb in one mood (look-up, stems and the producer), the derived forms,
-// and the one call from a typed entry to every form shown. Run: build/bench/engine_benchmark
+// Every benchmark runs once per iteration over every fixture verb, so the "per_verb" counter is
+// the time of one verb. Run: build/bench/engine_benchmark
 #include <benchmark/benchmark.h>
 
 #include <string_view>
 #include <vector>
 
-#include "analysis/EndingRules.h"
 #include "analysis/Lookup.h"
 #include "analysis/PlainStems.h"
 #include "analysis/SecondStems.h"
-#include "analysis/VerbCode.h"
 #include "conjugation/Conjugate.h"
-#include "inflection/CausativeRule.h"
-#include "inflection/DerivedForms.h"
-#include "inflection/MoodDispatch.h"
-#include "support/EntryState.h"
+#include "derived/DerivedForms.h"
+#include "inflection/Inflection.h"
 #include "support/FixtureLexicon.h"
 
 namespace ragozo {
@@ -32,25 +27,19 @@ class QuietDialogs : public Dialogs {
   bool askYesNo(const std::string&, const std::string&) override { return true; }
 };
 
-std::vector<std::string_view> fixtureVerbs() {
-  std::vector<std::string_view> verbs;
-  for (const testing::FixtureEntry& entry : testing::fixtureEntries()) verbs.push_back(entry.word);
-  return verbs;
-}
+struct Analysed {
+  std::string_view verb;
+  VerbCode code;
+};
 
-// The conjugate action's engine steps up to the second stems.
-ConjugationState lookedUpWithStems(std::string_view verb, int mood, Dialogs& dialogs) {
-  ConjugationState s = testing::stateForEntry(verb);
-  s.mood = static_cast<Mood>(mood);
-  kizar(s, testing::fixtureLexicon());
-  lookUpVerb(s, testing::fixtureLexicon(), dialogs);
-  if (s.lookupOutcome == found) {
-    csoport(s);
-    ige(s);
-    tipus(s);
+// The fixture verbs as the look-up finds them (found ones only), with their codes decoded.
+std::vector<Analysed> fixtureVerbs() {
+  std::vector<Analysed> verbs;
+  for (const testing::FixtureEntry& entry : testing::fixtureEntries()) {
+    const LookedUp looked = lookUp(entry.word, testing::fixtureLexicon());
+    if (looked.way == LookupWay::found) verbs.push_back({entry.word, decodeVerbCode(looked.code)});
   }
-  tovek(s);
-  return s;
+  return verbs;
 }
 
 void perVerb(benchmark::State& state, std::size_t verbs) {
@@ -59,52 +48,47 @@ void perVerb(benchmark::State& state, std::size_t verbs) {
                                                       benchmark::Counter::kInvert);
 }
 
+Stems stemsOf(const Analysed& v, Mood mood) {
+  const VerbClass cls = v.code.verbClass;
+  return moodStems(plainStems(v.verb, cls, v.code.vowelClass), v.verb, cls, v.code.vowelClass, mood);
+}
+
 void BM_LookUpAndStems(benchmark::State& state) {
-  const std::vector<std::string_view> verbs = fixtureVerbs();
-  QuietDialogs dialogs;
+  const std::vector<Analysed> verbs = fixtureVerbs();
   for (auto _ : state) {
-    for (std::string_view verb : verbs) {
-      ConjugationState s = lookedUpWithStems(verb, presentIndicative, dialogs);
-      benchmark::DoNotOptimize(s.stem);
+    for (const Analysed& v : verbs) {
+      benchmark::DoNotOptimize(lookUp(v.verb, testing::fixtureLexicon()));
+      benchmark::DoNotOptimize(stemsOf(v, presentIndicative));
     }
   }
   perVerb(state, verbs.size());
 }
 BENCHMARK(BM_LookUpAndStems);
 
-// One verb in one mood: look-up, stems and the mood's producer.
+// One verb in one mood: the stems and the mood's endings.
 void BM_OneVerbOneMood(benchmark::State& state) {
-  const std::vector<std::string_view> verbs = fixtureVerbs();
-  const int mood = static_cast<int>(state.range(0));
-  QuietDialogs dialogs;
+  const std::vector<Analysed> verbs = fixtureVerbs();
+  const auto mood = static_cast<Mood>(state.range(0));
   for (auto _ : state) {
-    for (std::string_view verb : verbs) {
-      ConjugationState s = lookedUpWithStems(verb, mood, dialogs);
-      idomod(s);
-      benchmark::DoNotOptimize(s.endings);
+    for (const Analysed& v : verbs) {
+      benchmark::DoNotOptimize(inflect(v.verb, v.code.verbClass, v.code.vowelClass, stemsOf(v, mood), mood, false));
     }
   }
   perVerb(state, verbs.size());
 }
 BENCHMARK(BM_OneVerbOneMood)->ArgName("mood")->DenseRange(presentIndicative, imperative);
 
-// The derived forms and the potential-verb guard, each on a fresh copy of a
-// state conjugated outside the timing (the copy is timed too).
+// The derived forms of a verb whose present was inflected outside the timing.
 void BM_DerivedForms(benchmark::State& state) {
-  const std::vector<std::string_view> verbs = fixtureVerbs();
-  QuietDialogs dialogs;
-  std::vector<ConjugationState> prepared;
-  for (std::string_view verb : verbs) {
-    ConjugationState s = lookedUpWithStems(verb, presentIndicative, dialogs);
-    idomod(s);
-    prepared.push_back(std::move(s));
+  const std::vector<Analysed> verbs = fixtureVerbs();
+  std::vector<Inflection> inflected;
+  for (const Analysed& v : verbs) {
+    inflected.push_back(inflect(v.verb, v.code.verbClass, v.code.vowelClass, stemsOf(v, presentIndicative),
+                                presentIndicative, false));
   }
   for (auto _ : state) {
-    for (const ConjugationState& conjugated : prepared) {
-      ConjugationState s = conjugated;
-      egyebek(s);
-      hato(s);
-      benchmark::DoNotOptimize(s.derivedBoxes);
+    for (std::size_t i = 0; i < verbs.size(); ++i) {
+      benchmark::DoNotOptimize(deriveForms({verbs[i].verb, inflected[i], verbs[i].code}));
     }
   }
   perVerb(state, verbs.size());
@@ -113,13 +97,16 @@ BENCHMARK(BM_DerivedForms);
 
 // The engine's one call, from a freshly typed entry to the result with every form.
 void BM_Conjugate(benchmark::State& state) {
-  const std::vector<std::string_view> verbs = fixtureVerbs();
+  std::vector<std::string_view> verbs;
+  for (const testing::FixtureEntry& entry : testing::fixtureEntries()) verbs.push_back(entry.word);
   QuietDialogs dialogs;
+  Request request;
+  request.mood = static_cast<Mood>(state.range(0));
   for (auto _ : state) {
     for (std::string_view verb : verbs) {
-      ConjugationState s = testing::stateForEntry(verb);
-      s.mood = static_cast<Mood>(state.range(0));
-      benchmark::DoNotOptimize(conjugate(s, testing::fixtureLexicon(), dialogs));
+      EntryMemory memory;
+      request.entry = verb;
+      benchmark::DoNotOptimize(conjugate(request, memory, testing::fixtureLexicon(), dialogs));
     }
   }
   perVerb(state, verbs.size());

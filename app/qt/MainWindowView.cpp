@@ -223,7 +223,7 @@ void MainWindowView::applyGeometry() {
 void MainWindowView::refresh() {
   if (!window_) return;
   const window::MainWindow& w = *window_;
-  const ConjugationState& s = w.state();
+  const window::WindowState& s = w.state();
   applyGeometry();
 
   const QString entryText = q(s.entry);
@@ -248,7 +248,7 @@ void MainWindowView::refresh() {
   for (int column = 0; column < ConjugationTable::kColumns; ++column) {
     table_->setColumnWidth(column, px(s.table.columnWidth(column)));
   }
-  table_->setCurrentCell(s.table.row(), s.table.column());
+  table_->setCurrentCell(s.selectedCell.row, s.selectedCell.column);
 
   conjugateButton_->setText(q(w.conjugateButton().caption));
   const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(),

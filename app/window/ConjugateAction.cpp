@@ -1,6 +1,7 @@
-// The conjugate action: the engine's result drawn onto the window's controls.
+// The conjugate action: the engine's one call for the entry, its result drawn onto the window.
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "conjugation/Conjugate.h"
 #include "window/MainWindow.h"
@@ -15,18 +16,21 @@ void MainWindow::conjugate() {
   }
   ConjugationResult result;
   try {
-    result = ragozo::conjugate(state_, lexicon_, dialogs_);
+    result = ragozo::conjugate(request(), memory_, lexicon_, dialogs_);
   } catch (const std::runtime_error&) {
     // What can fail half-way is the platform behind the message boxes or
     // memory; a logic error is a fault of the program and goes on, so that it
     // fails a test rather than showing as an empty table.
-    abandonConjugation(state_);
+    showNoForms();
     return;
   } catch (const std::bad_alloc&) {
-    abandonConjugation(state_);
+    showNoForms();
     return;
   }
-  takeEntryRequest();
+  draw(result);
+  // After "Törölje az 'ik' végződést!" the entry stays for mending: the next key does not empty it.
+  if (result.end != ConjugationEnd::notAVerb) state_.resultShown = true;
+  if (result.emptiesEntry) setEntryText("");
   if (result.end != ConjugationEnd::shown) {
     // Nothing shows, so nothing is left to toggle: a toggle pressed now would
     // reach the next entry, which a refusal does not reset.
@@ -34,18 +38,45 @@ void MainWindow::conjugate() {
     imperativeFormsToggleVisible_ = false;
     return;
   }
-  if (result.offered.allPersons) allPersonsToggle_.visible = true;
-  if (result.offered.objective) objectiveToggle_.visible = true;
-  if (result.offered.imperative) imperativeToggle_.visible = true;
+  if (result.offered.allPersons) toggles_.allPersons.visible = true;
+  if (result.offered.objective) toggles_.objective.visible = true;
+  if (result.offered.imperative) toggles_.imperative.visible = true;
   imperativeFormsToggleVisible_ = result.offered.imperativeForms;
   entryGotFocus();
   state_.inputFresh = false;
 }
 
-void MainWindow::takeEntryRequest() {
-  if (!state_.emptyEntry) return;
-  state_.emptyEntry = false;
-  setEntryText("");
+Request MainWindow::request() const {
+  const WindowState& s = state_;
+  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms, s.derivedShown, s.keepTexts};
+}
+
+void MainWindow::draw(ConjugationResult& result) {
+  if (result.table) {
+    state_.table = std::move(*result.table);
+    state_.selectedCell = kLastFormCell;
+  }
+  state_.noticeLine = std::move(result.notice);
+  if (result.boxes) state_.derivedBoxes = std::move(*result.boxes);
+  state_.derivedFormsNotice = std::move(result.derivedFormsNotice);
+  // Outside the imperative the short/long toggle falls back to the long forms.
+  if (result.end == ConjugationEnd::shown && state_.mood != imperative) state_.imperativeForms = ImperativeForms::longForms;
+}
+
+void MainWindow::showEmptyTable() {
+  state_.table = *emptyResult_.table;
+  state_.selectedCell = kLastFormCell;
+}
+
+void MainWindow::showNoForms() {
+  showEmptyTable();
+  state_.derivedBoxes = *emptyResult_.boxes;
+}
+
+void MainWindow::showEmptyResult() {
+  showNoForms();
+  state_.derivedFormsNotice.reset();
+  state_.noticeLine = emptyResult_.notice;
 }
 
 }  // namespace ragozo::window

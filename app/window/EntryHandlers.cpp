@@ -1,15 +1,13 @@
 // Typing in the entry, the per-entry reset and the clipboard copies.
 #include <string>
 
-#include "display/TableBlanking.h"
 #include "text/Utf8Text.h"
 #include "window/MainWindow.h"
-#include "window/MainWindowTexts.h"
 
 namespace ragozo::window {
 
 void MainWindow::keyPressed(int /*key*/) {
-  ConjugationState& s = state_;
+  WindowState& s = state_;
   if (s.resultShown) {
     // The first key after a result empties the entry and resets the state.
     // The reset runs even when the entry is empty already: else this key's own
@@ -18,55 +16,22 @@ void MainWindow::keyPressed(int /*key*/) {
     entryChanged();
     s.resultShown = false;
   }
-  s.stemAlt.clear();
-  s.pastStemAlt.clear();
-  s.marker.clear();
-  s.pastThird.clear();
-  s.endings.clear();
 }
 
 void MainWindow::entryChanged() {
-  ConjugationState& s = state_;
+  WindowState& s = state_;
   if (s.inputFresh) return;
-  const bool keptTexts = s.keepTexts;
-  s.cutResult.setLimit(30);
-  s.baseStem.setLimit(30);
-  s.codeSplit = false;
-  s.keepTexts = false;
-  s.causativeKind = CausativeKind::longSuffix;
-  // The blanking asks for the entry to be emptied; this reset is what emptying it starts.
-  al3(s);
-  s.emptyEntry = false;
+  // The result and the entry go; the change that starts a new entry empties it.
+  showEmptyResult();
   s.entry.clear();
-  s.keepTexts = keptTexts;
-  s.keepMessage = false;
-  s.remainder.clear();
-  s.sg1To2Digit = 0;
-  s.endsInHat = false;
-  s.verbCode.clear();
-  s.classCode.clear();
-  s.lexiconClassCode.clear();
-  s.vowelUsage.clear();
-  s.lookupAnnounced = false;
-  // The imperative restriction belongs to the verb conjugated last; a new
-  // entry starts without it, so the short/long toggle shows for the next verb.
-  s.noImperative = false;
+  memory_ = {};
   resetEntryToggles();
   s.inputFresh = true;
 }
 
 void MainWindow::resetEntryToggles() {
-  state_.allPersons = false;
-  state_.objectiveAnyway = false;
-  state_.imperativeAnyway = false;
-  allPersonsToggle_.caption = texts::kAllPersonsReset;
-  objectiveToggle_.caption = texts::kObjectiveOff;
-  // Else the toggle would say "mód nem" over the new verb's blank imperative.
-  imperativeToggleOffers_ = true;
-  imperativeToggle_.caption = texts::kImperativeOff;
-  allPersonsToggle_.visible = false;
-  objectiveToggle_.visible = false;
-  imperativeToggle_.visible = false;
+  state_.pressed = {};
+  toggles_ = {};
 }
 
 void MainWindow::setEntryText(const std::string& text) {
@@ -88,9 +53,8 @@ void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry)); }
 
 void MainWindow::copyCell(int row, int column) {
-  state_.table.setColumn(column);
-  state_.table.setRow(row);
-  copyToClipboard(state_.table.text());
+  state_.selectedCell = {row, column};
+  copyToClipboard(state_.table.cell(row, column));
 }
 
 void MainWindow::copyDerivedBox(DerivedBox box) { copyToClipboard(state_.derivedBoxes[box]); }

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "display/TableBlanking.h"
+#include "conjugation/Conjugate.h"
 #include "window/MainWindowTexts.h"
 #include "window/Program.h"
 
@@ -16,11 +16,12 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       clipboard_(clipboard),
       desktop_(desktop),
       fillLexicon_(std::move(fillLexicon)),
+      emptyResult_(emptyResult()),
       conjugateButton_{texts::kConjugate, true},
-      allPersonsToggle_{texts::kAllPersonsDesign, false},
-      objectiveToggle_{texts::kObjectiveOff, false},
-      imperativeToggle_{texts::kImperativeOff, false},
-      geometry_{0, 0, kDesignWidth, kTallHeight} {}
+      geometry_{0, 0, kDesignWidth, kTallHeight} {
+  // The design caption, until the first new entry.
+  toggles_.allPersons.caption = texts::kAllPersonsDesign;
+}
 
 void MainWindow::load() {
   const ScreenSize screen = desktop_.screenSize();
@@ -29,17 +30,12 @@ void MainWindow::load() {
   geometry_.height = kShortHeight;
   desktop_.setTopmost(WindowName::main, true);
   desktop_.show(WindowName::main);
-  gridek(state_);
+  showEmptyTable();
   entryGotFocus();
   chooseMood(presentIndicative);
   state_.inputFresh = true;
   fillLexicon_(lexicon_);
-  state_.cutResult.setLimit(30);
-  state_.baseStem.setLimit(30);
-  state_.noImperative = false;
-  state_.noticeLine = kEntryPrompt;
-  al3(state_);
-  takeEntryRequest();
+  showEmptyResult();
 }
 
 std::string MainWindow::derivedFormsToggleCaption() const { return texts::derivedFormsCaption(state_.derivedShown); }

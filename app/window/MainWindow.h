@@ -3,11 +3,14 @@
 // How a request runs: the view forwards each user action to the method that
 // says what the user did (`conjugate` for "&Ragozás" and Enter, `keyPressed`
 // and `entryEdited` or `entryTypedAtEnd` for typing, `chooseMood` for the
-// tense and mood buttons, the toggles, the copies); the method keeps the user's sequence (the
-// per-entry reset, the meaning question, the toggles) and runs the engine
-// over `state`, whose output part holds the table, the notice line and the
-// derived boxes, and changes the captions and visibility kept here. The view
-// then shows what it finds.
+// tense and mood buttons, the toggles, the copies); the method keeps the
+// user's sequence (the per-entry reset, the toggles), asks the engine's one
+// call for the entry with the choices in `state` and the entry's memory, and
+// draws the result it returns into `state` (the table, the notice line, the
+// derived boxes) and into the captions and visibility kept here; a result
+// that empties the entry empties it. The view then shows what it finds. The
+// engine is reached by `conjugate` alone, and at the load by `emptyResult`,
+// whose empty table every new entry shows again.
 // Message boxes, the clipboard and the windowing system are reached through
 // the interfaces given at construction; nothing here knows of Qt.
 #pragma once
@@ -16,12 +19,15 @@
 #include <string>
 #include <string_view>
 
+#include "conjugation/ConjugationResult.h"
+#include "conjugation/EntryMemory.h"
+#include "conjugation/Request.h"
 #include "lexicon/Lexicon.h"
-#include "inflection/DerivedBoxes.h"
-#include "state/ConjugationState.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"
+#include "window/MainWindowTexts.h"
 #include "window/WindowDialogs.h"
+#include "window/WindowState.h"
 
 namespace ragozo::window {
 
@@ -34,6 +40,16 @@ using LexiconFill = std::function<void(Lexicon&)>;
 struct CommandButton {
   std::string caption;
   bool visible = false;
+};
+
+// The toggles beside the table that follow the entry, as a new entry has them: hidden, with their
+// first captions, the imperative toggle offering to show the imperative.
+struct EntryToggles {
+  CommandButton allPersons{texts::kAllPersonsReset, false};
+  CommandButton objective{texts::kObjectiveOff, false};
+  // Else the toggle would say "mód nem" over the new verb's blank imperative.
+  CommandButton imperative{texts::kImperativeOff, false};
+  bool imperativeOffers = true;
 };
 
 class MainWindow {
@@ -49,7 +65,7 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
 
   // --- what the user does ------------------------------------------------------
-  // The load sequence: place, show, table set-up, indicative present (one
+  // The load sequence: place, show, the empty table, indicative present (one
   // conjugation of the empty entry), the lexicon fill and the start-up values.
   void load();
   // "&Ragozás", the default button, and Enter: the engine's `conjugate`, then
@@ -86,7 +102,7 @@ class MainWindow {
   void entryLostFocus() { entryFocused_ = false; }
   void setCaret(int position) { caret_ = position; }
 
-  // A click on a table cell: it becomes the current cell and goes to the clipboard.
+  // A click on a table cell: it becomes the selected cell and goes to the clipboard.
   void copyCell(int row, int column);
   // A click on a derived-form box: its text goes to the clipboard.
   void copyDerivedBox(DerivedBox box);
@@ -97,12 +113,12 @@ class MainWindow {
   void showAbout();
 
   // --- controls ---------------------------------------------------------------
-  ConjugationState& state() { return state_; }
-  const ConjugationState& state() const { return state_; }
+  WindowState& state() { return state_; }
+  const WindowState& state() const { return state_; }
   const CommandButton& conjugateButton() const { return conjugateButton_; }
-  const CommandButton& allPersonsToggle() const { return allPersonsToggle_; }
-  const CommandButton& objectiveToggle() const { return objectiveToggle_; }
-  const CommandButton& imperativeToggle() const { return imperativeToggle_; }
+  const CommandButton& allPersonsToggle() const { return toggles_.allPersons; }
+  const CommandButton& objectiveToggle() const { return toggles_.objective; }
+  const CommandButton& imperativeToggle() const { return toggles_.imperative; }
   // The derived-forms toggle is always visible; its caption and the
   // short/long imperative toggle's follow the choices.
   std::string derivedFormsToggleCaption() const;
@@ -117,16 +133,24 @@ class MainWindow {
   const Lexicon& lexicon() const { return lexicon_; }
 
  private:
-  // Empties the entry and runs its reset when the engine's blanking asked for it.
-  void takeEntryRequest();
+  // What the user asks for: the entry, the tense and mood and the toggles as they stand.
+  Request request() const;
+  // Draws what the result shows, taking them out of it: its table (selecting the last form cell),
+  // its notice and its boxes where it gives them; and the short/long toggle's fall-back to the long forms.
+  void draw(ConjugationResult& result);
+  // What the empty entry of the load showed, again: the table without forms; with the derived
+  // boxes empty too (a conjugation that failed half-way, so that no cell mixes two verbs); and
+  // under the entry prompt (a new entry).
+  void showEmptyTable();
+  void showNoForms();
+  void showEmptyResult();
   // A new text in the entry starts the entry's reset, as typing does.
   void setEntryText(const std::string& text);
   // Every change of the entry's text: the per-entry reset after a result
   // (nothing while the entry is fresh), the entry emptied as part of it. It
   // also clears the imperative restriction of the verb conjugated last.
   void entryChanged();
-  // The all-persons, objective and imperative toggles as a new entry has
-  // them: hidden, unpressed, with their first captions.
+  // The all-persons, objective and imperative toggles as a new entry has them: unpressed too.
   void resetEntryToggles();
   void placeCaretAtEnd();
   void copyToClipboard(const std::string& text);
@@ -137,13 +161,12 @@ class MainWindow {
   Desktop& desktop_;
   LexiconFill fillLexicon_;
   Lexicon lexicon_;
-  ConjugationState state_;
+  WindowState state_;
+  EntryMemory memory_;           // the entry's, new for every entry
+  ConjugationResult emptyResult_;  // what the empty entry shows: the table's headings under the prompt
 
   CommandButton conjugateButton_;
-  CommandButton allPersonsToggle_;
-  CommandButton objectiveToggle_;
-  CommandButton imperativeToggle_;
-  bool imperativeToggleOffers_ = true;  // the imperative toggle offers to show the imperative
+  EntryToggles toggles_;
   bool imperativeFormsToggleVisible_ = false;
   bool onTopChecked_ = false;
   WindowGeometry geometry_;

@@ -7,7 +7,7 @@
 
 #include <array>
 
-#include "state/UserChoices.h"
+#include "window/WindowState.h"
 
 namespace ragozo::window::texts {
 

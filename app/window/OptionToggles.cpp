@@ -1,7 +1,4 @@
 // The tense and mood buttons and the five toggles beside the table.
-#include "analysis/PlainStems.h"
-#include "display/TableBlanking.h"
-#include "inflection/CausativeRule.h"
 #include "window/MainWindow.h"
 #include "window/MainWindowTexts.h"
 
@@ -11,69 +8,69 @@ void MainWindow::chooseMood(Mood mood) {
   state_.mood = mood;
   if (mood == imperative) {
     state_.keepTexts = true;
-    imperativeToggleOffers_ = true;
-    imperativeToggle_.caption = texts::kImperativeOff;
+    toggles_.imperativeOffers = true;
+    toggles_.imperative.caption = texts::kImperativeOff;
   } else {
     // Only the imperative's blanking keeps the entry; a verb the lexicon
     // lacks empties it in the other moods, whichever mood came before.
     state_.keepTexts = false;
-    state_.imperativeAnyway = false;
-    imperativeToggle_.visible = false;
+    state_.pressed.imperativeAnyway = false;
+    toggles_.imperative.visible = false;
   }
   conjugate();
 }
 
 void MainWindow::toggleAllPersons() {
-  if (state_.allPersons) {
-    state_.allPersons = false;
-    allPersonsToggle_.caption = texts::kAllPersonsOff;
+  if (state_.pressed.allPersons) {
+    state_.pressed.allPersons = false;
+    toggles_.allPersons.caption = texts::kAllPersonsOff;
   } else {
-    state_.allPersons = true;
-    allPersonsToggle_.caption = texts::kAllPersonsOn;
+    state_.pressed.allPersons = true;
+    toggles_.allPersons.caption = texts::kAllPersonsOn;
   }
   conjugate();
 }
 
 void MainWindow::toggleObjective() {
-  if (state_.objectiveAnyway) {
-    state_.objectiveAnyway = false;
-    objectiveToggle_.caption = texts::kObjectiveOff;
+  if (state_.pressed.objectiveAnyway) {
+    state_.pressed.objectiveAnyway = false;
+    toggles_.objective.caption = texts::kObjectiveOff;
   } else {
-    state_.objectiveAnyway = true;
-    objectiveToggle_.caption = texts::kObjectiveOn;
+    state_.pressed.objectiveAnyway = true;
+    toggles_.objective.caption = texts::kObjectiveOn;
   }
   conjugate();
 }
 
 void MainWindow::toggleImperative() {
-  if (imperativeToggleOffers_) {
-    state_.imperativeAnyway = true;
-    imperativeToggleOffers_ = false;
-    imperativeToggle_.caption = texts::kImperativeOn;
+  if (toggles_.imperativeOffers) {
+    state_.pressed.imperativeAnyway = true;
+    toggles_.imperativeOffers = false;
+    toggles_.imperative.caption = texts::kImperativeOn;
     state_.keepTexts = true;
     conjugate();
     return;
   }
   // Hiding the imperative again empties the table alone: keepTexts is set.
-  imperativeToggleOffers_ = true;
-  imperativeToggle_.caption = texts::kImperativeOff;
-  state_.imperativeAnyway = false;
+  toggles_.imperativeOffers = true;
+  toggles_.imperative.caption = texts::kImperativeOff;
+  state_.pressed.imperativeAnyway = false;
   state_.keepTexts = true;
   imperativeFormsToggleVisible_ = false;
-  al3(state_);
+  showEmptyTable();
 }
 
 void MainWindow::toggleDerivedForms() {
   if (!state_.derivedShown) {
     geometry_.height = kTallHeight;
-    ige(state_);
     state_.derivedShown = true;
   } else {
     geometry_.height = kShortHeight;
     state_.derivedShown = false;
   }
   entryGotFocus();
-  hato(state_);
+  // Opening the derived forms of a potential verb says why its boxes are empty.
+  if (state_.derivedShown && state_.derivedFormsNotice) state_.noticeLine = *state_.derivedFormsNotice;
 }
 
 void MainWindow::toggleImperativeForms() {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "state/Dialogs.h"
+#include "core/Dialogs.h"
 
 namespace ragozo::window {
 

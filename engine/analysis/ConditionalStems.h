@@ -1,18 +1,29 @@
-// The conditional marker and stems.
+// The conditional marker and stem.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string>
+#include <string_view>
+
+#include "analysis/VerbCode.h"
 
 namespace ragozo {
 
-// Chooses the conditional `marker` and the conditional `stem`:
-// - "alapszik" is conjugated as class "01" from here on (`classCode` changes);
+struct ConditionalStem {
+  std::string stem;
+  std::string marker;
+  VerbClass cls;      // "alapszik" goes on in the plain class
+  VowelClass vowel;   // "van" goes on with front unrounded vowels
+};
+
+// The conditional marker and stem:
+// - "alapszik" is conjugated in the plain class from here on;
 // - the classes that take "-n" directly get "n"; those that need a linking
-//   vowel get "an" (vowel class 1) or "en" (2 and 3);
-// - the short-stem verbs get the stem less 2 and "nn" (tesz: te, eszik: e);
+//   vowel get "an" (back) or "en" (front);
+// - the short-stem verbs get the base less 2 and "nn" (tesz: te, eszik: e);
 //   "vész" and its compounds get vesz; megy gives men, jön jön, van len with
-//   vowel class 2 (megvan: meglen); "sosincs" keeps its stem.
-// A class in no list ("6d", "98") leaves `marker` and `stem` as they were.
-void ennek(ConjugationState& s);
+//   front unrounded vowels (megvan: meglen); "sosincs" keeps its stem.
+// A class without a conditional marker keeps `marker`, and `stem` where no rule holds.
+ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view marker,
+                                std::string_view verb, VerbClass cls, VowelClass vowel);
 
 }  // namespace ragozo

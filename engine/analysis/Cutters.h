@@ -1,37 +1,29 @@
-// The cutters: shorten a word from its right end through the limited work fields.
+// Cutting a word from its right end, counting characters.
 //
-// A cut to length k sets the field's limit to k and assigns the whole source,
-// so the field keeps the first k characters. Because a limit of 0 (or less)
-// means no limit, a cut that would remove every character keeps the whole
-// source instead; only `vag` and `cutVanEnding` know the three words that must
-// be cut to nothing ("iszik", "eszik", "van"). The entry is read as `s.input()`, the
-// typed verb without leading and trailing blanks. Lengths count characters.
+// The rules cut the entry or a stem by a number of letters. A cut that would
+// leave nothing keeps the whole word (the rule of the engine's old work
+// fields, whose limit of 0 meant no limit); where a rule wants one of the
+// three bare verbs "van", "eszik", "iszik" cut to nothing it says so.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string>
+#include <string_view>
 
 namespace ragozo {
 
-// `cutResult` := the entry less its last `n` characters; `cutResult`'s limit := that length.
-// While `emptyCutFlag` is set, a cut of exactly "iszik", "eszik" or "van" yields
-// the empty text and lowers the flag; a cut of any other word leaves the
-// flag as it is.
-void vag(ConjugationState& s, int n);
+// `text` less its last `count` characters, or the whole of `text` when that would leave nothing.
+std::string cutEnd(std::string_view text, int count);
 
-// Raises `baseStem`'s limit by 3 (on every call), then `cutResult` := `baseStem` less 2.
-void dz(ConjugationState& s);
+// The first `count` characters of `text`, or the whole of `text` for a count of none or less.
+std::string cutToLength(std::string_view text, int count);
 
-// `cutResult` := `baseStem` less its last 3 characters.
-void dz3(ConjugationState& s);
+// Whether `verb` is one of the bare verbs "van", "eszik", "iszik".
+bool isBareShortVerb(std::string_view verb);
 
-// `cutResult` := `baseStem` less its last character.
-void sz(ConjugationState& s);
+// `cutEnd` that takes the bare "van", "eszik" and "iszik" to nothing.
+std::string cutEndBareToNothing(std::string_view verb, int count);
 
-// `cutResult` := the entry less its last 3 characters; the entry "van" gives the empty text.
-// (`van` of old.)
-void cutVanEnding(ConjugationState& s);
-
-// `baseStem` := the entry less its last 2 characters (subject to `baseStem`'s limit).
-void vag3(ConjugationState& s);
+// The entry less its final "van": "meg" for "megvan", nothing for "van".
+std::string withoutVanEnding(std::string_view verb);
 
 }  // namespace ragozo

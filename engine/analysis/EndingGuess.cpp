@@ -1,28 +1,31 @@
-// Classification of a verb that is not in the lexicon from its ending.
+// A verb that is not in the lexicon, classified by a pattern or by its ending.
 #include "analysis/EndingGuess.h"
 
 #include <array>
 #include <span>
-#include <string>
-#include <string_view>
 
-#include "analysis/EndingRules.h"
-#include "analysis/PlainStems.h"
+#include "analysis/VowelGuess.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
 
-constexpr int kGuessVowel = 0;  // the vowel class comes from `keres`
+constexpr std::optional<VowelClass> kGuessVowel = std::nullopt;  // the vowel class comes from the vowels
+constexpr bool kObjective = true;
+constexpr bool kNotObjective = false;
 
 struct EndingRow {
   std::array<std::string_view, 21> endings;  // unused places stay empty
-  std::string_view classCode;
-  std::string_view valenceCode;
-  int vowelClass;  // 1, 2, 3 or kGuessVowel
-  std::array<std::string_view, 4> roundedIf{};  // after a guess, 3 when the entry ends in one of these
+  VerbClass verbClass;
+  bool usedObjectively;
+  std::optional<VowelClass> vowelClass;  // or kGuessVowel
+  std::array<std::string_view, 4> roundedIf{};  // after a guess, front rounded when the entry ends in one of these
   std::string_view refuseIf{};  // a potential verb with a wrong -ik: refuse instead of the row
 };
+
+constexpr VerbClass operator""_class(const char* code, std::size_t size) {
+  return VerbClass::fromCode(std::string_view(code, size));
+}
 
 struct Stage {
   std::size_t length;
@@ -30,47 +33,47 @@ struct Stage {
 };
 
 constexpr EndingRow kStage1[] = {
-    {{"az", "oz", "áz", "óz", "úz", "uz"}, "18", "01", back},
-    {{"ez", "íz", "éz", "iz"}, "18", "01", kGuessVowel},
-    {{"öz", "őz", "üz", "űz"}, "18", "01", frontRounded},
-    {{"at"}, "16", "01", back},
-    {{"et"}, "16", "01", frontUnrounded},
-    {{"al", "ál", "ol", "ól", "ul", "úl", "an"}, "01", "01", back},
-    {{"el", "él", "il", "íl", "en"}, "01", "01", kGuessVowel},
-    {{"od"}, "07", "01", back},
-    {{"ed"}, "07", "01", frontUnrounded},
-    {{"öd"}, "07", "01", frontRounded},
-    {{"öl", "ől", "ül", "űl"}, "01", "01", frontRounded},
-    {{"ít"}, "12", "01", kGuessVowel},
+    {{"az", "oz", "áz", "óz", "úz", "uz"}, "18"_class, kObjective, back},
+    {{"ez", "íz", "éz", "iz"}, "18"_class, kObjective, kGuessVowel},
+    {{"öz", "őz", "üz", "űz"}, "18"_class, kObjective, frontRounded},
+    {{"at"}, "16"_class, kObjective, back},
+    {{"et"}, "16"_class, kObjective, frontUnrounded},
+    {{"al", "ál", "ol", "ól", "ul", "úl", "an"}, "01"_class, kObjective, back},
+    {{"el", "él", "il", "íl", "en"}, "01"_class, kObjective, kGuessVowel},
+    {{"od"}, "07"_class, kObjective, back},
+    {{"ed"}, "07"_class, kObjective, frontUnrounded},
+    {{"öd"}, "07"_class, kObjective, frontRounded},
+    {{"öl", "ől", "ül", "űl"}, "01"_class, kObjective, frontRounded},
+    {{"ít"}, "12"_class, kObjective, kGuessVowel},
 };
 
 constexpr EndingRow kStage2[] = {
     {{"ont", "ant", "ánt", "ent", "önt", "int", "olt", "alt", "ált", "elt", "ilt",
       "ojt", "ajt", "ájt", "ejt", "ijt", "ort", "art", "árt", "ert", "irt"},
-     "13", "01", kGuessVowel, {"önt"}},
-    {{"ong", "eng", "öng"}, "09", "01", kGuessVowel, {"öng"}},
-    {{"ász"}, "21", "01", back},
-    {{"ész"}, "21", "01", frontUnrounded},
+     "13"_class, kObjective, kGuessVowel, {"önt"}},
+    {{"ong", "eng", "öng"}, "09"_class, kObjective, kGuessVowel, {"öng"}},
+    {{"ász"}, "21"_class, kObjective, back},
+    {{"ész"}, "21"_class, kObjective, frontUnrounded},
 };
 
 constexpr EndingRow kStage3[] = {
-    {{"azik", "ozik", "ázik", "ózik", "úzik", "uzik"}, "61", "01", back},
-    {{"ezik", "ízik", "ézik", "izik"}, "61", "01", kGuessVowel},
-    {{"özik", "őzik", "üzik", "űzik"}, "61", "01", frontRounded},
-    {{"odik", "ódik", "udik"}, "31", "00", back},
-    {{"edik"}, "31", "00", frontUnrounded},
-    {{"ödik", "ődik", "üdik"}, "31", "00", frontRounded},
-    {{"aszt", "oszt"}, "14", "01", back},
-    {{"eszt", "észt", "iszt"}, "14", "01", frontUnrounded},
-    {{"öszt"}, "14", "01", frontRounded},
-    {{"atik"}, "51", "00", back, {}, "hatik"},
-    {{"etik"}, "51", "00", frontUnrounded, {}, "hetik"},
-    {{"dzik"}, "40", "00", kGuessVowel, {"ödzik", "ődzik", "üdzik", "űdzik"}},
+    {{"azik", "ozik", "ázik", "ózik", "úzik", "uzik"}, "61"_class, kObjective, back},
+    {{"ezik", "ízik", "ézik", "izik"}, "61"_class, kObjective, kGuessVowel},
+    {{"özik", "őzik", "üzik", "űzik"}, "61"_class, kObjective, frontRounded},
+    {{"odik", "ódik", "udik"}, "31"_class, kNotObjective, back},
+    {{"edik"}, "31"_class, kNotObjective, frontUnrounded},
+    {{"ödik", "ődik", "üdik"}, "31"_class, kNotObjective, frontRounded},
+    {{"aszt", "oszt"}, "14"_class, kObjective, back},
+    {{"eszt", "észt", "iszt"}, "14"_class, kObjective, frontUnrounded},
+    {{"öszt"}, "14"_class, kObjective, frontRounded},
+    {{"atik"}, "51"_class, kNotObjective, back, {}, "hatik"},
+    {{"etik"}, "51"_class, kNotObjective, frontUnrounded, {}, "hetik"},
+    {{"dzik"}, "40"_class, kNotObjective, kGuessVowel, {"ödzik", "ődzik", "üdzik", "űdzik"}},
 };
 
 constexpr EndingRow kStage4[] = {
-    {{"ászik"}, "57", "01", back},
-    {{"észik"}, "57", "01", frontUnrounded},
+    {{"ászik"}, "57"_class, kObjective, back},
+    {{"észik"}, "57"_class, kObjective, frontUnrounded},
 };
 
 constexpr Stage kStages[] = {{2, kStage1}, {3, kStage2}, {4, kStage3}, {5, kStage4}};
@@ -82,7 +85,7 @@ bool endsInAny(std::string_view entry, std::span<const std::string_view> endings
   return false;
 }
 
-const EndingRow* matchingRow(const std::string& entry) {
+const EndingRow* matchingRow(std::string_view entry) {
   const std::size_t length = charCount(entry);
   for (const Stage& stage : kStages) {
     if (length <= stage.length) continue;
@@ -95,21 +98,23 @@ const EndingRow* matchingRow(const std::string& entry) {
 
 }  // namespace
 
-EndingGuess guessFromEnding(ConjugationState& s) {
-  const std::string entry = s.input();
-  const EndingRow* row = matchingRow(entry);
-  if (row == nullptr) return EndingGuess::none;
-  if (!row->refuseIf.empty() && endsWith(entry, row->refuseIf)) return EndingGuess::refused;
-  s.classCode = std::string(row->classCode);
-  s.valenceCode = std::string(row->valenceCode);
-  if (row->vowelClass == kGuessVowel) {
-    keres(s);
-    if (endsInAny(entry, row->roundedIf)) s.vowelClass = frontRounded;
+std::optional<Guess> guessFromPattern(std::string_view verb) {
+  if (endsWith(verb, "örvényel")) return Guess{kUnstableVowelClass, false, frontUnrounded};
+  if (endsWith(verb, "foszol") || endsWith(verb, "omol")) return Guess{kUnstableVowelClass, false, back};
+  return std::nullopt;
+}
+
+EndingGuess guessFromEnding(std::string_view verb) {
+  const EndingRow* row = matchingRow(verb);
+  if (row == nullptr) return {};
+  if (!row->refuseIf.empty() && endsWith(verb, row->refuseIf)) return {EndingGuess::Kind::notAVerb, {}};
+  Guess guess{row->verbClass, row->usedObjectively, back};
+  if (row->vowelClass) {
+    guess.vowelClass = *row->vowelClass;
   } else {
-    s.vowelClass = static_cast<VowelClass>(row->vowelClass);
+    guess.vowelClass = endsInAny(verb, row->roundedIf) ? frontRounded : guessVowelClass(verb);
   }
-  ige(s);
-  return EndingGuess::guessed;
+  return {EndingGuess::Kind::guessed, guess};
 }
 
 }  // namespace ragozo

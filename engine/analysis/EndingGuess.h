@@ -1,26 +1,43 @@
-// Classification of a verb that is not in the lexicon from its ending.
+// A verb that is not in the lexicon, classified by a pattern or by its ending.
 //
-// Four stages look at the entry's last 2, 3, 4 and 5 characters, each only
-// when the entry is longer than that; within a stage the endings are tried in
-// a fixed order and the first match decides. The match gives the class code,
-// the valence code and the vowel class (fixed, or guessed by `keres` with a
-// rounded override for a few endings). No ending of a later stage ends in an
-// ending of an earlier one, so every row can decide.
+// A few verbs with an unstable last vowel are known by a pattern ("omol",
+// "foszol", "örvényel"). Any other entry is tried against four stages of
+// endings, which look at its last 2, 3, 4 and 5 characters, each only when the
+// entry is longer than that; within a stage the endings are tried in a fixed
+// order and the first match decides. The match gives the class, the objective
+// use and the vowel class (fixed, or guessed from the vowels with a rounded
+// override for a few endings). No ending of a later stage ends in an ending of
+// an earlier one, so every row can decide.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <optional>
+#include <string_view>
+
+#include "analysis/VerbCode.h"
 
 namespace ragozo {
 
-enum class EndingGuess {
-  none,     // no ending matched (or the entry is too short)
-  guessed,  // `classCode`, `valenceCode`, `vowelClass` and the stems are set
-  refused,  // a potential verb written with -ik ("...hatik"): not a verb
+// What a guess gives in place of the lexicon's code.
+struct Guess {
+  VerbClass verbClass;
+  bool usedObjectively = false;
+  VowelClass vowelClass = back;
 };
 
-// Tries the ending table on the entry; on a match sets `classCode`,
-// `valenceCode` and `vowelClass` and runs `ige`. Writes nothing on `none` and
-// on `refused`.
-EndingGuess guessFromEnding(ConjugationState& s);
+// An entry ending in "örvényel" (front unrounded), "foszol" or "omol" (back)
+// takes the class of "sodor" and "énekel", not used objectively.
+std::optional<Guess> guessFromPattern(std::string_view verb);
+
+struct EndingGuess {
+  enum class Kind {
+    none,      // no ending matched (or the entry is too short)
+    guessed,   // `guess` holds the class
+    notAVerb,  // a potential verb written with -ik ("...hatik"): no verb at all
+  };
+  Kind kind = Kind::none;
+  Guess guess;
+};
+
+EndingGuess guessFromEnding(std::string_view verb);
 
 }  // namespace ragozo

@@ -1,33 +1,23 @@
-// The short imperative stems and endings of the second person singular.
-//
-// The short forms show while the user has asked for them
-// (`imperativeForms` is `ImperativeForms::shortForms`).
+// The short imperative stems of the second person singular.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "analysis/VerbCode.h"
 
 namespace ragozo {
 
-// The short second-person-singular endings: `sg2Subj` := `marker`; `sg2Obj` :=
-// "dd" for the classes "24", "25", "37", "83", "sd" for "12", "13", "27",
-// "26", "zd" for the -sz/-z classes ("21", "22" and `sibilantIkClasses`),
-// "d" for any other class.
-void rov(ConjugationState& s);
+// The short stem before "gy" of the subjective cell: tesz, vesz, lesz: té, vé,
+// lé; visz: ví; van: lé; eszik: é; iszik: í, with their preverbs (elvisz:
+// elví, megvan: meglé, megeszik: megé). Any other verb keeps `stem`.
+std::string shortSubjectiveImperativeStem(std::string_view verb, std::string_view stem);
 
-// The short stem before "gy" of the subjective cell, while the short forms
-// show: tesz, vesz, lesz: té, vé, lé; visz: ví; van: lé; eszik: é; iszik: í,
-// with their compounds (elvisz: elví, megvan: meglé, megeszik: megé). The
-// regular stem is kept in `longStem` for the caller to put back; `cutResult`
-// ends as it was. Raises `emptyCutFlag` for the rows that cut a whole word, so
-// a flag raised for a word that was not cut whole stays raised for the next
-// cut of "iszik", "eszik" or "van". Any other verb keeps `stem`.
-void rovto(ConjugationState& s);
-
-// The stem of the short objective cell: for "14", "21", "22", "26" the entry
-// less 1 (akaszt: akasz), for `sibilantIkClasses` the entry less 3 (mászik:
-// más), for "20" the entry less 1 and "z" (edz: edz), for "40" and "63" the
-// entry less 3 and "z" (bimbódzik: bimbódz). `stemBeforeCut` keeps the stem
-// for the caller to put back. Any other class changes nothing.
-void ujto(ConjugationState& s);
+// The stem of the short objective cell: the entry less 1 (akaszt: akasz), the
+// -sz/-z -ik verbs the entry less 3 (mászik: más), edz the entry less 1 and
+// "z", the -dzik verbs the entry less 3 and "z" (bimbódzik: bimbódz). Nothing
+// for a class without a short objective stem.
+std::optional<std::string> shortObjectiveImperativeStem(std::string_view verb, VerbClass cls);
 
 }  // namespace ragozo

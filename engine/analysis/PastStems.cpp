@@ -1,39 +1,26 @@
-// The past stems.
+// The past stem.
 #include "analysis/PastStems.h"
 
-#include <string>
-
 #include "analysis/Alapszik.h"
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
-namespace {
 
-void irregularStem(ConjugationState& s, const std::string& entry) {
-  const char* ending = endsWith(entry, "megy") ? "n" : endsWith(entry, "jön") ? "öt" : endsWith(entry, "van") ? "ol" : nullptr;
-  if (ending == nullptr) return;
-  dz(s);
-  s.stem = s.cutResult.text() + ending;
-}
+using enum ClassProperty;
 
-}  // namespace
-
-void multto(ConjugationState& s) {
-  const std::string entry = s.input();
-  if (isAlapszik(entry)) s.stem = alapszikStem(entry);
-  const std::string& code = s.classCode;
-  if (inClassSet(code, shortStemClasses)) {
-    dz(s);
-    s.stem = s.cutResult.text();
-  } else if (code == "99") {
-    irregularStem(s, entry);
-  } else if (code == "2a") {
-    dz3(s);
-    s.stem = s.cutResult.text() + "esz";
+std::string pastStem(std::string_view stem, std::string_view baseStem, std::string_view verb, VerbClass cls) {
+  std::string past = isAlapszik(verb) ? alapszikStem(verb) : std::string(stem);
+  if (cls.is(shortStem)) {
+    past = cutEnd(baseStem, 2);
+  } else if (cls.is(irregular)) {
+    const char* ending = endsWith(verb, "megy") ? "n" : endsWith(verb, "jön") ? "öt" : endsWith(verb, "van") ? "ol" : nullptr;
+    if (ending != nullptr) past = cutEnd(baseStem, 2) + ending;
+  } else if (cls.is(likeVesz)) {
+    past = cutEnd(baseStem, 3) + "esz";
   }
-  if (code == "6a") s.stem = s.baseStem.text();
+  if (cls.is(likeIzzik)) past = std::string(baseStem);
+  return past;
 }
 
 }  // namespace ragozo

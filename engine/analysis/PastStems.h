@@ -1,16 +1,18 @@
-// The past stems.
+// The past stem.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string>
+#include <string_view>
+
+#include "analysis/VerbCode.h"
 
 namespace ragozo {
 
-// Puts the past stem into `stem` where it differs from the plain one:
-// "alapszik" gives alapul; the short-stem verbs lose two letters (tesz: te,
-// eszik: e); megy gives men, jön jöt, van vol (with their compounds: elmegy:
-// elmen, megvan: megvol); "vész" and its compounds give vesz; class "6a" takes
-// `baseStem` (izzik: izz). Every other verb, "sosincs" included, keeps `stem`.
-// A second call gives the same result.
-void multto(ConjugationState& s);
+// The past stem where it differs from `stem`: "alapszik" gives alapul; the
+// short-stem verbs lose two letters (tesz: te, eszik: e); megy gives men, jön
+// jöt, van vol (with their preverbs: elmegy: elmen, megvan: megvol); "vész"
+// and its compounds give vesz; izzik takes the base stem (izz). Every other
+// verb, "sosincs" included, keeps `stem`.
+std::string pastStem(std::string_view stem, std::string_view baseStem, std::string_view verb, VerbClass cls);
 
 }  // namespace ragozo

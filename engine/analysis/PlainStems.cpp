@@ -1,75 +1,50 @@
-// The plain stem and the linking-vowel stems.
+// The plain stems of the entry and the linking-vowel stems.
 #include "analysis/PlainStems.h"
 
-#include <string>
-
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 
-void ige(ConjugationState& s) {
-  const std::string entry = s.input();
-  s.stem = entry;
-  const int length = static_cast<int>(charCount(entry));
-  if (endsWith(entry, "ik")) {
-    s.baseStem.setLimit(length - 2);
-    s.baseStem.assign(entry);
-    s.stem = s.baseStem.text();
-  } else {
-    s.baseStem.setLimit(length);
-    s.baseStem.assign(entry);
+using enum ClassProperty;
+
+Stems plainStems(std::string_view verb, VerbClass cls, VowelClass vowel) {
+  Stems stems;
+  stems.baseStem = endsWith(verb, "ik") ? cutEnd(verb, 2) : std::string(verb);
+  stems.stem = stems.baseStem;
+  if (cls.is(szikDStem)) stems.stem = szikStem(stems.baseStem, stems.stem, verb, cls, vowel);
+  if (cls.is(likeVesz)) stems.stem = cutEnd(verb, 3) + "esz";
+  if (cls.is(likeIzzik)) {
+    stems.secondStem = verb;
+    stems.baseStem = dropLastChars(verb, 2);
   }
-  if (inClassSet(s.classCode, {"3a", "33", "3b", "52", "3c"})) bovit2(s);
-  if (s.classCode == "2a") {
-    vag(s, 3);
-    s.stem = s.cutResult.text() + "esz";
-  }
-  if (s.classCode == "6a") {
-    s.stemAlt = entry;
-    vag3(s);
-  }
+  return stems;
 }
 
-void bovit(ConjugationState& s) {
-  std::string last = rightChars(s.baseStem.text(), 1);
-  sz(s);
-  const std::string cut = s.cutResult.text();
-  const std::string entry = s.input();
-  if (endsWith(entry, "alapszik")) last = 'l';
-  std::optional<std::string_view> vowel = formFor(s.vowelClass, "o", "e", "ö");
-  if (!vowel) return;
-  if (s.vowelClass == back) {
-    if (endsWith(entry, "viszonylik") || endsWith(entry, "alapszik")) {
-      vowel = "u";
-    } else if (endsWith(entry, "nyálzik")) {
-      vowel = "a";
+std::string linkingVowelStem(std::string_view baseStem, std::string_view verb, VowelClass vowel) {
+  const std::string last = endsWith(verb, "alapszik") ? "l" : rightChars(baseStem, 1);
+  std::string_view linking = formFor(vowel, "o", "e", "ö");
+  if (vowel == back) {
+    if (endsWith(verb, "viszonylik") || endsWith(verb, "alapszik")) {
+      linking = "u";
+    } else if (endsWith(verb, "nyálzik")) {
+      linking = "a";
     }
   }
-  s.stem = cut + std::string(*vowel) + last;
+  return cutEnd(baseStem, 1) + std::string(linking) + last;
 }
 
-void bovit2(ConjugationState& s) {
-  dz(s);
-  const std::string cut = s.cutResult.text();
-  const std::string& code = s.classCode;
-  if (code == "3a" || code == "33") {
-    if (const auto ending = formFor(s.vowelClass, "od", "ed", "öd")) s.stem = cut + std::string(*ending);
-    if (endsWith(s.input(), "agszik")) s.stem = cut + "ud";
-  } else if (code == "3c") {
-    // "aluszik" keeps the u of "alud" before the -sz- ("átaluszik": átaludt).
-    if (endsWith(cut, "u")) {
-      s.stem = cut + "d";
-    } else if (const auto ending = formFor(s.vowelClass, "ud", "üd", "üd")) {
-      s.stem = cut + std::string(*ending);
-    }
-  } else if (code == "3b") {
-    s.stem = cut + "d";
-  } else if (code == "52") {
-    s.stem = cut + "ez";
+std::string szikStem(std::string_view baseStem, std::string_view stem, std::string_view verb, VerbClass cls,
+                     VowelClass vowel) {
+  const std::string cut = cutEnd(baseStem, 2);
+  if (cls.is(likeMelegszik) || cls.is(likeHaragszik)) {
+    return endsWith(verb, "agszik") ? cut + "ud" : cut + std::string(formFor(vowel, "od", "ed", "öd"));
   }
+  if (cls.is(likeFekszik)) return endsWith(cut, "u") ? cut + "d" : cut + std::string(formFor(vowel, "ud", "üd", "üd"));
+  if (cls.is(likeAlkuszik)) return cut + "d";
+  if (cls.is(likeEmlekszik)) return cut + "ez";
+  return std::string(stem);
 }
 
 }  // namespace ragozo

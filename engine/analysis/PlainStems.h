@@ -1,34 +1,34 @@
-// The plain stem and the linking-vowel stems.
+// The plain stems of the entry and the linking-vowel stems.
 //
-// The entry is read as `s.input()`, the typed verb without leading and
-// trailing blanks. Suffix vowels follow `vowelClass` (1 back, 2 front
-// unrounded, 3 front rounded); any other value leaves `stem` unchanged where a
-// vowel has to be chosen.
+// Suffix vowels follow the vowel class; lengths count characters.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string>
+#include <string_view>
+
+#include "analysis/Stems.h"
+#include "analysis/VerbCode.h"
 
 namespace ragozo {
 
-// The plain stem: the entry less a final "ik" into `baseStem` (the limit is
-// set to that length first) and `stem`. Then the -szik classes ("3a", "33",
-// "3b", "52", "3c") get their -d-/-ez- stem from `bovit2`; class "2a" gets
-// the entry less 3 and "esz" (vész: vesz); class "6a" keeps the entry in
-// `stemAlt` and the entry less 2 in `baseStem` (izzik: izz). The entry "ik"
-// alone sets a limit of 0, which keeps everything: its stem is "ik".
-void ige(ConjugationState& s);
+// The entry less a final "ik" as the base stem and the stem (an entry of two
+// characters or fewer keeps them: "ik" stays "ik"). Then the -szik verbs with a
+// -d- or -ez- stem take it (`szikStem`), "vész" takes the entry less 3 and
+// "esz" (vesz), and "izzik" keeps the entry as its second stem and the entry
+// less 2 as its base (izz).
+Stems plainStems(std::string_view verb, VerbClass cls, VowelClass vowel);
 
-// The linking-vowel stem of a stem ending in two consonants: `stem` :=
-// `baseStem` less its last letter, "o"/"e"/"ö" by vowel class, that letter
-// (omlik: omol, vérzik: vérez, fürdik: füröd). "...viszonylik" and "...alapszik"
-// take "u" (viszonyul, alapul), "...nyálzik" takes "a" (nyálaz).
-void bovit(ConjugationState& s);
+// The stem of a base ending in two consonants with the linking vowel before
+// the last: the base less its last letter, "o"/"e"/"ö" by vowel class, that
+// letter (omlik: omol, vérzik: vérez, fürdik: füröd). "...viszonylik" and
+// "...alapszik" take "u" (viszonyul, alapul), "...nyálzik" takes "a" (nyálaz).
+std::string linkingVowelStem(std::string_view baseStem, std::string_view verb, VowelClass vowel);
 
-// The -szik stems: `baseStem` less 2 (cut with `dz`, which also raises the
-// limit of `baseStem` by 3) followed by "od"/"ed"/"öd" by vowel class for
-// "3a" and "33" ("ud" for an entry ending in "agszik"); "ud"/"üd" for "3c";
-// "d" for "3b"; "ez" for "52". Any other class keeps `stem`; the cut happens
-// anyway.
-void bovit2(ConjugationState& s);
+// The -szik stem: the base less 2 followed by "od"/"ed"/"öd" by vowel class
+// like melegszik and haragszik ("ud" for an entry ending in "agszik"); "ud"/"üd"
+// like fekszik (the "u" of "aluszik" kept: "alud"); "d" like alkuszik; "ez"
+// like emlékszik. Any other class keeps `stem`.
+std::string szikStem(std::string_view baseStem, std::string_view stem, std::string_view verb, VerbClass cls,
+                     VowelClass vowel);
 
 }  // namespace ragozo

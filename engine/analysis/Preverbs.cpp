@@ -1,8 +1,5 @@
-// Stripping a preverb from the typed verb for the second search.
+// Splitting a preverb off the typed verb for the second search.
 #include "analysis/Preverbs.h"
-
-#include <string>
-#include <string_view>
 
 #include "text/Utf8Text.h"
 
@@ -35,17 +32,10 @@ std::string_view preverbOf(std::string_view entry) {
 
 }  // namespace
 
-void keres2(ConjugationState& s) {
-  s.prefix.clear();
-  const std::string entry = s.input();
-  const std::string_view preverb = preverbOf(entry);
-  if (preverb.empty()) {
-    s.prefixState = noneFound;
-    return;
-  }
-  s.prefix = std::string(preverb);
-  s.prefixState = stripped;
-  s.remainder = midChars(entry, charCount(preverb) + 1);
+std::optional<PreverbSplit> splitPreverb(std::string_view verb) {
+  const std::string_view preverb = preverbOf(verb);
+  if (preverb.empty()) return std::nullopt;
+  return PreverbSplit{std::string(preverb), midChars(verb, charCount(preverb) + 1)};
 }
 
 }  // namespace ragozo

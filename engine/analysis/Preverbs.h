@@ -1,4 +1,4 @@
-// Stripping a preverb from the typed verb for the second search.
+// Splitting a preverb off the typed verb for the second search.
 //
 // The lexicon holds only some preverb + verb compounds, so a verb not found as
 // typed is searched again without its preverb. Preverbs are matched at the
@@ -8,14 +8,18 @@
 // shortest first. The first match decides.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace ragozo {
 
-// For an entry that begins with a preverb: `prefix` := the preverb,
-// `remainder` := the rest (empty for the preverb alone), `prefixState` :=
-// `stripped`. Otherwise `prefix` := "", `prefixState` := `noneFound` and
-// `remainder` keeps its value.
-void keres2(ConjugationState& s);
+struct PreverbSplit {
+  std::string preverb;
+  std::string remainder;  // empty for the preverb alone
+};
+
+// The entry's leading preverb and the rest, or nothing when it begins with none.
+std::optional<PreverbSplit> splitPreverb(std::string_view verb);
 
 }  // namespace ragozo

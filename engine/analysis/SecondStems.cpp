@@ -1,9 +1,8 @@
-// The second present and past stems.
+// The stems of the chosen tense and mood.
 #include "analysis/SecondStems.h"
 
 #include <string>
 
-#include "analysis/ClassSets.h"
 #include "analysis/Cutters.h"
 #include "analysis/PlainStems.h"
 #include "analysis/VowelForms.h"
@@ -12,35 +11,9 @@
 namespace ragozo {
 namespace {
 
-std::string cut1(ConjugationState& s) {
-  sz(s);
-  return s.cutResult.text();
-}
+using enum ClassProperty;
 
-std::string cut2(ConjugationState& s) {
-  dz(s);
-  return s.cutResult.text();
-}
-
-std::string cut3(ConjugationState& s) {
-  dz3(s);
-  return s.cutResult.text();
-}
-
-std::string lastLetter(const ConjugationState& s) { return rightChars(s.baseStem.text(), 1); }
-
-// `stem` := `base` followed by the vowel class's variant; unchanged for an invalid class.
-void appendByVowel(ConjugationState& s, const std::string& base, std::string_view backForm,
-                   std::string_view frontForm, std::string_view roundedForm) {
-  if (const auto form = formFor(s.vowelClass, backForm, frontForm, roundedForm)) s.stem = base + std::string(*form);
-}
-
-// `stem` := `base`, the linking vowel ("o", "e", "ö") and `last` (vérzik: vérez).
-void linkVowel(ConjugationState& s, const std::string& base, const std::string& last) {
-  if (const auto vowel = formFor(s.vowelClass, "o", "e", "ö")) s.stem = base + std::string(*vowel) + last;
-}
-
-// The ending of a "33" verb's -d- stem by the last four letters of its base stem.
+// The ending of the -d- stem of a verb like "haragszik" by the last four letters of its base stem.
 const char* szikDEnding(const std::string& lastFour) {
   if (lastFour == "agsz") return "ud";
   if (lastFour == "aksz" || lastFour == "ugsz") return "od";
@@ -48,36 +21,7 @@ const char* szikDEnding(const std::string& lastFour) {
   return nullptr;
 }
 
-void szikStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  const std::string lastFour = rightChars(s.baseStem.text(), 4);
-  if (code == "52") {
-    s.stem = cut2(s) + "ez";
-    s.baseStem.assign(s.stem);
-  } else if (code == "2a") {
-    s.stem = cut3(s) + "esz";
-    s.baseStem.assign(s.stem);
-  } else if (code == "3a") {
-    appendByVowel(s, cut2(s), "od", "ed", "öd");
-    s.baseStem.assign(s.stem);
-  } else if (code == "33") {
-    const std::string cut = cut2(s);
-    if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
-    s.baseStem.assign(s.stem);
-  } else if (code == "3c") {
-    const std::string cut = cut2(s);
-    if (lastFour == "eksz") {
-      s.stem = cut + "üd";
-    } else if (lastFour == "alsz") {
-      s.stem = cut + "ud";
-    }
-    if (s.mood != presentIndicative) s.baseStem.assign(s.stem);
-  } else if (code == "3b") {
-    s.stem = cut2(s) + "d";
-  }
-}
-
-// The v-stem of class "24": lő: löv, ró: rov, sí: sív, nyű: nyüv.
+// The v-stem: lő: löv, ró: rov, sí: sív, nyű: nyüv.
 std::string vStemEnding(const std::string& last) {
   if (last == "ó") return "ov";
   if (last == "ő") return "öv";
@@ -86,91 +30,124 @@ std::string vStemEnding(const std::string& last) {
   return last;
 }
 
-void presentStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  const std::string last = lastLetter(s);
-  if (inClassSet(code, unstableVowelClasses)) {
-    s.stemAlt = cut2(s) + last;
-  } else if (inClassSet(code, insertVowelClasses)) {
-    s.stemAlt = s.baseStem.text();
-    bovit(s);
-  } else if (code == "24") {
-    s.stemAlt = cut1(s) + vStemEnding(last);
-  } else if (code == "3c") {
-    s.stemAlt = cut2(s) + "sz";
-    s.stem = s.baseStem.text();
-  } else if (code == "30" || code == "32") {
-    s.stemAlt = s.stem;
-  } else if (code == "33" || code == "3b") {
-    s.stemAlt = s.cutResult.text() + "sz";
-  } else if (code == "3a") {
-    const std::string cut = cut2(s);
-    s.stemAlt = cut + "sz";
-    appendByVowel(s, cut, "od", "ed", "öd");
-    s.baseStem.assign(s.stem);
-  } else if (code == "52") {
-    const std::string cut = cut2(s);
-    s.stemAlt = cut + "sz";
-    s.stem = cut + "ez";
-    s.baseStem.assign(s.stem);
+// The base less two letters and the vowel class's "od", "ed" or "öd".
+std::string dStem(const std::string& base, VowelClass vowel) {
+  return cutEnd(base, 2) + std::string(formFor(vowel, "od", "ed", "öd"));
+}
+
+// The -ez- stem of emlékszik and the -ed- stem of melegszik, which the base stem follows.
+bool ezOrEdStem(Stems& s, VerbClass cls, VowelClass vowel) {
+  if (cls.is(likeEmlekszik)) {
+    s.stem = cutEnd(s.baseStem, 2) + "ez";
+  } else if (cls.is(likeMelegszik)) {
+    s.stem = dStem(s.baseStem, vowel);
   } else {
-    s.stemAlt = s.stem;
+    return false;
+  }
+  s.baseStem = s.stem;
+  return true;
+}
+
+void szikStems(Stems& s, VerbClass cls, VowelClass vowel, Mood mood) {
+  const std::string lastFour = rightChars(s.baseStem, 4);
+  const std::string cut = cutEnd(s.baseStem, 2);
+  if (ezOrEdStem(s, cls, vowel)) return;
+  if (cls.is(likeVesz)) {
+    s.stem = cutEnd(s.baseStem, 3) + "esz";
+    s.baseStem = s.stem;
+  } else if (cls.is(likeHaragszik)) {
+    if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
+    s.baseStem = s.stem;
+  } else if (cls.is(likeFekszik)) {
+    if (lastFour == "eksz") {
+      s.stem = cut + "üd";
+    } else if (lastFour == "alsz") {
+      s.stem = cut + "ud";
+    }
+    if (mood != presentIndicative) s.baseStem = s.stem;
+  } else if (cls.is(likeAlkuszik)) {
+    s.stem = cut + "d";
   }
 }
 
-void pastStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  const std::string last = lastLetter(s);
-  if (code == "08" || code == "19") {
-    s.stem = s.baseStem.text();
-    s.pastStemAlt = cut2(s) + last;
-  } else if (inClassSet(code, {"6a", "41", "64", "87", "42", "65", "88"})) {
-    s.pastStemAlt = s.baseStem.text();
-  } else if (inClassSet(code, {"66", "4a", "8d", "89"})) {
-    s.pastStemAlt = s.baseStem.text();
-    linkVowel(s, cut1(s), last);
+// `szikCut`: the base less two letters as it stood before the -szik stems.
+void presentStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel, const std::string& szikCut) {
+  const std::string last = rightChars(s.baseStem, 1);
+  if (cls.is(unstableVowel)) {
+    s.secondStem = cutEnd(s.baseStem, 2) + last;
+  } else if (cls.is(linkingVowel)) {
+    s.secondStem = s.baseStem;
+    s.stem = linkingVowelStem(s.baseStem, verb, vowel);
+  } else if (cls.is(likeLo)) {
+    s.secondStem = cutEnd(s.baseStem, 1) + vStemEnding(last);
+  } else if (cls.is(likeFekszik)) {
+    s.secondStem = cutEnd(s.baseStem, 2) + "sz";
+    s.stem = s.baseStem;
+  } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik)) {
+    s.secondStem = szikCut + "sz";
+  } else if (cls.is(likeMelegszik)) {
+    s.secondStem = cutEnd(s.baseStem, 2) + "sz";
+    s.stem = dStem(s.baseStem, vowel);
+    s.baseStem = s.stem;
+  } else if (cls.is(likeEmlekszik)) {
+    const std::string cut = cutEnd(s.baseStem, 2);
+    s.secondStem = cut + "sz";
+    s.stem = cut + "ez";
+    s.baseStem = s.stem;
+  } else {
+    s.secondStem = s.stem;
   }
 }
 
-void conditionalStems(ConjugationState& s) {
-  if (s.classCode != "8d") return;
-  const std::string last = lastLetter(s);
-  linkVowel(s, cut1(s), last);
+void pastStems(Stems& s, VerbClass cls, VowelClass vowel) {
+  const std::string last = rightChars(s.baseStem, 1);
+  if (cls.is(unstableVowelInPast)) {
+    s.stem = s.baseStem;
+    s.pastThirdStem = cutEnd(s.baseStem, 2) + last;
+  } else if (cls.is(pastThirdOnBaseStem)) {
+    s.pastThirdStem = s.baseStem;
+  } else if (cls.is(pastLinkingVowelStem)) {
+    s.pastThirdStem = s.baseStem;
+    s.stem = cutEnd(s.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
+  }
 }
 
-void imperativeStems(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  if (inClassSet(code, insertVowelClasses)) {
-    bovit(s);
-  } else if (code == "52") {
-    s.stem = cut2(s) + "ez";
-    s.baseStem.assign(s.stem);
-  } else if (code == "3a") {
-    appendByVowel(s, cut2(s), "od", "ed", "öd");
-    s.baseStem.assign(s.stem);
+void conditionalStems(Stems& s, VerbClass cls, VowelClass vowel) {
+  if (!cls.is(likeFuldoklik)) return;
+  const std::string last = rightChars(s.baseStem, 1);
+  s.stem = cutEnd(s.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
+}
+
+void imperativeStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel) {
+  if (cls.is(linkingVowel)) {
+    s.stem = linkingVowelStem(s.baseStem, verb, vowel);
+  } else {
+    ezOrEdStem(s, cls, vowel);
   }
 }
 
 }  // namespace
 
-void tovek(ConjugationState& s) {
-  szikStems(s);
-  switch (s.mood) {
+Stems moodStems(Stems stems, std::string_view verb, VerbClass cls, VowelClass vowel, Mood mood) {
+  const std::string szikCut = cutEnd(stems.baseStem, 2);
+  szikStems(stems, cls, vowel, mood);
+  switch (mood) {
     case presentIndicative:
-      presentStems(s);
+      presentStems(stems, verb, cls, vowel, szikCut);
       break;
     case pastIndicative:
-      pastStems(s);
+      pastStems(stems, cls, vowel);
       break;
     case presentConditional:
-      conditionalStems(s);
+      conditionalStems(stems, cls, vowel);
       break;
     case imperative:
-      imperativeStems(s);
+      imperativeStems(stems, verb, cls, vowel);
       break;
-    default:
+    case noMood:
       break;
   }
+  return stems;
 }
 
 }  // namespace ragozo

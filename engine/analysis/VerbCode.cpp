@@ -1,8 +1,7 @@
-// The verb code's split, the class and the vowel class.
+// The verb's code decoded once into what it says, and the meanings of the homonyms.
 #include "analysis/VerbCode.h"
 
 #include <string>
-#include <utility>
 
 #include "text/Utf8Text.h"
 
@@ -10,56 +9,50 @@ namespace ragozo {
 namespace {
 
 // `count` characters starting `fromRight` characters before the end of `code`.
-std::string rightAnchored(const std::string& code, std::size_t fromRight, std::size_t count) {
+std::string rightAnchored(std::string_view code, std::size_t fromRight, std::size_t count) {
   return leftChars(rightChars(code, fromRight), count);
-}
-
-struct Meaning {
-  std::string classCode;
-  std::string valenceCode;
-  CausativeKind causativeKind;
-};
-
-// Asks which meaning is meant; the answer's class, valence and causative kind.
-Meaning askMeaning(Dialogs& dialogs, bool teved) {
-  const std::string first = teved ? "'téved'  = 'nincs igaza' --> Igen" : "'ragad'  = 'tapad' --> Igen";
-  const std::string second = teved ? "'téved' = 'kerül (valahova) --> Nem" : "'ragad' = 'fog (valamit) --> Nem";
-  const std::string text = std::string(kMeaningQuestionPrompt) + "\r\n" + first + "\r\n" + second;
-  const bool yes = dialogs.askYesNo(kMeaningQuestionTitle, text);
-  constexpr CausativeKind none = CausativeKind::noCausative;
-  if (teved) return yes ? Meaning{"07", "20", none} : Meaning{"01", "20", none};
-  return yes ? Meaning{"01", "20", none} : Meaning{"07", "01", CausativeKind::longSuffix};
 }
 
 }  // namespace
 
-void tordel(ConjugationState& s, Dialogs& dialogs) {
-  const std::string code = s.verbCode;
-  const std::string causativeDigit = rightAnchored(code, 3, 1);
-  s.causativeKind = causativeKindOf(causativeDigit.size() == 1 ? causativeDigit[0] : '\0');
-  s.vowelUsage = rightAnchored(code, 8, 3);
-  s.noImperative = withoutImperative(s);
-  s.lexiconClassCode = rightAnchored(code, 5, 2);
-  s.valenceCode = rightAnchored(code, 3, 2);
-  const std::string last = rightChars(code, 1);
-  s.sg1To2Digit = last.size() == 1 && last[0] >= '0' && last[0] <= '9' ? last[0] - '0' : 0;
-
-  const std::string entry = s.input();
-  const bool teved = entry == "téved";
-  if ((teved || endsWith(entry, "ragad")) && !s.codeSplit) {
-    Meaning meaning = askMeaning(dialogs, teved);
-    s.lexiconClassCode = std::move(meaning.classCode);
-    s.valenceCode = std::move(meaning.valenceCode);
-    s.causativeKind = meaning.causativeKind;
-  }
-  s.codeSplit = true;
+VerbCode decodeVerbCode(std::string_view code) {
+  VerbCode decoded;
+  const std::string vowelUsage = rightAnchored(code, 8, 3);
+  const std::string vowel = leftChars(vowelUsage, 1);
+  decoded.vowelClass = vowel == "1" ? back : vowel == "2" ? frontUnrounded : frontRounded;
+  const std::string usage = rightChars(vowelUsage, 2);
+  if (isOneOf(usage, {"M1", "N1", "R1", "S1"})) decoded.persons = PersonsUsed::thirdPersons;
+  if (usage == "O1") decoded.persons = PersonsUsed::thirdPersonSingular;
+  decoded.usedInImperative = !isOneOf(usage, {"P1", "Q1", "R1", "T1"});
+  decoded.futureParticipleByUsage = rightChars(vowelUsage, 1) == "2";
+  decoded.verbClass = VerbClass::fromCode(rightAnchored(code, 5, 2));
+  const std::string causative = rightAnchored(code, 3, 1);
+  decoded.causative = causative == "1"   ? CausativeKind::shortSuffix
+                      : causative == "2" ? CausativeKind::noCausative
+                                         : CausativeKind::longSuffix;
+  decoded.usedObjectively = rightChars(rightAnchored(code, 3, 2), 1) == "1";
+  const std::string lakLek = rightChars(code, 1);
+  const bool digit = lakLek.size() == 1 && lakLek[0] >= '0' && lakLek[0] <= '9';
+  decoded.firstToSecondInBrackets = !digit || lakLek == "0" || lakLek == "2";
+  return decoded;
 }
 
-void csoport(ConjugationState& s) { s.classCode = s.lexiconClassCode; }
+bool hasTwoMeanings(std::string_view verb) { return verb == "téved" || endsWith(verb, "ragad"); }
 
-void tipus(ConjugationState& s) {
-  const std::string digit = leftChars(s.vowelUsage, 1);
-  s.vowelClass = digit == "1" ? back : digit == "2" ? frontUnrounded : frontRounded;
+VerbCode withMeaning(VerbCode code, std::string_view verb, Meaning meaning) {
+  // 'nincs igaza' and 'fog valamit' conjugate as "ad" ("tévedett", "ragadott"), the others plainly.
+  const VerbClass likeAd = VerbClass::fromCode("07");
+  const bool first = meaning == Meaning::first;
+  if (verb == "téved") {
+    code.verbClass = first ? likeAd : kPlainClass;
+    code.usedObjectively = false;
+    code.causative = CausativeKind::noCausative;
+  } else {
+    code.verbClass = first ? kPlainClass : likeAd;
+    code.usedObjectively = !first;
+    code.causative = first ? CausativeKind::noCausative : CausativeKind::longSuffix;
+  }
+  return code;
 }
 
 }  // namespace ragozo

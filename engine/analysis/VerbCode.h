@@ -1,47 +1,53 @@
-// The verb code's split, the class and the vowel class.
+// The verb's code decoded once into what it says, and the meanings of the homonyms.
 //
 // A verb code is read by position: character 1 from the left, characters 2 to
 // 9 counting from the right, so a ten-character code is read by its last eight
-// for fields 2 to 9. Characters 2-4 are the vowel digit and the usage code,
-// 5-6 the class code, 7-8 the valence code (causative digit, objective digit)
-// and 9 the digit of the first-person-to-second-person form. A code shorter
-// than nine characters is read as far as it goes, never beyond its ends.
+// for fields 2 to 9. Character 2 is the vowel class, 3 and 4 the usage, 5 and
+// 6 the class, 7 the causative kind, 8 the objective use and 9 how the
+// -lak/-lek form shows. A code shorter than nine characters is read as far as
+// it goes, never beyond its ends. Character 1 (whether the verb has a
+// preverb) is the lexicon's own and is not read here.
 #pragma once
 
-#include <string>
+#include <string_view>
 
-#include "state/ConjugationState.h"
-#include "state/Dialogs.h"
-#include "text/Utf8Text.h"
+#include "analysis/VerbClass.h"
 
 namespace ragozo {
 
-// Title and texts of the meaning question of the homonyms "téved" and "...ragad".
-inline constexpr const char* kMeaningQuestionTitle = "Jelentésválasztás";
-inline constexpr const char* kMeaningQuestionPrompt = "A megfelelő gombra kattintva válassza ki az ige jelentését!";
+// Chooses the vowel of every suffix variant.
+enum VowelClass : std::uint8_t { back, frontUnrounded, frontRounded };
 
-// The usage code: the last two characters of the vowel-and-usage label.
-inline std::string usageCode(const ConjugationState& s) { return rightChars(s.vowelUsage, 2); }
+// Which causative suffix the verb takes: the long -tat/-tet, the short -at/-et, or none.
+enum class CausativeKind : std::uint8_t { longSuffix, shortSuffix, noCausative };
 
-// Usage codes of verbs not used in the imperative; they also lack some derived forms.
-inline bool withoutImperative(const ConjugationState& s) {
-  const std::string usage = usageCode(s);
-  return usage == "P1" || usage == "Q1" || usage == "R1" || usage == "T1";
-}
+// The persons a verb is used in.
+enum class PersonsUsed : std::uint8_t { all, thirdPersons, thirdPersonSingular };
 
-// Splits `verbCode` into `vowelUsage`, `lexiconClassCode`, `valenceCode`,
-// `causativeKind` (from character 7), `sg1To2Digit` and `noImperative` (set
-// for the usage codes "P1", "Q1", "R1", "T1", else cleared, so it always
-// follows the verb just split), then sets `codeSplit`. The first split of an entry that is exactly
-// "téved" or ends in "ragad" asks the user which meaning is meant, and the
-// answer replaces the class, the valence and the causative kind just split;
-// while `codeSplit` is set the question is not asked again.
-void tordel(ConjugationState& s, Dialogs& dialogs);
+struct VerbCode {
+  VowelClass vowelClass = frontRounded;  // "1" back, "2" front unrounded, anything else front rounded
+  PersonsUsed persons = PersonsUsed::all;  // usage "M1", "N1", "R1", "S1": third persons; "O1": third singular
+  bool usedInImperative = true;            // not for the usages "P1", "Q1", "R1", "T1"
+  bool futureParticipleByUsage = false;    // a usage ending in "2": the future participle stands
+  VerbClass verbClass;
+  CausativeKind causative = CausativeKind::longSuffix;  // "1" short, "2" none, anything else long
+  bool usedObjectively = false;            // "1": the objective conjugation is in use
+  bool firstToSecondInBrackets = true;     // "1" or "3" to "9": the -lak/-lek form plain
 
-// `classCode` := a copy of `lexiconClassCode`.
-void csoport(ConjugationState& s);
+  friend bool operator==(const VerbCode&, const VerbCode&) = default;
+};
 
-// `vowelClass` := 1 for the vowel digit "1", 2 for "2", 3 for any other character.
-void tipus(ConjugationState& s);
+// What a code says; the empty code says what `VerbCode{}` holds.
+VerbCode decodeVerbCode(std::string_view code);
+
+// The homonyms "téved" and the verbs ending in "ragad" conjugate by meaning.
+bool hasTwoMeanings(std::string_view verb);
+
+// Which meaning the user chose: the first (Yes) or the second (No) of the question.
+enum class Meaning : std::uint8_t { first, second };
+
+// The code as the chosen meaning has it: the class, the objective use and the causative kind
+// of "téved" ('nincs igaza', 'kerül valahova') or "ragad" ('tapad', 'fog valamit').
+VerbCode withMeaning(VerbCode code, std::string_view verb, Meaning meaning);
 
 }  // namespace ragozo

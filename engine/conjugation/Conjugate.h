@@ -1,35 +1,36 @@
-// One conjugation: from the typed verb, the tense and mood and the toggles to every form shown.
+// One request, from the typed verb, the tense and mood and the toggles to every form shown.
+//
+// How a request flows: the entry is refused if no verb can end so
+// (`hasImpossibleEnding`); else it is looked up (`lookUp`: as typed, without
+// its preverb, by a pattern or by its ending), and the look-up's way is
+// announced once per entry. The verb's code is decoded into a typed record
+// (`decodeVerbCode`), the meaning question of the homonyms asked once per
+// entry. The stems of the tense and mood follow (`plainStems`, `moodStems`),
+// then the endings (`inflect`), the cells (`writeCells`, `writeIrregularCells`),
+// what the verb's restrictions leave of them (`restrictionsOf`,
+// `applyRestrictions`) and the derived forms (`deriveForms`). Each stage hands
+// the next its values and returns what it decides; only `EntryMemory` lives on
+// between two conjugations of the same entry.
 #pragma once
 
 #include "conjugation/ConjugationResult.h"
+#include "conjugation/EntryMemory.h"
+#include "conjugation/Request.h"
+#include "core/Dialogs.h"
 #include "lexicon/Lexicon.h"
-#include "state/ConjugationState.h"
-#include "state/Dialogs.h"
 
 namespace ragozo {
 
-// The texts the conjugation shows, exactly.
-inline constexpr const char* kNoSuchVerb = "Nincs ilyen ige.";
-inline constexpr const char* kNotObjective = "Ezt az igét nem szoktuk tárgyas ragozásban használni.";
-inline constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszólító módban használni.";
+// Conjugates the request's entry, asking the meaning question through `dialogs`
+// where the verb has two meanings and showing the look-up's messages. An
+// impossible ending, a potential verb written with -ik and a verb neither found
+// nor guessed end it before any form is built; an entry of white space alone
+// (or none) shows the empty table and boxes under the entry prompt. `memory`
+// is the entry's: what a second conjugation of the same entry must remember.
+// Errors of the dialogs pass to the caller.
+ConjugationResult conjugate(const Request& request, EntryMemory& memory, const Lexicon& lexicon, Dialogs& dialogs);
 
-// Conjugates `s.entry` in `s.mood` with the toggles of `s`, asking the meaning
-// question through `dialogs` where the verb has two. Runs the engine from the
-// impossible-ending check (`kizar`) through the look-up, the stems and the
-// mood's producer to the cells (`writeCells`), blanks what the verb's
-// restrictions and toggles exclude, fills the derived boxes (`egyebek`) and
-// applies the potential-verb guard (`hato`). An impossible ending or a verb
-// neither found nor guessed ends it before any cell is written; an entry of
-// white space alone (or none) leaves the table and boxes empty under the
-// entry prompt. The state keeps what the next conjugation of the same entry
-// needs (the meaning chosen, the announcements made); the result holds a copy
-// of what the window shows.
-// Errors of the steps pass to the caller; see `abandonConjugation`.
-ConjugationResult conjugate(ConjugationState& s, const Lexicon& lexicon, Dialogs& dialogs);
-
-// After a conjugation failed half-way: empties every form cell and derived
-// box, so that no cell mixes two verbs, and sets the run's own flags back so
-// that the next conjugation starts clean (the entry prompt for a blank entry).
-void abandonConjugation(ConjugationState& s);
+// The result of the empty entry at start-up: the table's headings, no form, the entry prompt.
+ConjugationResult emptyResult();
 
 }  // namespace ragozo

@@ -1,32 +1,34 @@
-// What one conjugation gives the window: how it ended, the toggles it offers and what to show.
+// What one conjugation gives the window: how it ended, what to show and which toggles to offer.
 #pragma once
 
-#include "state/Output.h"
+#include <optional>
+#include <string>
+
+#include "derived/DerivedBoxes.h"
+#include "table/ConjugationTable.h"
+#include "table/Restrictions.h"
 
 namespace ragozo {
 
 // How a conjugation ended.
 enum class ConjugationEnd : short {
-  shown,    // the table, the notice and the derived boxes hold the verb's forms
-  refused,  // an impossible ending: "Nincs ilyen ige." was shown, nothing else changed
-  stopped,  // the look-up stopped (not a verb, or a potential verb with -ik): its message was shown
-};
-
-// The toggles beside the table that the verb calls for. A shown result sets
-// each of the first three visible when it is true (they stay visible until
-// the next entry) and the short/long imperative toggle to its value.
-struct OfferedToggles {
-  bool allPersons = false;       // a verb used in the third persons only
-  bool objective = false;        // a verb not used in the objective conjugation
-  bool imperative = false;       // a verb not used in the imperative, in the imperative
-  bool imperativeForms = false;  // the short/long second-person imperative toggle
-  friend bool operator==(const OfferedToggles&, const OfferedToggles&) = default;
+  shown,     // the table, the notice and the derived boxes hold the verb's forms
+  refused,   // an impossible ending: "Nincs ilyen ige." was shown
+  notAVerb,  // a potential verb written with -ik: "Törölje az 'ik' végződést!", the entry kept for mending
+  notFound,  // neither found nor guessed: its message was shown and the table emptied
 };
 
 struct ConjugationResult {
   ConjugationEnd end = ConjugationEnd::shown;
   OfferedToggles offered;
-  Output output;  // every cell, the notice, the eight derived boxes
+  // The table to show, headings included; none where the table stays as it was (a refusal).
+  std::optional<ConjugationTable> table;
+  std::string notice;  // the notice line above the table
+  // The eight derived boxes; none where they stay as they were.
+  std::optional<DerivedBoxes> boxes;
+  bool emptiesEntry = false;  // a verb neither found nor guessed empties the entry
+  // A potential verb keeps its present participle alone; opening the derived forms shows this notice.
+  std::optional<std::string> derivedFormsNotice;
 };
 
 }  // namespace ragozo

@@ -4,47 +4,43 @@
 #include "analysis/Alapszik.h"
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
+#include "analysis/VowelForms.h"
 #include "inflection/PersonalEndings.h"
-#include "inflection/RuleTests.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
 
+using enum ClassProperty;
+
 constexpr PersonalEndings kBack = {"ék", "ám", "ál", "ád", "a", "á", "ánk", "ánk", "átok", "átok", "ának", "ák", "álak"};
 constexpr PersonalEndings kFront = {"ék", "ém", "él", "éd", "e", "é", "énk", "énk", "étek", "étek", "ének", "ék", "élek"};
 
-// The linking vowel that class "4a" inserts before the stem's last letter.
-std::string_view insertedVowel(int vowelClass) {
-  switch (vowelClass) {
-    case VowelClass::back: return "o";
-    case VowelClass::frontUnrounded: return "e";
-    case VowelClass::frontRounded: return "ö";
-    default: return {};
-  }
-}
-
 }  // namespace
 
-void felt(ConjugationState& s) {
-  ennek(s);
-  const std::string verb = s.input();
-  if (s.classCode == "6d" && knownVowelClass(s)) s.marker = backOrFront(s, "an", "en");
+Inflection conditionalEndings(std::string_view verb, Inflection inflection) {
+  Stems& stems = inflection.stems;
+  ConditionalStem conditional =
+      conditionalStem(stems.stem, stems.baseStem, "", verb, inflection.cls, inflection.vowel);
+  stems.stem = conditional.stem;
+  inflection.cls = conditional.cls;
+  inflection.vowel = conditional.vowel;
+  if (inflection.cls.is(likeAranylik)) conditional.marker = backOrFront(inflection.vowel, "an", "en");
   if (endsWith(verb, "van")) {
-    s.vowelClass = VowelClass::back;
-    cutVanEnding(s);
-    s.stem = s.cutResult.text() + "vol";
+    inflection.vowel = back;
+    stems.stem = withoutVanEnding(verb) + "vol";
   }
   if (isAlapszik(verb)) {
-    s.stem = alapszikStem(verb);
-    s.classCode = "01";
+    stems.stem = alapszikStem(verb);
+    inflection.cls = kPlainClass;
   }
-  if (s.classCode == "4a") {
-    const std::string last = rightChars(s.baseStem.text(), 1);
-    sz(s);
-    if (knownVowelClass(s)) s.stem = s.cutResult.text() + std::string(insertedVowel(s.vowelClass)) + last;
+  if (inflection.cls.is(likeVerzik)) {
+    const std::string last = rightChars(stems.baseStem, 1);
+    stems.stem = cutEnd(stems.baseStem, 1) + std::string(formFor(inflection.vowel, "o", "e", "ö")) + last;
   }
-  if (s.classCode == "6a") s.stem = s.baseStem.text();
-  writeSlots(s.endings, s.marker, s.vowelClass == VowelClass::back ? kBack : kFront);
+  if (inflection.cls.is(likeIzzik)) stems.stem = stems.baseStem;
+  inflection.endings = slotsOf(conditional.marker, inflection.vowel == back ? kBack : kFront);
+  return inflection;
 }
 
 }  // namespace ragozo

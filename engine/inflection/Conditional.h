@@ -1,20 +1,22 @@
 // The conditional endings.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string_view>
+
+#include "inflection/Inflection.h"
 
 namespace ragozo {
 
-// Fills all thirteen slots for the conditional present. `ennek` chooses the
-// marker ("n", "an", "en", "nn") and the stem; then:
+// The conditional present: the marker ("n", "an", "en", "nn") and stem of
+// `conditionalStem`; then
 //  - a verb ending in "van" takes the stem "...vol" and back endings ("volna");
-//  - "alapszik" takes the stem "alapul" and becomes class "01";
-//  - class "4a" inserts the linking vowel before the last letter ("vérez");
-//  - class "6a" takes the base stem ("izz");
-//  - class "6d" ("aránylik"), which `ennek` gives no marker, takes the linking
-//    marker of its neighbour "64" ("aránylana"), so it never inherits one.
-// Every slot is the marker and a back (vowel class 1) or front ending; the
-// first person singular subjective is "ék" in both.
-void felt(ConjugationState& s);
+//  - "alapszik" takes the stem "alapul" in the plain class;
+//  - the verbs like "vérzik" insert the linking vowel before the last letter ("vérez");
+//  - "izzik" takes the base stem ("izz");
+//  - "aránylik" in the class of its first code, which has no conditional marker, takes
+//    the linking marker of its neighbours ("aránylana").
+// Every slot is the marker and a back or front ending; the first person
+// singular subjective is "ék" in both.
+Inflection conditionalEndings(std::string_view verb, Inflection inflection);
 
 }  // namespace ragozo

@@ -1,126 +1,110 @@
 // The imperative marker, stems and endings.
 #include "inflection/Imperative.h"
 
+#include <string>
+
 #include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
-#include "analysis/ImperativeStems.h"
 #include "analysis/PlainStems.h"
-#include "analysis/SecondStems.h"
 #include "inflection/PersonalEndings.h"
-#include "inflection/RuleTests.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
 
+using enum ClassProperty;
+
 constexpr PersonalEndings kBack = {"ak", "am", "ál", "ad", "on", "a", "unk", "uk", "atok", "átok", "anak", "ák", "alak"};
 constexpr PersonalEndings kFront = {"ek", "em", "él", "ed", "en", "e", "ünk", "ük", "etek", "étek", "enek", "ék", "elek"};
 
-// `text` less `drop` letters, cut through the imperative's own work field:
-// the limit is set, the text written and read back.
-std::string cutImperative(ConjugationState& s, std::string_view text, int drop) {
-  s.imperativeCut.setLimit(static_cast<int>(charCount(s.input())) - drop);
-  s.imperativeCut.assign(text);
-  return s.imperativeCut.text();
+// `text` cut to the length of the verb less `drop` letters (the whole of it for a cut longer than the verb).
+std::string cutToVerbLess(std::string_view text, std::string_view verb, int drop) {
+  return cutToLength(text, static_cast<int>(charCount(verb)) - drop);
 }
 
-// The stem rule by class, first row that holds it; a class in no row keeps the stem.
-void imperativeStem(ConjugationState& s, const std::string& verb) {
-  const std::string& code = s.classCode;
-  const std::string base = s.baseStem.text();
-  if (code == "14") {
-    s.stem = cutImperative(s, base, 2) + "s";
-  } else if (inClassSet(code, {"16", "21", "22", "23", "29"})) {
-    s.stem = cutImperative(s, base, 1) + "s";
-  } else if (inClassSet(code, {"51", "74"})) {
-    s.stem = cutImperative(s, verb, 3) + "s";
-  } else if (code == "2a") {
-    s.stem = cutImperative(s, verb, 3) + "ess";
-  } else if (inClassSet(code, {"40", "63"})) {
-    s.stem = cutImperative(s, verb, 3) + "d";
-  } else if (inClassSet(code, sibilantIkClasses)) {
-    const bool keepsZ =
-        endsWithAny(verb, {"bagzik", "gamzik", "fajzik", "rajzik", "fogzik", "rögzik", "csapzik"});
-    s.stem = cutImperative(s, verb, 3) + (keepsZ ? "z" : "s");
-  } else if (code == "15") {
-    s.stem = cutImperative(s, base, 1);
-  } else if (code == "20") {
-    s.stem = cutImperative(s, verb, 1) + "d";
-  } else if (inClassSet(code, insertVowelClasses)) {
-    tovek(s);
-  } else if (code == "26") {
-    sz(s);
-    s.stem = s.cutResult.text() + "ít";
+// The stem rule by class, the first that holds; a class without one keeps the stem (the
+// linking-vowel classes have theirs from the imperative's stems already).
+std::string imperativeStem(std::string_view verb, const Stems& stems, VerbClass cls) {
+  const std::string& base = stems.baseStem;
+  if (cls.is(likeAkaszt)) return cutToVerbLess(base, verb, 2) + "s";
+  if (cls.is(imperativeSOnBaseLessOne)) return cutToVerbLess(base, verb, 1) + "s";
+  if (cls.is(imperativeSOnEntryLessThree)) return cutToVerbLess(verb, verb, 3) + "s";
+  if (cls.is(likeVesz)) return cutToVerbLess(verb, verb, 3) + "ess";
+  if (cls.is(dzikStem)) return cutToVerbLess(verb, verb, 3) + "d";
+  if (cls.is(sibilantIk)) {
+    const bool keepsZ = endsWithAny(verb, {"bagzik", "gamzik", "fajzik", "rajzik", "fogzik", "rögzik", "csapzik"});
+    return cutToVerbLess(verb, verb, 3) + (keepsZ ? "z" : "s");
   }
+  if (cls.is(likeFest)) return cutToVerbLess(base, verb, 1);
+  if (cls.is(likeEdz)) return cutToVerbLess(verb, verb, 1) + "d";
+  if (cls.is(likeVeszt)) return cutEnd(base, 1) + "ít";
+  return stems.stem;
 }
 
-// The marker by class; a class in none of the lists keeps the marker it has.
-void imperativeMarker(ConjugationState& s) {
-  const std::string& code = s.classCode;
-  if (inClassSet(code, {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11", "24",
-                     "31", "54", "77", "32", "3a", "3b", "3c", "33", "41", "64", "87", "8d",
-                     "42", "65", "88", "66", "45", "68", "46", "69", "92", "47", "70", "93",
-                     "48", "71", "49", "72", "95", "50", "73", "91", "96", "99", "89", "6d"})) {
-    s.marker = "j";
-  } else if (inClassSet(code, {"12", "13", "15", "16", "17", "23", "26", "27", "29", "39", "62", "51", "74", "85"})) {
-    s.marker = "s";
-  } else if (inClassSet(code, {"2a", "14", "18", "19", "20", "21", "22", "28", "30", "34", "52", "57", "6a", "4a",
-                            "44", "67", "90", "80", "35", "58", "81", "36", "59", "82", "38", "61", "84", "40",
-                            "63"})) {
-    s.marker = "z";
-  }
+// The marker by class; a class without an imperative marker has none.
+std::string imperativeMarker(VerbClass cls) {
+  if (cls.is(imperativeMarkerJ)) return "j";
+  if (cls.is(imperativeMarkerS)) return "s";
+  if (cls.is(imperativeMarkerZ)) return "z";
+  return {};
 }
 
-// The short stems of tesz/visz/eszik and the irregular megy, jön, van.
-void shortAndIrregularStem(ConjugationState& s, const std::string& verb) {
-  if (inClassSet(s.classCode, shortStemClasses)) {
-    dz(s);
-    s.stem = s.cutResult.text();
-    s.marker = endsWith(verb, "hisz") ? "ggy" : "gy";
-  } else if (s.classCode == "99") {
+// The short second person singular's objective ending.
+std::string shortObjectiveEnding(VerbClass cls) {
+  if (cls.is(shortObjectiveDd)) return "dd";
+  if (cls.is(shortObjectiveSd)) return "sd";
+  if (cls.is(shortObjectiveZd)) return "zd";
+  return "d";
+}
+
+// The short stems of tesz, visz, eszik ("te", "vi", "e") before "gy" ("ggy" for hisz), and the
+// irregular "men", "jöj" and "le", whose "gy" takes front vowels.
+void shortAndIrregularStem(std::string_view verb, Inflection& inflection, std::string& marker) {
+  Stems& stems = inflection.stems;
+  if (inflection.cls.is(shortStem)) {
+    stems.stem = cutEnd(stems.baseStem, 2);
+    marker = endsWith(verb, "hisz") ? "ggy" : "gy";
+  } else if (inflection.cls.is(irregular)) {
     if (endsWith(verb, "megy")) {
-      dz(s);
-      s.stem = s.cutResult.text() + "n";
+      stems.stem = cutEnd(stems.baseStem, 2) + "n";
     } else if (endsWith(verb, "jön")) {
-      dz(s);
-      s.stem = s.cutResult.text() + "öj";
+      stems.stem = cutEnd(stems.baseStem, 2) + "öj";
     } else if (endsWith(verb, "van")) {
-      s.vowelClass = VowelClass::frontUnrounded;
-      cutVanEnding(s);
-      s.stem = s.cutResult.text() + "le";
-      s.marker = "gy";
+      inflection.vowel = frontUnrounded;
+      stems.stem = withoutVanEnding(verb) + "le";
+      marker = "gy";
     }
   }
 }
 
 }  // namespace
 
-void felsz(ConjugationState& s) {
-  const std::string verb = s.input();
+Inflection imperativeEndings(std::string_view verb, Inflection inflection, bool shortForms) {
+  Stems& stems = inflection.stems;
   if (isAlapszik(verb)) {
-    s.stem = alapszikStem(verb);
-    s.classCode = "01";
+    stems.stem = alapszikStem(verb);
+    inflection.cls = kPlainClass;
   }
-  if (endsWith(verb, "viszonylik")) {
-    bovit(s);
-  } else {
-    imperativeStem(s, verb);
-  }
-  imperativeMarker(s);
-  if (endsWith(verb, "izzik")) {
-    sz(s);
-    s.stem = s.cutResult.text();
-  }
-  shortAndIrregularStem(s, verb);
+  const VerbClass cls = inflection.cls;
+  stems.stem = endsWith(verb, "viszonylik") ? linkingVowelStem(stems.baseStem, verb, inflection.vowel)
+                                            : imperativeStem(verb, stems, cls);
+  std::string marker = imperativeMarker(cls);
+  if (endsWith(verb, "izzik")) stems.stem = cutEnd(stems.baseStem, 1);
+  shortAndIrregularStem(verb, inflection, marker);
 
-  if (s.vowelClass == VowelClass::back) {
-    writeSlots(s.endings, s.marker, kBack);
+  EndingSlots& e = inflection.endings;
+  if (inflection.vowel == back) {
+    e = slotsOf(marker, kBack);
   } else {
-    writeSlots(s.endings, s.marker, kFront);
-    if (s.vowelClass == VowelClass::frontRounded || endsWith(verb, "fekszik")) s.endings.sg3Subj = s.marker + "ön";
-    if (endsWith(verb, "őriz")) s.endings.sg3Subj = s.marker + "en";
+    e = slotsOf(marker, kFront);
+    if (inflection.vowel == frontRounded || endsWith(verb, "fekszik")) e.sg3Subj = marker + "ön";
+    if (endsWith(verb, "őriz")) e.sg3Subj = marker + "en";
   }
-
-  if (s.imperativeForms == ImperativeForms::shortForms) rov(s);
+  if (shortForms) {
+    e.sg2Subj = marker;
+    e.sg2Obj = shortObjectiveEnding(cls);
+  }
+  return inflection;
 }
 
 }  // namespace ragozo

@@ -1,23 +1,31 @@
 // The past indicative marker and endings.
 #pragma once
 
-#include "state/ConjugationState.h"
+#include <string>
+#include <string_view>
+
+#include "analysis/VerbCode.h"
+#include "inflection/Inflection.h"
 
 namespace ragozo {
 
-// Chooses the past marker ("t", "tt", "ott", "ett", "ött") and the separate
-// third person singular ending `pastThird` by `classCode`, the first class
-// list that holds the class deciding. Most -ik and -at/-et classes take "t"
-// with a linking-vowel third person ("adott"); a vowel class outside 1 to 3
-// leaves `pastThird` as it was. The entry "alapszik" first becomes class "01"
-// for the rest of the conjugation. "aránylik" (class "6d") is treated like
-// its neighbour "64" ("aránylottam", "aránylott"), so its forms never depend
-// on what ran before. A class in no list ("98") leaves both fields unchanged.
-void multjel(ConjugationState& s);
+struct PastMarker {
+  std::string marker;     // "t", "tt", "ott", "ett", "ött"
+  std::string pastThird;  // the third person singular's own ending
+  VerbClass cls;          // "alapszik" goes on in the plain class
+};
 
-// Fills all thirteen slots for the past: `multjel`, then every slot is the
-// marker and a back (vowel class 1) or front personal ending, but `sg3Subj`
-// which is `pastThird` alone; last `multto` puts the past stem into `stem`.
-void mult(ConjugationState& s);
+// The past marker and the third person singular ending by the class's past
+// marker, the first that holds deciding. Most -ik and -at/-et classes take "t"
+// with a linking-vowel third person ("adott"). "alapszik" first becomes of the
+// plain class. "aránylik" in the class of its first code is treated like its
+// neighbours ("aránylottam", "aránylott"). A class without a past marker
+// gives neither.
+PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel);
+
+// The past: every slot is the marker and a back or front personal ending, but
+// the third person singular, which is the past third ending alone ("vett",
+// "vott" after the short stems of eszik, iszik); the stem becomes the past stem.
+Inflection pastEndings(std::string_view verb, Inflection inflection);
 
 }  // namespace ragozo

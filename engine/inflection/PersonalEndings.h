@@ -1,10 +1,10 @@
-// Writing the thirteen ending slots from a marker and a table of personal endings.
+// The thirteen ending slots from a marker and a table of personal endings.
 #pragma once
 
 #include <array>
 #include <string_view>
 
-#include "state/EndingSlots.h"
+#include "inflection/EndingSlots.h"
 
 namespace ragozo {
 
@@ -12,8 +12,7 @@ namespace ragozo {
 // sg3Obj, pl1Subj, pl1Obj, pl2Subj, pl2Obj, pl3Subj, pl3Obj, sg1To2.
 using PersonalEndings = std::array<std::string_view, 13>;
 
-// Sets every slot to `marker` followed by its personal ending, so nothing of
-// an earlier tense or mood survives in any slot.
-void writeSlots(EndingSlots& slots, std::string_view marker, const PersonalEndings& endings);
+// Every slot is `marker` followed by its personal ending.
+EndingSlots slotsOf(std::string_view marker, const PersonalEndings& endings);
 
 }  // namespace ragozo

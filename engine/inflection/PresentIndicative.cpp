@@ -3,25 +3,13 @@
 
 #include <string>
 
-#include "inflection/RuleTests.h"
+#include "analysis/VowelForms.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo {
 namespace {
 
-// The -ik classes whose first person singular subjective ends in -m.
-bool takesMFirstPerson(std::string_view code) {
-  return inClassSet(code, {"30", "31", "32", "3a", "3b", "3c", "33", "34", "35", "36", "37", "38",
-                        "39", "40", "41", "42", "43", "4a", "44", "45", "46", "47", "48", "49",
-                        "50", "51", "52", "76", "77", "78", "79", "80", "81", "82", "83", "84",
-                        "86", "87", "88", "90", "91", "92", "93", "94", "95", "96", "97", "98"});
-}
-
-// The classes whose present takes a linking vowel in the second singular and the plural.
-bool takesPresentLinkingVowel(std::string_view code) {
-  return inClassSet(code, {"03", "04", "6a", "10", "12", "13", "14", "15", "20", "22", "26", "27",
-                        "28", "29", "3c", "35", "58", "81", "36", "59", "82", "41", "64", "87",
-                        "42", "65", "88", "43", "66", "89", "45", "68", "91", "49", "72", "95"});
-}
+using enum ClassProperty;
 
 // Which form the objective j-endings take after the end of the base stem.
 enum class Sibilant { none, s, dz, sz, z };
@@ -47,10 +35,10 @@ std::string_view assimilated(Sibilant sibilant, std::string_view plain, std::str
   return plain;
 }
 
-void writeBackEndings(EndingSlots& e, std::string_view code, std::string_view base, std::string_view verb) {
+void writeBackEndings(EndingSlots& e, VerbClass cls, std::string_view base, std::string_view verb) {
   const Sibilant sib = finalSibilant(base);
-  const bool sibilantSecond = sib != Sibilant::none || code == "33" || code == "3a";
-  e.sg1Subj = takesMFirstPerson(code) ? "om" : "ok";
+  const bool sibilantSecond = sib != Sibilant::none || cls.is(likeHaragszik) || cls.is(likeMelegszik);
+  e.sg1Subj = cls.is(presentFirstPersonM) ? "om" : "ok";
   e.sg1Obj = "om";
   e.sg2Subj = sibilantSecond ? "ol" : "sz";
   e.sg2Obj = "od";
@@ -71,10 +59,10 @@ void writeBackEndings(EndingSlots& e, std::string_view code, std::string_view ba
   }
 }
 
-void writeFrontEndings(EndingSlots& e, std::string_view code, std::string_view base, std::string_view verb) {
+void writeFrontEndings(EndingSlots& e, VerbClass cls, std::string_view base, std::string_view verb) {
   const Sibilant sib = finalSibilant(base);
-  const bool sibilantSecond = sib != Sibilant::none || code == "33" || code == "3a";
-  e.sg1Subj = takesMFirstPerson(code) ? "em" : "ek";
+  const bool sibilantSecond = sib != Sibilant::none || cls.is(likeHaragszik) || cls.is(likeMelegszik);
+  e.sg1Subj = cls.is(presentFirstPersonM) ? "em" : "ek";
   e.sg1Obj = "em";
   e.sg2Subj = sibilantSecond ? "el" : "sz";
   e.sg2Obj = "ed";
@@ -90,10 +78,10 @@ void writeFrontEndings(EndingSlots& e, std::string_view code, std::string_view b
 }
 
 // Front rounded verbs replace a few front endings with their ö variants.
-void roundFrontEndings(EndingSlots& e, std::string_view code, std::string_view base, std::string_view verb) {
-  e.sg1Subj = takesMFirstPerson(code) ? "öm" : "ök";
+void roundFrontEndings(EndingSlots& e, VerbClass cls, std::string_view base, std::string_view verb) {
+  e.sg1Subj = cls.is(presentFirstPersonM) ? "öm" : "ök";
   e.sg1Obj = "öm";
-  if (endsWithAny(base, {"s", "z"}) || code == "3a") e.sg2Subj = "öl";
+  if (endsWithAny(base, {"s", "z"}) || cls.is(likeMelegszik)) e.sg2Subj = "öl";
   e.sg2Obj = "öd";
   e.pl2Subj = endsWith(verb, "őriz") ? "tek" : "tök";
 }
@@ -111,74 +99,52 @@ void setPlural(EndingSlots& e, std::string_view pl2, std::string_view pl3) {
   e.pl3Subj = pl3;
 }
 
-void addLinkingVowel(EndingSlots& e, const ConjugationState& s, std::string_view verb) {
-  const std::string& code = s.classCode;
-  switch (s.vowelClass) {
+void addLinkingVowel(EndingSlots& e, VerbClass cls, VowelClass vowel, std::string_view verb) {
+  switch (vowel) {
     case VowelClass::back: setLinked(e, "asz", "otok", "anak", "alak"); break;
     case VowelClass::frontUnrounded: setLinked(e, "esz", "etek", "enek", "elek"); break;
     case VowelClass::frontRounded: setLinked(e, "esz", "ötök", "enek", "elek"); break;
-    default: return;
   }
-  const bool back = s.vowelClass == VowelClass::back;
-  if (code == "10") e.pl2Subj = back ? "tok" : (s.vowelClass == VowelClass::frontRounded ? "tök" : "tek");
-  if (inClassSet(code, {"49", "72", "95"})) e.sg1To2 = back ? "ak" : "ek";
-  if (code == "6a" && back) e.sg2Subj = "ol";
+  const bool back = vowel == VowelClass::back;
+  if (cls.is(likeKuld)) e.pl2Subj = formFor(vowel, "tok", "tek", "tök");
+  if (cls.is(firstToSecondAk)) e.sg1To2 = back ? "ak" : "ek";
+  if (cls.is(likeIzzik) && back) e.sg2Subj = "ol";
   if (endsWith(verb, "ll")) e.sg1To2 = back ? "ak" : "ek";
-  if (code == "04") e.sg1To2 = back ? "lak" : "lek";
-  if (code == "42" && back) e.sg1To2 = "lak";
+  if (cls.is(likeAjanl)) e.sg1To2 = back ? "lak" : "lek";
+  if (cls.is(likeUgrik) && back) e.sg1To2 = "lak";
 }
 
 }  // namespace
 
-void jelen(ConjugationState& s) {
-  EndingSlots& e = s.endings;
-  const std::string verb = s.input();
-  const std::string& base = s.baseStem.text();
-  const std::string& code = s.classCode;
-
-  if (s.vowelClass == VowelClass::back) {
-    writeBackEndings(e, code, base, verb);
+EndingSlots presentEndings(std::string_view verb, VerbClass cls, VowelClass vowel, std::string_view base) {
+  EndingSlots e;
+  if (vowel == VowelClass::back) {
+    writeBackEndings(e, cls, base, verb);
   } else {
-    writeFrontEndings(e, code, base, verb);
-    if (s.vowelClass == VowelClass::frontRounded) roundFrontEndings(e, code, base, verb);
+    writeFrontEndings(e, cls, base, verb);
+    if (vowel == VowelClass::frontRounded) roundFrontEndings(e, cls, base, verb);
   }
 
   if (endsWith(verb, "ik")) e.sg3Subj = "ik";
 
-  if (takesPresentLinkingVowel(code)) addLinkingVowel(e, s, verb);
+  if (cls.is(presentLinkingVowel)) addLinkingVowel(e, cls, vowel, verb);
 
-  if (inClassSet(code, {"44", "67", "90"})) {
-    switch (s.vowelClass) {
-      case VowelClass::back: setPlural(e, "otok", "anak"); break;
-      case VowelClass::frontUnrounded: setPlural(e, "etek", "enek"); break;
-      case VowelClass::frontRounded: setPlural(e, "ötök", "enek"); break;
-      default: break;
-    }
+  if (cls.is(presentPluralLinkingVowel)) {
+    setPlural(e, formFor(vowel, "otok", "etek", "ötök"), backOrFront(vowel, "anak", "enek"));
   }
 
-  if (code == "09") {
-    if (s.vowelClass == VowelClass::back) {
-      e.pl3Subj = "anak";
-      e.sg1To2 = "alak";
-    } else if (knownVowelClass(s)) {
-      e.pl3Subj = "enek";
-      e.sg1To2 = "elek";
-    }
+  if (cls.is(likeBolyong)) {
+    e.pl3Subj = backOrFront(vowel, "anak", "enek");
+    e.sg1To2 = backOrFront(vowel, "alak", "elek");
   }
 
-  if (code == "66") {
+  if (cls.is(presentSecondPluralTok)) {
     e.pl2Subj = "tök";
     e.sg1To2 = "lek";
   }
 
-  if (endsWithAny(base, {"s", "z"})) {
-    switch (s.vowelClass) {
-      case VowelClass::back: e.sg2Subj = "ol"; break;
-      case VowelClass::frontUnrounded: e.sg2Subj = "el"; break;
-      case VowelClass::frontRounded: e.sg2Subj = "öl"; break;
-      default: break;
-    }
-  }
+  if (endsWithAny(base, {"s", "z"})) e.sg2Subj = formFor(vowel, "ol", "el", "öl");
+  return e;
 }
 
 }  // namespace ragozo

@@ -1,16 +1,12 @@
-// Stripping a preverb: longer preverbs that begin with shorter ones go first.
+// Splitting a preverb off: longer preverbs that begin with shorter ones go first.
 #include "analysis/Preverbs.h"
 
 #include <gtest/gtest.h>
 
-#include "support/EntryState.h"
-
 namespace ragozo {
 namespace {
 
-using testing::stateForEntry;
-
-TEST(Keres2, SplitsTheEntryAfterItsPreverb) {
+TEST(Preverbs, SplitTheEntryAfterItsPreverb) {
   struct Case {
     const char* entry;
     const char* prefix;
@@ -34,29 +30,20 @@ TEST(Keres2, SplitsTheEntryAfterItsPreverb) {
       {"keresztülmegy", "keresztül", "megy"},
       {"kölcsönvesz", "kölcsön", "vesz"},
       {"visszaad", "vissza", "ad"},
-      {"  elmegy ", "el", "megy"},  // the entry is read without its blanks
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.entry);
-    ConjugationState s = stateForEntry(c.entry);
-    s.prefix = "old";
-    keres2(s);
-    EXPECT_EQ(s.prefixState, stripped);
-    EXPECT_EQ(s.prefix, c.prefix);
-    EXPECT_EQ(s.remainder, c.remainder);
+    const std::optional<PreverbSplit> split = splitPreverb(c.entry);
+    ASSERT_TRUE(split.has_value());
+    EXPECT_EQ(split->preverb, c.prefix);
+    EXPECT_EQ(split->remainder, c.remainder);
   }
 }
 
-TEST(Keres2, AnEntryWithoutAListedPreverbKeepsItsRemainder) {
+TEST(Preverbs, AnEntryWithoutAListedPreverbHasNone) {
   for (const char* entry : {"Elmegy", "ad", "e", "", "ÁTmegy"}) {
     SCOPED_TRACE(entry);
-    ConjugationState s = stateForEntry(entry);
-    s.prefix = "old";
-    s.remainder = "earlier";
-    keres2(s);
-    EXPECT_EQ(s.prefixState, noneFound);
-    EXPECT_EQ(s.prefix, "");
-    EXPECT_EQ(s.remainder, "earlier");
+    EXPECT_FALSE(splitPreverb(entry).has_value());
   }
 }
 

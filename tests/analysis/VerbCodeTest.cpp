@@ -1,141 +1,78 @@
-// The code split, the meaning question of the homonyms, the class and the vowel class.
+// The code decoded by position: vowel class, usage, class, causative kind, objective use and
+// how the -lak/-lek form shows.
 #include "analysis/VerbCode.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "analysis/Lookup.h"
-#include "support/EntryState.h"
-#include "support/FixtureLexicon.h"
-#include "support/RecordingDialogs.h"
-
 namespace ragozo {
 namespace {
 
-using testing::fixtureLexicon;
-using testing::RecordingDialogs;
-using testing::stateForEntry;
+using enum ClassProperty;
 
-struct SplitCase {
+struct DecodeCase {
   const char* code;
-  const char* vowelUsage;
-  const char* lexiconClassCode;
-  const char* valenceCode;
-  const char* causativeKind;  // the code character it stands for
-  int sg1To2Digit;
-  bool noImperative;
+  VowelClass vowelClass;
+  PersonsUsed persons;
+  bool usedInImperative;
+  const char* verbClass;
+  CausativeKind causative;
+  bool usedObjectively;
+  bool firstToSecondInBrackets;
 };
 
-TEST(Tordel, SplitsTheCodeByPositionFromTheRight) {
-  const SplitCase cases[] = {
-      {"110116011", "101", "16", "01", "0", 1, 0},
-      {"21M101200", "1M1", "01", "20", "2", 0, 0},
-      {"21P113011", "1P1", "13", "01", "0", 1, 1},
-      {"11O140000", "1O1", "40", "00", "0", 0, 0},
-      {"12013a000", "201", "3a", "00", "0", 0, 0},
-      {"1X01198002", "011", "98", "00", "0", 2, 0},  // ten characters: the last eight count
-      {"2Q1101500", "Q11", "01", "50", "5", 0, 0},
-      {"11R101012", "1R1", "01", "01", "0", 2, 1},
+TEST(VerbCode, IsReadByPositionFromTheRight) {
+  using enum CausativeKind;
+  using enum PersonsUsed;
+  const DecodeCase cases[] = {
+      {"110116011", back, all, true, "16", longSuffix, true, false},
+      {"21M101200", back, thirdPersons, true, "01", noCausative, false, true},
+      {"21P113011", back, all, false, "13", longSuffix, true, false},
+      {"11O140000", back, thirdPersonSingular, true, "40", longSuffix, false, true},
+      {"12013a000", frontUnrounded, all, true, "3a", longSuffix, false, true},
+      {"13R101112", frontRounded, thirdPersons, false, "01", shortSuffix, true, true},
+      {"1X01198002", frontRounded, all, true, "98", longSuffix, false, true},  // ten characters: the last eight count
+      {"2Q1101500", frontRounded, all, true, "01", longSuffix, false, true},   // "Q1" is no usage at the place of "11"
+      {"11012a013", back, all, true, "2a", longSuffix, true, false},          // "3" to "9" show the form plain
   };
-  for (const SplitCase& c : cases) {
+  for (const DecodeCase& c : cases) {
     SCOPED_TRACE(c.code);
-    ConjugationState s = stateForEntry("ad");
-    s.verbCode = c.code;
-    RecordingDialogs dialogs;
-    tordel(s, dialogs);
-    EXPECT_EQ(s.vowelUsage, c.vowelUsage);
-    EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
-    EXPECT_EQ(s.valenceCode, c.valenceCode);
-    EXPECT_EQ(s.causativeKind, causativeKindOf(*c.causativeKind));
-    EXPECT_EQ(s.sg1To2Digit, c.sg1To2Digit);
-    EXPECT_EQ(s.noImperative, c.noImperative);
-    EXPECT_TRUE(s.codeSplit);
-    EXPECT_TRUE(dialogs.events().empty());
+    const VerbCode code = decodeVerbCode(c.code);
+    EXPECT_EQ(code.vowelClass, c.vowelClass);
+    EXPECT_EQ(code.persons, c.persons);
+    EXPECT_EQ(code.usedInImperative, c.usedInImperative);
+    EXPECT_EQ(code.verbClass, VerbClass::fromCode(c.verbClass));
+    EXPECT_EQ(code.causative, c.causative);
+    EXPECT_EQ(code.usedObjectively, c.usedObjectively);
+    EXPECT_EQ(code.firstToSecondInBrackets, c.firstToSecondInBrackets);
   }
 }
 
-struct MeaningCase {
-  const char* entry;
-  bool yes;
-  const char* lexiconClassCode;
-  const char* valenceCode;
-  const char* causativeKind;  // the code character it stands for
-};
-
-void PrintTo(const MeaningCase& c, std::ostream* os) { *os << c.entry << (c.yes ? " Yes" : " No"); }
-
-class MeaningQuestion : public ::testing::TestWithParam<MeaningCase> {};
-
-TEST_P(MeaningQuestion, TheAnswerReplacesClassValenceAndCausative) {
-  const MeaningCase& c = GetParam();
-  ConjugationState s = stateForEntry(c.entry);
-  RecordingDialogs dialogs;
-  dialogs.answer({c.yes});
-  lookUpVerb(s, fixtureLexicon(), dialogs);
-
-  const bool teved = std::string(c.entry) == "téved";
-  const std::string text = std::string("A megfelelő gombra kattintva válassza ki az ige jelentését!\r\n") +
-                           (teved ? "'téved'  = 'nincs igaza' --> Igen\r\n'téved' = 'kerül (valahova) --> Nem"
-                                  : "'ragad'  = 'tapad' --> Igen\r\n'ragad' = 'fog (valamit) --> Nem");
-  ASSERT_EQ(dialogs.events().size(), 1u);
-  EXPECT_EQ(dialogs.events()[0], (testing::DialogEvent{testing::DialogEvent::question, "Jelentésválasztás", text}));
-  EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
-  EXPECT_EQ(s.valenceCode, c.valenceCode);
-  EXPECT_EQ(s.causativeKind, causativeKindOf(*c.causativeKind));
-
-  // Conjugating the same entry again (another tense) keeps the meaning chosen.
-  lookUpVerb(s, fixtureLexicon(), dialogs);
-  EXPECT_EQ(dialogs.events().size(), 1u);
-  EXPECT_EQ(s.lexiconClassCode, c.lexiconClassCode);
+TEST(VerbCode, TheUsageEndingInTwoKeepsTheFutureParticiple) {
+  EXPECT_TRUE(decodeVerbCode("110201200").futureParticipleByUsage);
+  EXPECT_FALSE(decodeVerbCode("110101200").futureParticipleByUsage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Homonyms, MeaningQuestion,
-                         ::testing::Values(MeaningCase{"téved", true, "07", "20", "2"},
-                                           MeaningCase{"téved", false, "01", "20", "2"},
-                                           MeaningCase{"ragad", true, "01", "20", "2"},
-                                           MeaningCase{"ragad", false, "07", "01", "0"},
-                                           MeaningCase{"megragad", true, "01", "20", "2"},
-                                           MeaningCase{"megragad", false, "07", "01", "0"},
-                                           MeaningCase{"elragad", false, "07", "01", "0"}),
-                         [](const auto& info) {
-                           std::string name = info.param.entry == std::string("téved") ? "teved" : info.param.entry;
-                           return name + (info.param.yes ? "_Yes" : "_No");
-                         });
-
-TEST(Tordel, AsksOnlyForTevedItselfAndVerbsEndingInRagad) {
-  for (const char* entry : {"eltéved", "ragadt", "Téved"}) {
-    SCOPED_TRACE(entry);
-    ConjugationState s = stateForEntry(entry);
-    s.verbCode = "120101200";
-    RecordingDialogs dialogs;
-    tordel(s, dialogs);
-    EXPECT_TRUE(dialogs.events().empty());
-    EXPECT_EQ(s.lexiconClassCode, "01");
-  }
+// A code shorter than nine characters is read as far as it goes; the empty code says nothing.
+TEST(VerbCode, AShortCodeIsReadAsFarAsItGoes) {
+  EXPECT_EQ(decodeVerbCode(""), VerbCode{});
+  const VerbCode code = decodeVerbCode("11");
+  EXPECT_EQ(code.vowelClass, back);
+  EXPECT_EQ(code.verbClass, VerbClass::fromCode("11"));
 }
 
-TEST(Csoport, CopiesTheLexiconClass) {
-  ConjugationState s = stateForEntry("ad");
-  s.lexiconClassCode = "3a";
-  csoport(s);
-  s.lexiconClassCode = "changed";
-  EXPECT_EQ(s.classCode, "3a");
+TEST(VerbClass, AClassHasThePropertiesItsTableRowsGiveIt) {
+  EXPECT_TRUE(VerbClass::fromCode("25").is(shortStem));
+  EXPECT_TRUE(VerbClass::fromCode("25").is(likeTesz));
+  EXPECT_FALSE(VerbClass::fromCode("24").is(shortStem));
+  EXPECT_TRUE(VerbClass::fromCode("3c").is(likeFekszik));
+  EXPECT_TRUE(VerbClass::fromCode("8d").is(linkingVowel));
 }
 
-TEST(Tipus, TakesTheVowelClassFromTheVowelDigit) {
-  struct Case {
-    const char* vowelUsage;
-    VowelClass vowelClass;
-  };
-  for (const Case& c : {Case{"101", back}, Case{"2M1", frontUnrounded}, Case{"301", frontRounded},
-                        Case{"011", frontRounded}, Case{"", frontRounded}}) {
-    SCOPED_TRACE(c.vowelUsage);
-    ConjugationState s;
-    s.vowelUsage = c.vowelUsage;
-    tipus(s);
-    EXPECT_EQ(s.vowelClass, c.vowelClass);
+TEST(VerbClass, ACodeNoRuleKnowsIsNoClass) {
+  for (const char* code : {"", "1", "001", "zz", "3e", "A1", "é"}) {
+    SCOPED_TRACE(code);
+    EXPECT_EQ(VerbClass::fromCode(code), VerbClass{});
+    EXPECT_FALSE(VerbClass::fromCode(code).is(conditionalMarkerN));
   }
 }
 

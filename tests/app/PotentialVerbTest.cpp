@@ -5,7 +5,7 @@
 #include <string>
 
 #include "WindowSession.h"
-#include "inflection/DerivedBoxes.h"
+#include "derived/DerivedBoxes.h"
 
 namespace ragozo::testing {
 namespace {

@@ -25,8 +25,9 @@ TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
   EXPECT_TRUE(session.desktop.shown(WindowName::splash));
   EXPECT_TRUE(session.desktop.topmost(WindowName::splash));
   EXPECT_EQ(session.desktop.pointer(WindowName::splash), MousePointer::hourglass);
-  EXPECT_EQ(splash.geometry().left, headless::HeadlessDesktop::kScreen.width / 2 - window::Splash::kWidth / 2);
-  EXPECT_EQ(splash.geometry().top, headless::HeadlessDesktop::kScreen.height / 2 - window::Splash::kHeight / 2);
+  const window::WindowGeometry& place = splash.geometry();
+  EXPECT_EQ(place.left + place.width / 2, headless::HeadlessDesktop::kScreen.width / 2);  // centred
+  EXPECT_EQ(place.top + place.height / 2, headless::HeadlessDesktop::kScreen.height / 2);
   EXPECT_FALSE(splash.okVisible());
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::handOver));
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
@@ -57,18 +58,23 @@ TEST(Splash, HandOverLoadsTheMainWindowMarksTheSplashDoneAndUnloadsIt) {
 TEST(MainWindowLoad, LeavesTheStartUpState) {
   WindowSession session;
   window::MainWindow& w = session.w();
-  const ConjugationState& s = session.s();
-  EXPECT_EQ(w.geometry().height, window::MainWindow::kShortHeight);
-  EXPECT_EQ(w.geometry().top, headless::HeadlessDesktop::kScreen.height / 2 - window::MainWindow::kTallHeight / 2);
-  EXPECT_EQ(w.geometry().left, headless::HeadlessDesktop::kScreen.width / 2 - window::MainWindow::kDesignWidth / 2);
+  const window::WindowState& s = session.s();
+  // The short view opens where the tall one, with the derived forms, stands centred.
+  const window::WindowGeometry shortView = w.geometry();
+  EXPECT_EQ(shortView.left + shortView.width / 2, headless::HeadlessDesktop::kScreen.width / 2);
+  w.toggleDerivedForms();
+  const window::WindowGeometry tallView = w.geometry();
+  EXPECT_GT(tallView.height, shortView.height);
+  EXPECT_EQ(tallView.top, shortView.top);
+  EXPECT_EQ(tallView.top + tallView.height / 2, headless::HeadlessDesktop::kScreen.height / 2);
+  w.toggleDerivedForms();
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
   EXPECT_FALSE(w.onTopChecked());
   EXPECT_TRUE(w.entryFocused());
   EXPECT_EQ(w.selectedMood(), presentIndicative);
   EXPECT_EQ(s.mood, presentIndicative);
-  EXPECT_FALSE(s.imperativeAnyway);
+  EXPECT_FALSE(s.pressed.imperativeAnyway);
   EXPECT_TRUE(s.inputFresh);
-  EXPECT_FALSE(s.noImperative);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 0), "Személy");
@@ -142,7 +148,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_FALSE(again.onTopChecked());
   EXPECT_EQ(again.state().entry, "");
   EXPECT_EQ(again.selectedMood(), 1);
-  EXPECT_EQ(again.state().noticeLine, kEntryPrompt);
+  EXPECT_EQ(again.state().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }
 
@@ -160,12 +166,6 @@ TEST(SplashTexts, TheInformationMessageKeepsItsOwnLineBreaks) {
   }
   EXPECT_GE(lines, 4u);
   EXPECT_EQ(text.substr(text.rfind("\r\n") + 2, 6), "      ");  // the contact lines are indented
-}
-
-TEST(SplashTexts, TheDesignCaptionsReadAsGiven) {
-  EXPECT_STREQ(window::texts::kMoreInformation, "Ha többet szeretne tudni a programról, kattintson ide:");
-  EXPECT_STREQ(window::texts::kCorrectedEdition, "(Javított változat)");
-  EXPECT_STREQ(window::texts::kOk, "&OK");
 }
 
 }  // namespace

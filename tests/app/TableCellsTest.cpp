@@ -11,7 +11,6 @@
 #include <sstream>
 
 #include "WindowSession.h"
-#include "display/TableCells.h"
 
 namespace ragozo::testing {
 namespace {
@@ -264,7 +263,6 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood)
     session.request("megalapszik", mood);
     session.w().toggleAllPersons();  // every person and the objective column anyway
     session.w().toggleObjective();
-    EXPECT_EQ(session.s().prefix, "meg");
     const char* expected[] = {"  megalapulja", "  megalapuljuk", "  megalapuljátok", "  megalapulják",
                               "  (megalapullak)"};
     for (int row = 3; row <= 7; ++row) EXPECT_EQ(session.s().table.cell(row, 2), expected[row - 3]) << mood << "," << row;
@@ -284,80 +282,6 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbKeepsTheStemAlapulOutsideThePresent) 
     EXPECT_EQ(t.cell(1, 1) + t.cell(3, 1) + t.cell(4, 1), expected[mood]) << mood;
   }
 }
-
-// The cell rules one by one, over a record whose stems and endings are tags
-// ("S" stem, "A" stemAlt, "P" pastStemAlt, "B" baseStem; each slot its own
-// name), so the cell shows which stem part and ending the deciding rule took.
-// Where several rules hold, the last one decides.
-struct RuleCase {
-  const char* name;
-  int mood;
-  const char* classCode;
-  int vowelClass;
-  int sg1To2Digit;
-  const char* entry;
-  const char* prefix;
-  int row;
-  int column;
-  const char* expected;
-};
-
-void PrintTo(const RuleCase& c, std::ostream* os) { *os << c.name; }
-
-class CellRules : public ::testing::TestWithParam<RuleCase> {};
-
-TEST_P(CellRules, TheLastRuleThatHoldsDecidesTheCell) {
-  const RuleCase& c = GetParam();
-  ConjugationState s;
-  s.mood = static_cast<Mood>(c.mood);
-  s.classCode = c.classCode;
-  s.vowelClass = static_cast<VowelClass>(c.vowelClass);
-  s.sg1To2Digit = c.sg1To2Digit;
-  s.entry = c.entry;
-  s.prefix = c.prefix;
-  s.stem = "S";
-  s.stemAlt = "A";
-  s.pastStemAlt = "P";
-  s.baseStem.assign("B");
-  s.imperativeForms = ImperativeForms::longForms;
-  s.endings = EndingSlots{"-sg1", "-sg1o", "-sg2", "-sg2o", "-sg3", "-sg3o", "-pl1", "-pl1o",
-                          "-pl2", "-pl2o", "-pl3", "-pl3o", "-lk"};
-  writeCells(s);
-  EXPECT_EQ(s.table.cell(c.row, c.column), c.expected);
-}
-
-const RuleCase kRuleCases[] = {
-    {"sg2_present_class89_baseStem", 1, "89", 1, 1, "x", "", 2, 1, "  B-sg2"},
-    {"sg2_present_class3c_stemAlt", 1, "3c", 1, 1, "x", "", 2, 1, "  A-sg2"},
-    {"sg2_past_class3c_stem", 2, "3c", 1, 1, "x", "", 2, 1, "  S-sg2"},
-    {"sg3_present_class01_entryAsTyped", 1, "01", 1, 1, "elvisz", "", 3, 1, "  elvisz"},
-    {"sg3_present_class3a_stemAlt", 1, "3a", 2, 1, "x", "", 3, 1, "  A-sg3"},
-    {"sg3_past_class6a_pastStemAlt", 2, "6a", 1, 1, "x", "", 3, 1, "  P-sg3"},
-    {"sg3_past_class89_baseStem", 2, "89", 1, 1, "x", "", 3, 1, "  B-sg3"},
-    {"sg3_past_class01_stem", 2, "01", 1, 1, "x", "", 3, 1, "  S-sg3"},
-    {"sg3_conditional_class3a_stem", 3, "3a", 1, 1, "x", "", 3, 1, "  S-sg3"},
-    {"pl2_present_class89_tok", 1, "89", 3, 1, "x", "", 5, 1, "  Stök"},
-    {"pl2_present_class44_stemAlt", 1, "44", 1, 1, "x", "", 5, 1, "  A-pl2"},
-    {"pl3_present_class89_baseStem", 1, "89", 3, 1, "x", "", 6, 1, "  B-pl3"},
-    {"pl3_present_class66_stemAlt", 1, "66", 1, 1, "x", "", 6, 1, "  A-pl3"},
-    {"obj_sg3_present_front_stemAlt", 1, "01", 3, 1, "x", "", 3, 2, "  A-sg3o"},
-    {"obj_sg3_past_front_stem", 2, "01", 3, 1, "x", "", 3, 2, "  S-sg3o"},
-    {"obj_sg3_alapszik_afterPreverb", 2, "01", 1, 1, "elalapszik", "el", 3, 2, "  elalapulja"},
-    {"obj_pl2_present_front_stemAlt", 1, "01", 2, 1, "x", "", 5, 2, "  A-pl2o"},
-    {"obj_pl3_present_back_stem", 1, "01", 1, 1, "x", "", 6, 2, "  S-pl3o"},
-    {"lak_digit1_plain", 1, "01", 1, 1, "x", "", 7, 2, "  S-lk"},
-    {"lak_digit0_bracketed", 1, "01", 1, 0, "x", "", 7, 2, "  (S-lk)"},
-    {"lak_digit2_bracketed", 2, "01", 1, 2, "x", "", 7, 2, "  (S-lk)"},
-    {"lak_class41_back_lak", 1, "41", 1, 1, "x", "", 7, 2, "  Slak"},
-    {"lak_class64_front_lek", 1, "64", 3, 0, "x", "", 7, 2, "  (Slek)"},
-    {"lak_class41_past_keepsSlot", 2, "41", 1, 1, "x", "", 7, 2, "  S-lk"},
-    {"lak_class65_digit0_stemAltUnbracketed", 1, "65", 2, 0, "x", "", 7, 2, "  A-lk"},
-    {"lak_class88_digit2_stemAltUnbracketed", 4, "88", 3, 2, "x", "", 7, 2, "  A-lk"},
-    {"lak_class88_alapszik_last", 1, "88", 1, 0, "alapszik", "", 7, 2, "  (alapullak)"},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rules, CellRules, ::testing::ValuesIn(kRuleCases),
-                         [](const ::testing::TestParamInfo<RuleCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace ragozo::testing

@@ -22,7 +22,7 @@ class WindowSession : public headless::Session {
   }
 
   window::MainWindow& w() { return main(); }
-  ConjugationState& s() { return main().state(); }
+  window::WindowState& s() { return main().state(); }
 
   // Types `verb` as a new entry and chooses tense and mood button `option`, which conjugates.
   void request(std::string_view verb, int option) {

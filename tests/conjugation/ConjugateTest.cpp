@@ -1,15 +1,10 @@
-// The engine's one call: how a request ends, the toggles the verb calls for, and the forms it gives.
+// The engine's one call: how a request ends, the toggles the verb calls for, and what its
+// restrictions leave of the table.
 #include "conjugation/Conjugate.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "display/TableBlanking.h"
-#include "support/EntryState.h"
-#include "support/FixtureLexicon.h"
-#include "support/RecordingDialogs.h"
+#include "support/Conjugation.h"
 
 namespace ragozo::testing {
 namespace {
@@ -17,80 +12,69 @@ namespace {
 constexpr const char* kNotObjective = "Ezt az igét nem szoktuk tárgyas ragozásban használni.";
 constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszólító módban használni.";
 
-struct ConjugateCase {
+struct RestrictionCase {
   const char* name;
-  const char* verb;
-  Mood mood;
-  bool imperativeAnyway;
-  ConjugationEnd end;
+  FormsCase request;
   OfferedToggles offered;  // all persons, objective, imperative, short/long imperative
-  const char* sg1Subjective;
-  const char* sg3Subjective;
   const char* notice;
-  std::vector<std::string> transcript;
 };
 
-TEST(Conjugate, EndsOffersTogglesAndGivesTheForms) {
-  const ConjugateCase cases[] = {
-      {"a plain verb", "vár", presentIndicative, false, ConjugationEnd::shown, {}, "  várok", "  vár", "", {}},
-      {"the imperative offers short or long forms", "vár", imperative, false, ConjugationEnd::shown,
-       {false, false, false, true}, "  várjak", "  várjon", "", {}},
-      {"a verb not used in the imperative is blanked there", "alábocsájt", imperative, false,
-       ConjugationEnd::shown, {false, false, true, false}, "", "", kNotImperative, {}},
-      {"... unless its toggle asks for it", "alábocsájt", imperative, true, ConjugationEnd::shown,
-       {false, false, false, true}, "  alábocsájtsak", "  alábocsájtson", kNotImperative, {}},
-      {"a third-person verb keeps its third persons", "érzik", presentIndicative, false, ConjugationEnd::shown,
-       {true, true, false, false}, "", "  érzik", kNotObjective, {}},
-      {"a subjective verb offers its objective column", "fekszik", presentIndicative, false,
-       ConjugationEnd::shown, {false, true, false, false}, "  fekszem", "  fekszik", kNotObjective, {}},
-      {"an impossible ending is refused", "adhatat", presentIndicative, false, ConjugationEnd::refused, {}, "",
-       "", "", {"message: Nincs ilyen ige."}},
-      {"a word neither found nor guessed stops", "xyz", presentIndicative, false, ConjugationEnd::stopped, {}, "",
-       "", "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ",
-       {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}},
+// A verb used in the third persons only shows those; one used in the third person singular only
+// shows that one; a verb not used in the objective conjugation leaves that column empty; a verb
+// not used in the imperative leaves the imperative table empty. Each offers its toggle, which
+// shows the rest; the imperative always offers its short or long forms while it shows.
+TEST(Conjugate, RestrictionsBlankWhatTheVerbIsNotUsedInAndOfferTheirToggles) {
+  const RestrictionCase cases[] = {
+      {"a plain verb", {{"vár"}, presentIndicative, {}, "várok vársz vár várunk vártok várnak | várom várod várja várjuk várjátok várják várlak"},
+       {}, ""},
+      {"the imperative", {{"vár"}, imperative, {}, "várjak várjál várjon várjunk várjatok várjanak | várjam várjad várja várjuk várjátok várják várjalak"},
+       {false, false, false, true}, ""},
+      {"third persons only", {{"érzik"}, presentIndicative, {}, "- - érzik - - érzenek | - - - - - - -"},
+       {true, true, false, false}, kNotObjective},
+      {"third persons shown anyway", {{"érzik"}, presentIndicative, {.allPersons = true}, "érzem érzel érzik érzünk érzetek érzenek | - - - - - - -"},
+       {true, true, false, false}, kNotObjective},
+      {"third person singular only", {{"akaródzik"}, presentIndicative, {}, "- - akaródzik - - - | - - - - - - -"},
+       {true, true, false, false}, kNotObjective},
+      {"not used in the objective conjugation", {{"fekszik"}, presentIndicative, {}, "fekszem fekszel fekszik fekszünk fekszetek fekszenek | - - - - - - -"},
+       {false, true, false, false}, kNotObjective},
+      {"not used in the imperative", {{"alábocsájt"}, imperative, {}, "- - - - - - | - - - - - - -"},
+       {false, false, true, false}, kNotImperative},
+      {"the imperative shown anyway", {{"alábocsájt"}, imperative, {.imperative = true}, "alábocsájtsak alábocsájtsál alábocsájtson alábocsájtsunk alábocsájtsatok alábocsájtsanak | alábocsájtsam alábocsájtsad alábocsájtsa alábocsájtsuk alábocsájtsátok alábocsájtsák alábocsájtsalak"},
+       {false, false, false, true}, kNotImperative},
+      {"both restrictions, the imperative shown anyway", {{"virrad"}, imperative, {.imperative = true}, "- - virradjon - - virradjanak | - - - - - - -"},
+       {true, true, false, true}, kNotImperative},
+      {"the irregular class offers no objective column", {{"megy"}, presentIndicative, {}, "megyek mész megy megyünk mentek mennek | - - - - - - -"},
+       {}, kNotObjective},
   };
-  for (const ConjugateCase& c : cases) {
+  for (const RestrictionCase& c : cases) {
     SCOPED_TRACE(c.name);
-    ConjugationState s = stateForEntry(c.verb);
-    s.mood = c.mood;
-    s.keepTexts = c.mood == imperative;  // as the imperative button leaves it
-    s.imperativeAnyway = c.imperativeAnyway;
-    RecordingDialogs dialogs;
-    const ConjugationResult result = conjugate(s, fixtureLexicon(), dialogs);
-    EXPECT_EQ(result.end, c.end);
-    EXPECT_EQ(result.offered, c.offered);
-    EXPECT_EQ(result.output.table.cell(1, 1), c.sg1Subjective);
-    EXPECT_EQ(result.output.table.cell(3, 1), c.sg3Subjective);
-    EXPECT_EQ(result.output.noticeLine, c.notice);
-    EXPECT_EQ(dialogs.transcript(), c.transcript);
-    EXPECT_EQ(result.output.table.cell(1, 1), s.table.cell(1, 1)) << "the result is what the state shows";
+    const Shown shown = TypedEntry(c.request.verb).conjugate(c.request.mood, c.request.toggles);
+    expectCells(shown, c.request.cells);
+    EXPECT_EQ(shown.end, ConjugationEnd::shown);
+    EXPECT_EQ(shown.offered, c.offered);
+    EXPECT_EQ(shown.notice, c.notice);
+    EXPECT_TRUE(shown.dialogs.empty());
   }
 }
 
-TEST(Conjugate, AStopAsksTheWindowToEmptyTheEntryAndLeavesItAlone) {
-  ConjugationState s = stateForEntry("xyz");
-  s.mood = presentIndicative;
-  RecordingDialogs dialogs;
-  const ConjugationResult result = conjugate(s, fixtureLexicon(), dialogs);
-  EXPECT_TRUE(result.output.emptyEntry);
-  EXPECT_EQ(s.entry, "xyz");
+// Blanking the imperative table of a verb not used in it keeps the entry, the derived boxes
+// and the notice.
+TEST(Conjugate, TheImperativeRestrictionKeepsTheEntryAndTheBoxes) {
+  const Shown shown = conjugated("alábocsájt", imperative);
+  EXPECT_FALSE(shown.entryEmptied);
+  expectBox(shown, infinitiveBox, "alábocsájtani");
 }
 
-TEST(Conjugate, AbandoningEmptiesEveryFormButKeepsTheHeadings) {
-  ConjugationState s = stateForEntry("vár");
-  gridek(s);
-  s.mood = presentIndicative;
-  RecordingDialogs dialogs;
-  conjugate(s, fixtureLexicon(), dialogs);
-  ASSERT_EQ(s.derivedBoxes[0], "várni");
-  s.lookupOutcome = guessed;
-  abandonConjugation(s);
-  for (int row = 1; row < ConjugationTable::kRows; ++row) {
-    for (int column = 1; column < ConjugationTable::kColumns; ++column) EXPECT_EQ(s.table.cell(row, column), "");
-  }
-  for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
-  EXPECT_EQ(s.table.cell(0, 1), "Alanyi ragozás");
-  EXPECT_EQ(s.lookupOutcome, found);
+// A verb conjugated again in another tense and mood shows that mood's forms in every cell.
+TEST(Conjugate, AnotherTenseAndMoodOfTheSameEntryRewritesEveryCell) {
+  TypedEntry entry("ad");
+  const FormsCase moods[] = {
+      {{"ad"}, imperative, {}, "adjak adjál adjon adjunk adjatok adjanak | adjam adjad adja adjuk adjátok adják adjalak"},
+      {{"ad"}, presentIndicative, {}, "adok adsz ad adunk adtok adnak | adom adod adja adjuk adjátok adják adlak"},
+      {{"ad"}, pastIndicative, {}, "adtam adtál adott adtunk adtatok adtak | adtam adtad adta adtuk adtátok adták adtalak"},
+      {{"ad"}, presentConditional, {}, "adnék adnál adna adnánk adnátok adnának | adnám adnád adná adnánk adnátok adnák adnálak"},
+  };
+  for (const FormsCase& c : moods) expectCells(entry.conjugate(c.mood), c.cells);
 }
 
 }  // namespace

@@ -9,13 +9,13 @@
 namespace ragozo::fuzz {
 
 Request requestShown(const window::MainWindow& w, bool answerYes) {
-  const ConjugationState& s = w.state();
-  return Request{s.entry,           w.selectedMood(),  s.allPersons,    s.objectiveAnyway,
-                 s.imperativeAnyway, s.imperativeForms, s.derivedShown, answerYes};
+  const window::WindowState& s = w.state();
+  return Request{s.entry,           w.selectedMood(),  s.pressed.allPersons,    s.pressed.objectiveAnyway,
+                 s.pressed.imperativeAnyway, s.imperativeForms, s.derivedShown, answerYes};
 }
 
 Forms formsShown(const window::MainWindow& w) {
-  const ConjugationState& s = w.state();
+  const window::WindowState& s = w.state();
   Forms forms;
   std::size_t i = 0;
   for (int column = 1; column <= 2; ++column) {
@@ -38,10 +38,10 @@ const Forms& freshForms(const Request& request, const window::LexiconFill& fill)
   w.keyPressed(0);
   w.entryEdited(request.entry);
   // The toggles' states, as their buttons would have set them after a first result.
-  ConjugationState& s = w.state();
-  s.allPersons = request.allPersons;
-  s.objectiveAnyway = request.objectiveAnyway;
-  s.imperativeAnyway = request.imperativeAnyway;
+  window::WindowState& s = w.state();
+  s.pressed.allPersons = request.allPersons;
+  s.pressed.objectiveAnyway = request.objectiveAnyway;
+  s.pressed.imperativeAnyway = request.imperativeAnyway;
   s.imperativeForms = request.imperativeForms;
   w.chooseMood(request.mood);
   return known.emplace(request, formsShown(w)).first->second;

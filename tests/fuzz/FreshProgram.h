@@ -21,7 +21,7 @@ struct Request {
   bool allPersons = false;
   bool objectiveAnyway = false;
   bool imperativeAnyway = false;
-  ImperativeForms imperativeForms = ImperativeForms::untouched;
+  window::ImperativeForms imperativeForms = window::ImperativeForms::untouched;
   bool tall = false;
   bool answerYes = true;  // the meaning question's answer for this entry
 

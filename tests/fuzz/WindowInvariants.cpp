@@ -53,7 +53,7 @@ bool isValidUtf8(std::string_view text) {
 }
 
 void checkWindow(const window::MainWindow& w, const InputFacts& facts) {
-  const ConjugationState& s = w.state();
+  const window::WindowState& s = w.state();
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       const std::string& cell = s.table.cell(row, column);

@@ -19,7 +19,7 @@ std::string joined(const std::vector<std::string>& messages) {
 }  // namespace
 
 ShownWindow shownWindow(const window::MainWindow& w, const headless::ScriptedDialogs& dialogs) {
-  const ConjugationState& s = w.state();
+  const window::WindowState& s = w.state();
   ShownWindow view;
   view.entry = s.entry;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {

@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "analysis/Lookup.h"
+#include "analysis/LexiconSearch.h"
 #include "lexicon/LexiconTestSupport.h"
 
 namespace ragozo {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "state/Dialogs.h"
+#include "core/Dialogs.h"
 
 namespace ragozo::testing {
 

@@ -59,11 +59,11 @@ void conjugate(Session& session, const Request& request) {
   session.dialogs.setDefaultAnswer(request.options.answerYes);
   session.typeNewEntry(request.verb);
   w.chooseMood(request.options.mood);
-  const bool shortShowing = w.state().imperativeForms == ImperativeForms::shortForms;
+  const bool shortShowing = w.state().imperativeForms == window::ImperativeForms::shortForms;
   if (w.imperativeFormsToggleVisible() && shortShowing != request.options.shortImperative) {
     w.toggleImperativeForms();
     if (w.imperativeFormsToggleVisible() && request.options.shortImperative &&
-        w.state().imperativeForms != ImperativeForms::shortForms) {
+        w.state().imperativeForms != window::ImperativeForms::shortForms) {
       w.toggleImperativeForms();  // from the design caption the first press only selects the long forms
     }
   }
@@ -74,7 +74,7 @@ void conjugate(Session& session, const Request& request) {
 
 void print(std::ostream& out, Session& session, const Request& request) {
   const window::MainWindow& w = session.main();
-  const ConjugationState& s = w.state();
+  const window::WindowState& s = w.state();
   const std::string key = request.verb + "\t" + kMoodNames[request.options.mood] + "\t";
   for (const std::string& box : session.dialogs.transcript()) {
     const auto colon = box.find(": ");

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -114,6 +115,14 @@ TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {
   ASSERT_NE(desktop.splashView(), nullptr);
   EXPECT_EQ(desktop.mainView(), nullptr);
   view::SplashView& about = *desktop.splashView();
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("Igeragozó"));
+  QStringList labels;
+  for (const QLabel* label : about.findChildren<QLabel*>()) labels << label->text();
+  for (const char* text : {"Magyar igék ragozása számítógéppel", "(Javított változat)",
+                           "Ha többet szeretne tudni a programról, kattintson ide:"}) {
+    EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
+  }
+  EXPECT_EQ(about.okButton()->text(), QStringLiteral("&OK"));
   EXPECT_TRUE(about.okButton()->isVisible());
   EXPECT_FALSE(about.timerActive(window::SplashTimer::handOver));
   EXPECT_TRUE(about.timerActive(window::SplashTimer::animation));

@@ -1,0 +1,43 @@
+// The conjugation table with its headings and no forms.
+#include "table/EmptyTable.h"
+
+#include <cmath>
+
+namespace ragozo {
+namespace {
+
+constexpr const char* kHeadings[ConjugationTable::kRows] = {"Személy", "1",     "2",     "3",
+                                                             "1   1",   "2   2", "3   3", "1 ---> 2"};
+
+// Rounds to the nearest whole number, a half to the even neighbour.
+int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+ConjugationTable headedTable() {
+  ConjugationTable t;
+  t.setColumnWidth(0, roundHalfEven(t.width() / 8.0));
+  t.setColumnWidth(1, roundHalfEven(t.width() / 2.4));
+  t.setColumnWidth(2, roundHalfEven(t.width() / 2.4));
+  for (int row = 0; row < ConjugationTable::kRows; ++row) t.write(row, 0, kHeadings[row]);
+  t.write(0, 1, "Alanyi ragozás");
+  t.write(0, 2, "Tárgyas ragozás");
+  for (int column = 0; column < ConjugationTable::kColumns; ++column) {
+    t.setColumnAlignment(column, ConjugationTable::kCentred);
+  }
+  return t;
+}
+
+}  // namespace
+
+ConjugationTable emptyTable() {
+  static const ConjugationTable headed = headedTable();
+  return headed;
+}
+
+void emptyForms(ConjugationTable& table) {
+  for (int row = 1; row < ConjugationTable::kRows; ++row) {
+    if (row < 7) table.write(row, 1, "");
+    table.write(row, 2, "");
+  }
+}
+
+}  // namespace ragozo

@@ -1,0 +1,15 @@
+// The conjugation table with its headings and no forms.
+#pragma once
+
+#include "table/ConjugationTable.h"
+
+namespace ragozo {
+
+// The headings ("Személy", the persons, "Alanyi ragozás", "Tárgyas ragozás"),
+// the column widths of the designed table and every column centred.
+ConjugationTable emptyTable();
+
+// Empties every form cell, the headings kept.
+void emptyForms(ConjugationTable& table);
+
+}  // namespace ragozo

@@ -1,0 +1,57 @@
+// The cells of the irregular verbs megy, jön, van and "sosincs", which no stem and ending give.
+#include "table/IrregularPresent.h"
+
+#include <array>
+#include <string>
+
+#include "analysis/Cutters.h"
+#include "text/Utf8Text.h"
+
+namespace ragozo {
+namespace {
+
+using PresentColumn = std::array<std::string_view, 6>;
+
+// Endings after the cut part, first person singular to third person plural.
+constexpr PresentColumn kMegy = {"egyek", "ész", "egy", "együnk", "entek", "ennek"};
+constexpr PresentColumn kJon = {"övök", "össz", "ön", "övünk", "öttök", "önnek"};
+constexpr PresentColumn kVan = {"gyok", "gy", "n", "gyunk", "gytok", "nnak"};
+// "sosincs" (and "nincs"), after the cut part "sos" ("n"), has a third person singular and plural only, in the present only.
+constexpr PresentColumn kNincs = {"", "", "incs", "", "", "incsenek"};
+
+void writeNincs(ConjugationTable& table, std::string_view verb, Mood mood) {
+  const std::string part = dropLastChars(verb, 4);
+  for (int row = 1; row <= 6; ++row) {
+    const std::string_view form = mood == presentIndicative ? kNincs[row - 1] : "";
+    table.write(row, 1, form.empty() ? std::string() : "  " + part + std::string(form));
+    table.write(row, 2, "");
+  }
+  table.write(7, 2, "");
+}
+
+}  // namespace
+
+void writeIrregularCells(ConjugationTable& table, std::string_view verb, std::string_view baseStem, Mood mood) {
+  if (endsWith(verb, "incs")) {
+    writeNincs(table, verb, mood);
+    return;
+  }
+  if (mood != presentIndicative) return;
+  std::string part;
+  const PresentColumn* endings = nullptr;
+  if (endsWith(verb, "megy")) {
+    part = cutEnd(verb, 3);  // "m", "elm"
+    endings = &kMegy;
+  } else if (endsWith(verb, "jön")) {
+    part = cutEnd(baseStem, 2);  // "j", "elj"
+    endings = &kJon;
+  } else if (endsWith(verb, "van")) {
+    part = cutEnd(baseStem, 1);  // "va", "megva"
+    endings = &kVan;
+  } else {
+    return;
+  }
+  for (int row = 1; row <= 6; ++row) table.write(row, 1, "  " + part + std::string((*endings)[row - 1]));
+}
+
+}  // namespace ragozo

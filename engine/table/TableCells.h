@@ -1,0 +1,29 @@
+// The text of every form cell of the conjugation table.
+#pragma once
+
+#include <string_view>
+
+#include "core/Mood.h"
+#include "inflection/Inflection.h"
+#include "table/ConjugationTable.h"
+
+namespace ragozo {
+
+// What the cells are written from.
+struct CellSource {
+  std::string_view verb;     // the typed verb
+  Mood mood;
+  bool shortForms;           // the short second person forms of the imperative
+  const Inflection& inflection;
+  std::string_view preverb;  // the preverb split off for the second search ("meg" of "megalapszik")
+  bool firstToSecondInBrackets;
+};
+
+// The empty table with column 1 rows 1 to 6 and column 2 rows 1 to 7 written. Each
+// cell gets its default (two blanks, a stem, the slot's ending); then every
+// per-class or per-verb rule that holds writes it again, in order, so the last
+// one decides. The present of "fürdik" takes the base stem from column 1 row
+// 6 on. Column 1 row 7 is never written.
+ConjugationTable writeCells(const CellSource& source);
+
+}  // namespace ragozo

@@ -1,0 +1,167 @@
+// The eight derived forms of the verbs the rules name, as the boxes under the table show them.
+//
+// Each row is a verb (of the tests' lexicon when it has no code, else of a lexicon of its own),
+// conjugated in the indicative present, and its boxes in the window's order: infinitive,
+// adverbial participle, present participle, past participle, future participle, action noun,
+// potential verb, causative verb.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "support/Conjugation.h"
+
+namespace ragozo::testing {
+namespace {
+
+constexpr const char* kNone = kNoSuchForm;
+
+struct DerivedCase {
+  CodedVerb verb;
+  std::array<const char*, 8> boxes;
+};
+
+void expectBoxes(const DerivedCase& c, Mood mood = presentIndicative, const Toggles& toggles = {}) {
+  const Shown shown = TypedEntry(c.verb).conjugate(mood, toggles);
+  for (std::size_t box = 0; box < c.boxes.size(); ++box) expectBox(shown, static_cast<DerivedBox>(box), c.boxes[box]);
+}
+
+// The participles' and the adverbial participle's stems: the -szik verbs' own ("feküdni", "fekve",
+// "alvó"), the short and irregular verbs' ("téve", "híve", "evve", "ivva", "menve"), the v-stem
+// ("rovó", "fövő", "hívó", "nyüvő", "szívott"), "alapszik" on "alapul", and no adverbial
+// participle or potential verb for a verb not used in the imperative ("árad"), bar "bocsájt".
+const DerivedCase kStemsOfTheParticiples[] = {
+    {{"alapszik", "11M158000"}, {"alapulni", "alapulva", "alapuló", "alapult", kNone, "alapulás", "alapulhat", "alapultat"}},
+    {{"hív", "110107111"}, {"hívni", "híva", "hívó", "hívott", "hívandó", "hívás", "hívhat", "hívat"}},
+    {{"fekszik", "12013c000"}, {"feküdni", "fekve", "fekvő", "feküdt", kNone, "fekvés", "fekhet", "fektet"}},
+    {{"alszik", "11013c010"}, {"aludni", "alva", "alvó", "aludt", "alvandó", "alvás", "alhat", "altat"}},
+    {{"bukik", "110150000"}, {"bukni", "bukva", "bukó", "bukott", kNone, "bukás", "bukhat", "buktat"}},
+    {{"megy", "120199200"}, {"menni", "menve", "menő", "ment", kNone, "menetel / menés", "mehet", kNone}},
+    {{"tesz", "120125011"}, {"tenni", "téve", "tevő", "tett", "teendő", "tétel / tevés", "tehet", "tetet"}},
+    {{"vesz", "120125011"}, {"venni", "véve", "vevő", "vett", "veendő", "vétel / vevés", "vehet", "vetet"}},
+    {{"visz", "120125011"}, {"vinni", "víve", "vivő", "vitt", "viendő", "vitel / vivés", "vihet", "vitet"}},
+    {{"hisz", "120125011"}, {"hinni", "híve", "hívő", "hitt", "hiendő", "hívés", "hihet", "hitet"}},
+    {{"eszik", "120137011"}, {"enni", "evve", "evő", "evett", "eendő", "evés", "ehet", "etet"}},
+    {{"iszik", "110137012"}, {"inni", "ivva", "ivó", "ivott", "(ivandó)", "ivás", "ihat", "itat"}},
+    {{"bocsájt", "11P113011"}, {"bocsájtani", "bocsájtva", "bocsájtó", "bocsájtott", "bocsájtandó", "bocsájtás", "bocsájthat", "bocsájtat"}},
+    {{"árad", "11P101000"}, {"áradni", kNone, "áradó", "áradt", kNone, "áradás", kNone, "áradtat"}},
+    {{"forog", "110208000"}, {"forogni", "forogva", "forgó", "forgott", "forgandó", "forgás", "foroghat", "forogtat"}},
+    {{"ró", "110124012"}, {"róni", "róva", "rovó", "rótt", "rovandó", "rovás", "róhat", "rovat"}},
+    {{"fő", "130124000"}, {"főni", "főve", "fövő", "főtt", kNone, "fövés", "főhet", "fövet"}},
+    {{"hí", "110124011"}, {"híni", "híva", "hívó", "hívott", "hívandó", "hívás", "híhat", "hívat"}},
+    {{"szí", "110124011"}, {"színi", "szíva", "szívó", "szívott", "szívandó", "szívás", "szíhat", "szívat"}},
+    {{"nyű", "130124012"}, {"nyűni", "nyűve", "nyüvő", "nyűtt", "nyüvendő", "nyüvés", "nyűhet", "nyüvet"}},
+    {{"elvesz", "220125011"}, {"elvenni", "elvéve", "elvevő", "elvett", "elveendő", "elvétel / elvevés", "elvehet", "elvetet"}},
+    {{"cselekszik", "120133010"}, {"cselekedni", "cselekedve", "cselekvő", "cselekedett", "cselekedendő", "cselekvés", "cselekedhet", kNone}},
+    {{"emlékszik", "120152000"}, {"emlékezni", "emlékezve", "emlékező", "emlékezett", kNone, "emlékezés", "emlékezhet", "emlékeztet"}},
+    {{"adatik", "110151000"}, {"adatni", "adatva", kNone, "adatott", kNone, "adatás", "adathatik", kNone}},
+};
+
+// The action noun and the future participle ("cselekvés", "cselekedendő", "gyanakvás"; none after
+// -dik and -tik but "születendő"), the potential verb ("adathatik"), and the causative: -at/-et
+// after a consonant and t ("értet"), -tat/-tet after a vowel and t ("taníttat", "futtat") or by
+// the code ("mutattat"), none for a verb that is a causative already ("futtat") or whose -at/-et
+// is no root ("szeret"), bar the root -at/-et verbs ("nevettet", "siettet", "arattat").
+const DerivedCase kNounPotentialAndCausative[] = {
+    {{"gyanakszik", "110133000"}, {"gyanakodni", "gyanakodva", "gyanakvó", "gyanakodott", kNone, "gyanakvás", "gyanakodhat", kNone}},
+    {{"születik", "120174000"}, {"születni", "születve", "születő", "született", "születendő", "születés", "születhet", kNone}},
+    {{"fürdik", "130189100"}, {"fürdeni", "fürödve", "fürdő", "fürdött", kNone, "fürdés", "fürödhet", "fürdet"}},
+    {{"igyekszik", "120152000"}, {"igyekezni", "igyekezve", "igyekvő", "igyekezett", kNone, "igyekezés", "igyekezhet", kNone}},
+    {{"ért", "120113011"}, {"érteni", "értve", "értő", "értett", "értendő", "értés", "érthet", "értet"}},
+    {{"tanít", "110112011"}, {"tanítani", "tanítva", "tanító", "tanított", "tanítandó", "tanítás", "taníthat", "taníttat"}},
+    {{"fut", "110123011"}, {"futni", "futva", "futó", "futott", "futandó", "futás", "futhat", "futtat"}},
+    {{"mutat", "110116211"}, {"mutatni", "mutatva", "mutató", "mutatott", "mutatandó", "mutatás", "mutathat", "mutattat"}},
+    {{"elmatat", "110116011"}, {"elmatatni", "elmatatva", "elmatató", "elmatatott", "elmatatandó", "elmatatás", "elmatathat", "elmatattat"}},
+    {{"futtat", "110116011"}, {"futtatni", "futtatva", "futtató", "futtatott", "futtatandó", "futtatás", "futtathat", kNone}},
+    {{"nevet", "120116010"}, {"nevetni", "nevetve", "nevető", "nevetett", "nevetendő", "nevetés", "nevethet", "nevettet"}},
+    {{"siet", "120116000"}, {"sietni", "sietve", "siető", "sietett", kNone, "sietés", "siethet", "siettet"}},
+    {{"arat", "110116011"}, {"aratni", "aratva", "arató", "aratott", "aratandó", "aratás", "arathat", "arattat"}},
+    {{"elhirdet", "220116011"}, {"elhirdetni", "elhirdetve", "elhirdető", "elhirdetett", "elhirdetendő", "elhirdetés", "elhirdethet", "elhirdettet"}},
+    {{"szeret", "120116011"}, {"szeretni", "szeretve", "szerető", "szeretett", "szeretendő", "szeretés", "szerethet", kNone}},
+    {{"faggat", "110116011"}, {"faggatni", "faggatva", "faggató", "faggatott", "faggatandó", "faggatás", "faggathat", "faggattat"}},
+    {{"áll", "110102200"}, {"állni", "állva", "álló", "állt", kNone, "állás", "állhat", kNone}},
+    {{"kér", "120101011"}, {"kérni", "kérve", "kérő", "kért", "kérendő", "kérés", "kérhet", "kértet"}},
+};
+
+// The fixed forms of the irregular verbs, a preverb kept in every box: "(lévén)", "való / levő",
+// "menetel / menés", "(ivandó)"; jön's future participle only for "jön" and "eljön", and
+// "sosincs", like "nincs", with no derived form at all.
+const DerivedCase kIrregularVerbs[] = {
+    {{"van", "110299200"}, {"lenni", "(lévén)", "való / levő", "volt / lett", "leendő", "lét / levés", "lehet", kNone}},
+    {{"megvan", "210199200"}, {"meglenni", "(meglévén)", "megvaló / meglevő", "megvolt / meglett", "megleendő", "meglét / meglevés", "meglehet", kNone}},
+    {{"lesz", "120225200"}, {"lenni", "(lévén)", "levő", "lett", "leendő", "lét / levés", "lehet", kNone}},
+    {{"jön", "130299200"}, {"jönni", "jőve", "jövő", "jött", "jövendő", "jövetel / jövés", "jöhet", kNone}},
+    {{"eljön", "230199200"}, {"eljönni", "eljőve", "eljövő", "eljött", "eljövendő", "eljövetel / eljövés", "eljöhet", kNone}},
+    {{"bejön", "230199200"}, {"bejönni", "bejőve", "bejövő", "bejött", kNone, "bejövetel / bejövés", "bejöhet", kNone}},
+    {{"elmegy", "220199200"}, {"elmenni", "elmenve", "elmenő", "elment", kNone, "elmenetel / elmenés", "elmehet", kNone}},
+    {{"sosincs", "120199200"}, {kNone, kNone, kNone, kNone, kNone, kNone, kNone, kNone}},
+    {{"elhisz", "220125011"}, {"elhinni", "elhíve", "elhívő", "elhitt", "elhiendő", "elhívés", "elhihet", "elhitet"}},
+    {{"meghisz", "220125011"}, {"meghinni", "meghíve", "meghívő", "meghitt", "meghiendő", "meghívés", "meghihet", "meghitet"}},
+};
+
+// Causatives as the language has them: -tűnik and -szűnik shorten their vowel ("eltüntet"), an
+// unstable vowel drops before -at/-et ("forgat", "görget") while -tat/-tet keeps it
+// ("szivárogtat"), inchoative and reflexive verbs have none ("alkonyodik", "melegszik"), bar the
+// few that have one ("elgondolkodtat", "működtet"). The nouns in use of verbs that keep their
+// unstable vowel in the table: "rablás", "kirabló", "varázsló", "térdeplő" (not "darabló").
+// "aránylik" under its first code's class "6d" takes the infinitive marker of "64".
+const DerivedCase kCausativesAndNounsInUse[] = {
+    {{"eltűnik", "230169000"}, {"eltűnni", "eltűnve", "eltűnő", "eltűnt", kNone, "eltűnés", "eltűnhet", "eltüntet"}},
+    {{"megszűnik", "230169000"}, {"megszűnni", "megszűnve", "megszűnő", "megszűnt", kNone, "megszűnés", "megszűnhet", "megszüntet"}},
+    {{"bízik", "110138000"}, {"bízni", "bízva", "bízó", "bízott", kNone, "bízás", "bízhat", "biztat"}},
+    {{"forog", "110208100"}, {"forogni", "forogva", "forgó", "forgott", "forgandó", "forgás", "foroghat", "forgat"}},
+    {{"görög", "130108100"}, {"görögni", "görögve", "görgő", "görgött", kNone, "görgés", "göröghet", "görget"}},
+    {{"szivárog", "110108000"}, {"szivárogni", "szivárogva", "szivárgó", "szivárgott", kNone, "szivárgás", "szivároghat", "szivárogtat"}},
+    {{"vezényel", "120105011"}, {"vezényelni", "vezényelve", "vezénylő", "vezényelt", "vezénylendő", "vezénylés", "vezényelhet", "vezényeltet"}},
+    {{"alkonyodik", "11O131000"}, {"alkonyodni", "alkonyodva", "alkonyodó", "alkonyodott", kNone, "alkonyodás", "alkonyodhat", kNone}},
+    {{"öregedik", "120131000"}, {"öregedni", "öregedve", "öregedő", "öregedett", kNone, "öregedés", "öregedhet", kNone}},
+    {{"mosakodik", "110131000"}, {"mosakodni", "mosakodva", "mosakodó", "mosakodott", kNone, "mosakodás", "mosakodhat", kNone}},
+    {{"melegszik", "12013a000"}, {"melegedni", "melegedve", "melegedő", "melegedett", kNone, "melegedés", "melegedhet", kNone}},
+    {{"haragszik", "110133000"}, {"haragudni", "haragudva", "haragudó", "haragudott", kNone, "haragudás", "haragudhat", kNone}},
+    {{"elgondolkodik", "210131000"}, {"elgondolkodni", "elgondolkodva", "elgondolkodó", "elgondolkodott", kNone, "elgondolkodás", "elgondolkodhat", "elgondolkodtat"}},
+    {{"működik", "130131000"}, {"működni", "működve", "működő", "működött", kNone, "működés", "működhet", "működtet"}},
+    {{"rabol", "110101011"}, {"rabolni", "rabolva", "rabló", "rabolt", "rabolandó", "rablás", "rabolhat", "raboltat"}},
+    {{"kirabol", "210101011"}, {"kirabolni", "kirabolva", "kirabló", "kirabolt", "kirabolandó", "kirablás", "kirabolhat", "kiraboltat"}},
+    {{"darabol", "110101011"}, {"darabolni", "darabolva", "daraboló", "darabolt", "darabolandó", "darabolás", "darabolhat", "daraboltat"}},
+    {{"varázsol", "110101011"}, {"varázsolni", "varázsolva", "varázsló", "varázsolt", "varázsolandó", "varázslás", "varázsolhat", "varázsoltat"}},
+    {{"térdepel", "120101000"}, {"térdepelni", "térdepelve", "térdeplő", "térdepelt", kNone, "térdepelés", "térdepelhet", "térdepeltet"}},
+    {{"átaluszik", "21013c010"}, {"átaludni", "átaluszva", "átaluszó", "átaludt", "átaluszandó", "átaluszás", "átaluszhat", "átalusztat"}},
+    {{"aránylik", "11N16d200"}, {"aránylani", "aránylva", "arányló", "aránylott", kNone, "aránylás", "aránylhat", kNone}},
+};
+
+TEST(DerivedForms, TheStemsOfTheParticiples) {
+  for (const DerivedCase& c : kStemsOfTheParticiples) expectBoxes(c);
+}
+
+TEST(DerivedForms, TheNounThePotentialAndTheCausative) {
+  for (const DerivedCase& c : kNounPotentialAndCausative) expectBoxes(c);
+}
+
+TEST(DerivedForms, TheIrregularVerbs) {
+  for (const DerivedCase& c : kIrregularVerbs) expectBoxes(c);
+}
+
+TEST(DerivedForms, CausativesAndNounsInUse) {
+  for (const DerivedCase& c : kCausativesAndNounsInUse) expectBoxes(c);
+}
+
+// The future participle of a verb not used in the objective conjugation stands while the
+// objective column is shown anyway.
+TEST(DerivedForms, TheObjectiveShownAnywayKeepsTheFutureParticiple) {
+  const Shown shown = TypedEntry(CodedVerb{"gyanakszik", "110133000"}).conjugate(presentIndicative, {.objective = true});
+  expectBox(shown, futureParticipleBox, "gyanakodandó");
+}
+
+// The boxes belong to the verb, not to the tense and mood the table shows.
+TEST(DerivedForms, EveryTenseAndMoodShowsTheSameBoxes) {
+  const DerivedCase cases[] = {
+      {{"alszik", "11013c010"}, {"aludni", "alva", "alvó", "aludt", "alvandó", "alvás", "alhat", "altat"}},
+      {{"van", "110299200"}, {"lenni", "(lévén)", "való / levő", "volt / lett", "leendő", "lét / levés", "lehet", kNone}},
+      {{"fürdik", "130189100"}, {"fürdeni", "fürödve", "fürdő", "fürdött", kNone, "fürdés", "fürödhet", "fürdet"}},
+  };
+  for (const DerivedCase& c : cases) {
+    for (Mood mood : {pastIndicative, presentConditional, imperative}) expectBoxes(c, mood);
+  }
+}
+
+}  // namespace
+}  // namespace ragozo::testing

@@ -1,0 +1,232 @@
+// How a typed entry is taken: refused, found, found without its preverb, guessed or not found,
+// with the message boxes and notices each way shows, and the meaning question of the homonyms.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/Conjugation.h"
+
+namespace ragozo::testing {
+namespace {
+
+using Dialogs = std::vector<std::string>;
+
+constexpr const char* kGuessedNotice = "A forma alapján feltételezett igealakok:";
+constexpr const char* kPrefixedNotice = "Feltételezett igekötős változat:";
+constexpr const char* kPotentialNotice = "Ható igéből csak folyamatos melléknévi igenevet képzünk.";
+constexpr const char* kEntryPrompt = "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ";
+const Dialogs kGuessedDialogs{"beep",
+                              "message: Ilyen ige nem szerepel az adatbázisban, de ha létezik, ragozása a következő:"};
+
+std::string prefixedMessage(const std::string& remainder) {
+  return "message: A(z) '" + remainder +
+         "' ige ezzel az igekötővel nem szerepel az adatbázisban. De ha létezik, ragozása a következő.";
+}
+
+std::string meaningQuestion(bool teved) {
+  return std::string("question [Jelentésválasztás]: A megfelelő gombra kattintva válassza ki az ige jelentését!\r\n") +
+         (teved ? "'téved'  = 'nincs igaza' --> Igen\r\n'téved' = 'kerül (valahova) --> Nem"
+                : "'ragad'  = 'tapad' --> Igen\r\n'ragad' = 'fog (valamit) --> Nem");
+}
+
+// Stacked suffixes that no verb carries: potential and causative together, double causatives,
+// frequentatives stacked with either, a doubled "ul", "ül", "ít" or "ik". An entry shorter than
+// such an ending is compared whole ("hatat").
+TEST(FindingTheVerb, AnImpossibleEndingIsRefused) {
+  for (const char* entry : {"olvashattat", "kérhettet", "olvashatat", "kérhetet", "hatat", "mostatat", "kérgetgat",
+                            "kérhethet", "tanulul", "ülül", "ítít", "tanulít", "kerítul", "nemzikik", "kikörülül",
+                            "hattat "}) {
+    SCOPED_TRACE(entry);
+    const Shown shown = conjugated(entry, presentIndicative);
+    EXPECT_EQ(shown.end, ConjugationEnd::refused);
+    EXPECT_EQ(shown.dialogs, Dialogs{"message: Nincs ilyen ige."});
+    EXPECT_TRUE(shown.formsEmpty());
+    EXPECT_FALSE(shown.entryEmptied);
+  }
+}
+
+// "megetet" ends in "getet" and "körülül" doubles "ül", but both are verbs of the lexicon.
+TEST(FindingTheVerb, OrdinaryEndingsAndLexiconVerbsAreNotRefused) {
+  for (const char* entry : {"körülül", "megetet", "olvastat", "kérhet", "tanul", "ül", "ad", "Hatat"}) {
+    SCOPED_TRACE(entry);
+    EXPECT_EQ(conjugated(entry, presentIndicative).end, ConjugationEnd::shown);
+  }
+}
+
+TEST(FindingTheVerb, AnEntryOfBlanksShowsThePromptAndNothingElse) {
+  for (const char* entry : {"", "   ", "\t"}) {
+    SCOPED_TRACE(entry);
+    const Shown shown = conjugated(entry, presentIndicative);
+    EXPECT_TRUE(shown.dialogs.empty());
+    EXPECT_TRUE(shown.formsEmpty());
+    EXPECT_EQ(shown.notice, kEntryPrompt);
+    for (const std::string& box : shown.boxes) EXPECT_EQ(box, "");
+  }
+}
+
+TEST(FindingTheVerb, ALexiconVerbIsFoundSilently) {
+  for (const char* entry : {"ugrik", "  ugrik  "}) {
+    SCOPED_TRACE(entry);
+    const Shown shown = conjugated(entry, presentIndicative);
+    EXPECT_TRUE(shown.dialogs.empty());
+    expectCell(shown, 1, 1, "  ugrom");
+  }
+}
+
+// The lexicon holds only some compounds: a verb not found as typed is searched again without its
+// preverb, and said once per entry; the notice stays while the entry does.
+TEST(FindingTheVerb, AVerbFoundWithoutItsPreverbIsAnnouncedOnce) {
+  TypedEntry entry("elír");
+  const Shown first = entry.conjugate(presentIndicative);
+  EXPECT_EQ(first.dialogs, (Dialogs{"beep", prefixedMessage("ír")}));
+  EXPECT_EQ(first.notice, kPrefixedNotice);
+  expectCells(first, "elírok elírsz elír elírunk elírtok elírnak | elírom elírod elírja elírjuk elírjátok elírják elírlak");
+
+  const Shown again = entry.conjugate(pastIndicative);
+  EXPECT_TRUE(again.dialogs.empty());
+  EXPECT_EQ(again.notice, kPrefixedNotice);
+  expectCell(again, 1, 1, "  elírtam");
+}
+
+// The preverb notice comes first; the meaning question of the verb found without its preverb
+// follows, and its answer holds.
+TEST(FindingTheVerb, APrefixedHomonymIsAnnouncedBeforeItsMeaningIsAsked) {
+  const Shown shown = TypedEntry("felragad").conjugate(pastIndicative, {}, {false});
+  EXPECT_EQ(shown.dialogs, (Dialogs{"beep", prefixedMessage("ragad"), meaningQuestion(false)}));
+  EXPECT_EQ(shown.notice, kPrefixedNotice);
+  expectCell(shown, 3, 1, "  felragadott");
+  expectBox(shown, causativeBox, "felragadtat");
+}
+
+struct MeaningCase {
+  const char* entry;
+  bool yes;
+  const char* pastThird;  // the past third person singular, which the meaning decides
+  const char* causative;
+};
+
+// "téved" and the verbs in "ragad" conjugate differently by meaning. The answer is asked on the
+// first conjugation of the entry and holds for the others.
+TEST(FindingTheVerb, TheMeaningQuestionDecidesTheFormsAndIsAskedOncePerEntry) {
+  const MeaningCase cases[] = {
+      {"téved", true, "  tévedett", kNoSuchForm},      {"téved", false, "  tévedt", kNoSuchForm},
+      {"ragad", true, "  ragadt", kNoSuchForm},        {"ragad", false, "  ragadott", "ragadtat"},
+      {"megragad", true, "  megragadt", kNoSuchForm},  {"megragad", false, "  megragadott", "megragadtat"},
+      {"elragad", false, "  elragadott", "elragadtat"},
+  };
+  for (const MeaningCase& c : cases) {
+    SCOPED_TRACE(std::string(c.entry) + (c.yes ? ", Yes" : ", No"));
+    TypedEntry entry(c.entry);
+    const Shown first = entry.conjugate(pastIndicative, {}, {c.yes});
+    EXPECT_EQ(first.dialogs, Dialogs{meaningQuestion(std::string(c.entry) == "téved")});
+    expectCell(first, 3, 1, c.pastThird);
+    expectBox(first, causativeBox, c.causative);
+
+    const Shown again = entry.conjugate(pastIndicative, {.objective = true}, {!c.yes});
+    EXPECT_TRUE(again.dialogs.empty());
+    expectCell(again, 3, 1, c.pastThird);
+  }
+}
+
+TEST(FindingTheVerb, OnlyTevedItselfAndVerbsEndingInRagadAreAsked) {
+  for (const CodedVerb verb : {CodedVerb{"eltéved", "120101200"}, CodedVerb{"ragadt", "120101200"}, CodedVerb{"Téved"}}) {
+    SCOPED_TRACE(verb.verb);
+    EXPECT_EQ(TypedEntry(verb).conjugate(pastIndicative).dialogs.size(), verb.code ? 0u : 2u) << "a guess is announced";
+  }
+}
+
+// A verb not in the lexicon is conjugated from its ending; the vowels of the ending decide, or
+// the last vowel other than "i" and "í" after a preverb of back vowels ("rá", "utána"), in
+// either case; a pattern decides the few with an unstable vowel ("omol", "foszol", "örvényel").
+const FormsCase kGuesses[] = {
+    {{"agarászik"}, presentIndicative, {}, "agarászok agarászol agarászik agarászunk agarásztok agarásznak | agarászom agarászod agarássza agarásszuk agarásszátok agarásszák (agarászlak)"},
+    {{"  agarászik "}, presentIndicative, {}, "agarászok agarászol agarászik agarászunk agarásztok agarásznak | agarászom agarászod agarássza agarásszuk agarásszátok agarásszák (agarászlak)"},
+    {{"kecskészik"}, presentIndicative, {}, "kecskészek kecskészel kecskészik kecskészünk kecskésztek kecskésznek | kecskészem kecskészed kecskészi kecskésszük kecskészitek kecskészik (kecskészlek)"},
+    {{"álmodik"}, presentIndicative, {}, "álmodom álmodsz álmodik álmodunk álmodtok álmodnak | - - - - - - -"},
+    {{"kiönt"}, presentIndicative, {}, "kiöntök kiöntesz kiönt kiöntünk kiöntötök kiöntenek | kiöntöm kiöntöd kiönti kiöntjük kiöntitek kiöntik (kiöntelek)"},
+    {{"kipenget"}, presentIndicative, {}, "kipengetek kipengetsz kipenget kipengetünk kipengettek kipengetnek | kipengetem kipengeted kipengeti kipengetjük kipengetitek kipengetik (kipengetlek)"},
+    {{"alacsonyít"}, presentIndicative, {}, "alacsonyítok alacsonyítasz alacsonyít alacsonyítunk alacsonyítotok alacsonyítanak | alacsonyítom alacsonyítod alacsonyítja alacsonyítjuk alacsonyítjátok alacsonyítják (alacsonyítalak)"},
+    {{"fehérít"}, presentIndicative, {}, "fehérítek fehérítesz fehérít fehérítünk fehérítetek fehérítenek | fehérítem fehéríted fehéríti fehérítjük fehérítitek fehérítik (fehérítelek)"},
+    {{"rávesít"}, presentIndicative, {}, "rávesítek rávesítesz rávesít rávesítünk rávesítetek rávesítenek | rávesítem rávesíted rávesíti rávesítjük rávesítitek rávesítik (rávesítelek)"},
+    {{"Ábrándozik"}, presentIndicative, {}, "Ábrándozok Ábrándozol Ábrándozik Ábrándozunk Ábrándoztok Ábrándoznak | Ábrándozom Ábrándozod Ábrándozza Ábrándozzuk Ábrándozzátok Ábrándozzák (Ábrándozlak)"},
+    {{"csöröng"}, presentIndicative, {}, "csöröngök csöröngsz csöröng csöröngünk csöröngtök csöröngenek | csöröngöm csöröngöd csöröngi csöröngjük csöröngitek csöröngik (csöröngelek)"},
+    {{"csüdzik"}, presentIndicative, {}, "csüdzöm csüdzöl csüdzik csüdzünk csüdztök csüdznek | - - - - - - -"},
+    {{"kelkáposztáz"}, presentIndicative, {}, "kelkáposztázok kelkáposztázol kelkáposztáz kelkáposztázunk kelkáposztáztok kelkáposztáznak | kelkáposztázom kelkáposztázod kelkáposztázza kelkáposztázzuk kelkáposztázzátok kelkáposztázzák (kelkáposztázlak)"},
+    {{"Tanít"}, pastIndicative, {}, "Tanítottam Tanítottál Tanított Tanítottunk Tanítottatok Tanítottak | Tanítottam Tanítottad Tanította Tanítottuk Tanítottátok Tanították (Tanítottalak)"},
+    {{"TAnít"}, pastIndicative, {}, "TAnítottam TAnítottál TAnított TAnítottunk TAnítottatok TAnítottak | TAnítottam TAnítottad TAnította TAnítottuk TAnítottátok TAnították (TAnítottalak)"},
+    {{"átkésít"}, pastIndicative, {}, "átkésítettem átkésítettél átkésített átkésítettünk átkésítettetek átkésítettek | átkésítettem átkésítetted átkésítette átkésítettük átkésítettétek átkésítették (átkésítettelek)"},
+    {{"visszakérel"}, pastIndicative, {}, "visszakéreltem visszakéreltél visszakérelt visszakéreltünk visszakéreltetek visszakéreltek | visszakéreltem visszakérelted visszakérelte visszakéreltük visszakéreltétek visszakérelték (visszakéreltelek)"},
+    {{"ráít"}, pastIndicative, {}, "ráítettem ráítettél ráített ráítettünk ráítettetek ráítettek | ráítettem ráítetted ráítette ráítettük ráítettétek ráítették (ráítettelek)"},
+    {{"utánaít"}, pastIndicative, {}, "utánaítettem utánaítettél utánaített utánaítettünk utánaítettetek utánaítettek | utánaítettem utánaítetted utánaítette utánaítettük utánaítettétek utánaítették (utánaítettelek)"},
+    {{"elkaparít"}, pastIndicative, {}, "elkaparítottam elkaparítottál elkaparított elkaparítottunk elkaparítottatok elkaparítottak | elkaparítottam elkaparítottad elkaparította elkaparítottuk elkaparítottátok elkaparították (elkaparítottalak)"},
+    {{"leomol"}, presentIndicative, {}, "leomlok leomolsz leomol leomlunk leomoltok leomolnak | - - - - - - -"},
+    {{"omol"}, presentIndicative, {}, "omlok omolsz omol omlunk omoltok omolnak | - - - - - - -"},
+    {{"szétfoszol"}, presentIndicative, {}, "szétfoszlok szétfoszolsz szétfoszol szétfoszlunk szétfoszoltok szétfoszolnak | - - - - - - -"},
+    {{"szörvényel"}, presentIndicative, {}, "szörvénylek szörvényelsz szörvényel szörvénylünk szörvényeltek szörvényelnek | - - - - - - -"},
+    {{"megörvényel"}, presentIndicative, {}, "megörvénylek megörvényelsz megörvényel megörvénylünk megörvényeltek megörvényelnek | - - - - - - -"},
+};
+
+TEST(FindingTheVerb, AVerbNotInTheLexiconIsGuessedFromItsEnding) {
+  for (const FormsCase& c : kGuesses) expectForms(c);
+}
+
+TEST(FindingTheVerb, AGuessIsAnnouncedOnTheFirstConjugationOnly) {
+  TypedEntry entry("agarászik");
+  const Shown first = entry.conjugate(presentIndicative);
+  EXPECT_EQ(first.dialogs, kGuessedDialogs);
+  EXPECT_EQ(first.notice, kGuessedNotice);
+  const Shown again = entry.conjugate(imperative);
+  EXPECT_TRUE(again.dialogs.empty());
+  EXPECT_EQ(again.notice, kGuessedNotice);
+}
+
+struct StopCase {
+  const char* entry;
+  Dialogs dialogs;
+  bool emptied;  // the entry is emptied under the entry prompt
+};
+
+// A potential verb written with -ik is no verb: its entry stays for mending. A word neither found
+// nor guessed empties the result and the entry.
+TEST(FindingTheVerb, AnEntryNeitherFoundNorGuessedStops) {
+  const StopCase cases[] = {
+      {"olvashatik", {"message: Törölje az 'ik' végződést!"}, false},
+      {"kérhetik", {"message: Törölje az 'ik' végződést!"}, false},
+      {"bú", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, true},
+      {"xyz", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, true},
+  };
+  for (const StopCase& c : cases) {
+    SCOPED_TRACE(c.entry);
+    const Shown shown = conjugated(c.entry, presentIndicative);
+    EXPECT_EQ(shown.end, c.emptied ? ConjugationEnd::notFound : ConjugationEnd::notAVerb);
+    EXPECT_EQ(shown.dialogs, c.dialogs);
+    EXPECT_TRUE(shown.formsEmpty());
+    EXPECT_EQ(shown.entryEmptied, c.emptied);
+    EXPECT_EQ(shown.notice, c.emptied ? kEntryPrompt : "");
+  }
+}
+
+// A lexicon verb's own final "hat" is not the potential suffix, whether the verb was found whole
+// or only without its preverb, on the first conjugation as on later ones; an entry that is a
+// potential verb keeps only its present participle, and the tall view says why.
+TEST(FindingTheVerb, OnlyAPotentialVerbLosesItsDerivedForms) {
+  for (const char* entry : {"áthat", "hat", "ráhat"}) {
+    SCOPED_TRACE(entry);
+    TypedEntry typed(entry);
+    for (int conjugation = 1; conjugation <= 2; ++conjugation) {
+      const Shown shown = typed.conjugate(presentIndicative, {.tall = true});
+      expectBox(shown, infinitiveBox, std::string(entry) + "ni");
+      expectBox(shown, causativeBox, std::string(entry) + "tat");
+      EXPECT_NE(shown.notice, kPotentialNotice);
+    }
+  }
+  const Shown potential = conjugated("olvashat", presentIndicative, {.tall = true});
+  const char* boxes[] = {"", "", "olvasható", "", "", "", "", ""};
+  for (int box = 0; box < 8; ++box) expectBox(potential, static_cast<DerivedBox>(box), boxes[box]);
+  EXPECT_EQ(potential.notice, kPotentialNotice);
+  EXPECT_EQ(conjugated("olvashat", presentIndicative).notice, kGuessedNotice) << "the short view";
+}
+
+}  // namespace
+}  // namespace ragozo::testing

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <set>
+#include <string>
 
 #include "lexicon/LexiconTestSupport.h"
 
@@ -34,6 +35,22 @@ TEST(LexiconWordEvidence, EverySuppliedWordCarriesItsEvidenceAndPassedTheChecks)
     EXPECT_EQ(verdict(e.wordSource), "audit:ok") << e.word << ": " << e.wordSource;
   }
   EXPECT_GT(supplied, 5000);
+}
+
+// A reader rated the words the sources cannot judge; the builder leaves out those rated dubious or
+// no verb, so no supplied word may carry such a verdict.
+TEST(LexiconWordEvidence, NoSuppliedWordIsRatedDubiousOrNoVerb) {
+  std::map<std::string, std::string> rejected;
+  for (const auto& f : lexicontest::repositoryTable("tools/lexicon/words/reading-verdicts.tsv")) {
+    ASSERT_EQ(f.size(), 3u) << f.at(0);
+    if (f[1] == "dubious" || f[1] == "not a verb") rejected[f[0]] = f[1] + ": " + f[2];
+  }
+  EXPECT_GT(rejected.size(), 0u);
+  for (const DataEntry& e : dataEntries()) {
+    if (!isSupplied(e)) continue;
+    const auto verdict = rejected.find(e.word);
+    EXPECT_EQ(verdict, rejected.end()) << e.word << " (" << e.group << "/" << e.index << ") rated " << verdict->second;
+  }
 }
 
 // A word that only word lists give or only hunspell-hu reads stands only where no witnessed verb

@@ -69,4 +69,7 @@ def record_table(out_path, debs=(), others=()):
     record(os.path.relpath(os.path.abspath(out_path), paths.REPO), rows)
 
 
-TESSERACT_WORDS = ("tesseract-ocr-hun", "word list given, version not recorded")
+def tesseract_words():
+    """The row for tesseract-ocr-hun's word list, which is given as a file: the installed package it is
+    taken from (README: dawg2wordlist of its model), where it is installed."""
+    return ("tesseract-ocr-hun", installed("tesseract-ocr-hun") or "word list given, version not recorded")

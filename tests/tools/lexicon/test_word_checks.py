@@ -29,6 +29,9 @@ class EvidenceChecks(unittest.TestCase):
             ("another part of speech", "metszet", "", (), {"metszet": [["st:metszet", "po:noun", "ts:NOM"],
                                                                        verb("metszet")]},
              Evidence(sources="AHMYt")),
+            # the noun is seen in the texts, but its forms are the noun's ("nézetek"), not the verb's
+            ("another part of speech", "nézet", "", (), {"nézet": [["st:nézet", "po:noun", "ts:NOM"], verb("nézet")]},
+             Evidence(occurrences=16.5, sources="AHMYt", verbal_forms=2)),
             # the -ik-less spelling beside the -ik verb, with no use of its own
             ("an -ik-less doublet of an -ik verb", "korcsolyáz", "", {"korcsolyázik"}, None,
              Evidence(occurrences=2.5, twin_occurrences=2.5)),
@@ -80,6 +83,10 @@ class EvidenceChecks(unittest.TestCase):
         for word, preverb, known, evidence in rows:
             with self.subTest(word=word):
                 self.assertIsNone(fault_of(word, preverb, known, None, evidence))
+
+    def test_a_verb_that_is_also_a_noun_stays_on_forms_of_its_own(self):
+        lines = {"kellet": [["st:kellet", "po:noun", "ts:NOM"], verb("kellet")]}  # "kelleti magát"
+        self.assertIsNone(fault_of("kellet", "", (), lines, Evidence(occurrences=6, sources="AHTY", verbal_forms=6)))
 
     def test_a_word_the_design_or_a_dictionary_gives_is_not_questioned(self):
         self.assertIsNone(fault_of("korcsolyáz", "", {"korcsolyázik"}, None, Evidence(), vouched=True))

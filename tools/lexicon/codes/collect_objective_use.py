@@ -36,7 +36,6 @@ import io
 import os
 import re
 import subprocess
-import tarfile
 import zipfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -58,26 +57,17 @@ POSTPOSITIONS = {"mellett", "alatt", "felett", "fölött", "után", "előtt", "m
 PLACEHOLDERS = ("vm", "vk", "vh", "valami", "valaki", "valahova")
 
 
-def deb_members(deb):
-    """(name, bytes) of every regular file inside a .deb."""
-    proc = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], capture_output=True, check=True)
-    with tarfile.open(fileobj=io.BytesIO(proc.stdout)) as tar:
-        for member in tar:
-            if member.isfile():
-                yield member.name, tar.extractfile(member).read()
-
-
 def texts_of(deb):
     """The Hungarian texts of one package: its Hungarian files, the language packs' strings, the
     dictionaries' Hungarian side (both sides are read; English words are no Hungarian verb forms)."""
     package = os.path.basename(deb).split("_")[0]
     if package.startswith("dict-freedict"):
-        for name, data in deb_members(deb):
+        for name, data in package_texts.deb_members(deb):
             if name.endswith(".dict.dz"):
                 yield gzip.decompress(data).decode("utf-8", errors="replace").translate(LATIN1_LOOKALIKES)
         return
     if package.endswith("l10n-hu") and package != "libreoffice-l10n-hu":
-        for name, data in deb_members(deb):
+        for name, data in package_texts.deb_members(deb):
             if name.endswith(".xpi"):
                 with zipfile.ZipFile(io.BytesIO(data)) as z:
                     yield " ".join(z.read(n).decode("utf-8", errors="replace") for n in z.namelist()
@@ -219,5 +209,5 @@ def main(argv=None, prog=None):
             f.write("%s\t%d\t%d\t%d\t%s\t%s\t%s\t%d\t%s\n" % (lemma, e["definite"], e["clean"], e["plain"], shown,
                                                            "".join(sorted(e["letters"])), listed_forms,
                                                            e["listed_plain"], phrases.get(lemma, "")))
-    versions.record_table(args.out, read, [versions.TESSERACT_WORDS] if args.tesseract_words else [])
+    versions.record_table(args.out, read, [versions.tesseract_words()] if args.tesseract_words else [])
     return 0

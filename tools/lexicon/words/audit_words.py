@@ -11,7 +11,8 @@ without accents ("kitorol", "leirtat"), a compound witnessed across a phrase ("k
 csatolni") or by forms of another verb ("meghallgattatok", "kiböffent"), a back-formation from a
 noun ("közbeszerez"); a generated derivative of a derivative ("abcúgolgat") stands only as thin
 evidence ('weak'); a word taken on a corpus or split witness
-must still have that witness in the current corpus-compounds.tsv / split-compounds.tsv, and every
+must still have that witness in the current corpus-compounds.tsv / split-compounds.tsv, none may be
+rated dubious or not a verb in reading-verdicts.tsv, and every
 word must carry the builder's verdict "audit:ok" in its word_source. Prints one line per faulty word
 (kind, group, index, word, word_source) and the counts by kind; the words that rest on a word list
 alone ('weak') or on hunspell-hu alone ('unattested') follow as "thin evidence". With --places FILE,
@@ -78,6 +79,7 @@ def main(argv=None, prog=None):
     witness = {w: shared.get(w, ()) for _, _, w, source in entries if source.startswith("corpus")}
     kind_of = {w: kind for kind, words in B.reject_faults(dict(pool), known, set(listed), witness, vouched, use,
                                                           stated).items() for w in words}
+    verdicts = B.read_verdicts()
     faults = collections.defaultdict(list)
     for g, i, w, source in entries:
         evidence = source.split(" ")[0]
@@ -88,6 +90,8 @@ def main(argv=None, prog=None):
             kind = "no witness form begins with the compound"
         if kind is None and evidence.startswith("split") and w not in split:
             kind = "no split witness reads as the compound"
+        if kind is None and verdicts.get(w, ("",))[0] in B.REJECTING_VERDICTS:
+            kind = "rated %s by a reader" % verdicts[w][0]
         if kind is None and B.AUDITED not in source.split(" "):
             kind = "no verdict recorded"
         if kind:

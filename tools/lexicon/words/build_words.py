@@ -7,8 +7,8 @@ runs. The words of a whole group are chosen together (group_choice.py): every st
 group (groups.py: letters, compounds per preverb and simple verbs, lengths, endings, vowel digits,
 compounds of entries) holds, every everyday verb (everyday-verbs.txt) and every word the code facts
 name stands where its place is free, and within that the summed cost, evidence less use in running
-text (verb-use.tsv), is as low as it can be. Words failing the checks of verbhood.py are rejected
-first. A word the data files hold now is kept where nothing better takes its place (--fresh: no
+text (verb-use.tsv), is as low as it can be. Words failing the checks of verbhood.py, or that a reader
+rated dubious or no verb (reading-verdicts.tsv), are rejected first. A word the data files hold now is kept where nothing better takes its place (--fresh: no
 such preference). Codes already present in the data files are kept for a word that stays (the
 codes are built by their own tool); stated codes are filled in. Prints per group the words that
 changed and the summed use before and after.
@@ -57,7 +57,15 @@ LETTER_MISS = 1e6
 # What keeping a word of the data files is worth: less than one occurrence in running text, so it
 # only settles choices that are otherwise equal.
 STAY_BONUS = 0.1
+# What a reader's rating "real" or "common" is worth to a word that rests on thin evidence (a word list,
+# a split witness, hunspell-hu alone): it comes before the unrated ones of its kind, never before a
+# witnessed word, and never at the price of a stated total (TOTAL_MISS).
+RATED_REAL_BONUS = 500.0
 EVERYDAY = os.path.join(paths.HERE, "everyday-verbs.txt")
+VERDICTS = os.path.join(HERE, "reading-verdicts.tsv")
+# A reader's verdicts that keep a word out of the lexicon.
+REJECTING_VERDICTS = ("dubious", "not a verb")
+THIN_EVIDENCE = ("weak", "split", "unattested", "derivative")
 CODE_FACTS = os.path.join(paths.HERE, "code_facts.tsv")
 STATED = os.path.join(paths.REPO, "tests", "lexicon", "facts", "stated-words.tsv")
 
@@ -114,21 +122,44 @@ def read_everyday(path=EVERYDAY):
     return [w for w in (line.split("#")[0].strip() for line in open(require(path, "everyday verbs"), encoding="utf-8")) if w]
 
 
+def read_verdicts(path=VERDICTS):
+    """word -> (verdict, reason), from the reader's ratings (reading-verdicts.tsv)."""
+    out = {}
+    for line in open(require(path, "reading verdicts"), encoding="utf-8"):
+        if line.startswith("#") or not line.strip():
+            continue
+        word, verdict, reason = line.rstrip("\n").split("\t")
+        out[word] = (verdict, reason)
+    return out
+
+
 def read_code_fact_words(path=CODE_FACTS):
     """The words the code facts name: their forms were checked one by one, so they stay entries."""
     return {line.split("\t")[0] for line in open(require(path, "code facts"), encoding="utf-8")
             if not line.startswith("#") and line.strip()}
 
 
+# What one occurrence in the games' dialogue counts for against one in the help files, manual pages
+# and catalogues. The dialogue is some 100,000 words beside 4.3 million, but it is spoken language
+# (questions, requests, the second person, narration), which the technical texts hardly hold: "létezik",
+# "sajnál", "találkozik" are everyday words there. Counted as the texts' sizes would have it (about 40)
+# one game's words ("épít", "támad") would outweigh the whole help of an office suite; counted once,
+# speech would stay a rounding error. Eight times makes the dialogue about a sixth of the measure, and a
+# verb heard once in it counts as much as one met eight times in a help file.
+DIALOGUE_WEIGHT = 8.0
+
+
 def read_use(path):
-    """verb -> (use: occurrences in running text plus forms in the word list, forms seen, verbal
-    forms: those only the verb explains, occurrences in running text), from verb_use.py's table."""
+    """verb -> (use: occurrences in running text, the dialogue weighed by DIALOGUE_WEIGHT, plus forms in
+    the word list; forms seen; verbal forms: those only the verb explains; occurrences in running text
+    and dialogue, weighed the same), from verb_use.py's table."""
     out = {}
     for line in open(require(path, "verb use table (verb-use)"), encoding="utf-8"):
         if line.startswith("#") or not line.strip():
             continue
-        verb, occurrences, listed, forms, verbal = line.rstrip("\n").split("\t")
-        out[verb] = (float(occurrences) + int(listed), int(forms), int(verbal), float(occurrences))
+        verb, occurrences, listed, forms, verbal, dialogue = line.rstrip("\n").split("\t")
+        running = float(occurrences) + DIALOGUE_WEIGHT * float(dialogue)
+        out[verb] = (running + int(listed), int(forms), int(verbal), running)
     return out
 
 
@@ -202,8 +233,9 @@ def starts_folded(word, prefix):
 class GroupFill:
     """Chooses the supplied words of one group."""
 
-    def __init__(self, rules, anchors, loose, tails, pool, existing=None, rejected=(), audit=None):
+    def __init__(self, rules, anchors, loose, tails, pool, existing=None, rejected=(), audit=None, rated_real=()):
         self.r = rules
+        self.rated_real = rated_real      # words a reader rated real or common
         self.audit = audit or (lambda words: None)  # takes the words that fail the checks out of a pool
         self.rejected = rejected          # words a source offered but that are no real entry
         self.existing_words = set(existing or ())  # supplied words now in the data files
@@ -312,7 +344,9 @@ class GroupFill:
 
     def _fallback(self, taken):
         """Where a preverb run has too few witnessed compounds, compounds of its preverb and a strongly
-        witnessed verb that hunspell-hu analyses as that compound; recorded as unattested."""
+        witnessed verb that hunspell-hu analyses as that compound; recorded as unattested. hunspell-hu
+        builds thousands that no one says ("általhasznál", "kitojóz"): those a reader rated real come
+        first (cost_of)."""
         bases = [c for c in self.pool.values() if not c.preverb and c.kind == "lex" and c.tier <= 2]
         wanted = {}
         for s in self.slots:
@@ -372,11 +406,13 @@ class GroupFill:
 
     def cost_of(self, c):
         """A candidate's cost in the group's program: its evidence less its use (weigh_use), a little
-        less for a word the data files hold now, so that equal choices leave the data as it is."""
+        less for a word the data files hold now, so that equal choices leave the data as it is, and
+        less for a thinly witnessed word a reader rated real."""
         if c.cost == EVERYDAY_COST:
             return 0.0
         staying = c.word in self.existing_words
-        return round(c.cost - (STAY_BONUS if staying else 0.0), 4)
+        rated = c.evidence in THIN_EVIDENCE and c.word in self.rated_real
+        return round(c.cost - (STAY_BONUS if staying else 0.0) - (RATED_REAL_BONUS if rated else 0.0), 4)
 
     def recognise_compounds(self):
         """The candidate list files some compounds as plain verbs (the ott- verbs, "közbenjár"): a plain
@@ -485,7 +521,7 @@ def evidence_of(pool, use, known, entries):
         out[w] = verbhood.Evidence(use.get(w, (0, 0, 0, 0))[3], c.sources if c.evidence.startswith("t") else "",
                                    c.stem if c.kind in ("der", "pvder") else None, witness, complete, split_groups,
                                    use.get(verbhood.twin_of(w), (0, 0, 0, 0))[3],
-                                   base_has(w, c.preverb, entries, known))
+                                   base_has(w, c.preverb, entries, known), use.get(w, (0, 0, 0, 0))[2])
     return out, witnessed
 
 
@@ -576,7 +612,13 @@ def main(argv=None, prog=None):
     everyday = set(read_everyday())
     use = read_use(args.use)
     known, vouched = stated | listed | everyday, stated | everyday
-    rejected = set()
+    verdicts = read_verdicts()
+    rejected = {w for w, (verdict, _) in verdicts.items() if verdict in REJECTING_VERDICTS}
+    rated_real = {w for w, (verdict, _) in verdicts.items() if verdict not in REJECTING_VERDICTS}
+    for words in (pool, corpus, split):
+        for w in rejected & set(words):
+            del words[w]
+    print(f"rejected by the reading verdicts: {len(rejected)}")
     for name, words, witness in (("candidate list", pool, {}), ("corpus", corpus, shared), ("split", split, {})):
         for kind, faulty in sorted(reject_faults(words, known, listed, witness, vouched, use, stated).items()):
             if kind == verbhood.UNWITNESSED_DERIVATIVE:
@@ -616,7 +658,7 @@ def main(argv=None, prog=None):
         # the words after the run are its tail; b's run is followed by the stated second fill instead
         tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
         fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), {} if args.fresh else existing[g].values(),
-                         rejected, audit)
+                         rejected, audit, rated_real)
         fill.recognise_compounds()
         problems, short = fill.prepare()
         for w in problems:

@@ -25,17 +25,20 @@ TAG = re.compile(r"<[^>]+>")
 UTF16 = re.compile(rb"(?:\x00[\x20-\x7e\xc0-\xff]|\x01[\x00-\x7f]){4,}")
 
 
-def mo_translations(data):
-    """The translated strings of a GNU message catalogue."""
+def mo_translations(data, header=True):
+    """The translated strings of a GNU message catalogue; with header=False, without the catalogue's
+    header (the translation of the empty string: translator, language, plural rule)."""
     if len(data) < 20:
         return ""
     magic = struct.unpack("<I", data[:4])[0]
     order = "<" if magic == 0x950412de else ">" if magic == 0xde120495 else None
     if order is None:
         return ""
-    n, _, trans = struct.unpack(order + "III", data[8:20])
+    n, originals, trans = struct.unpack(order + "III", data[8:20])
     out = []
     for k in range(n):
+        if not header and struct.unpack(order + "I", data[originals + 8 * k:originals + 8 * k + 4])[0] == 0:
+            continue
         length, offset = struct.unpack(order + "II", data[trans + 8 * k:trans + 8 * k + 8])
         out.append(data[offset:offset + length].decode("utf-8", errors="replace"))
     return "\n".join(out)
@@ -69,16 +72,21 @@ def is_hungarian(name):
     return bool(HU_DIR.search("/" + name) or HU_NAME.search(os.path.basename(name)))
 
 
-def package_texts(deb):
-    """(package, text) for every Hungarian file of one .deb."""
-    package = os.path.basename(deb).split("_")[0]
+def deb_members(deb, wanted=lambda name: True):
+    """(name, data) of every regular file of one .deb whose name is `wanted`."""
     proc = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], capture_output=True, check=False)
     if proc.returncode != 0:
         return
     with tarfile.open(fileobj=io.BytesIO(proc.stdout)) as tar:
         for member in tar:
-            if not member.isfile() or not is_hungarian(member.name):
-                continue
-            text = text_of_member(member.name, tar.extractfile(member).read())
-            if text:
-                yield package, text
+            if member.isfile() and wanted(member.name):
+                yield member.name, tar.extractfile(member).read()
+
+
+def package_texts(deb):
+    """(package, text) for every Hungarian file of one .deb."""
+    package = os.path.basename(deb).split("_")[0]
+    for name, data in deb_members(deb, is_hungarian):
+        text = text_of_member(name, data)
+        if text:
+            yield package, text

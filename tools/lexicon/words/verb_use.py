@@ -3,28 +3,28 @@
 Reads every .deb in --debs: the Hungarian help, manual pages, message catalogues and language
 packs (through package_texts.py), the two freedict dictionaries (headwords and examples) and the
 mythes-hu thesaurus, and, with --tesseract-words, the word list of tesseract-ocr-hun's model
-(one word a line, as dawg2wordlist writes it). Each distinct word form goes through hunspell-hu
-once; a form read as a verb (a finite form, the infinitive or a form built on the verb, see
-verbhood.verbal) gives its occurrences to that verb, shared equally where it reads as several
+(one word a line, as dawg2wordlist writes it); with --dialogue-debs, the dialogue files of the game
+packages that dialogue_texts.py names, counted apart. Each distinct word form goes through
+hunspell-hu once; a form read as a verb (a finite form, the infinitive or a form built on the verb,
+see verbhood.verbal) gives its occurrences to that verb, shared equally where it reads as several
 verbs ("megjelent": the past of "megjelenik" or the verb "megjelent"), and with a word of another
-kind it also reads as ("méret": the noun or the verb). A form of the word list
-counts once. Writes verb-use.tsv: verb (preverb + stem), occurrences in running text, forms in
-the word list, distinct forms seen, and the forms that only the verb explains: a finite form, the
-infinitive, a past participle, -va/-ve, -hat/-het or -ás/-és form that is not itself a noun or adverb (none
-for a noun or adverb cut down to look like a compound: "különadó" is read as a present participle
-only, "odafent" is an adverb); the word builder fills its stretches with the most used.
+kind it also reads as ("méret": the noun or the verb). A form of the word list counts once. Writes
+verb-use.tsv: verb (preverb + stem), occurrences in running text, forms in the word list, distinct
+forms seen, the forms that only the verb explains (a finite form, the infinitive, a past
+participle, -va/-ve, -hat/-het or -ás/-és form that is not itself a noun or adverb; none for a noun
+or adverb cut down to look like a compound: "különadó" is read as a present participle only,
+"odafent" is an adverb), and occurrences in the dialogue; the word builder weighs them
+(build_words.read_use) and fills its stretches with the most used.
 
-Usage: python3 -m tools.lexicon verb-use --debs DIR [--tesseract-words FILE] [--out FILE]
+Usage: python3 -m tools.lexicon verb-use --debs DIR [--dialogue-debs DIR] [--tesseract-words FILE] [--out FILE]
 """
 import argparse
 import collections
 import gzip
-import io
 import os
-import subprocess
-import tarfile
 
 from . import corpus_compounds
+from . import dialogue_texts
 from . import package_texts
 from . import verbhood
 from .. import paths, versions
@@ -32,22 +32,11 @@ from .. import paths, versions
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def deb_members(deb):
-    """(name, data) of every regular file in one .deb."""
-    proc = subprocess.run(["dpkg-deb", "--fsys-tarfile", deb], capture_output=True, check=False)
-    if proc.returncode != 0:
-        return
-    with tarfile.open(fileobj=io.BytesIO(proc.stdout)) as tar:
-        for member in tar:
-            if member.isfile():
-                yield member.name, tar.extractfile(member).read()
-
-
 def deb_text(deb):
     """The Hungarian running text of one package: its Hungarian files, or the whole of a dictionary
     or thesaurus (whose files are not named as Hungarian)."""
     texts = [text for _, text in package_texts.package_texts(deb)]
-    for name, data in deb_members(deb):
+    for name, data in package_texts.deb_members(deb):
         if name.endswith(".dict.dz"):
             texts.append(gzip.decompress(data).decode("utf-8", errors="replace"))
         elif name.endswith(".dat") and "mythes" in name:
@@ -90,9 +79,18 @@ def verb_readings_of(forms):
     return out
 
 
+def count_words(texts):
+    """Occurrences of each lower-case word in the given texts."""
+    out = collections.Counter()
+    for text in texts:
+        out.update(corpus_compounds.WORD.findall(text.lower()))
+    return out
+
+
 def main(argv=None, prog=None):
     ap = argparse.ArgumentParser(prog=prog, description=__doc__.splitlines()[0])
     ap.add_argument("--debs", required=True, help="directory of downloaded .deb files with Hungarian text")
+    ap.add_argument("--dialogue-debs", help="directory of the downloaded game packages with Hungarian dialogue")
     ap.add_argument("--tesseract-words", help="tesseract-ocr-hun's word list, one word a line")
     ap.add_argument("--out", default=os.path.join(HERE, "verb-use.tsv"))
     args = ap.parse_args(argv)
@@ -100,31 +98,41 @@ def main(argv=None, prog=None):
     if args.tesseract_words:
         paths.require(args.tesseract_words, "tesseract-ocr-hun word list")
 
-    running = collections.Counter()
-    packages = []
-    for name in sorted(n for n in os.listdir(args.debs) if n.endswith(".deb")):
-        text = deb_text(os.path.join(args.debs, name)).lower()
-        if text:
-            running.update(corpus_compounds.WORD.findall(text))
-            packages.append(os.path.join(args.debs, name))
+    def read(folder, text_of):
+        debs = [os.path.join(folder, n) for n in sorted(os.listdir(folder)) if n.endswith(".deb")]
+        texts = {deb: text_of(deb) for deb in debs}
+        return count_words(texts.values()), [deb for deb in debs if texts[deb]]
+
+    running, packages = read(args.debs, deb_text)
+    spoken = collections.Counter()
+    if args.dialogue_debs:
+        paths.require(args.dialogue_debs, "folder of downloaded game packages (--dialogue-debs)")
+        spoken, games = read(args.dialogue_debs, dialogue_texts.dialogue_text)
+        missing = set(dialogue_texts.DIALOGUE) - {dialogue_texts.package_of(deb) for deb in games}
+        if missing:
+            raise SystemExit("missing input: the dialogue of " + ", ".join(sorted(missing)))
+        packages += games
     listed = set()
     if args.tesseract_words:
         listed = set(corpus_compounds.WORD.findall(open(args.tesseract_words, encoding="utf-8").read().lower()))
 
-    readings = verb_readings_of(set(running) | listed)
+    readings = verb_readings_of(set(running) | set(spoken) | listed)
     occurrences, in_list, forms = collections.Counter(), collections.Counter(), collections.defaultdict(set)
-    verbal = collections.Counter()
+    verbal, in_dialogue = collections.Counter(), collections.Counter()
     for form, (verbs, verbal_of, other, _) in readings.items():
         verbal.update(verbal_of)
         for verb in verbs:
             occurrences[verb] += running[form] / (len(verbs) + other)
+            in_dialogue[verb] += spoken[form] / (len(verbs) + other)
             in_list[verb] += 1 if form in listed else 0
             forms[verb].add(form)
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("# How much each verb is used: occurrences of its forms in the running text of the packages "
                 "read (tools/lexicon/package-versions.tsv); forms in tesseract-ocr-hun's word list; distinct "
-                "forms seen.\n")
-        f.write("# verb\toccurrences\tlisted forms\tforms\tverbal forms\n")
+                "forms seen; forms only the verb explains; occurrences in the games' dialogue.\n")
+        f.write(f"# words read: {sum(running.values())} in running text, {sum(spoken.values())} in dialogue\n")
+        f.write("# verb\toccurrences\tlisted forms\tforms\tverbal forms\tdialogue\n")
         for verb in sorted(forms):
-            f.write(f"{verb}\t{occurrences[verb]:.1f}\t{in_list[verb]}\t{len(forms[verb])}\t{verbal[verb]}\n")
-    versions.record_table(args.out, packages, [versions.TESSERACT_WORDS] if args.tesseract_words else [])
+            f.write(f"{verb}\t{occurrences[verb]:.1f}\t{in_list[verb]}\t{len(forms[verb])}\t{verbal[verb]}"
+                    f"\t{in_dialogue[verb]:.1f}\n")
+    versions.record_table(args.out, packages, [versions.tesseract_words()] if args.tesseract_words else [])

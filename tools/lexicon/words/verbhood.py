@@ -196,10 +196,15 @@ def names_a_non_verb(word, lines):
 # they are all the forms seen, not the first three) and its split word groups (["csapd agyon",
 # "agyon akart verni"]), None where the word has no such evidence; the occurrences of its twin
 # with or without -ik, and whether the word is the one of the two that the base verb has, so that
-# the forms they share witness it ("megpályázik" for "pályázik", "megrogy" for "rogy").
+# the forms they share witness it ("megpályázik" for "pályázik", "megrogy" for "rogy"); and the
+# number of forms seen that only the word as a verb explains (None where not counted).
 Evidence = collections.namedtuple(
-    "Evidence", "occurrences sources derived_from witness complete split_groups twin_occurrences twin_mine",
-    defaults=(0, "", None, None, False, None, 0, False))
+    "Evidence", "occurrences sources derived_from witness complete split_groups twin_occurrences twin_mine "
+    "verbal_forms", defaults=(0, "", None, None, False, None, 0, False, None))
+# A noun that hunspell-hu also builds as a verb ("nézet": "néz" + -et) is seen in the texts, but as the
+# noun; as many forms as this that only the verb explains do not make it a verb ("nézetet" is the noun's
+# object, "kellet", "kelleti" are the verb's own).
+NOUN_VERBAL_FORMS = 2
 # How hunspell-hu reads one witness form: the verbs (preverb + stem) it is a form of, those of them
 # it is only the -ás/-és noun of, whether it is also a noun of its own ("közbeszerzés": "közbe" +
 # "szerzés"), whether it is a form of a known verb with its accents lost ("leirtatok"), and whether
@@ -230,8 +235,10 @@ def evidence_fault(word, preverb, known, lines, evidence):
     """Why what the sources say does not make the word a dictionary verb of its own, or None (for a
     word that no headword, the design or the everyday list vouches for)."""
     own = lines.get(word, [])
-    if not preverb and evidence.occurrences == 0 and "F" not in evidence.sources and names_a_non_verb(word, own):
-        return "another part of speech"  # "metszet": the noun; "metszette" is the past of "metsz"
+    unused = evidence.occurrences == 0 or (evidence.verbal_forms is not None
+                                          and evidence.verbal_forms <= NOUN_VERBAL_FORMS)
+    if not preverb and unused and "F" not in evidence.sources and names_a_non_verb(word, own):
+        return "another part of speech"  # "metszet", "nézet": the nouns; "metszette" is the past of "metsz"
     if evidence.occurrences == 0 and "F" not in evidence.sources and any(v in known for v in diacritic_variants(word)):
         return "another verb without its accents"  # "kitorol" beside "kitöröl"
     if not word.endswith("ik") and word + "ik" in known and evidence.occurrences <= evidence.twin_occurrences:

@@ -113,6 +113,7 @@ constexpr MendedCode kMended[] = {
     {"rákezd", "220110110", "220110210", "causative digit 1"},
     {"újrakezd", "220110112", "220110212", "causative digit 1"},
     {"végigküzd", "230103112", "230103212", "causative digit 1"},
+    {"lerogy", "210107000", "210107200", "causative: lerogytat, which no one says"},
 };
 
 const MendedCode* mendedCodeOf(const std::string& word) {

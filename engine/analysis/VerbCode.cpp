@@ -17,6 +17,7 @@ std::string rightAnchored(std::string_view code, std::size_t fromRight, std::siz
 
 VerbCode decodeVerbCode(std::string_view code) {
   VerbCode decoded;
+  decoded.beginsWithPreverb = code.starts_with('2');
   const std::string vowelUsage = rightAnchored(code, 8, 3);
   const std::string vowel = leftChars(vowelUsage, 1);
   decoded.vowelClass = vowel == "1" ? back : vowel == "2" ? frontUnrounded : frontRounded;

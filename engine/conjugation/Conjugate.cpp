@@ -19,7 +19,7 @@
 namespace ragozo {
 namespace {
 
-// The verb as the look-up took it: its code (decoded, or what a guess gave) and the preverb split off.
+// The verb as the look-up took it: its code (the lexicon's or a guess's) and the preverb split off.
 struct FoundVerb {
   VerbCode code;
   std::string preverb;
@@ -43,20 +43,12 @@ void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, 
 }
 
 FoundVerb foundVerb(const LookedUp& looked, const std::string& verb, EntryMemory& memory, Dialogs& dialogs) {
-  FoundVerb found{decodeVerbCode(looked.code), looked.preverb, endsWith(verb, "hat")};
+  FoundVerb found{looked.code, looked.preverb, endsWith(verb, "hat")};
   if (hasTwoMeanings(verb)) {
     if (!memory.meaning) memory.meaning = askMeaning(dialogs, verb);
     found.code = withMeaning(found.code, verb, *memory.meaning);
   }
   return found;
-}
-
-FoundVerb guessedVerb(const LookedUp& looked) {
-  FoundVerb guessed{VerbCode{}, looked.preverb};
-  guessed.code.verbClass = looked.guess.verbClass;
-  guessed.code.usedObjectively = looked.guess.usedObjectively;
-  guessed.code.vowelClass = looked.guess.vowelClass;
-  return guessed;
 }
 
 // Nothing but white space is no verb: the empty table and boxes under the entry prompt, and the
@@ -143,7 +135,7 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
       break;
     case LookupWay::guessed:
       announce(dialogs, memory, result, texts::kGuessedMessage, texts::kGuessedNotice);
-      found = guessedVerb(looked);
+      found = FoundVerb{looked.code, looked.preverb};
       break;
     case LookupWay::notAVerb:
       dialogs.showMessage(texts::kDeleteIkMessage);

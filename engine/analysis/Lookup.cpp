@@ -16,7 +16,6 @@ LookedUp lookUp(std::string_view verb, const Lexicon& lexicon) {
     return looked;
   }
   if (const std::optional<PreverbSplit> split = splitPreverb(verb)) {
-    looked.preverb = split->preverb;
     looked.remainder = split->remainder;
     if (const std::optional<std::string_view> code = codeOf(lexicon, split->remainder)) {
       looked.way = LookupWay::foundWithoutPreverb;

@@ -22,8 +22,7 @@ struct LookedUp {
   LookupWay way = LookupWay::notFound;
   // The code of the verb found (the lexicon's, decoded, with or without its preverb) or guessed.
   VerbCode code;
-  std::string preverb;    // the preverb split off for the second search, if it ran and found one
-  std::string remainder;  // the entry without that preverb
+  std::string remainder;  // the entry without the preverb split off for the second search
 };
 
 // Looks the entry (trimmed, not blank) up: as typed first, then without its

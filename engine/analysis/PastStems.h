@@ -8,8 +8,7 @@
 
 namespace ragozo {
 
-// The past stem where it differs from `stem`: "alapszik" gives alapul; the
-// short-stem verbs lose two letters (tesz: te, eszik: e); megy gives men, jön
+// The past stem where it differs from `stem`: the short-stem verbs lose two letters (tesz: te, eszik: e); megy gives men, jön
 // jöt, van vol (with their preverbs: elmegy: elmen, megvan: megvol); "vész"
 // and its compounds give vesz; izzik takes the base stem (izz). Every other
 // verb, "sosincs" included, keeps `stem`.

@@ -1,10 +1,12 @@
 // One request, from the typed verb, the tense and mood and the toggles to every form shown.
 #include "conjugation/Conjugate.h"
 
+#include <optional>
 #include <string>
 
 #include "analysis/EntryRefusal.h"
 #include "analysis/Lookup.h"
+#include "analysis/PlainStandIn.h"
 #include "analysis/PlainStems.h"
 #include "analysis/SecondStems.h"
 #include "conjugation/ConjugationTexts.h"
@@ -19,10 +21,9 @@
 namespace ragozo {
 namespace {
 
-// The verb as the look-up took it: its code (the lexicon's or a guess's) and the preverb split off.
+// The verb as the look-up took it: its code, the lexicon's or a guess's.
 struct FoundVerb {
   VerbCode code;
-  std::string preverb;
   bool withOwnHat = false;  // a lexicon verb with its own final "hat"
 };
 
@@ -43,7 +44,7 @@ void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, 
 }
 
 FoundVerb foundVerb(const LookedUp& looked, const std::string& verb, EntryMemory& memory, Dialogs& dialogs) {
-  FoundVerb found{looked.code, looked.preverb, endsWith(verb, "hat")};
+  FoundVerb found{looked.code, endsWith(verb, "hat")};
   if (hasTwoMeanings(verb)) {
     if (!memory.meaning) memory.meaning = askMeaning(dialogs, verb);
     found.code = withMeaning(found.code, verb, *memory.meaning);
@@ -72,18 +73,29 @@ ConjugationResult notFound(const Request& request, ConjugationResult result) {
   return result;
 }
 
+// The inflection as the plain stand-in has it: its class and stem.
+Inflection asStandIn(Inflection inflection, const std::string& standInStem) {
+  inflection.cls = kPlainClass;
+  inflection.stems.stem = standInStem;
+  return inflection;
+}
+
 // The forms of a verb found or guessed.
 void conjugateFound(const Request& request, const std::string& verb, const FoundVerb& found,
                     const EntryMemory& memory, ConjugationResult& result) {
   const VerbCode& code = found.code;
   const Mood mood = request.mood;
-  Stems stems = moodStems(plainStems(verb, code.verbClass, code.vowelClass), verb, code.verbClass, code.vowelClass,
-                          mood);
+  // Outside its present a verb with a plain stand-in is conjugated as the stand-in.
+  const std::optional<std::string> standInStem = plainStandInStem(verb);
+  const bool conjugatedAsStandIn = standInStem && mood != presentIndicative;
+  const VerbClass cls = conjugatedAsStandIn ? kPlainClass : code.verbClass;
+  Stems stems = moodStems(plainStems(verb, cls, code.vowelClass), verb, cls, code.vowelClass, mood);
+  if (conjugatedAsStandIn) stems.stem = *standInStem;
   const Inflection inflection =
-      inflect(verb, code.verbClass, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
+      inflect(verb, cls, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
 
   ConjugationTable table =
-      writeCells({verb, mood, request.shortImperativeForms, inflection, found.preverb, code.firstToSecondInBrackets});
+      writeCells({verb, mood, request.shortImperativeForms, inflection, standInStem, code.firstToSecondInBrackets});
   if (inflection.cls.is(ClassProperty::irregular)) writeIrregularCells(table, verb, inflection.stems.baseStem, mood);
   const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
   applyRestrictions(table, restrictions);
@@ -93,7 +105,12 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
   }
   if (restrictions.notice == RestrictionNotice::notImperative) result.notice = texts::kNotImperative;
 
-  DerivedForms derived = deriveForms({verb, inflection, code, request.toggles.objectiveAnyway, found.withOwnHat});
+  // The derived forms are the stand-in's whichever tense and mood the table shows; outside the
+  // present the inflection is the stand-in's already.
+  std::optional<Inflection> standInInflection;
+  if (standInStem && !conjugatedAsStandIn) standInInflection = asStandIn(inflection, *standInStem);
+  DerivedForms derived = deriveForms({verb, standInInflection ? *standInInflection : inflection, code,
+                                      request.toggles.objectiveAnyway, found.withOwnHat});
   if (derived.potentialVerb) {
     result.derivedFormsNotice = texts::kPotentialVerb;
     if (request.derivedFormsShown) result.notice = texts::kPotentialVerb;
@@ -135,7 +152,7 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
       break;
     case LookupWay::guessed:
       announce(dialogs, memory, result, texts::kGuessedMessage, texts::kGuessedNotice);
-      found = FoundVerb{looked.code, looked.preverb};
+      found = FoundVerb{looked.code};
       break;
     case LookupWay::notAVerb:
       dialogs.showMessage(texts::kDeleteIkMessage);

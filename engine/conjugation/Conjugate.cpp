@@ -33,14 +33,28 @@ Meaning askMeaning(Dialogs& dialogs, const std::string& verb) {
   return dialogs.askYesNo(texts::kMeaningQuestionTitle, text) ? Meaning::first : Meaning::second;
 }
 
-// Said once per entry: the beep, the message and the notice that stays.
-void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, const std::string& message,
-              const char* notice) {
-  if (memory.announcedNotice) return;
-  memory.announcedNotice = notice;
-  result.notice = notice;
+// The notice that stays over the table once the look-up's way was announced.
+const char* noticeOf(Announcement announced) {
+  switch (announced) {
+    case Announcement::none:
+      break;
+    case Announcement::foundWithoutPreverb:
+      return texts::kPrefixedNotice;
+    case Announcement::guessed:
+      return texts::kGuessedNotice;
+  }
+  return "";
+}
+
+// Said once per entry: the beep, the message and the notice that stays. The memory takes the
+// announcement only once it was shown, so that a dialog that fails leaves it to be made again.
+void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, Announcement announcement,
+              const std::string& message) {
+  if (memory.announced != Announcement::none) return;
   dialogs.beep();
   dialogs.showMessage(message);
+  memory.announced = announcement;
+  result.notice = noticeOf(announcement);
 }
 
 FoundVerb foundVerb(const LookedUp& looked, const std::string& verb, EntryMemory& memory, Dialogs& dialogs) {
@@ -100,7 +114,7 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
   const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
   applyRestrictions(table, restrictions);
   result.offered = restrictions.offered;
-  if (restrictions.notice == RestrictionNotice::notObjective && !memory.announcedNotice) {
+  if (restrictions.notice == RestrictionNotice::notObjective && memory.announced == Announcement::none) {
     result.notice = texts::kNotObjective;
   }
   if (restrictions.notice == RestrictionNotice::notImperative) result.notice = texts::kNotImperative;
@@ -131,7 +145,7 @@ ConjugationResult emptyResult() {
 
 ConjugationResult conjugate(const Request& request, EntryMemory& memory, const Lexicon& lexicon, Dialogs& dialogs) {
   ConjugationResult result;
-  result.notice = memory.announcedNotice.value_or("");
+  result.notice = noticeOf(memory.announced);
   const std::string verb = trimBlanks(request.entry);
   if (hasImpossibleEnding(verb, lexicon)) {
     dialogs.showMessage(texts::kNoSuchVerb);
@@ -144,14 +158,14 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
   FoundVerb found;
   switch (looked.way) {
     case LookupWay::foundWithoutPreverb:
-      announce(dialogs, memory, result,
-               texts::kPrefixedMessageStart + looked.remainder + texts::kPrefixedMessageEnd, texts::kPrefixedNotice);
+      announce(dialogs, memory, result, Announcement::foundWithoutPreverb,
+               texts::kPrefixedMessageStart + looked.remainder + texts::kPrefixedMessageEnd);
       [[fallthrough]];
     case LookupWay::found:
       found = foundVerb(looked, verb, memory, dialogs);
       break;
     case LookupWay::guessed:
-      announce(dialogs, memory, result, texts::kGuessedMessage, texts::kGuessedNotice);
+      announce(dialogs, memory, result, Announcement::guessed, texts::kGuessedMessage);
       found = FoundVerb{looked.code};
       break;
     case LookupWay::notAVerb:

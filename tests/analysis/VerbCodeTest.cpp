@@ -31,9 +31,12 @@ TEST(VerbCode, IsReadByPositionFromTheRight) {
       {"11O140000", false, back, thirdPersonSingular, true, "40", longSuffix, false, true},
       {"12013a000", false, frontUnrounded, all, true, "3a", longSuffix, false, true},
       {"13R101112", false, frontRounded, thirdPersons, false, "01", shortSuffix, true, true},
-      {"1X01198002", false, frontRounded, all, true, "98", longSuffix, false, true},  // ten characters: the last eight count
-      {"2Q1101500", true, frontRounded, all, true, "01", longSuffix, false, true},   // "Q1" is no usage at the place of "11"
-      {"11012a013", false, back, all, true, "2a", longSuffix, true, false},          // "3" to "9" show the form plain
+      // ten characters: the last eight count
+      {"1X01198002", false, frontRounded, all, true, "98", longSuffix, false, true},
+      // "Q1" is no usage at the place of "11"
+      {"2Q1101500", true, frontRounded, all, true, "01", longSuffix, false, true},
+      // "3" to "9" show the form plain
+      {"11012a013", false, back, all, true, "2a", longSuffix, true, false},
   };
   for (const DecodeCase& c : cases) {
     SCOPED_TRACE(c.code);

@@ -1,7 +1,6 @@
 // The conditional marker and stem.
 #include "analysis/ConditionalStems.h"
 
-#include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
 #include "text/Utf8Text.h"
@@ -12,19 +11,18 @@ using enum ClassProperty;
 
 ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view marker,
                                 std::string_view verb, VerbClass cls, VowelClass vowel) {
-  ConditionalStem conditional{std::string(stem), std::string(marker), isAlapszik(verb) ? kPlainClass : cls, vowel};
-  const VerbClass c = conditional.cls;
-  if (c.is(conditionalMarkerN)) {
+  ConditionalStem conditional{std::string(stem), std::string(marker), vowel};
+  if (cls.is(conditionalMarkerN)) {
     conditional.marker = "n";
-  } else if (c.is(conditionalMarkerLinked)) {
+  } else if (cls.is(conditionalMarkerLinked)) {
     conditional.marker = backOrFront(vowel, "an", "en");
   }
-  if (c.is(shortStem)) {
+  if (cls.is(shortStem)) {
     conditional.stem = cutEnd(baseStem, 2);
     conditional.marker = "nn";
-  } else if (c.is(likeVesz)) {
+  } else if (cls.is(likeVesz)) {
     conditional.stem = cutEnd(baseStem, 3) + "esz";
-  } else if (c.is(irregular)) {
+  } else if (cls.is(irregular)) {
     if (endsWith(verb, "megy")) {
       conditional.stem = cutEnd(baseStem, 2) + "n";
     } else if (endsWith(verb, "jön")) {

@@ -11,12 +11,10 @@ namespace ragozo {
 struct ConditionalStem {
   std::string stem;
   std::string marker;
-  VerbClass cls;      // "alapszik" goes on in the plain class
-  VowelClass vowel;   // "van" goes on with front unrounded vowels
+  VowelClass vowel;  // "van" goes on with front unrounded vowels
 };
 
 // The conditional marker and stem:
-// - "alapszik" is conjugated in the plain class from here on;
 // - the classes that take "-n" directly get "n"; those that need a linking
 //   vowel get "an" (back) or "en" (front);
 // - the short-stem verbs get the base less 2 and "nn" (tesz: te, eszik: e);

@@ -96,11 +96,20 @@ const EndingRow* matchingRow(std::string_view entry) {
   return nullptr;
 }
 
+// The code a guess gives: the rest as the empty code has it.
+VerbCode guessedCode(VerbClass cls, bool usedObjectively, VowelClass vowel) {
+  VerbCode code;
+  code.verbClass = cls;
+  code.usedObjectively = usedObjectively;
+  code.vowelClass = vowel;
+  return code;
+}
+
 }  // namespace
 
-std::optional<Guess> guessFromPattern(std::string_view verb) {
-  if (endsWith(verb, "örvényel")) return Guess{kUnstableVowelClass, false, frontUnrounded};
-  if (endsWith(verb, "foszol") || endsWith(verb, "omol")) return Guess{kUnstableVowelClass, false, back};
+std::optional<VerbCode> guessFromPattern(std::string_view verb) {
+  if (endsWith(verb, "örvényel")) return guessedCode(kUnstableVowelClass, false, frontUnrounded);
+  if (endsWith(verb, "foszol") || endsWith(verb, "omol")) return guessedCode(kUnstableVowelClass, false, back);
   return std::nullopt;
 }
 
@@ -108,13 +117,13 @@ EndingGuess guessFromEnding(std::string_view verb) {
   const EndingRow* row = matchingRow(verb);
   if (row == nullptr) return {};
   if (!row->refuseIf.empty() && endsWith(verb, row->refuseIf)) return {EndingGuess::Kind::notAVerb, {}};
-  Guess guess{row->verbClass, row->usedObjectively, back};
+  VowelClass vowel;
   if (row->vowelClass) {
-    guess.vowelClass = *row->vowelClass;
+    vowel = *row->vowelClass;
   } else {
-    guess.vowelClass = endsInAny(verb, row->roundedIf) ? frontRounded : guessVowelClass(verb);
+    vowel = endsInAny(verb, row->roundedIf) ? frontRounded : guessVowelClass(verb);
   }
-  return {EndingGuess::Kind::guessed, guess};
+  return {EndingGuess::Kind::guessed, guessedCode(row->verbClass, row->usedObjectively, vowel)};
 }
 
 }  // namespace ragozo

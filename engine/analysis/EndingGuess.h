@@ -7,7 +7,9 @@
 // order and the first match decides. The match gives the class, the objective
 // use and the vowel class (fixed, or guessed from the vowels with a rounded
 // override for a few endings). No ending of a later stage ends in an ending of
-// an earlier one, so every row can decide.
+// an earlier one, so every row can decide. A guess gives the code in place of
+// the lexicon's: the class, the objective use and the vowel class, and the rest
+// as the empty code has it.
 #pragma once
 
 #include <optional>
@@ -17,25 +19,18 @@
 
 namespace ragozo {
 
-// What a guess gives in place of the lexicon's code.
-struct Guess {
-  VerbClass verbClass;
-  bool usedObjectively = false;
-  VowelClass vowelClass = back;
-};
-
 // An entry ending in "örvényel" (front unrounded), "foszol" or "omol" (back)
 // takes the class of "sodor" and "énekel", not used objectively.
-std::optional<Guess> guessFromPattern(std::string_view verb);
+std::optional<VerbCode> guessFromPattern(std::string_view verb);
 
 struct EndingGuess {
   enum class Kind {
     none,      // no ending matched (or the entry is too short)
-    guessed,   // `guess` holds the class
+    guessed,   // `code` holds the guess
     notAVerb,  // a potential verb written with -ik ("...hatik"): no verb at all
   };
   Kind kind = Kind::none;
-  Guess guess;
+  VerbCode code;
 };
 
 EndingGuess guessFromEnding(std::string_view verb);

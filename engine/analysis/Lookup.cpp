@@ -12,28 +12,27 @@ LookedUp lookUp(std::string_view verb, const Lexicon& lexicon) {
   LookedUp looked;
   if (const std::optional<std::string_view> code = codeOf(lexicon, verb)) {
     looked.way = LookupWay::found;
-    looked.code = *code;
+    looked.code = decodeVerbCode(*code);
     return looked;
   }
   if (const std::optional<PreverbSplit> split = splitPreverb(verb)) {
-    looked.preverb = split->preverb;
     looked.remainder = split->remainder;
     if (const std::optional<std::string_view> code = codeOf(lexicon, split->remainder)) {
       looked.way = LookupWay::foundWithoutPreverb;
-      looked.code = *code;
+      looked.code = decodeVerbCode(*code);
       return looked;
     }
   }
-  if (const std::optional<Guess> pattern = guessFromPattern(verb)) {
+  if (const std::optional<VerbCode> pattern = guessFromPattern(verb)) {
     looked.way = LookupWay::guessed;
-    looked.guess = *pattern;
+    looked.code = *pattern;
     return looked;
   }
   const EndingGuess ending = guessFromEnding(verb);
   switch (ending.kind) {
     case EndingGuess::Kind::guessed:
       looked.way = LookupWay::guessed;
-      looked.guess = ending.guess;
+      looked.code = ending.code;
       break;
     case EndingGuess::Kind::notAVerb:
       looked.way = LookupWay::notAVerb;

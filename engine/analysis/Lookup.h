@@ -20,10 +20,9 @@ enum class LookupWay {
 
 struct LookedUp {
   LookupWay way = LookupWay::notFound;
-  std::string code;       // the lexicon's code of the verb found, with or without its preverb
-  std::string preverb;    // the preverb split off for the second search, if it ran and found one
-  std::string remainder;  // the entry without that preverb
-  Guess guess;            // what the pattern or the ending gave a guessed verb
+  // The code of the verb found (the lexicon's, decoded, with or without its preverb) or guessed.
+  VerbCode code;
+  std::string remainder;  // the entry without the preverb split off for the second search
 };
 
 // Looks the entry (trimmed, not blank) up: as typed first, then without its

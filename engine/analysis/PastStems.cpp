@@ -1,7 +1,6 @@
 // The past stem.
 #include "analysis/PastStems.h"
 
-#include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
 
@@ -10,7 +9,7 @@ namespace ragozo {
 using enum ClassProperty;
 
 std::string pastStem(std::string_view stem, std::string_view baseStem, std::string_view verb, VerbClass cls) {
-  std::string past = isAlapszik(verb) ? alapszikStem(verb) : std::string(stem);
+  std::string past(stem);
   if (cls.is(shortStem)) {
     past = cutEnd(baseStem, 2);
   } else if (cls.is(irregular)) {

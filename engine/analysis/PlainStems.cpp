@@ -37,13 +37,15 @@ std::string linkingVowelStem(std::string_view baseStem, std::string_view verb, V
 
 std::string szikStem(std::string_view baseStem, std::string_view stem, std::string_view verb, VerbClass cls,
                      VowelClass vowel) {
-  const std::string cut = cutEnd(baseStem, 2);
+  const std::string baseWithoutSz = cutEnd(baseStem, 2);
   if (cls.is(likeMelegszik) || cls.is(likeHaragszik)) {
-    return endsWith(verb, "agszik") ? cut + "ud" : cut + std::string(formFor(vowel, "od", "ed", "öd"));
+    return baseWithoutSz + std::string(endsWith(verb, "agszik") ? "ud" : formFor(vowel, "od", "ed", "öd"));
   }
-  if (cls.is(likeFekszik)) return endsWith(cut, "u") ? cut + "d" : cut + std::string(formFor(vowel, "ud", "üd", "üd"));
-  if (cls.is(likeAlkuszik)) return cut + "d";
-  if (cls.is(likeEmlekszik)) return cut + "ez";
+  if (cls.is(likeFekszik)) {
+    return baseWithoutSz + std::string(endsWith(baseWithoutSz, "u") ? "d" : formFor(vowel, "ud", "üd", "üd"));
+  }
+  if (cls.is(likeAlkuszik)) return baseWithoutSz + "d";
+  if (cls.is(likeEmlekszik)) return baseWithoutSz + "ez";
   return std::string(stem);
 }
 

@@ -14,7 +14,7 @@ namespace {
 using enum ClassProperty;
 
 // The ending of the -d- stem of a verb like "haragszik" by the last four letters of its base stem.
-const char* szikDEnding(const std::string& lastFour) {
+const char* dStemEndingByLastFour(const std::string& lastFour) {
   if (lastFour == "agsz") return "ud";
   if (lastFour == "aksz" || lastFour == "ugsz") return "od";
   if (lastFour == "eksz") return "ed";
@@ -35,105 +35,107 @@ std::string dStem(const std::string& base, VowelClass vowel) {
   return cutEnd(base, 2) + std::string(formFor(vowel, "od", "ed", "öd"));
 }
 
-// The -ez- stem of emlékszik and the -ed- stem of melegszik, which the base stem follows.
-bool ezOrEdStem(Stems& s, VerbClass cls, VowelClass vowel) {
+// Takes the -ez- stem of emlékszik or the -ed- stem of melegszik, which the base stem follows, and
+// says whether it did.
+bool applyEzOrEdStem(Stems& stems, VerbClass cls, VowelClass vowel) {
   if (cls.is(likeEmlekszik)) {
-    s.stem = cutEnd(s.baseStem, 2) + "ez";
+    stems.stem = cutEnd(stems.baseStem, 2) + "ez";
   } else if (cls.is(likeMelegszik)) {
-    s.stem = dStem(s.baseStem, vowel);
+    stems.stem = dStem(stems.baseStem, vowel);
   } else {
     return false;
   }
-  s.baseStem = s.stem;
+  stems.baseStem = stems.stem;
   return true;
 }
 
-void szikStems(Stems& s, VerbClass cls, VowelClass vowel, Mood mood) {
-  const std::string lastFour = rightChars(s.baseStem, 4);
-  const std::string cut = cutEnd(s.baseStem, 2);
-  if (ezOrEdStem(s, cls, vowel)) return;
+void szikStems(Stems& stems, VerbClass cls, VowelClass vowel, Mood mood) {
+  const std::string lastFour = rightChars(stems.baseStem, 4);
+  const std::string baseWithoutSz = cutEnd(stems.baseStem, 2);
+  if (applyEzOrEdStem(stems, cls, vowel)) return;
   if (cls.is(likeVesz)) {
-    s.stem = cutEnd(s.baseStem, 3) + "esz";
-    s.baseStem = s.stem;
+    stems.stem = cutEnd(stems.baseStem, 3) + "esz";
+    stems.baseStem = stems.stem;
   } else if (cls.is(likeHaragszik)) {
-    if (const char* ending = szikDEnding(lastFour)) s.stem = cut + ending;
-    s.baseStem = s.stem;
+    if (const char* ending = dStemEndingByLastFour(lastFour)) stems.stem = baseWithoutSz + ending;
+    stems.baseStem = stems.stem;
   } else if (cls.is(likeFekszik)) {
     if (lastFour == "eksz") {
-      s.stem = cut + "üd";
+      stems.stem = baseWithoutSz + "üd";
     } else if (lastFour == "alsz") {
-      s.stem = cut + "ud";
+      stems.stem = baseWithoutSz + "ud";
     }
-    if (mood != presentIndicative) s.baseStem = s.stem;
+    if (mood != presentIndicative) stems.baseStem = stems.stem;
   } else if (cls.is(likeAlkuszik)) {
-    s.stem = cut + "d";
+    stems.stem = baseWithoutSz + "d";
   }
 }
 
-// `szikCut`: the base less two letters as it stood before the -szik stems.
-void presentStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel, const std::string& szikCut) {
-  const std::string last = rightChars(s.baseStem, 1);
+// `baseWithoutSz`: the base less its final "sz" as it stood before the -szik stems (haragsz: harag).
+void presentStems(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel,
+                  const std::string& baseWithoutSz) {
+  const std::string last = rightChars(stems.baseStem, 1);
   if (cls.is(unstableVowel)) {
-    s.secondStem = cutEnd(s.baseStem, 2) + last;
+    stems.secondStem = cutEnd(stems.baseStem, 2) + last;
   } else if (cls.is(linkingVowel)) {
-    s.secondStem = s.baseStem;
-    s.stem = linkingVowelStem(s.baseStem, verb, vowel);
+    stems.secondStem = stems.baseStem;
+    stems.stem = linkingVowelStem(stems.baseStem, verb, vowel);
   } else if (cls.is(likeLo)) {
-    s.secondStem = cutEnd(s.baseStem, 1) + vStemEnding(last);
+    stems.secondStem = cutEnd(stems.baseStem, 1) + vStemEnding(last);
   } else if (cls.is(likeFekszik)) {
-    s.secondStem = cutEnd(s.baseStem, 2) + "sz";
-    s.stem = s.baseStem;
+    stems.secondStem = cutEnd(stems.baseStem, 2) + "sz";
+    stems.stem = stems.baseStem;
   } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik)) {
-    s.secondStem = szikCut + "sz";
+    stems.secondStem = baseWithoutSz + "sz";
   } else if (cls.is(likeMelegszik)) {
-    s.secondStem = cutEnd(s.baseStem, 2) + "sz";
-    s.stem = dStem(s.baseStem, vowel);
-    s.baseStem = s.stem;
+    stems.secondStem = cutEnd(stems.baseStem, 2) + "sz";
+    stems.stem = dStem(stems.baseStem, vowel);
+    stems.baseStem = stems.stem;
   } else if (cls.is(likeEmlekszik)) {
-    const std::string cut = cutEnd(s.baseStem, 2);
-    s.secondStem = cut + "sz";
-    s.stem = cut + "ez";
-    s.baseStem = s.stem;
+    const std::string baseLessTwo = cutEnd(stems.baseStem, 2);
+    stems.secondStem = baseLessTwo + "sz";
+    stems.stem = baseLessTwo + "ez";
+    stems.baseStem = stems.stem;
   } else {
-    s.secondStem = s.stem;
+    stems.secondStem = stems.stem;
   }
 }
 
-void pastStems(Stems& s, VerbClass cls, VowelClass vowel) {
-  const std::string last = rightChars(s.baseStem, 1);
+void pastStems(Stems& stems, VerbClass cls, VowelClass vowel) {
+  const std::string last = rightChars(stems.baseStem, 1);
   if (cls.is(unstableVowelInPast)) {
-    s.stem = s.baseStem;
-    s.pastThirdStem = cutEnd(s.baseStem, 2) + last;
+    stems.stem = stems.baseStem;
+    stems.pastThirdStem = cutEnd(stems.baseStem, 2) + last;
   } else if (cls.is(pastThirdOnBaseStem)) {
-    s.pastThirdStem = s.baseStem;
+    stems.pastThirdStem = stems.baseStem;
   } else if (cls.is(pastLinkingVowelStem)) {
-    s.pastThirdStem = s.baseStem;
-    s.stem = cutEnd(s.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
+    stems.pastThirdStem = stems.baseStem;
+    stems.stem = cutEnd(stems.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
   }
 }
 
-void conditionalStems(Stems& s, VerbClass cls, VowelClass vowel) {
+void conditionalStems(Stems& stems, VerbClass cls, VowelClass vowel) {
   if (!cls.is(likeFuldoklik)) return;
-  const std::string last = rightChars(s.baseStem, 1);
-  s.stem = cutEnd(s.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
+  const std::string last = rightChars(stems.baseStem, 1);
+  stems.stem = cutEnd(stems.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
 }
 
-void imperativeStems(Stems& s, std::string_view verb, VerbClass cls, VowelClass vowel) {
+void imperativeStems(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel) {
   if (cls.is(linkingVowel)) {
-    s.stem = linkingVowelStem(s.baseStem, verb, vowel);
+    stems.stem = linkingVowelStem(stems.baseStem, verb, vowel);
   } else {
-    ezOrEdStem(s, cls, vowel);
+    applyEzOrEdStem(stems, cls, vowel);
   }
 }
 
 }  // namespace
 
 Stems moodStems(Stems stems, std::string_view verb, VerbClass cls, VowelClass vowel, Mood mood) {
-  const std::string szikCut = cutEnd(stems.baseStem, 2);
+  const std::string baseWithoutSz = cutEnd(stems.baseStem, 2);
   szikStems(stems, cls, vowel, mood);
   switch (mood) {
     case presentIndicative:
-      presentStems(stems, verb, cls, vowel, szikCut);
+      presentStems(stems, verb, cls, vowel, baseWithoutSz);
       break;
     case pastIndicative:
       pastStems(stems, cls, vowel);

@@ -17,6 +17,7 @@ std::string rightAnchored(std::string_view code, std::size_t fromRight, std::siz
 
 VerbCode decodeVerbCode(std::string_view code) {
   VerbCode decoded;
+  decoded.beginsWithPreverb = code.starts_with('2');
   const std::string vowelUsage = rightAnchored(code, 8, 3);
   const std::string vowel = leftChars(vowelUsage, 1);
   decoded.vowelClass = vowel == "1" ? back : vowel == "2" ? frontUnrounded : frontRounded;
@@ -31,9 +32,9 @@ VerbCode decodeVerbCode(std::string_view code) {
                       : causative == "2" ? CausativeKind::noCausative
                                          : CausativeKind::longSuffix;
   decoded.usedObjectively = rightChars(rightAnchored(code, 3, 2), 1) == "1";
-  const std::string lakLek = rightChars(code, 1);
-  const bool digit = lakLek.size() == 1 && lakLek[0] >= '0' && lakLek[0] <= '9';
-  decoded.firstToSecondInBrackets = !digit || lakLek == "0" || lakLek == "2";
+  const std::string firstToSecondField = rightChars(code, 1);
+  const bool isDigit = firstToSecondField.size() == 1 && firstToSecondField[0] >= '0' && firstToSecondField[0] <= '9';
+  decoded.firstToSecondInBrackets = !isDigit || firstToSecondField == "0" || firstToSecondField == "2";
   return decoded;
 }
 
@@ -41,15 +42,15 @@ bool hasTwoMeanings(std::string_view verb) { return verb == "téved" || endsWith
 
 VerbCode withMeaning(VerbCode code, std::string_view verb, Meaning meaning) {
   // 'nincs igaza' and 'fog valamit' conjugate as "ad" ("tévedett", "ragadott"), the others plainly.
-  const bool first = meaning == Meaning::first;
+  const bool firstMeaning = meaning == Meaning::first;
   if (verb == "téved") {
-    code.verbClass = first ? kLikeAdClass : kPlainClass;
+    code.verbClass = firstMeaning ? kLikeAdClass : kPlainClass;
     code.usedObjectively = false;
     code.causative = CausativeKind::noCausative;
   } else {
-    code.verbClass = first ? kPlainClass : kLikeAdClass;
-    code.usedObjectively = !first;
-    code.causative = first ? CausativeKind::noCausative : CausativeKind::longSuffix;
+    code.verbClass = firstMeaning ? kPlainClass : kLikeAdClass;
+    code.usedObjectively = !firstMeaning;
+    code.causative = firstMeaning ? CausativeKind::noCausative : CausativeKind::longSuffix;
   }
   return code;
 }

@@ -2,11 +2,10 @@
 //
 // A verb code is read by position: character 1 from the left, characters 2 to
 // 9 counting from the right, so a ten-character code is read by its last eight
-// for fields 2 to 9. Character 2 is the vowel class, 3 and 4 the usage, 5 and
-// 6 the class, 7 the causative kind, 8 the objective use and 9 how the
-// -lak/-lek form shows. A code shorter than nine characters is read as far as
-// it goes, never beyond its ends. Character 1 (whether the verb has a
-// preverb) is the lexicon's own and is not read here.
+// for fields 2 to 9. Character 1 says whether the verb begins with a preverb,
+// 2 is the vowel class, 3 and 4 the usage, 5 and 6 the class, 7 the causative
+// kind, 8 the objective use and 9 how the -lak/-lek form shows. A code shorter
+// than nine characters is read as far as it goes, never beyond its ends.
 #pragma once
 
 #include <string_view>
@@ -26,6 +25,9 @@ enum class CausativeKind : std::uint8_t { longSuffix, shortSuffix, noCausative }
 enum class PersonsUsed : std::uint8_t { all, thirdPersons, thirdPersonSingular };
 
 struct VerbCode {
+  // "2": the lexicon holds the verb as a separable preverb and a verb ("megad"); anything else a
+  // simple verb. No form depends on it: a verb is conjugated alike either way.
+  bool beginsWithPreverb = false;
   VowelClass vowelClass = frontRounded;  // "1" back, "2" front unrounded, anything else front rounded
   PersonsUsed persons = PersonsUsed::all;  // usage "M1", "N1", "R1", "S1": third persons; "O1": third singular
   bool usedInImperative = true;            // not for the usages "P1", "Q1", "R1", "T1"

@@ -1,10 +1,12 @@
 // One request, from the typed verb, the tense and mood and the toggles to every form shown.
 #include "conjugation/Conjugate.h"
 
+#include <optional>
 #include <string>
 
 #include "analysis/EntryRefusal.h"
 #include "analysis/Lookup.h"
+#include "analysis/PlainStandIn.h"
 #include "analysis/PlainStems.h"
 #include "analysis/SecondStems.h"
 #include "conjugation/ConjugationTexts.h"
@@ -19,10 +21,9 @@
 namespace ragozo {
 namespace {
 
-// The verb as the look-up took it: its code (decoded, or what a guess gave) and the preverb split off.
+// The verb as the look-up took it: its code, the lexicon's or a guess's.
 struct FoundVerb {
   VerbCode code;
-  std::string preverb;
   bool withOwnHat = false;  // a lexicon verb with its own final "hat"
 };
 
@@ -32,31 +33,37 @@ Meaning askMeaning(Dialogs& dialogs, const std::string& verb) {
   return dialogs.askYesNo(texts::kMeaningQuestionTitle, text) ? Meaning::first : Meaning::second;
 }
 
-// Said once per entry: the beep, the message and the notice that stays.
-void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, const std::string& message,
-              const char* notice) {
-  if (memory.announcedNotice) return;
-  memory.announcedNotice = notice;
-  result.notice = notice;
+// The notice that stays over the table once the look-up's way was announced.
+const char* noticeOf(Announcement announced) {
+  switch (announced) {
+    case Announcement::none:
+      break;
+    case Announcement::foundWithoutPreverb:
+      return texts::kPrefixedNotice;
+    case Announcement::guessed:
+      return texts::kGuessedNotice;
+  }
+  return "";
+}
+
+// Said once per entry: the beep, the message and the notice that stays. The memory takes the
+// announcement only once it was shown, so that a dialog that fails leaves it to be made again.
+void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, Announcement announcement,
+              const std::string& message) {
+  if (memory.announced != Announcement::none) return;
   dialogs.beep();
   dialogs.showMessage(message);
+  memory.announced = announcement;
+  result.notice = noticeOf(announcement);
 }
 
 FoundVerb foundVerb(const LookedUp& looked, const std::string& verb, EntryMemory& memory, Dialogs& dialogs) {
-  FoundVerb found{decodeVerbCode(looked.code), looked.preverb, endsWith(verb, "hat")};
+  FoundVerb found{looked.code, endsWith(verb, "hat")};
   if (hasTwoMeanings(verb)) {
     if (!memory.meaning) memory.meaning = askMeaning(dialogs, verb);
     found.code = withMeaning(found.code, verb, *memory.meaning);
   }
   return found;
-}
-
-FoundVerb guessedVerb(const LookedUp& looked) {
-  FoundVerb guessed{VerbCode{}, looked.preverb};
-  guessed.code.verbClass = looked.guess.verbClass;
-  guessed.code.usedObjectively = looked.guess.usedObjectively;
-  guessed.code.vowelClass = looked.guess.vowelClass;
-  return guessed;
 }
 
 // Nothing but white space is no verb: the empty table and boxes under the entry prompt, and the
@@ -80,28 +87,44 @@ ConjugationResult notFound(const Request& request, ConjugationResult result) {
   return result;
 }
 
+// The inflection as the plain stand-in has it: its class and stem.
+Inflection asStandIn(Inflection inflection, const std::string& standInStem) {
+  inflection.cls = kPlainClass;
+  inflection.stems.stem = standInStem;
+  return inflection;
+}
+
 // The forms of a verb found or guessed.
 void conjugateFound(const Request& request, const std::string& verb, const FoundVerb& found,
                     const EntryMemory& memory, ConjugationResult& result) {
   const VerbCode& code = found.code;
   const Mood mood = request.mood;
-  Stems stems = moodStems(plainStems(verb, code.verbClass, code.vowelClass), verb, code.verbClass, code.vowelClass,
-                          mood);
+  // Outside its present a verb with a plain stand-in is conjugated as the stand-in.
+  const std::optional<std::string> standInStem = plainStandInStem(verb);
+  const bool conjugatedAsStandIn = standInStem && mood != presentIndicative;
+  const VerbClass cls = conjugatedAsStandIn ? kPlainClass : code.verbClass;
+  Stems stems = moodStems(plainStems(verb, cls, code.vowelClass), verb, cls, code.vowelClass, mood);
+  if (conjugatedAsStandIn) stems.stem = *standInStem;
   const Inflection inflection =
-      inflect(verb, code.verbClass, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
+      inflect(verb, cls, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
 
   ConjugationTable table =
-      writeCells({verb, mood, request.shortImperativeForms, inflection, found.preverb, code.firstToSecondInBrackets});
+      writeCells({verb, mood, request.shortImperativeForms, inflection, standInStem, code.firstToSecondInBrackets});
   if (inflection.cls.is(ClassProperty::irregular)) writeIrregularCells(table, verb, inflection.stems.baseStem, mood);
   const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
   applyRestrictions(table, restrictions);
   result.offered = restrictions.offered;
-  if (restrictions.notice == RestrictionNotice::notObjective && !memory.announcedNotice) {
+  if (restrictions.notice == RestrictionNotice::notObjective && memory.announced == Announcement::none) {
     result.notice = texts::kNotObjective;
   }
   if (restrictions.notice == RestrictionNotice::notImperative) result.notice = texts::kNotImperative;
 
-  DerivedForms derived = deriveForms({verb, inflection, code, request.toggles.objectiveAnyway, found.withOwnHat});
+  // The derived forms are the stand-in's whichever tense and mood the table shows; outside the
+  // present the inflection is the stand-in's already.
+  std::optional<Inflection> standInInflection;
+  if (standInStem && !conjugatedAsStandIn) standInInflection = asStandIn(inflection, *standInStem);
+  DerivedForms derived = deriveForms({verb, standInInflection ? *standInInflection : inflection, code,
+                                      request.toggles.objectiveAnyway, found.withOwnHat});
   if (derived.potentialVerb) {
     result.derivedFormsNotice = texts::kPotentialVerb;
     if (request.derivedFormsShown) result.notice = texts::kPotentialVerb;
@@ -122,7 +145,7 @@ ConjugationResult emptyResult() {
 
 ConjugationResult conjugate(const Request& request, EntryMemory& memory, const Lexicon& lexicon, Dialogs& dialogs) {
   ConjugationResult result;
-  result.notice = memory.announcedNotice.value_or("");
+  result.notice = noticeOf(memory.announced);
   const std::string verb = trimBlanks(request.entry);
   if (hasImpossibleEnding(verb, lexicon)) {
     dialogs.showMessage(texts::kNoSuchVerb);
@@ -135,15 +158,15 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
   FoundVerb found;
   switch (looked.way) {
     case LookupWay::foundWithoutPreverb:
-      announce(dialogs, memory, result,
-               texts::kPrefixedMessageStart + looked.remainder + texts::kPrefixedMessageEnd, texts::kPrefixedNotice);
+      announce(dialogs, memory, result, Announcement::foundWithoutPreverb,
+               texts::kPrefixedMessageStart + looked.remainder + texts::kPrefixedMessageEnd);
       [[fallthrough]];
     case LookupWay::found:
       found = foundVerb(looked, verb, memory, dialogs);
       break;
     case LookupWay::guessed:
-      announce(dialogs, memory, result, texts::kGuessedMessage, texts::kGuessedNotice);
-      found = guessedVerb(looked);
+      announce(dialogs, memory, result, Announcement::guessed, texts::kGuessedMessage);
+      found = FoundVerb{looked.code};
       break;
     case LookupWay::notAVerb:
       dialogs.showMessage(texts::kDeleteIkMessage);

@@ -2,15 +2,17 @@
 //
 // How a request flows: the entry is refused if no verb can end so
 // (`hasImpossibleEnding`); else it is looked up (`lookUp`: as typed, without
-// its preverb, by a pattern or by its ending), and the look-up's way is
-// announced once per entry. The verb's code is decoded into a typed record
-// (`decodeVerbCode`), the meaning question of the homonyms asked once per
-// entry. The stems of the tense and mood follow (`plainStems`, `moodStems`),
-// then the endings (`inflect`), the cells (`writeCells`, `writeIrregularCells`),
-// what the verb's restrictions leave of them (`restrictionsOf`,
-// `applyRestrictions`) and the derived forms (`deriveForms`). Each stage hands
-// the next its values and returns what it decides; only `EntryMemory` lives on
-// between two conjugations of the same entry.
+// its preverb, by a pattern or by its ending, its code decoded into a typed
+// record by `decodeVerbCode` or given by the guess), and the look-up's way is
+// announced once per entry. The meaning question of the homonyms is asked once
+// per entry. The stems of the tense and mood follow (`plainStems`, `moodStems`;
+// outside its present a verb with a plain stand-in, `plainStandInStem`, is
+// conjugated as the stand-in), then the endings (`inflect`), the cells
+// (`writeCells`, `writeIrregularCells`), what the verb's restrictions leave of
+// them (`restrictionsOf`, `applyRestrictions`) and the derived forms
+// (`deriveForms`). Each stage hands the next its values and returns what it
+// decides; only `EntryMemory` lives on between two conjugations of the same
+// entry.
 #pragma once
 
 #include "conjugation/ConjugationResult.h"

@@ -4,19 +4,23 @@
 // assignment (`memory = {}`), whenever the entry changes.
 #pragma once
 
+#include <cstdint>
 #include <optional>
-#include <string>
 
 #include "analysis/Meaning.h"
 
 namespace ragozo {
 
+// What the look-up announced of the entry: nothing, a verb found only without its preverb, or
+// a guessed verb.
+enum class Announcement : std::uint8_t { none, foundWithoutPreverb, guessed };
+
 struct EntryMemory {
   // The answer to the meaning question of "téved" and the verbs in "ragad": asked once per entry.
   std::optional<Meaning> meaning;
-  // The notice of the look-up's announcement (a verb found only without its preverb, or guessed):
-  // its message box is shown once per entry, and the notice stays over the table's own.
-  std::optional<std::string> announcedNotice;
+  // The look-up's announcement: its message box is shown once per entry, and its notice stays
+  // over the table's own.
+  Announcement announced = Announcement::none;
 
   friend bool operator==(const EntryMemory&, const EntryMemory&) = default;
 };

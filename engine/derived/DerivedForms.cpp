@@ -1,7 +1,6 @@
 // The frame of the derived forms: the saved stem, the order of the boxes, the closing steps.
 #include "derived/DerivedForms.h"
 
-#include "analysis/Alapszik.h"
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
@@ -56,10 +55,6 @@ DerivedForms deriveForms(const DerivedSource& source) {
   const Inflection& inflection = source.inflection;
   derived::Run run{source, inflection.stems.stem, {}, {}, {}, inflection.cls, inflection.vowel,
                    source.code.causative, {}, {}};
-  if (isAlapszik(source.verb)) {
-    run.cls = kPlainClass;
-    run.stem = alapszikStem(source.verb);
-  }
   if (run.cls.is(derivedFromBaseStem)) run.stem = run.baseStem();
   run.savedStem = run.stem;
   // The infinitive starts from the conditional's stem and marker ("lenni", "tenni").
@@ -67,7 +62,6 @@ DerivedForms deriveForms(const DerivedSource& source) {
       conditionalStem(run.stem, run.baseStem(), "", source.verb, run.cls, run.vowel);
   run.stem = conditional.stem;
   run.marker = conditional.marker;
-  run.cls = conditional.cls;
   run.vowel = conditional.vowel;
 
   derived::infinitive(run);

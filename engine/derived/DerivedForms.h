@@ -12,7 +12,9 @@ namespace ragozo {
 // What the derived forms are built from.
 struct DerivedSource {
   std::string_view verb;        // the typed verb
-  const Inflection& inflection;  // the stems, class and vowel class the table was written from
+  // The stems, class and vowel class the table was written from; for a verb with a plain stand-in
+  // ("alapszik"), the stand-in's class and stem in every tense and mood.
+  const Inflection& inflection;
   const VerbCode& code;
   bool objectiveAnyway = false;  // the objective column shown anyway keeps the future participle
   bool verbWithOwnHat = false;   // a lexicon verb with its own final "hat" ("hat", "áthat")
@@ -30,8 +32,7 @@ struct DerivedForms {
 // rules; the irregular verbs get their fixed forms, and the causative its
 // -tat/-at choice and exemptions.
 //
-// Edge cases: "alapszik" goes on in the plain class with the stem "alapul";
-// "elhisz" and "meghisz" keep their preverb in the present participle
+// Edge cases: "elhisz" and "meghisz" keep their preverb in the present participle
 // ("elhívő"); "aránylik" in the class of its first code takes the infinitive marker of
 // its neighbours ("aránylani"); an entry that is itself a potential verb
 // (-hat/-het) keeps only its present participle, unless it is a lexicon verb

@@ -104,10 +104,9 @@ void presentParticiple(Run& run) {
 
 void pastParticiple(Run& run) {
   run.stem = run.savedStem;
-  const PastMarker past = pastMarker(run.verb(), run.cls, run.vowel);
+  const PastMarker past = pastMarker(run.cls, run.vowel);
   run.marker = past.marker;
   run.pastThird = past.pastThird;
-  run.cls = past.cls;
   run.stem = pastStem(run.stem, run.baseStem(), run.verb(), run.cls);
   const VerbClass cls = run.cls;
   if (cls.is(participlesOnBaseStem)) {

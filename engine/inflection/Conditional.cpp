@@ -1,7 +1,6 @@
 // The conditional endings.
 #include "inflection/Conditional.h"
 
-#include "analysis/Alapszik.h"
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
@@ -23,16 +22,11 @@ Inflection conditionalEndings(std::string_view verb, Inflection inflection) {
   ConditionalStem conditional =
       conditionalStem(stems.stem, stems.baseStem, "", verb, inflection.cls, inflection.vowel);
   stems.stem = conditional.stem;
-  inflection.cls = conditional.cls;
   inflection.vowel = conditional.vowel;
   if (inflection.cls.is(likeAranylik)) conditional.marker = backOrFront(inflection.vowel, "an", "en");
   if (endsWith(verb, "van")) {
     inflection.vowel = back;
     stems.stem = withoutVanEnding(verb) + "vol";
-  }
-  if (isAlapszik(verb)) {
-    stems.stem = alapszikStem(verb);
-    inflection.cls = kPlainClass;
   }
   if (inflection.cls.is(likeVerzik)) {
     const std::string last = rightChars(stems.baseStem, 1);

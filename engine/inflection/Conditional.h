@@ -10,7 +10,6 @@ namespace ragozo {
 // The conditional present: the marker ("n", "an", "en", "nn") and stem of
 // `conditionalStem`; then
 //  - a verb ending in "van" takes the stem "...vol" and back endings ("volna");
-//  - "alapszik" takes the stem "alapul" in the plain class;
 //  - the verbs like "vérzik" insert the linking vowel before the last letter ("vérez");
 //  - "izzik" takes the base stem ("izz");
 //  - "aránylik" in the class of its first code, which has no conditional marker, takes

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
 #include "analysis/PlainStems.h"
 #include "inflection/PersonalEndings.h"
@@ -81,10 +80,6 @@ void shortAndIrregularStem(std::string_view verb, Inflection& inflection, std::s
 
 Inflection imperativeEndings(std::string_view verb, Inflection inflection, bool shortForms) {
   Stems& stems = inflection.stems;
-  if (isAlapszik(verb)) {
-    stems.stem = alapszikStem(verb);
-    inflection.cls = kPlainClass;
-  }
   const VerbClass cls = inflection.cls;
   stems.stem = endsWith(verb, "viszonylik") ? linkingVowelStem(stems.baseStem, verb, inflection.vowel)
                                             : imperativeStem(verb, stems, cls);

@@ -22,8 +22,7 @@ namespace ragozo {
 //  4. with `shortForms`, writes the short second person singular: the marker
 //     alone and the objective "d", "dd" (tedd, lődd), "sd" (tanítsd) or "zd"
 //     (csempészd, mászd).
-// "alapszik" goes on in the plain class with the stem "alapul". A cut longer
-// than the verb keeps the whole of it.
+// A cut longer than the verb keeps the whole of it.
 Inflection imperativeEndings(std::string_view verb, Inflection inflection, bool shortForms);
 
 }  // namespace ragozo

@@ -14,7 +14,7 @@ namespace ragozo {
 struct Inflection {
   EndingSlots endings;
   Stems stems;       // the stem of the past, the conditional or the imperative where it differs
-  VerbClass cls;     // "alapszik" goes on in the plain class outside the present
+  VerbClass cls;     // the class the endings were chosen by
   VowelClass vowel;  // "van" takes front vowels in the imperative and back ones in the conditional
 };
 

@@ -1,7 +1,6 @@
 // The past indicative marker and endings.
 #include "inflection/PastIndicative.h"
 
-#include "analysis/Alapszik.h"
 #include "analysis/PastStems.h"
 #include "analysis/VowelForms.h"
 #include "inflection/PersonalEndings.h"
@@ -17,19 +16,19 @@ constexpr PersonalEndings kFront = {"em", "em", "él", "ed", "", "e", "ünk", "�
 
 }  // namespace
 
-PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel) {
-  PastMarker past{{}, {}, isAlapszik(verb) ? kPlainClass : cls};
+PastMarker pastMarker(VerbClass cls, VowelClass vowel) {
+  PastMarker past;
   const std::string linkedThird(formFor(vowel, "ott", "ett", "ött"));
-  if (past.cls.is(pastMarkerT)) {
+  if (cls.is(pastMarkerT)) {
     past.marker = "t";
     past.pastThird = "t";
-  } else if (past.cls.is(pastMarkerTLinkedThird)) {
+  } else if (cls.is(pastMarkerTLinkedThird)) {
     past.marker = "t";
     past.pastThird = linkedThird;
-  } else if (past.cls.is(pastMarkerLinked)) {
+  } else if (cls.is(pastMarkerLinked)) {
     past.marker = linkedThird;
     past.pastThird = linkedThird;
-  } else if (past.cls.is(pastMarkerTt)) {
+  } else if (cls.is(pastMarkerTt)) {
     past.marker = "tt";
     past.pastThird = "tt";
   }
@@ -37,16 +36,15 @@ PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel) {
 }
 
 Inflection pastEndings(std::string_view verb, Inflection inflection) {
-  const PastMarker past = pastMarker(verb, inflection.cls, inflection.vowel);
-  inflection.cls = past.cls;
+  const PastMarker past = pastMarker(inflection.cls, inflection.vowel);
   inflection.endings = slotsOf(past.marker, inflection.vowel == back ? kBack : kFront);
   inflection.endings.sg3Subj = past.pastThird;
-  if (past.cls.is(likeEszik)) {
+  if (inflection.cls.is(likeEszik)) {
     if (endsWith(verb, "eszik")) inflection.endings.sg3Subj = "vett";
     if (endsWith(verb, "iszik")) inflection.endings.sg3Subj = "vott";
   }
   Stems& stems = inflection.stems;
-  stems.stem = pastStem(stems.stem, stems.baseStem, verb, past.cls);
+  stems.stem = pastStem(stems.stem, stems.baseStem, verb, inflection.cls);
   return inflection;
 }
 

@@ -12,16 +12,14 @@ namespace ragozo {
 struct PastMarker {
   std::string marker;     // "t", "tt", "ott", "ett", "ött"
   std::string pastThird;  // the third person singular's own ending
-  VerbClass cls;          // "alapszik" goes on in the plain class
 };
 
 // The past marker and the third person singular ending by the class's past
 // marker, the first that holds deciding. Most -ik and -at/-et classes take "t"
-// with a linking-vowel third person ("adott"). "alapszik" first becomes of the
-// plain class. "aránylik" in the class of its first code is treated like its
-// neighbours ("aránylottam", "aránylott"). A class without a past marker
-// gives neither.
-PastMarker pastMarker(std::string_view verb, VerbClass cls, VowelClass vowel);
+// with a linking-vowel third person ("adott"). "aránylik" in the class of its
+// first code is treated like its neighbours ("aránylottam", "aránylott"). A
+// class without a past marker gives neither.
+PastMarker pastMarker(VerbClass cls, VowelClass vowel);
 
 // The past: every slot is the marker and a back or front personal ending, but
 // the third person singular, which is the past third ending alone ("vett",

@@ -5,7 +5,6 @@
 #include <string>
 #include <utility>
 
-#include "analysis/Alapszik.h"
 #include "analysis/Cutters.h"
 #include "analysis/ImperativeStems.h"
 #include "analysis/PlainStems.h"
@@ -44,7 +43,6 @@ struct Writing {
   bool imperativeMood() const { return source.mood == imperative; }
   bool classIs(ClassProperty property) const { return source.inflection.cls.is(property); }
   bool verbEndsIn(std::string_view tail) const { return endsWith(source.verb, tail); }
-  bool alapszik() const { return isAlapszik(source.verb); }
   bool baseStemEndsIn(std::string_view tail) const { return endsWith(stems.baseStem, tail); }
   bool baseStemEndsInDzOrSz() const { return baseStemEndsIn("dz") || baseStemEndsIn("sz"); }
   // The base stem less its last two letters, which the -sz and -dz rules and the fixed forms of alszik take.
@@ -103,12 +101,12 @@ void writeSubjective(Writing& w) {
 
 // Rows 3, 5 and 6 of the objective column share their rules but for the ending and the fixed forms.
 void writeThirdPersonObjective(Writing& w, int row, const std::string& ending, std::string_view alszikForm,
-                               std::string_view alapszikForm) {
+                               std::string_view standInEnding) {
   w.objective(row, plain(*w.stem, ending));
   if (w.present() && w.vowel() != back) w.objective(row, plain(*w.secondStem, ending));
   if (w.present() && w.vowel() == back && w.baseStemEndsInDzOrSz()) w.objective(row, plain(w.baseLessTwo(), ending));
   if (w.baseStemEndsIn("alsz")) w.objective(row, plain(w.baseLessTwo(), alszikForm));
-  if (w.alapszik()) w.objective(row, plain(w.source.preverb, alapszikForm));
+  if (w.source.standInStem) w.objective(row, plain(*w.source.standInStem, standInEnding));
 }
 
 void writeFirstPluralObjective(Writing& w) {
@@ -120,7 +118,7 @@ void writeFirstPluralObjective(Writing& w) {
   if (w.present() && w.baseStemEndsInDzOrSz()) w.objective(4, plain(w.baseLessTwo(), e.pl1Obj));
   if (w.baseStemEndsIn("alsz")) w.objective(4, plain(w.baseLessTwo(), "usszuk"));
   if (w.baseStemEndsIn("eksz")) w.objective(4, plain(w.baseLessTwo(), "üsszük"));
-  if (w.alapszik()) w.objective(4, plain(w.source.preverb, "alapuljuk"));
+  if (w.source.standInStem) w.objective(4, plain(*w.source.standInStem, "juk"));
 }
 
 // Row 7, the -lak/-lek form: in brackets where the code says so.
@@ -132,7 +130,7 @@ void writeFirstToSecondObjective(Writing& w) {
   if (w.baseStemEndsIn("alsz")) w.objective(kFirstToSecondRow, "  (" + w.baseLessTwo() + "uszlak)");
   if (w.baseStemEndsIn("eksz")) w.objective(kFirstToSecondRow, "  (" + w.baseLessTwo() + "üszlek)");
   if (w.classIs(firstToSecondOnAltStem)) w.objective(kFirstToSecondRow, plain(*w.secondStem, sg1To2));
-  if (w.alapszik()) w.objective(kFirstToSecondRow, "  (" + std::string(w.source.preverb) + "alapullak)");
+  if (w.source.standInStem) w.objective(kFirstToSecondRow, bracketed(*w.source.standInStem, "lak"));
 }
 
 void writeObjective(Writing& w) {
@@ -145,10 +143,10 @@ void writeObjective(Writing& w) {
     w.objective(2, plain(shortStem, e.sg2Obj));
     w.secondStem = w.stem;
   }
-  writeThirdPersonObjective(w, 3, e.sg3Obj, "ussza", "alapulja");
+  writeThirdPersonObjective(w, 3, e.sg3Obj, "ussza", "ja");
   writeFirstPluralObjective(w);
-  writeThirdPersonObjective(w, 5, e.pl2Obj, "usszátok", "alapuljátok");
-  writeThirdPersonObjective(w, 6, e.pl3Obj, "usszák", "alapulják");
+  writeThirdPersonObjective(w, 5, e.pl2Obj, "usszátok", "játok");
+  writeThirdPersonObjective(w, 6, e.pl3Obj, "usszák", "ják");
   writeFirstToSecondObjective(w);
 }
 

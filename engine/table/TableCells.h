@@ -1,6 +1,7 @@
 // The text of every form cell of the conjugation table.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "core/Mood.h"
@@ -15,7 +16,9 @@ struct CellSource {
   Mood mood;
   bool shortForms;           // the short second person forms of the imperative
   const Inflection& inflection;
-  std::string_view preverb;  // the preverb split off for the second search ("meg" of "megalapszik")
+  // The plain stand-in's stem ("megalapul" of "megalapszik"), whose present gives the verb's
+  // objective third persons, first person plural and -lak form in every tense and mood.
+  std::optional<std::string_view> standInStem;
   bool firstToSecondInBrackets;
 };
 

@@ -16,7 +16,7 @@ TEST(PatternGuess, OnlyThePatternsOfAnUnstableVowelGiveItsClass) {
     VowelClass vowel;
   };
   for (const Case& c : {Case{"leomol", back}, Case{"szétfoszol", back}, Case{"megörvényel", frontUnrounded}}) {
-    const std::optional<Guess> guess = guessFromPattern(c.verb);
+    const std::optional<VerbCode> guess = guessFromPattern(c.verb);
     ASSERT_TRUE(guess.has_value()) << c.verb;
     EXPECT_EQ(guess->verbClass, kUnstableVowelClass) << c.verb;
     EXPECT_EQ(guess->vowelClass, c.vowel) << c.verb;

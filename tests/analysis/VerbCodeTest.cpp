@@ -1,4 +1,4 @@
-// The code decoded by position: vowel class, usage, class, causative kind, objective use and
+// The code decoded by position: preverb, vowel class, usage, class, causative kind, objective use and
 // how the -lak/-lek form shows.
 #include "analysis/VerbCode.h"
 
@@ -11,6 +11,7 @@ using enum ClassProperty;
 
 struct DecodeCase {
   const char* code;
+  bool beginsWithPreverb;
   VowelClass vowelClass;
   PersonsUsed persons;
   bool usedInImperative;
@@ -24,19 +25,23 @@ TEST(VerbCode, IsReadByPositionFromTheRight) {
   using enum CausativeKind;
   using enum PersonsUsed;
   const DecodeCase cases[] = {
-      {"110116011", back, all, true, "16", longSuffix, true, false},
-      {"21M101200", back, thirdPersons, true, "01", noCausative, false, true},
-      {"21P113011", back, all, false, "13", longSuffix, true, false},
-      {"11O140000", back, thirdPersonSingular, true, "40", longSuffix, false, true},
-      {"12013a000", frontUnrounded, all, true, "3a", longSuffix, false, true},
-      {"13R101112", frontRounded, thirdPersons, false, "01", shortSuffix, true, true},
-      {"1X01198002", frontRounded, all, true, "98", longSuffix, false, true},  // ten characters: the last eight count
-      {"2Q1101500", frontRounded, all, true, "01", longSuffix, false, true},   // "Q1" is no usage at the place of "11"
-      {"11012a013", back, all, true, "2a", longSuffix, true, false},          // "3" to "9" show the form plain
+      {"110116011", false, back, all, true, "16", longSuffix, true, false},
+      {"21M101200", true, back, thirdPersons, true, "01", noCausative, false, true},
+      {"21P113011", true, back, all, false, "13", longSuffix, true, false},
+      {"11O140000", false, back, thirdPersonSingular, true, "40", longSuffix, false, true},
+      {"12013a000", false, frontUnrounded, all, true, "3a", longSuffix, false, true},
+      {"13R101112", false, frontRounded, thirdPersons, false, "01", shortSuffix, true, true},
+      // ten characters: the last eight count
+      {"1X01198002", false, frontRounded, all, true, "98", longSuffix, false, true},
+      // "Q1" is no usage at the place of "11"
+      {"2Q1101500", true, frontRounded, all, true, "01", longSuffix, false, true},
+      // "3" to "9" show the form plain
+      {"11012a013", false, back, all, true, "2a", longSuffix, true, false},
   };
   for (const DecodeCase& c : cases) {
     SCOPED_TRACE(c.code);
     const VerbCode code = decodeVerbCode(c.code);
+    EXPECT_EQ(code.beginsWithPreverb, c.beginsWithPreverb);
     EXPECT_EQ(code.vowelClass, c.vowelClass);
     EXPECT_EQ(code.persons, c.persons);
     EXPECT_EQ(code.usedInImperative, c.usedInImperative);

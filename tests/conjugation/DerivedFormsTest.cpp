@@ -161,6 +161,7 @@ TEST(DerivedForms, AOneLetterVerbKeepsToItsOwnLetter) {
 TEST(DerivedForms, EveryTenseAndMoodShowsTheSameBoxes) {
   const DerivedCase cases[] = {
       {{"alszik", "11013c010"}, {"aludni", "alva", "alvó", "aludt", "alvandó", "alvás", "alhat", "altat"}},
+      {{"alapszik", "11M158000"}, {"alapulni", "alapulva", "alapuló", "alapult", kNone, "alapulás", "alapulhat", "alapultat"}},
       {{"van", "110299200"}, {"lenni", "(lévén)", "való / levő", "volt / lett", "leendő", "lét / levés", "lehet", kNone}},
       {{"fürdik", "130189100"}, {"fürdeni", "fürödve", "fürdő", "fürdött", kNone, "fürdés", "fürödhet", "fürdet"}},
   };

@@ -2,10 +2,15 @@
 // with the message boxes and notices each way shows, and the meaning question of the homonyms.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "conjugation/Conjugate.h"
 #include "support/Conjugation.h"
+#include "support/FixtureLexicon.h"
+#include "support/RecordingDialogs.h"
 
 namespace ragozo::testing {
 namespace {
@@ -188,6 +193,44 @@ TEST(FindingTheVerb, AGuessIsAnnouncedOnTheFirstConjugationOnly) {
   const Shown again = entry.conjugate(imperative);
   EXPECT_TRUE(again.dialogs.empty());
   EXPECT_EQ(again.notice, kGuessedNotice);
+}
+
+// A message box that fails once, as a dialog of the window may.
+class MessageFailingOnce : public RecordingDialogs {
+ public:
+  void showMessage(const std::string& text) override {
+    if (std::exchange(failNext_, false)) throw std::runtime_error("the message box failed");
+    RecordingDialogs::showMessage(text);
+  }
+
+ private:
+  bool failNext_ = true;
+};
+
+// An announcement whose message box failed was never shown: the next conjugation of the same
+// entry makes it, and only then does its notice stay.
+TEST(FindingTheVerb, AnAnnouncementThatFailedIsMadeAgain) {
+  struct Case {
+    const char* entry;
+    Dialogs dialogs;
+    const char* notice;
+  };
+  const Case cases[] = {{"agarászik", kGuessedDialogs, kGuessedNotice},
+                        {"elír", {"beep", prefixedMessage("ír")}, kPrefixedNotice}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry);
+    MessageFailingOnce dialogs;
+    EntryMemory memory;
+    Request request;
+    request.entry = c.entry;
+    EXPECT_THROW(ragozo::conjugate(request, memory, fixtureLexicon(), dialogs), std::runtime_error);
+    EXPECT_EQ(memory, EntryMemory{});
+
+    dialogs.clear();
+    const ConjugationResult again = ragozo::conjugate(request, memory, fixtureLexicon(), dialogs);
+    EXPECT_EQ(dialogs.transcript(), c.dialogs);
+    EXPECT_EQ(again.notice, c.notice);
+  }
 }
 
 struct StopCase {

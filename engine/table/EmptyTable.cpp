@@ -33,11 +33,4 @@ ConjugationTable emptyTable() {
   return headed;
 }
 
-void emptyForms(ConjugationTable& table) {
-  for (int row = 1; row < ConjugationTable::kRows; ++row) {
-    if (row != kFirstToSecondRow) table.write(row, kSubjectiveColumn, "");
-    table.write(row, kObjectiveColumn, "");
-  }
-}
-
 }  // namespace ragozo

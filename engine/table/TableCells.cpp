@@ -53,55 +53,55 @@ struct Writing {
   void objective(int row, std::string&& text) { table.write(row, kObjectiveColumn, std::move(text)); }
 };
 
-// Row 2 of the subjective column; the short imperative of the short-stem verbs has a stem of its own.
+// The subjective second person singular; the short imperative of the short-stem verbs has a stem of its own.
 void writeSecondSingularSubjective(Writing& w) {
   const EndingSlots& e = w.e();
-  w.subjective(2, plain(*w.stem, e.sg2Subj));
-  if (w.present() && w.classIs(likeFurdik)) w.subjective(2, plain(w.stems.baseStem, e.sg2Subj));
+  w.subjective(kSecondSingularRow, plain(*w.stem, e.sg2Subj));
+  if (w.present() && w.classIs(likeFurdik)) w.subjective(kSecondSingularRow, plain(w.stems.baseStem, e.sg2Subj));
   if (w.imperativeMood() && w.classIs(fixedIrregularForms) && !w.verbEndsIn("hisz") && !w.verbEndsIn("megy") &&
       !w.verbEndsIn("jön") && w.source.shortForms) {
-    w.subjective(2, plain(shortSubjectiveImperativeStem(w.source.verb, *w.stem), e.sg2Subj));
+    w.subjective(kSecondSingularRow, plain(shortSubjectiveImperativeStem(w.source.verb, *w.stem), e.sg2Subj));
   }
   if (w.present() && w.classIs(presentSecondSingularOnAltStem)) {
-    w.subjective(2, plain(*w.secondStem, e.sg2Subj));
+    w.subjective(kSecondSingularRow, plain(*w.secondStem, e.sg2Subj));
   }
 }
 
-// Row 3 of the subjective column: the present shows the entry itself unless its class has a second stem.
+// The subjective third person singular: the present shows the entry itself unless its class has a second stem.
 void writeThirdSingularSubjective(Writing& w) {
   const EndingSlots& e = w.e();
   if (w.present()) {
     if (w.classIs(presentThirdSingularOnAltStem)) {
-      w.subjective(3, plain(*w.secondStem, e.sg3Subj));
+      w.subjective(kThirdSingularRow, plain(*w.secondStem, e.sg3Subj));
     } else {
-      w.subjective(3, plain(w.source.verb, ""));
+      w.subjective(kThirdSingularRow, plain(w.source.verb, ""));
     }
   } else if (w.past() && w.classIs(pastThirdSingularOnAltStem)) {
-    w.subjective(3, plain(w.stems.pastThirdStem, e.sg3Subj));
+    w.subjective(kThirdSingularRow, plain(w.stems.pastThirdStem, e.sg3Subj));
   } else if (w.past() && w.classIs(likeFurdik)) {
-    w.subjective(3, plain(w.stems.baseStem, e.sg3Subj));
+    w.subjective(kThirdSingularRow, plain(w.stems.baseStem, e.sg3Subj));
   } else {
-    w.subjective(3, plain(*w.stem, e.sg3Subj));
+    w.subjective(kThirdSingularRow, plain(*w.stem, e.sg3Subj));
   }
 }
 
 void writeSubjective(Writing& w) {
   const EndingSlots& e = w.e();
-  w.subjective(1, plain(*w.secondStem, e.sg1Subj));
+  w.subjective(kFirstSingularRow, plain(*w.secondStem, e.sg1Subj));
   writeSecondSingularSubjective(w);
   writeThirdSingularSubjective(w);
-  w.subjective(4, plain(*w.secondStem, e.pl1Subj));
+  w.subjective(kFirstPluralRow, plain(*w.secondStem, e.pl1Subj));
 
   const std::string pl2Subj = w.present() && w.classIs(likeFurdik) ? "tök" : e.pl2Subj;
-  w.subjective(5, plain(*w.stem, pl2Subj));
-  if (w.present() && w.classIs(presentSecondPluralOnAltStem)) w.subjective(5, plain(*w.secondStem, pl2Subj));
+  w.subjective(kSecondPluralRow, plain(*w.stem, pl2Subj));
+  if (w.present() && w.classIs(presentSecondPluralOnAltStem)) w.subjective(kSecondPluralRow, plain(*w.secondStem, pl2Subj));
 
   if (w.present() && w.classIs(likeFurdik)) w.stem = &w.stems.baseStem;
-  w.subjective(6, plain(*w.stem, e.pl3Subj));
-  if (w.present() && w.classIs(presentThirdPluralOnAltStem)) w.subjective(6, plain(*w.secondStem, e.pl3Subj));
+  w.subjective(kThirdPluralRow, plain(*w.stem, e.pl3Subj));
+  if (w.present() && w.classIs(presentThirdPluralOnAltStem)) w.subjective(kThirdPluralRow, plain(*w.secondStem, e.pl3Subj));
 }
 
-// Rows 3, 5 and 6 of the objective column share their rules but for the ending and the fixed forms.
+// The objective third persons and second person plural share their rules but for the ending and the fixed forms.
 void writeThirdPersonObjective(Writing& w, int row, const std::string& ending, std::string_view alszikForm,
                                std::string_view alapszikForm) {
   w.objective(row, plain(*w.stem, ending));
@@ -113,17 +113,17 @@ void writeThirdPersonObjective(Writing& w, int row, const std::string& ending, s
 
 void writeFirstPluralObjective(Writing& w) {
   const EndingSlots& e = w.e();
-  w.objective(4, plain(*w.stem, e.pl1Obj));
+  w.objective(kFirstPluralRow, plain(*w.stem, e.pl1Obj));
   if (w.present() && w.classIs(likeFurdik)) {
-    w.objective(4, plain(linkingVowelStem(w.stems.baseStem, w.source.verb, w.vowel()), e.pl1Obj));
+    w.objective(kFirstPluralRow, plain(linkingVowelStem(w.stems.baseStem, w.source.verb, w.vowel()), e.pl1Obj));
   }
-  if (w.present() && w.baseStemEndsInDzOrSz()) w.objective(4, plain(w.baseLessTwo(), e.pl1Obj));
-  if (w.baseStemEndsIn("alsz")) w.objective(4, plain(w.baseLessTwo(), "usszuk"));
-  if (w.baseStemEndsIn("eksz")) w.objective(4, plain(w.baseLessTwo(), "üsszük"));
-  if (w.alapszik()) w.objective(4, plain(w.source.preverb, "alapuljuk"));
+  if (w.present() && w.baseStemEndsInDzOrSz()) w.objective(kFirstPluralRow, plain(w.baseLessTwo(), e.pl1Obj));
+  if (w.baseStemEndsIn("alsz")) w.objective(kFirstPluralRow, plain(w.baseLessTwo(), "usszuk"));
+  if (w.baseStemEndsIn("eksz")) w.objective(kFirstPluralRow, plain(w.baseLessTwo(), "üsszük"));
+  if (w.alapszik()) w.objective(kFirstPluralRow, plain(w.source.preverb, "alapuljuk"));
 }
 
-// Row 7, the -lak/-lek form: in brackets where the code says so.
+// The -lak/-lek form: in brackets where the code says so.
 void writeFirstToSecondObjective(Writing& w) {
   std::string sg1To2 = w.e().sg1To2;
   if (w.present() && w.classIs(presentFirstToSecondLak)) sg1To2 = w.vowel() == back ? "lak" : "lek";
@@ -137,18 +137,18 @@ void writeFirstToSecondObjective(Writing& w) {
 
 void writeObjective(Writing& w) {
   const EndingSlots& e = w.e();
-  w.objective(1, plain(*w.secondStem, e.sg1Obj));
-  w.objective(2, plain(*w.secondStem, e.sg2Obj));
+  w.objective(kFirstSingularRow, plain(*w.secondStem, e.sg1Obj));
+  w.objective(kSecondSingularRow, plain(*w.secondStem, e.sg2Obj));
   if (w.source.shortForms && w.imperativeMood() && w.classIs(shortObjectiveImperative)) {
     const std::string shortStem =
         shortObjectiveImperativeStem(w.source.verb, w.source.inflection.cls).value_or(*w.stem);
-    w.objective(2, plain(shortStem, e.sg2Obj));
+    w.objective(kSecondSingularRow, plain(shortStem, e.sg2Obj));
     w.secondStem = w.stem;
   }
-  writeThirdPersonObjective(w, 3, e.sg3Obj, "ussza", "alapulja");
+  writeThirdPersonObjective(w, kThirdSingularRow, e.sg3Obj, "ussza", "alapulja");
   writeFirstPluralObjective(w);
-  writeThirdPersonObjective(w, 5, e.pl2Obj, "usszátok", "alapuljátok");
-  writeThirdPersonObjective(w, 6, e.pl3Obj, "usszák", "alapulják");
+  writeThirdPersonObjective(w, kSecondPluralRow, e.pl2Obj, "usszátok", "alapuljátok");
+  writeThirdPersonObjective(w, kThirdPluralRow, e.pl3Obj, "usszák", "alapulják");
   writeFirstToSecondObjective(w);
 }
 

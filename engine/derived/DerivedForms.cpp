@@ -57,8 +57,8 @@ DerivedForms deriveForms(const DerivedSource& source) {
   // stem and marker ("lenni", "tenni").
   const ConditionalStem conditional =
       conditionalStem(run.stem, inflection.stems.baseStem, "", source.verb, run.cls, inflection.vowel);
-  const derived::Verb verb{source.verb,      run.stem,          inflection.stems.baseStem,
-                           conditional.cls, conditional.vowel, source.code};
+  const derived::Verb verb{source.verb, run.stem, inflection.stems.baseStem, conditional.cls, conditional.vowel,
+                           source.code};
 
   // An irregular verb's fixed forms stand over those the rules build; the causative weighs its own.
   const FixedDerivedForms fixed =

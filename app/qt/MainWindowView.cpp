@@ -240,7 +240,7 @@ void MainWindowView::refresh() {
       QTableWidgetItem* item = table_->item(row, column);
       const QString text = q(s.table.cell(row, column));
       if (item->text() != text) item->setText(text);
-      if (s.table.columnAlignment(column) == ConjugationTable::kCentred) {
+      if (s.table.columnAlignment(column) == ColumnAlignment::centred) {
         item->setTextAlignment(Qt::AlignCenter);
       }
     }

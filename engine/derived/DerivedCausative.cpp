@@ -1,8 +1,7 @@
 // Derived forms: the causative verb and its exemptions.
 #include "analysis/PlainStems.h"
 #include "derived/CausativeRule.h"
-#include "derived/DerivedFormSteps.h"
-#include "derived/IrregularDerivedForms.h"
+#include "derived/DerivedFormRules.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo::derived {
@@ -11,62 +10,64 @@ namespace {
 using enum ClassProperty;
 
 // Verbs whose final -tat/-tet belongs to the root, so they are not causatives already.
-bool rootTatTet(const Run& run) {
-  return run.verbEndsIn({"mutat", "matat", "kutat", "oktat", "vitat", "katat", "iktat", "firtat", "méltat", "vontat",
-                         "biztat", "koptat", "baktat", "folytat", "nyomtat", "szoptat"});
+bool rootTatTet(const Verb& verb) {
+  return verb.endsIn({"mutat", "matat", "kutat", "oktat", "vitat", "katat", "iktat", "firtat", "méltat", "vontat",
+                      "biztat", "koptat", "baktat", "folytat", "nyomtat", "szoptat"});
 }
 
 // Inchoative and reflexive verbs have no causative: the -odik/-edik/-ödik verbs
 // ("alkonyodik", "öregedik", "mosakodik") and the -szik verbs with a -d- or -ez-
 // stem ("melegszik", "haragszik", "igyekszik"), bar the few that have one.
-bool lacksCausative(const Run& run) {
-  if (run.verbEndsIn({"gondolkodik", "működik", "közlekedik", "emlékszik"})) return false;
-  return run.verbEndsIn({"odik", "edik", "ödik"}) || run.cls.is(noCausativeSzik);
+bool lacksCausative(const Verb& verb) {
+  if (verb.endsIn({"gondolkodik", "működik", "közlekedik", "emlékszik"})) return false;
+  return verb.endsIn({"odik", "edik", "ödik"}) || verb.cls.is(noCausativeSzik);
 }
 
 // The causative base: the table's stem, the base stem, or the stem with the inserted vowel.
-void causativeStem(Run& run) {
-  run.stem = run.savedStem;
-  if (run.cls.is(consonantFinalStem)) run.stem = run.baseStem();
-  if (run.cls.is(causativeOnLinkingVowelStem)) {
-    run.stem = linkingVowelStem(run.baseStem(), run.verb(), run.vowel);
-    if (run.verbEndsIn({"ihlik", "oszlik", "siklik"})) run.stem = run.baseStem();
-  } else if (run.cls.is(likeIzzik)) {
-    run.stem = run.verb();
+std::string causativeStem(const Verb& verb) {
+  std::string stem(verb.stem);
+  if (verb.cls.is(consonantFinalStem)) stem = verb.baseStem;
+  if (verb.cls.is(causativeOnLinkingVowelStem)) {
+    stem = linkingVowelStem(verb.baseStem, verb.entry, verb.vowel);
+    if (verb.endsIn({"ihlik", "oszlik", "siklik"})) stem = verb.baseStem;
+  } else if (verb.cls.is(likeIzzik)) {
+    stem = verb.entry;
   }
   // "tűnik", "szűnik", "bízik": the causative shortens the vowel ("eltüntet", "megszüntet", "biztat").
-  if (endsWithAny(run.stem, {"tűn", "szűn"})) run.stem = dropLastChars(run.stem, 2) + "ün";
-  if (run.verbEndsIn({"bízik"})) run.stem = dropLastChars(run.stem, 2) + "iz";
+  if (endsWithAny(stem, {"tűn", "szűn"})) stem = dropLastChars(stem, 2) + "ün";
+  if (verb.endsIn({"bízik"})) stem = dropLastChars(stem, 2) + "iz";
+  return stem;
 }
 
-// An entry that is already a causative, or whose code says it has none, gets
-// no causative; nor does a stem in -at/-et unless that -at/-et is the root's.
-void applyExemptions(Run& run) {
-  std::string& causative = run.boxes[causativeBox];
-  if (lacksCausative(run)) {
-    causative = kNoSuchForm;
-  } else if (endsWithAny(run.stem, {"tat", "tet"}) || run.causativeKind == CausativeKind::noCausative) {
-    if (!rootTatTet(run)) causative = kNoSuchForm;
-  } else if (endsWithAny(run.stem, {"at", "et"}) && !endsWithAny(run.stem, {"gat", "get", "hat", "het"})) {
-    if (!hasRootAtEt(run.verb())) causative = kNoSuchForm;
+// An entry that is already a causative gets no causative; nor does a stem in
+// -at/-et unless that -at/-et is the root's.
+bool exempt(const Verb& verb, std::string_view stem) {
+  if (lacksCausative(verb)) return true;
+  if (endsWithAny(stem, {"tat", "tet"})) return !rootTatTet(verb);
+  if (endsWithAny(stem, {"at", "et"}) && !endsWithAny(stem, {"gat", "get", "hat", "het"})) {
+    return !hasRootAtEt(verb.entry);
   }
+  return false;
 }
 
 }  // namespace
 
-void causativeVerb(Run& run) {
-  causativeStem(run);
-  run.causativeKind = causativeKindOfStem(run.causativeKind, run.baseStem(), run.verb());
-  if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4);
-  const bool shortSuffix = run.causativeKind == CausativeKind::shortSuffix;
+std::string causativeVerb(const Verb& verb, const std::optional<std::string>& fixedForm) {
+  const CausativeKind kind = causativeKindOfStem(verb.code.causative, verb.baseStem, verb.entry);
+  // A verb without a causative has none; the v-stem verbs take theirs on it ("rovat", "lövet").
+  if (kind == CausativeKind::noCausative) return kNoSuchForm;
+  if (verb.cls.is(likeLo)) return verb.suffixed(vStem(verb), "at", "et");
+  std::string stem = causativeStem(verb);
+  if (verb.endsIn({"fekszik", "alszik"})) stem = verb.entryLess(4);
+  const bool shortSuffix = kind == CausativeKind::shortSuffix;
   // An unstable vowel drops before -at/-et ("forog": forgat, "görög": görget).
-  if (shortSuffix && run.cls.is(unstableVowel)) dropUnstableVowel(run);
-  run.writeByVowels(causativeBox, shortSuffix ? "at" : "tat", shortSuffix ? "et" : "tet");
-  // hí, szí, nyű: the entry less its last letter, as the v-stem of the noun left it.
-  if (run.verbEndsIn({"szí", "hí"})) run.boxes[causativeBox] = run.lastCut + "ívat";
-  if (run.verbEndsIn({"nyű"})) run.boxes[causativeBox] = run.lastCut + "üvet";
-  if (run.cls.is(fixedIrregularForms)) writeIrregularDerivedForms(run.boxes, run.verb());
-  applyExemptions(run);
+  if (shortSuffix && verb.cls.is(unstableVowel)) stem = dropUnstableVowel(verb);
+  if (exempt(verb, stem)) return kNoSuchForm;
+  if (fixedForm) return *fixedForm;
+  // hí, szí, nyű outside the v-stem verbs' class: the v-stem's causative all the same.
+  if (verb.endsIn({"szí", "hí"})) return verb.entryLess(1) + "ívat";
+  if (verb.endsIn({"nyű"})) return verb.entryLess(1) + "üvet";
+  return verb.suffixed(std::move(stem), shortSuffix ? "at" : "tat", shortSuffix ? "et" : "tet");
 }
 
 }  // namespace ragozo::derived

@@ -1,25 +1,23 @@
-// The frame of the derived forms: the saved stem, the order of the boxes, the closing steps.
+// The frame of the derived forms: what every box starts from, the boxes, an irregular verb's fixed forms.
 #include "derived/DerivedForms.h"
 
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
-#include "derived/DerivedFormSteps.h"
+#include "derived/DerivedFormRules.h"
+#include "derived/IrregularDerivedForms.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo {
 
 namespace derived {
 
-void Run::cutEntry(int drop, std::string_view tail, bool bareToNothing) {
-  lastCut = bareToNothing ? cutEndBareToNothing(verb(), drop) : cutEnd(verb(), drop);
-  stem = lastCut + std::string(tail);
-}
+bool Verb::endsIn(std::initializer_list<std::string_view> endings) const { return endsWithAny(entry, endings); }
 
-bool Run::verbEndsIn(std::initializer_list<std::string_view> endings) const { return endsWithAny(verb(), endings); }
+std::string Verb::entryLess(int letters) const { return cutEnd(entry, letters); }
 
-void Run::writeByVowels(DerivedBox box, std::string_view backEnding, std::string_view frontEnding) {
-  boxes[box] = stem + std::string(backOrFront(vowel, backEnding, frontEnding));
+std::string Verb::suffixed(std::string stem, std::string_view backEnding, std::string_view frontEnding) const {
+  return stem.append(backOrFront(vowel, backEnding, frontEnding));
 }
 
 }  // namespace derived
@@ -27,15 +25,6 @@ void Run::writeByVowels(DerivedBox box, std::string_view backEnding, std::string
 namespace {
 
 using enum ClassProperty;
-
-// The v-stem verbs take their causative on it; a verb without a causative has none.
-void closingSteps(derived::Run& run) {
-  if (run.cls.is(likeLo)) {
-    derived::vStem(run);
-    run.writeByVowels(causativeBox, "at", "et");
-  }
-  if (run.causativeKind == CausativeKind::noCausative) run.boxes[causativeBox] = kNoSuchForm;
-}
 
 // An entry that is itself a potential verb (-hat/-het) keeps only its present participle, unless
 // the lexicon holds it with its own final "hat".
@@ -53,27 +42,32 @@ DerivedForms keepPresentParticipleOfPotentialVerb(const DerivedSource& source, D
 
 DerivedForms deriveForms(const DerivedSource& source) {
   const Inflection& inflection = source.inflection;
-  derived::Run run{source, inflection.stems.stem, {}, {}, {}, inflection.cls, inflection.vowel,
-                   source.code.causative, {}, {}};
-  if (run.cls.is(derivedFromBaseStem)) run.stem = run.baseStem();
-  run.savedStem = run.stem;
-  // The infinitive starts from the conditional's stem and marker ("lenni", "tenni").
+  // The stem and class the boxes start from: the table's, after the -ik stem fixes.
+  std::string stem = inflection.stems.stem;
+  if (inflection.cls.is(derivedFromBaseStem)) stem = inflection.stems.baseStem;
+  // The boxes go on in the conditional's vowel class; the infinitive starts from its stem and
+  // marker ("lenni", "tenni").
   const ConditionalStem conditional =
-      conditionalStem(run.stem, run.baseStem(), "", source.verb, run.cls, run.vowel);
-  run.stem = conditional.stem;
-  run.marker = conditional.marker;
-  run.vowel = conditional.vowel;
+      conditionalStem(stem, inflection.stems.baseStem, "", source.verb, inflection.cls, inflection.vowel);
+  const derived::Verb verb{source.verb, stem, inflection.stems.baseStem, inflection.cls, conditional.vowel,
+                           source.code};
 
-  derived::infinitive(run);
-  derived::adverbialParticiple(run);
-  derived::presentParticiple(run);
-  derived::pastParticiple(run);
-  derived::actionNounAndFutureParticiple(run);
-  derived::potentialVerb(run);
-  derived::causativeVerb(run);
-  closingSteps(run);
+  // An irregular verb's fixed forms stand over those the rules build; the causative weighs its own.
+  const FixedDerivedForms fixed =
+      verb.cls.is(fixedIrregularForms) ? irregularDerivedForms(source.verb) : FixedDerivedForms{};
+  const std::string nounStem = derived::actionNounStem(verb);
+  DerivedBoxes boxes;
+  boxes[infinitiveBox] = fixed[infinitiveBox].value_or(derived::infinitive(verb, conditional));
+  boxes[adverbialParticipleBox] = fixed[adverbialParticipleBox].value_or(derived::adverbialParticiple(verb));
+  boxes[presentParticipleBox] = fixed[presentParticipleBox].value_or(derived::presentParticiple(verb));
+  boxes[pastParticipleBox] = fixed[pastParticipleBox].value_or(derived::pastParticiple(verb));
+  boxes[futureParticipleBox] =
+      fixed[futureParticipleBox].value_or(derived::futureParticiple(verb, nounStem, source.objectiveAnyway));
+  boxes[actionNounBox] = fixed[actionNounBox].value_or(derived::actionNoun(verb, nounStem));
+  boxes[potentialBox] = fixed[potentialBox].value_or(derived::potentialVerb(verb));
+  boxes[causativeBox] = derived::causativeVerb(verb, fixed[causativeBox]);
 
-  return keepPresentParticipleOfPotentialVerb(source, std::move(run.boxes));
+  return keepPresentParticipleOfPotentialVerb(source, std::move(boxes));
 }
 
 }  // namespace ragozo

@@ -1,8 +1,7 @@
 // Derived forms: the action noun with the future participle, and the potential verb.
 #include "analysis/PlainStems.h"
 #include "analysis/VowelForms.h"
-#include "derived/DerivedFormSteps.h"
-#include "derived/IrregularDerivedForms.h"
+#include "derived/DerivedFormRules.h"
 #include "text/Utf8Text.h"
 
 namespace ragozo::derived {
@@ -13,63 +12,58 @@ using enum ClassProperty;
 // Whether the future participle stands before the -dik/-tik test: for verbs
 // used in the objective conjugation, for the usage that keeps it, for
 // "születik", and for every verb while the objective conjugation is shown anyway.
-bool futureParticipleStands(const Run& run) {
-  const VerbCode& code = run.source.code;
-  return code.futureParticipleByUsage || code.usedObjectively || run.source.objectiveAnyway ||
-         run.verbEndsIn({"születik"});
+bool futureParticipleStands(const Verb& verb, bool objectiveAnyway) {
+  const VerbCode& code = verb.code;
+  return code.futureParticipleByUsage || code.usedObjectively || objectiveAnyway || verb.endsIn({"születik"});
 }
 
 }  // namespace
 
-void actionNounAndFutureParticiple(Run& run) {
-  const VerbClass cls = run.cls;
-  run.stem = run.savedStem;
+std::string actionNounStem(const Verb& verb) {
+  const VerbClass cls = verb.cls;
+  std::string stem(verb.stem);
   if (cls.is(participlesOnBaseStem)) {
-    run.stem = run.baseStem();
+    stem = verb.baseStem;
   } else if (cls.is(unstableVowel)) {
-    dropUnstableVowel(run);
+    stem = dropUnstableVowel(verb);
   } else if (cls.is(likeLo)) {
-    vStem(run);
+    stem = vStem(verb);
   } else if (cls.is(likeTesz)) {
-    run.cutEntry(2);
+    stem = verb.entryLess(2);
   } else if (cls.is(actionNounVStem)) {
-    if (!run.verbEndsIn({"emlékszik", "haragszik", "növekszik", "igyekszik"})) run.cutEntry(4, "v");
+    if (!verb.endsIn({"emlékszik", "haragszik", "növekszik", "igyekszik"})) stem = verb.entryLess(4) + "v";
   }
-  if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4, "v");
-
-  // The -v- stem of the noun becomes -od-/-ed- before the future participle's
-  // ending ("gyanakodandó", "cselekedendő"); the cut is still the entry less "szik".
-  if (run.vowel == back) {
-    run.boxes[actionNounBox] = run.stem + "ás";
-    if (endsWith(run.stem, "gyanakv")) run.stem = run.lastCut + "od";
-    run.boxes[futureParticipleBox] = run.stem + "andó";
-  } else {
-    run.boxes[actionNounBox] = run.stem + "és";
-    if (endsWithAny(run.stem, {"cselekv", "dicsekv", "törekv"})) run.stem = run.lastCut + "ed";
-    run.boxes[futureParticipleBox] = run.stem + "endő";
-  }
-
-  if (actionNounDropsVowel(run)) {
-    dropUnstableVowel(run);
-    run.writeByVowels(actionNounBox, "ás", "és");
-  }
-
-  if (!futureParticipleStands(run)) run.boxes[futureParticipleBox] = kNoSuchForm;
-  if (run.verbEndsIn({"dik"}) || (run.verbEndsIn({"tik"}) && !run.verbEndsIn({"születik"}))) {
-    run.boxes[futureParticipleBox] = kNoSuchForm;
-  }
+  if (verb.endsIn({"fekszik", "alszik"})) stem = verb.entryLess(4) + "v";
+  return stem;
 }
 
-void potentialVerb(Run& run) {
-  const VerbClass cls = run.cls;
-  run.stem = run.savedStem;
-  if (cls.is(consonantFinalStem)) run.stem = run.baseStem();
-  if (cls.is(linkingVowel)) run.stem = linkingVowelStem(run.baseStem(), run.verb(), run.vowel);
-  if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4);
-  run.writeByVowels(potentialBox, "hat", "het");
-  if (cls.is(fixedIrregularForms)) writeIrregularDerivedForms(run.boxes, run.verb());
-  if (cls.is(likeAdatik)) run.boxes[potentialBox] += "ik";  // adatik: "adathatik"
-  if (!run.source.code.usedInImperative && !run.verbEndsIn({"bocsájt"})) run.boxes[potentialBox] = kNoSuchForm;
+std::string actionNoun(const Verb& verb, std::string_view nounStem) {
+  if (actionNounDropsVowel(verb)) return verb.suffixed(dropUnstableVowel(verb), "ás", "és");
+  return verb.suffixed(std::string(nounStem), "ás", "és");
+}
+
+std::string futureParticiple(const Verb& verb, std::string_view nounStem, bool objectiveAnyway) {
+  if (!futureParticipleStands(verb, objectiveAnyway)) return kNoSuchForm;
+  if (verb.endsIn({"dik"}) || (verb.endsIn({"tik"}) && !verb.endsIn({"születik"}))) return kNoSuchForm;
+  // The -v- stem of the noun becomes -od-/-ed- before the ending ("gyanakodandó", "cselekedendő").
+  if (verb.vowel == back) {
+    if (endsWith(nounStem, "gyanakv")) return dropLastChars(nounStem, 1) + "odandó";
+    return std::string(nounStem) + "andó";
+  }
+  if (endsWithAny(nounStem, {"cselekv", "dicsekv", "törekv"})) return dropLastChars(nounStem, 1) + "edendő";
+  return std::string(nounStem) + "endő";
+}
+
+std::string potentialVerb(const Verb& verb) {
+  const VerbClass cls = verb.cls;
+  if (!verb.code.usedInImperative && !verb.endsIn({"bocsájt"})) return kNoSuchForm;
+  std::string stem(verb.stem);
+  if (cls.is(consonantFinalStem)) stem = verb.baseStem;
+  if (cls.is(linkingVowel)) stem = linkingVowelStem(verb.baseStem, verb.entry, verb.vowel);
+  if (verb.endsIn({"fekszik", "alszik"})) stem = verb.entryLess(4);
+  std::string text = verb.suffixed(std::move(stem), "hat", "het");
+  if (cls.is(likeAdatik)) text += "ik";  // adatik: "adathatik"
+  return text;
 }
 
 }  // namespace ragozo::derived

@@ -1,8 +1,9 @@
 // Derived forms: the infinitive, the adverbial participle, the present and the past participle.
+#include "analysis/Cutters.h"
 #include "analysis/PastStems.h"
 #include "analysis/PlainStems.h"
 #include "analysis/VowelForms.h"
-#include "derived/DerivedFormSteps.h"
+#include "derived/DerivedFormRules.h"
 #include "inflection/PastIndicative.h"
 #include "text/Utf8Text.h"
 
@@ -14,115 +15,107 @@ using enum ClassProperty;
 // The adverbial participle's stems of the short and irregular verbs ("men",
 // "jő", "lé", "fek", "té", "ví", "ev", "iv"); the bare "van", "eszik", "iszik" cut to nothing.
 // The forms in use are "evve", "ivva", "megevve", not "éve", "íva".
-void irregularAdverbialStem(Run& run) {
-  if (run.verbEndsIn({"megy"})) {
-    run.cutEntry(2, "n");
-  } else if (run.verbEndsIn({"jön"})) {
-    run.cutEntry(2, "ő");
-  } else if (run.verbEndsIn({"van"})) {
-    run.cutEntry(3, "lé", true);
-  } else if (run.verbEndsIn({"fekszik", "alszik"})) {
-    run.cutEntry(4);
-  } else if (run.verbEndsIn({"tesz", "vesz"})) {
-    run.cutEntry(3, "é");
-  } else if (run.verbEndsIn({"visz", "hisz"})) {
-    run.cutEntry(3, "í");
-  } else if (run.verbEndsIn({"eszik"})) {
-    run.cutEntry(5, "ev", true);
-  } else if (run.verbEndsIn({"iszik"})) {
-    run.cutEntry(5, "iv", true);
-  }
+std::optional<std::string> irregularAdverbialStem(const Verb& verb) {
+  if (verb.endsIn({"megy"})) return verb.entryLess(2) + "n";
+  if (verb.endsIn({"jön"})) return verb.entryLess(2) + "ő";
+  if (verb.endsIn({"van"})) return cutEndBareToNothing(verb.entry, 3) + "lé";
+  if (verb.endsIn({"fekszik", "alszik"})) return verb.entryLess(4);
+  if (verb.endsIn({"tesz", "vesz"})) return verb.entryLess(3) + "é";
+  if (verb.endsIn({"visz", "hisz"})) return verb.entryLess(3) + "í";
+  if (verb.endsIn({"eszik"})) return cutEndBareToNothing(verb.entry, 5) + "ev";
+  if (verb.endsIn({"iszik"})) return cutEndBareToNothing(verb.entry, 5) + "iv";
+  return std::nullopt;
 }
 
 }  // namespace
 
-void dropUnstableVowel(Run& run) { run.cutEntry(2, rightChars(run.verb(), 1)); }
+std::string dropUnstableVowel(const Verb& verb) { return verb.entryLess(2) + rightChars(verb.entry, 1); }
 
-bool actionNounDropsVowel(const Run& run) {
-  return run.verbEndsIn({"varázsol"}) || (run.verbEndsIn({"rabol"}) && !run.verbEndsIn({"darabol", "sarabol"}));
+bool actionNounDropsVowel(const Verb& verb) {
+  return verb.endsIn({"varázsol"}) || (verb.endsIn({"rabol"}) && !verb.endsIn({"darabol", "sarabol"}));
 }
 
-bool presentParticipleDropsVowel(const Run& run) {
-  return actionNounDropsVowel(run) || run.verbEndsIn({"térdepel"});
+bool presentParticipleDropsVowel(const Verb& verb) { return actionNounDropsVowel(verb) || verb.endsIn({"térdepel"}); }
+
+std::string vStem(const Verb& verb) {
+  if (verb.endsIn({"í"})) return verb.entryLess(1) + "ív";
+  if (verb.endsIn({"nyű"})) return verb.entryLess(1) + "üv";
+  return verb.entryLess(1) + std::string(backOrFront(verb.vowel, "ov", "öv"));
 }
 
-void vStem(Run& run) {
-  run.cutEntry(1, backOrFront(run.vowel, "ov", "öv"));
-  if (run.verbEndsIn({"í"})) run.stem = run.lastCut + "ív";
-  if (run.verbEndsIn({"nyű"})) run.stem = run.lastCut + "üv";
-}
-
-void infinitive(Run& run) {
-  const VerbClass cls = run.cls;
+std::string infinitive(const Verb& verb, const ConditionalStem& conditional) {
+  const VerbClass cls = verb.cls;
+  std::string stem = conditional.stem;
+  std::string marker = conditional.marker;
   if (cls.is(infinitiveOnBaseStem)) {
-    if (!cls.is(infinitiveWithoutLinkingMarker)) run.marker = backOrFront(run.vowel, "an", "en");
-    run.stem = run.baseStem();
+    if (!cls.is(infinitiveWithoutLinkingMarker)) marker = backOrFront(verb.vowel, "an", "en");
+    stem = verb.baseStem;
   }
-  run.boxes[infinitiveBox] = run.stem + run.marker + "i";
+  std::string text = stem + marker + "i";
   if (cls.is(infinitiveOnLinkingVowelStem)) {
-    run.stem = linkingVowelStem(run.baseStem(), run.verb(), run.vowel);
-    run.boxes[infinitiveBox] = run.stem + "ni";
+    stem = linkingVowelStem(verb.baseStem, verb.entry, verb.vowel);
+    text = stem + "ni";
   }
   if (cls.is(likeFekszik)) {
-    run.stem = szikStem(run.baseStem(), run.stem, run.verb(), cls, run.vowel);
-    run.boxes[infinitiveBox] = run.stem + "ni";
+    stem = szikStem(verb.baseStem, stem, verb.entry, cls, verb.vowel);
+    text = stem + "ni";
   }
+  return text;
 }
 
-void adverbialParticiple(Run& run) {
-  run.stem = run.savedStem;
-  if (run.cls.is(consonantFinalStem)) run.stem = run.baseStem();
-  if (run.verbEndsIn({"ív"})) run.stem = dropLastChars(run.verb(), 2) + "í";  // hív: "híva"
-  if (run.cls.is(irregularAdverbialParticiple)) irregularAdverbialStem(run);
-  if (run.cls.is(linkingVowel)) run.stem = linkingVowelStem(run.baseStem(), run.verb(), run.vowel);
-  run.writeByVowels(adverbialParticipleBox, "va", "ve");
-  if (!run.source.code.usedInImperative && !run.verbEndsIn({"bocsájt"})) run.boxes[adverbialParticipleBox] = kNoSuchForm;
+std::string adverbialParticiple(const Verb& verb) {
+  if (!verb.code.usedInImperative && !verb.endsIn({"bocsájt"})) return kNoSuchForm;
+  std::string stem(verb.stem);
+  if (verb.cls.is(consonantFinalStem)) stem = verb.baseStem;
+  if (verb.endsIn({"ív"})) stem = dropLastChars(verb.entry, 2) + "í";  // hív: "híva"
+  if (verb.cls.is(irregularAdverbialParticiple)) {
+    if (std::optional<std::string> irregular = irregularAdverbialStem(verb)) stem = std::move(*irregular);
+  }
+  if (verb.cls.is(linkingVowel)) stem = linkingVowelStem(verb.baseStem, verb.entry, verb.vowel);
+  return verb.suffixed(std::move(stem), "va", "ve");
 }
 
-void presentParticiple(Run& run) {
-  const VerbClass cls = run.cls;
-  run.stem = run.savedStem;
+std::string presentParticiple(const Verb& verb) {
+  const VerbClass cls = verb.cls;
+  if (cls.is(likeAdatik)) return kNoSuchForm;
+  std::string stem(verb.stem);
   if (cls.is(participlesOnBaseStem)) {
-    run.stem = run.baseStem();
-  } else if (cls.is(unstableVowel) || presentParticipleDropsVowel(run)) {
-    dropUnstableVowel(run);
+    stem = verb.baseStem;
+  } else if (cls.is(unstableVowel) || presentParticipleDropsVowel(verb)) {
+    stem = dropUnstableVowel(verb);
   } else if (cls.is(presentParticipleVStem)) {
-    if (!run.verbEndsIn({"emlékszik", "haragszik", "növekszik"})) run.cutEntry(4, "v");
+    if (!verb.endsIn({"emlékszik", "haragszik", "növekszik"})) stem = verb.entryLess(4) + "v";
   } else if (cls.is(likeLo)) {
-    vStem(run);
+    stem = vStem(verb);
   } else if (cls.is(likeTesz)) {
-    run.cutEntry(2, "v");
+    stem = verb.entryLess(2) + "v";
     // hisz: "hívő"; with a preverb the preverb stays ("elhívő").
-    if (run.verbEndsIn({"hisz"})) run.stem = dropLastChars(run.verb(), 4) + "hív";
+    if (verb.endsIn({"hisz"})) stem = dropLastChars(verb.entry, 4) + "hív";
   } else if (cls.is(likeEszik)) {
-    run.cutEntry(4, "v");
+    stem = verb.entryLess(4) + "v";
   }
-  if (run.verbEndsIn({"fekszik", "alszik"})) run.cutEntry(4, "v");
-  run.writeByVowels(presentParticipleBox, "ó", "ő");
-  if (cls.is(likeAdatik)) run.boxes[presentParticipleBox] = kNoSuchForm;
+  if (verb.endsIn({"fekszik", "alszik"})) stem = verb.entryLess(4) + "v";
+  return verb.suffixed(std::move(stem), "ó", "ő");
 }
 
-void pastParticiple(Run& run) {
-  run.stem = run.savedStem;
-  const PastMarker past = pastMarker(run.cls, run.vowel);
-  run.marker = past.marker;
-  run.pastThird = past.pastThird;
-  run.stem = pastStem(run.stem, run.baseStem(), run.verb(), run.cls);
-  const VerbClass cls = run.cls;
+std::string pastParticiple(const Verb& verb) {
+  const PastMarker past = pastMarker(verb.cls, verb.vowel);
+  const VerbClass cls = verb.cls;
+  std::string pastThird = past.pastThird;
+  std::string stem = pastStem(verb.stem, verb.baseStem, verb.entry, cls);
   if (cls.is(participlesOnBaseStem)) {
-    run.stem = run.baseStem();
+    stem = verb.baseStem;
   } else if (cls.is(unstableVowelInPast)) {
-    dropUnstableVowel(run);
+    stem = dropUnstableVowel(verb);
   } else if (cls.is(likeFekszik)) {
-    run.stem = szikStem(run.baseStem(), run.stem, run.verb(), cls, run.vowel);
+    stem = szikStem(verb.baseStem, stem, verb.entry, cls, verb.vowel);
   } else if (cls.is(likeEszik)) {
-    run.cutEntry(4, "v");
-    run.pastThird = backOrFront(run.vowel, "ott", "ett");
+    stem = verb.entryLess(4) + "v";
+    pastThird = backOrFront(verb.vowel, "ott", "ett");
   }
-  // hí, szí: the entry less its last letter, as the present participle's v-stem left it.
-  if (run.verbEndsIn({"szí", "hí"})) run.stem = run.lastCut + "ívo";
-  run.boxes[pastParticipleBox] = run.stem + run.pastThird;
-  run.stem = run.savedStem;
+  // hí, szí: on the v-stem ("hívott", "szívott").
+  if (verb.endsIn({"szí", "hí"})) stem = vStem(verb) + "o";
+  return stem + pastThird;
 }
 
 }  // namespace ragozo::derived

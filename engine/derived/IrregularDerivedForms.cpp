@@ -10,12 +10,16 @@
 namespace ragozo {
 namespace {
 
-// One verb's row: how many letters the cut drops, then a pattern per box from
-// the adverbial participle to the causative. In a pattern "%" stands for the
-// cut part p; an empty pattern leaves the box alone; `kNoSuchForm`, which has no "%", is written as is.
+// The boxes a row's patterns are for, in the row's order.
+constexpr std::array kRowBoxes = {adverbialParticipleBox, presentParticipleBox, pastParticipleBox, futureParticipleBox,
+                                  actionNounBox,          potentialBox,         causativeBox};
+
+// One verb's row: how many letters the cut drops, then a pattern for each of `kRowBoxes`. In a
+// pattern "%" stands for the cut part p; an empty pattern fixes nothing; `kNoSuchForm`, which
+// has no "%", stands as is.
 struct IrregularRow {
   int drop;
-  std::array<std::string_view, 7> boxes;
+  std::array<std::string_view, kRowBoxes.size()> boxes;
 };
 
 constexpr std::string_view kNone = kNoSuchForm;
@@ -62,17 +66,19 @@ const IrregularRow* rowFor(std::string_view verb) {
 
 }  // namespace
 
-void writeIrregularDerivedForms(DerivedBoxes& boxes, std::string_view verb) {
+FixedDerivedForms irregularDerivedForms(std::string_view verb) {
+  FixedDerivedForms forms;
   const IrregularRow* row = rowFor(verb);
-  if (row == nullptr) return;
-  if (row == &kNincs) boxes[infinitiveBox] = kNoSuchForm;
+  if (row == nullptr) return forms;
+  if (row == &kNincs) forms[infinitiveBox] = kNoSuchForm;
   // The bare "van" is cut to nothing ("lévén").
   const std::string part = row == &kVan ? cutEndBareToNothing(verb, row->drop) : cutEnd(verb, row->drop);
-  for (std::size_t i = 0; i < row->boxes.size(); ++i) {
-    if (!row->boxes[i].empty()) boxes[adverbialParticipleBox + i] = fill(row->boxes[i], part);
+  for (std::size_t i = 0; i < kRowBoxes.size(); ++i) {
+    if (!row->boxes[i].empty()) forms[kRowBoxes[i]] = fill(row->boxes[i], part);
   }
   // Only the two forms people use keep jön's future participle.
-  if (row == &kJon && verb != "jön" && verb != "eljön") boxes[futureParticipleBox] = kNoSuchForm;
+  if (row == &kJon && verb != "jön" && verb != "eljön") forms[futureParticipleBox] = kNoSuchForm;
+  return forms;
 }
 
 }  // namespace ragozo

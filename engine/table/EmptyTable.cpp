@@ -14,14 +14,14 @@ int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value))
 
 ConjugationTable headedTable() {
   ConjugationTable t;
-  t.setColumnWidth(0, roundHalfEven(t.width() / 8.0));
-  t.setColumnWidth(1, roundHalfEven(t.width() / 2.4));
-  t.setColumnWidth(2, roundHalfEven(t.width() / 2.4));
-  for (int row = 0; row < ConjugationTable::kRows; ++row) t.write(row, 0, kHeadings[row]);
-  t.write(0, kSubjectiveColumn, "Alanyi ragozás");
-  t.write(0, kObjectiveColumn, "Tárgyas ragozás");
+  t.setColumnWidth(kHeadingColumn, roundHalfEven(t.width() / 8.0));
+  t.setColumnWidth(kSubjectiveColumn, roundHalfEven(t.width() / 2.4));
+  t.setColumnWidth(kObjectiveColumn, roundHalfEven(t.width() / 2.4));
+  for (int row = 0; row < ConjugationTable::kRows; ++row) t.write(row, kHeadingColumn, kHeadings[row]);
+  t.write(kHeadingRow, kSubjectiveColumn, "Alanyi ragozás");
+  t.write(kHeadingRow, kObjectiveColumn, "Tárgyas ragozás");
   for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-    t.setColumnAlignment(column, ConjugationTable::kCentred);
+    t.setColumnAlignment(column, ColumnAlignment::centred);
   }
   return t;
 }
@@ -31,13 +31,6 @@ ConjugationTable headedTable() {
 ConjugationTable emptyTable() {
   static const ConjugationTable headed = headedTable();
   return headed;
-}
-
-void emptyForms(ConjugationTable& table) {
-  for (int row = 1; row < ConjugationTable::kRows; ++row) {
-    if (row != kFirstToSecondRow) table.write(row, kSubjectiveColumn, "");
-    table.write(row, kObjectiveColumn, "");
-  }
 }
 
 }  // namespace ragozo

@@ -9,7 +9,4 @@ namespace ragozo {
 // the column widths of the designed table and every column centred.
 ConjugationTable emptyTable();
 
-// Empties every form cell, the headings kept.
-void emptyForms(ConjugationTable& table);
-
 }  // namespace ragozo

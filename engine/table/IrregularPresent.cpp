@@ -10,9 +10,9 @@
 namespace ragozo {
 namespace {
 
-using PresentColumn = std::array<std::string_view, 6>;
+using PresentColumn = std::array<std::string_view, kPersonRows.size()>;
 
-// Endings after the cut part, first person singular to third person plural.
+// Endings after the cut part, one for each of `kPersonRows`.
 constexpr PresentColumn kMegy = {"egyek", "ész", "egy", "együnk", "entek", "ennek"};
 constexpr PresentColumn kJon = {"övök", "össz", "ön", "övünk", "öttök", "önnek"};
 constexpr PresentColumn kVan = {"gyok", "gy", "n", "gyunk", "gytok", "nnak"};
@@ -21,10 +21,10 @@ constexpr PresentColumn kNincs = {"", "", "incs", "", "", "incsenek"};
 
 void writeNincs(ConjugationTable& table, std::string_view verb, Mood mood) {
   const std::string part = dropLastChars(verb, 4);
-  for (int row = 1; row <= 6; ++row) {
-    const std::string_view form = mood == presentIndicative ? kNincs[row - 1] : "";
-    table.write(row, kSubjectiveColumn, form.empty() ? std::string() : "  " + part + std::string(form));
-    table.write(row, kObjectiveColumn, "");
+  for (std::size_t person = 0; person < kPersonRows.size(); ++person) {
+    const std::string_view form = mood == presentIndicative ? kNincs[person] : "";
+    table.write(kPersonRows[person], kSubjectiveColumn, form.empty() ? std::string() : "  " + part + std::string(form));
+    table.write(kPersonRows[person], kObjectiveColumn, "");
   }
   table.write(kFirstToSecondRow, kObjectiveColumn, "");
 }
@@ -51,8 +51,8 @@ void writeIrregularCells(ConjugationTable& table, std::string_view verb, std::st
   } else {
     return;
   }
-  for (int row = 1; row <= 6; ++row) {
-    table.write(row, kSubjectiveColumn, "  " + part + std::string((*endings)[row - 1]));
+  for (std::size_t person = 0; person < kPersonRows.size(); ++person) {
+    table.write(kPersonRows[person], kSubjectiveColumn, "  " + part + std::string((*endings)[person]));
   }
 }
 

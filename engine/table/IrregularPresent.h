@@ -8,7 +8,7 @@
 
 namespace ragozo {
 
-// In the present, the whole subjective column (column 1, rows 1 to 6) of a verb
+// In the present, the six persons of the subjective column of a verb
 // ending in "megy", "jön" or "van", over what the cells wrote: two blanks, the
 // verb's cut part with any preverb, and a fixed ending ("elmegyek", "jössz",
 // "megvannak"). A verb ending in "incs" ("sosincs", "nincs") keeps only its

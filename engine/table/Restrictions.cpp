@@ -1,13 +1,26 @@
 // What a verb's restrictions leave of its table, and the toggles that show the rest anyway.
 #include "table/Restrictions.h"
 
-#include <initializer_list>
+#include <array>
+#include <span>
 
 namespace ragozo {
 namespace {
 
-void emptyRows(ConjugationTable& table, int column, std::initializer_list<int> rows) {
+// The persons' rows a verb used in the third persons only, or in the third person singular only, leaves empty.
+constexpr std::array kAllButThirdPersons = {kFirstSingularRow, kSecondSingularRow, kFirstPluralRow, kSecondPluralRow};
+constexpr std::array kAllButThirdSingular = {kFirstSingularRow, kSecondSingularRow, kFirstPluralRow, kSecondPluralRow,
+                                             kThirdPluralRow};
+
+void emptyRows(ConjugationTable& table, int column, std::span<const int> rows) {
   for (int row : rows) table.write(row, column, "");
+}
+
+// The persons' rows in both columns; the -lak/-lek form, of a first person to a second, goes with them.
+void emptyPersons(ConjugationTable& table, std::span<const int> rows) {
+  emptyRows(table, kSubjectiveColumn, rows);
+  emptyRows(table, kObjectiveColumn, rows);
+  table.write(kFirstToSecondRow, kObjectiveColumn, "");
 }
 
 }  // namespace
@@ -38,18 +51,16 @@ Restrictions restrictionsOf(const VerbCode& code, VerbClass cls, Mood mood, cons
 }
 
 void applyRestrictions(ConjugationTable& table, const Restrictions& restrictions) {
-  if (restrictions.blankObjective) emptyRows(table, kObjectiveColumn, {1, 2, 3, 4, 5, 6, kFirstToSecondRow});
+  if (restrictions.blankObjective) {
+    emptyRows(table, kObjectiveColumn, kPersonRows);
+    table.write(kFirstToSecondRow, kObjectiveColumn, "");
+  }
   if (restrictions.personsKept == PersonsUsed::thirdPersons) {
-    emptyRows(table, kSubjectiveColumn, {1, 2, 4, 5});
-    emptyRows(table, kObjectiveColumn, {1, 2, 4, 5, kFirstToSecondRow});
+    emptyPersons(table, kAllButThirdPersons);
   } else if (restrictions.personsKept == PersonsUsed::thirdPersonSingular) {
-    emptyRows(table, kSubjectiveColumn, {1, 2, 4, 5, 6});
-    emptyRows(table, kObjectiveColumn, {1, 2, 4, 5, 6, kFirstToSecondRow});
+    emptyPersons(table, kAllButThirdSingular);
   }
-  if (restrictions.blankAll) {
-    emptyRows(table, kSubjectiveColumn, {1, 2, 3, 4, 5, 6});
-    emptyRows(table, kObjectiveColumn, {1, 2, 3, 4, 5, 6, kFirstToSecondRow});
-  }
+  if (restrictions.blankAll) emptyPersons(table, kPersonRows);
 }
 
 }  // namespace ragozo

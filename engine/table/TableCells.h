@@ -22,11 +22,12 @@ struct CellSource {
   bool firstToSecondInBrackets;
 };
 
-// The empty table with column 1 rows 1 to 6 and column 2 rows 1 to 7 written. Each
-// cell gets its default (two blanks, a stem, the slot's ending); then every
-// per-class or per-verb rule that holds writes it again, in order, so the last
-// one decides. The present of "fürdik" takes the base stem from column 1 row
-// 6 on. Column 1 row 7 is never written.
+// The empty table with the persons of both columns and the objective -lak/-lek
+// form written. Each cell gets its default (two blanks, a stem, the slot's
+// ending); then every per-class or per-verb rule that holds writes it again, in
+// order, so the last one decides. The present of "fürdik" takes the base stem
+// as its stem from the subjective third person plural on. The subjective cell
+// of the -lak/-lek row is never written.
 ConjugationTable writeCells(const CellSource& source);
 
 }  // namespace ragozo

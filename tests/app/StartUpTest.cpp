@@ -148,7 +148,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   window::MainWindow& again = session.main();
   EXPECT_FALSE(again.onTopChecked());
   EXPECT_EQ(again.state().entry, "");
-  EXPECT_EQ(again.selectedMood(), 1);
+  EXPECT_EQ(again.selectedMood(), presentIndicative);
   EXPECT_EQ(again.state().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }

@@ -65,14 +65,6 @@ TEST(VerbCode, AShortCodeIsReadAsFarAsItGoes) {
   EXPECT_EQ(code.verbClass, VerbClass::fromCode("11"));
 }
 
-TEST(VerbClass, AClassHasThePropertiesItsTableRowsGiveIt) {
-  EXPECT_TRUE(VerbClass::fromCode("25").is(shortStem));
-  EXPECT_TRUE(VerbClass::fromCode("25").is(likeTesz));
-  EXPECT_FALSE(VerbClass::fromCode("24").is(shortStem));
-  EXPECT_TRUE(VerbClass::fromCode("3c").is(likeFekszik));
-  EXPECT_TRUE(VerbClass::fromCode("8d").is(linkingVowel));
-}
-
 TEST(VerbClass, ACodeNoRuleKnowsIsNoClass) {
   for (const char* code : {"", "1", "001", "zz", "3e", "A1", "é"}) {
     SCOPED_TRACE(code);

@@ -37,12 +37,12 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   session.w().entryLostFocus();  // the button takes the focus when clicked
   session.type("vár");
   session.w().conjugate();
-  EXPECT_EQ(session.cells(), (FormCells{"  várok", "  vársz", "  vár", "  várunk", "  vártok", "  várnak", "  várom",
-                                        "  várod", "  várja", "  várjuk", "  várjátok", "  várják", "  várlak"}));
-  EXPECT_EQ(session.s().table.cell(7, 1), "");
-  EXPECT_EQ(session.s().noticeLine, "");
-  EXPECT_EQ(session.s().derivedBoxes[0], "várni");
-  EXPECT_EQ(session.s().derivedBoxes[2], "váró");
+  const Shown shown = session.shown();
+  expectCells(shown, "várok vársz vár várunk vártok várnak | várom várod várja várjuk várjátok várják várlak");
+  expectCell(shown, 7, 1, "");
+  EXPECT_EQ(shown.notice, "");
+  expectBox(shown, infinitiveBox, "várni");
+  expectBox(shown, presentParticipleBox, "váró");
   EXPECT_TRUE(session.w().entryFocused());
   EXPECT_EQ(session.w().caret(), 3);
   EXPECT_TRUE(session.s().resultShown);
@@ -59,15 +59,16 @@ TEST(ConjugateAction, WhiteSpaceAroundTheEntryReachesNeitherTheLookUpNorTheCells
     session.w().pasteIntoEntry();  // the double click
     session.w().conjugate();
     EXPECT_EQ(session.s().entry, pasted);  // the entry shows what was pasted
-    EXPECT_EQ(session.s().table.cell(3, 1), "  alszik") << "[" << pasted << "]";
-    EXPECT_EQ(session.s().table.cell(3, 2), "  alussza") << "[" << pasted << "]";
+    const Shown shown = session.shown();
+    expectCell(shown, 3, 1, "  alszik");
+    expectCell(shown, 3, 2, "  alussza");
     EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << pasted << "]";
   }
 }
 
 TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   WindowSession session;
-  session.request("vár", 1);
+  session.request("vár", presentIndicative);
   session.dialogs.clear();
   session.type("adhattat");
   session.w().conjugate();
@@ -99,9 +100,9 @@ TEST(ConjugateAction, ARefusedEntryLeavesNoToggleToPress) {
 TEST(ConjugateAction, ARefusedEntryInTheImperativeHidesTheShortLongToggle) {
   for (const char* refused : kRefusedEntries) {
     WindowSession session;
-    session.request("vár", 4);
+    session.request("vár", imperative);
     ASSERT_TRUE(session.w().imperativeFormsToggleVisible());
-    session.request(refused, 4);
+    session.request(refused, imperative);
     EXPECT_FALSE(session.w().imperativeFormsToggleVisible()) << refused;
     EXPECT_TRUE(session.formCellsEmpty()) << refused;
   }
@@ -109,9 +110,9 @@ TEST(ConjugateAction, ARefusedEntryInTheImperativeHidesTheShortLongToggle) {
 
 TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
   WindowSession session;
-  session.request("üldögél", 1);
-  EXPECT_EQ(session.s().table.cell(1, 1), "  üldögélek");
-  EXPECT_EQ(session.s().table.cell(3, 2), "  üldögéli");
+  session.request("üldögél", presentIndicative);
+  expectCell(session.shown(), 1, 1, "  üldögélek");
+  expectCell(session.shown(), 3, 2, "  üldögéli");
 }
 
 // A compound verb not in the lexicon takes the harmony of its last member, whatever
@@ -119,70 +120,73 @@ TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
 TEST(ConjugateAction, AGuessedCompoundTakesTheHarmonyOfItsLastMember) {
   struct Case {
     const char* verb;
-    int option;  // 1 present, 2 past, 4 imperative
+    Mood mood;
     int row;
     int column;
     const char* form;
   };
   const Case cases[] = {
-      {"korszerűsít", 2, 5, 1, "  korszerűsítettetek"}, {"autószerel", 2, 1, 1, "  autószereltem"},
-      {"távvezérel", 4, 3, 2, "  távvezérelje"},         {"lábteniszez", 2, 1, 1, "  lábteniszeztem"},
-      {"hangszigetel", 1, 4, 1, "  hangszigetelünk"},    {"számítógépesít", 2, 1, 1, "  számítógépesítettem"},
-      {"gyorsjavít", 2, 1, 1, "  gyorsjavítottam"},      {"tintásít", 1, 4, 1, "  tintásítunk"},
+      {"korszerűsít", pastIndicative, 5, 1, "  korszerűsítettetek"},
+      {"autószerel", pastIndicative, 1, 1, "  autószereltem"},
+      {"távvezérel", imperative, 3, 2, "  távvezérelje"},
+      {"lábteniszez", pastIndicative, 1, 1, "  lábteniszeztem"},
+      {"hangszigetel", presentIndicative, 4, 1, "  hangszigetelünk"},
+      {"számítógépesít", pastIndicative, 1, 1, "  számítógépesítettem"},
+      {"gyorsjavít", pastIndicative, 1, 1, "  gyorsjavítottam"},
+      {"tintásít", presentIndicative, 4, 1, "  tintásítunk"},
   };
   WindowSession session;
   for (const Case& c : cases) {
-    session.request(c.verb, c.option);
-    EXPECT_EQ(session.s().table.cell(c.row, c.column), c.form) << c.verb;
+    session.request(c.verb, c.mood);
+    expectCell(session.shown(), c.row, c.column, c.form);
   }
 }
 
 TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
   WindowSession session;
-  session.request("vár", 1);
-  session.request("megy", 1);
-  EXPECT_EQ(session.cells(), (FormCells{"  megyek", "  mész", "  megy", "  megyünk", "  mentek", "  mennek", "", "", "",
-                                        "", "", "", ""}));
+  session.request("vár", presentIndicative);
+  session.request("megy", presentIndicative);
+  expectCells(session.shown(), "megyek mész megy megyünk mentek mennek | - - - - - - -");
   EXPECT_EQ(session.s().noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
 }
 
 TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
   WindowSession session;
-  session.request("vár", 1);
-  session.request("megvész", 1);
+  session.request("vár", presentIndicative);
+  session.request("megvész", presentIndicative);
   EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
-  EXPECT_EQ(session.s().table.cell(1, 1), "  megveszek");
-  EXPECT_EQ(session.s().table.cell(1, 2), "");
+  expectCell(session.shown(), 1, 1, "  megveszek");
+  expectCell(session.shown(), 1, 2, "");
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   session.w().toggleObjective();
-  EXPECT_EQ(session.s().table.cell(1, 2), "  megveszem");
+  expectCell(session.shown(), 1, 2, "  megveszem");
   EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
 }
 
 TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
   WindowSession session;
-  session.request("vár", 1);
-  session.request("érzik", 1);
-  EXPECT_EQ(session.cells(), (FormCells{"", "", "  érzik", "", "", "  érzenek", "", "", "", "", "", "", ""}));
+  session.request("vár", presentIndicative);
+  session.request("érzik", presentIndicative);
+  expectCells(session.shown(), "- - érzik - - érzenek | - - - - - - -");
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
   session.w().toggleAllPersons();
-  EXPECT_EQ(session.s().table.cell(1, 1), "  érzem");
+  expectCell(session.shown(), 1, 1, "  érzem");
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Csak 3. személyek");
   session.w().toggleAllPersons();
   EXPECT_FALSE(session.s().pressed.allPersons);
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Minden személy");
-  EXPECT_EQ(session.s().table.cell(1, 1), "");
+  expectCell(session.shown(), 1, 1, "");
 
-  session.request("akaródzik", 1);
-  EXPECT_EQ(session.cells(), (FormCells{"", "", "  akaródzik", "", "", "", "", "", "", "", "", "", ""}));
+  session.request("akaródzik", presentIndicative);
+  expectCells(session.shown(), "- - akaródzik - - - | - - - - - - -");
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
 }
 
 TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway) {
   WindowSession session;
-  session.request("vár", 1);
-  session.request("alábocsájt", 4);
+  session.request("vár", presentIndicative);
+  session.request("alábocsájt", imperative);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
   EXPECT_EQ(session.s().entry, "alábocsájt");  // keepTexts: only the table is emptied
@@ -193,13 +197,13 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.w().toggleImperative();
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód nem");
   EXPECT_TRUE(session.s().pressed.imperativeAnyway);
-  EXPECT_EQ(session.s().table.cell(2, 1), "  alábocsájtsál");
+  expectCell(session.shown(), 2, 1, "  alábocsájtsál");
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
 
-  session.s().derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
+  session.s().derivedBoxes[infinitiveBox] = "marker";  // a conjugation would write the infinitive here
   session.w().toggleImperative();
-  EXPECT_EQ(session.s().derivedBoxes[0], "marker");
+  expectBox(session.shown(), infinitiveBox, "marker");
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_FALSE(session.s().pressed.imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
@@ -210,8 +214,8 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
 
 TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions) {
   WindowSession session;
-  session.request("vár", 1);
-  session.request("virrad", 4);
+  session.request("vár", presentIndicative);
+  session.request("virrad", imperative);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
@@ -220,45 +224,44 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 
   session.w().toggleImperative();  // the imperative anyway: still the third persons only
-  EXPECT_EQ(session.cells(), (FormCells{"", "", "  virradjon", "", "", "  virradjanak", "", "", "", "", "", "", ""}));
+  expectCells(session.shown(), "- - virradjon - - virradjanak | - - - - - - -");
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
 
   session.w().toggleAllPersons();
-  EXPECT_EQ(session.cells(), (FormCells{"  virradjak", "  virradjál", "  virradjon", "  virradjunk", "  virradjatok",
-                                        "  virradjanak", "", "", "", "", "", "", ""}));
+  expectCells(session.shown(), "virradjak virradjál virradjon virradjunk virradjatok virradjanak | - - - - - - -");
 
-  session.request("virrad", 1);  // outside the imperative only the persons are restricted
-  EXPECT_EQ(session.cells(), (FormCells{"", "", "  virrad", "", "", "  virradnak", "", "", "", "", "", "", ""}));
+  session.request("virrad", presentIndicative);  // outside the imperative only the persons are restricted
+  expectCells(session.shown(), "- - virrad - - virradnak | - - - - - - -");
   EXPECT_EQ(session.s().noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
 }
 
 TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
   WindowSession session;
-  session.request("alábocsájt", 4);
+  session.request("alábocsájt", imperative);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
-  session.request("vár", 4);
+  session.request("vár", imperative);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+  expectCell(session.shown(), 2, 1, "  várjál");
 }
 
 TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   WindowSession session;
-  session.request("vár", 4);
+  session.request("vár", imperative);
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");  // set by the start-up's conjugation
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
-  EXPECT_EQ(session.s().table.cell(2, 2), "  várjad");
+  expectCell(session.shown(), 2, 1, "  várjál");
+  expectCell(session.shown(), 2, 2, "  várjad");
   session.w().toggleImperativeForms();
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
-  EXPECT_EQ(session.s().table.cell(2, 2), "  várd");
-  EXPECT_EQ(session.s().table.cell(3, 1), "  várjon");
+  expectCell(session.shown(), 2, 1, "  várj");
+  expectCell(session.shown(), 2, 2, "  várd");
+  expectCell(session.shown(), 3, 1, "  várjon");
   session.w().chooseMood(pastIndicative);
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   session.w().chooseMood(imperative);
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+  expectCell(session.shown(), 2, 1, "  várjál");
 }
 
 // Dialogs that fail on their next beep or message with the exception given.
@@ -301,7 +304,7 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   w.state().entry = "vár";
   w.conjugate();
   ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
-  ASSERT_EQ(w.state().derivedBoxes[0], "várni");
+  ASSERT_EQ(w.state().derivedBoxes[infinitiveBox], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = true;
@@ -309,11 +312,13 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   dialogs.failNext = std::make_exception_ptr(std::runtime_error("the message box failed"));
   EXPECT_NO_THROW(w.conjugate());
   for (int row = 1; row <= 7; ++row) {
-    EXPECT_EQ(w.state().table.cell(row, 1), "") << row;
-    EXPECT_EQ(w.state().table.cell(row, 2), "") << row;
+    EXPECT_EQ(w.state().table.cell(row, 1), "") << cellName(row, 1);
+    EXPECT_EQ(w.state().table.cell(row, 2), "") << cellName(row, 2);
   }
   EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
-  for (const std::string& box : w.state().derivedBoxes) EXPECT_EQ(box, "");
+  for (int box = infinitiveBox; box <= causativeBox; ++box) {
+    EXPECT_EQ(w.state().derivedBoxes[box], "") << boxName(static_cast<DerivedBox>(box));
+  }
   w.state().entry = "vár";
   w.conjugate();
   EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
@@ -328,23 +333,25 @@ TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
 
 TEST(ConjugateAction, ABlankEntryIsAnsweredLikeAnEmptyOne) {
   for (const char* blank : {"", " ", "   ", "\t", " \t\t ", "\n", "\r\n", "\v\f", "\xC2\xA0"}) {
+    SCOPED_TRACE("entry [" + std::string(blank) + "]");
     WindowSession session;
-    session.request("öl", 1);  // a front rounded verb: its endings would show as "  ök"
+    session.request("öl", presentIndicative);  // a front rounded verb: its endings would show as "  ök"
     session.w().entryEdited("");
     session.type(blank);
     session.dialogs.clear();
     session.w().conjugate();
-    EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << blank << "]";  // no verb, so none was looked for
-    EXPECT_TRUE(session.formCellsEmpty()) << "[" << blank << "] " << session.s().table.cell(1, 1);
-    for (const std::string& box : session.s().derivedBoxes) EXPECT_EQ(box, "") << "[" << blank << "]";
-    EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << "[" << blank << "]";
+    EXPECT_TRUE(session.dialogs.transcript().empty());  // no verb, so none was looked for
+    const Shown shown = session.shown();
+    expectCells(shown, "- - - - - - | - - - - - - -");
+    for (int box = infinitiveBox; box <= causativeBox; ++box) expectBox(shown, static_cast<DerivedBox>(box), "");
+    EXPECT_EQ(shown.notice, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   }
 }
 
 // The table a verb gets in a newly started program, in the present.
 FormCells freshCells(std::string_view verb) {
   WindowSession session;
-  session.request(verb, 1);
+  session.request(verb, presentIndicative);
   return session.cells();
 }
 
@@ -370,19 +377,19 @@ TEST(ConjugateAction, AVerbGetsTheSameTableWhateverWasDoneBefore) {
        }},
       {"a pattern verb longer than the stem field after another verb", longPatternVerb.c_str(),
        [](WindowSession& session) {
-         session.request("vár", 1);
+         session.request("vár", presentIndicative);
          session.w().entryEdited("");
        }},
       {"a pattern verb longer than the stem field conjugated twice", longPatternVerb.c_str(),
        [](WindowSession& session) {
-         session.request(std::string(30, 'a') + "omol", 2);
+         session.request(std::string(30, 'a') + "omol", pastIndicative);
          session.w().entryEdited("");
        }},
   };
   for (const Case& c : cases) {
     WindowSession session;
     c.before(session);
-    session.request(c.verb, 1);
+    session.request(c.verb, presentIndicative);
     EXPECT_EQ(session.cells(), freshCells(c.verb)) << c.name;
     // The whole stem, however long: the verb less its last two letters, then the ending.
     const std::string verb = c.verb;

@@ -11,8 +11,8 @@ namespace {
 
 TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   WindowSession session;
-  session.request("vár", 1);
-  session.request("érzik", 1);
+  session.request("vár", presentIndicative);
+  session.request("érzik", presentIndicative);
   ASSERT_TRUE(session.w().allPersonsToggle().visible);
   session.w().toggleAllPersons();
   session.type("v");
@@ -20,7 +20,7 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   EXPECT_EQ(s.entry, "v");
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
-  for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
+  for (int box = infinitiveBox; box <= causativeBox; ++box) expectBox(session.shown(), static_cast<DerivedBox>(box), "");
   EXPECT_FALSE(s.pressed.allPersons);
   EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().allPersonsToggle().visible);
@@ -39,13 +39,13 @@ TEST(EntryBox, ANewEntryOfTheSameVerbIsAskedAndAnnouncedAgain) {
   WindowSession session;
   for (const char* verb : {"ragad", "agarászik", "elír"}) {
     SCOPED_TRACE(verb);
-    session.request(verb, 1);
+    session.request(verb, presentIndicative);
     const std::vector<std::string> first = session.dialogs.transcript();
     ASSERT_FALSE(first.empty());
     session.dialogs.clear();
     session.w().chooseMood(pastIndicative);
     EXPECT_TRUE(session.dialogs.transcript().empty()) << "the same entry again";
-    session.request(verb, 1);
+    session.request(verb, presentIndicative);
     EXPECT_EQ(session.dialogs.transcript(), first);
     session.dialogs.clear();
   }
@@ -53,7 +53,7 @@ TEST(EntryBox, ANewEntryOfTheSameVerbIsAskedAndAnnouncedAgain) {
 
 TEST(EntryBox, OnlyTheFirstKeyAfterAResultResets) {
   WindowSession session;
-  session.request("vár", 1);
+  session.request("vár", presentIndicative);
   session.type("t");
   window::WindowState& s = session.s();
   s.table.write(1, 1, "kept");
@@ -70,24 +70,25 @@ TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
   const Case cases[] = {
       {"at start-up", [](WindowSession&) {}},
       {"after a result deleted without a key", [](WindowSession& session) {
-         session.request("vár", 1);
+         session.request("vár", presentIndicative);
          session.w().entryEdited("");
        }},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     WindowSession session;
     c.before(session);
     session.w().conjugate();  // "&Ragozás" with nothing typed
     session.type("ad");
-    EXPECT_EQ(session.s().entry, "ad") << c.name;
+    EXPECT_EQ(session.s().entry, "ad");
     session.w().conjugate();
-    EXPECT_EQ(session.s().table.cell(1, 1), "  adok") << c.name;
+    expectCell(session.shown(), 1, 1, "  adok");
   }
 }
 
 TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
   WindowSession session;
-  session.request("vár", 1);
+  session.request("vár", presentIndicative);
   session.w().entryEdited("vá");  // a deletion with the Delete key
   EXPECT_EQ(session.s().entry, "");
   EXPECT_TRUE(session.s().inputFresh);
@@ -97,23 +98,23 @@ TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
 TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   WindowSession session;
   session.clipboard.setText("kér");
-  session.request("vár", 1);
+  session.request("vár", presentIndicative);
   session.w().pasteIntoEntry();
   EXPECT_EQ(session.s().entry, "");
   EXPECT_TRUE(session.s().inputFresh);
   session.w().pasteIntoEntry();
   EXPECT_EQ(session.s().entry, "kér");
   session.w().conjugate();
-  EXPECT_EQ(session.s().table.cell(1, 1), "  kérek");
+  expectCell(session.shown(), 1, 1, "  kérek");
 }
 
 TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   WindowSession session;
-  session.request("vár", 4);
+  session.request("vár", imperative);
   ASSERT_TRUE(session.s().keepTexts);
   session.type("k");
   EXPECT_EQ(session.s().entry, "k");
-  EXPECT_EQ(session.s().derivedBoxes[0], "");
+  expectBox(session.shown(), infinitiveBox, "");
   EXPECT_TRUE(session.s().keepTexts);
 }
 
@@ -128,7 +129,7 @@ TEST(EntryBox, GainingTheFocusPutsTheCaretAfterTheLastCharacter) {
 
 TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
   WindowSession session;
-  session.request("alszik", 1);
+  session.request("alszik", presentIndicative);
   session.clipboard.setText("régi");
   const std::tuple<int, int, const char*> cases[] = {
       {1, 1, "  alszom"}, {7, 2, "  (aluszlak)"}, {7, 1, ""}, {0, 1, "Alanyi ragozás"}};
@@ -142,11 +143,14 @@ TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
 
 TEST(Clipboard, CopiesADerivedBox) {
   WindowSession session;
-  session.request("vár", 1);
-  const char* expected[] = {"várni", "várva", "váró", "várt", "várandó", "várás", "várhat", "vártat"};
-  for (int box = infinitiveBox; box <= causativeBox; ++box) {
-    session.w().copyDerivedBox(static_cast<DerivedBox>(box));
-    EXPECT_EQ(session.clipboard.text(), expected[box]) << box;
+  session.request("vár", presentIndicative);
+  const std::pair<DerivedBox, const char*> expected[] = {
+      {infinitiveBox, "várni"},        {adverbialParticipleBox, "várva"}, {presentParticipleBox, "váró"},
+      {pastParticipleBox, "várt"},     {futureParticipleBox, "várandó"},  {actionNounBox, "várás"},
+      {potentialBox, "várhat"},        {causativeBox, "vártat"}};
+  for (const auto& [box, text] : expected) {
+    session.w().copyDerivedBox(box);
+    EXPECT_EQ(session.clipboard.text(), text) << "the " << boxName(box) << " box of \"vár\"";
   }
   session.type("x");
   session.w().copyDerivedBox(futureParticipleBox);

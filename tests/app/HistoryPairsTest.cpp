@@ -1,20 +1,26 @@
 // A verb shows what a fresh program shows, whatever verb came before it.
 //
 // Each pair's first verb is conjugated in a tense and mood, its toggles
-// pressed; then the second verb is checked against a fresh program
-// (history/HistoryCheck.h says how the fresh program is run and how the
-// toggles are replayed). Over the built-in lexicon, so that the random pairs
-// meet every class and restriction it holds.
+// pressed (none, each alone, all in turn, or each twice so that every one
+// comes back), and another tense and mood chosen after them; then the second
+// verb is checked against a fresh program (history/HistoryCheck.h says how the
+// fresh program is run and how the toggles are replayed). Over the built-in
+// lexicon, so that the random pairs meet every class and restriction it
+// holds; their headwords are now and then typed with a preverb, a suffix or
+// white space around them, so that they meet entries found without their
+// preverb, guessed, refused and not found too.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "HistoryCheck.h"
 #include "Toggles.h"
 #include "lexicon/LexiconTestSupport.h"
+#include "support/ShownNames.h"
 
 namespace ragozo::testing {
 namespace {
@@ -38,9 +44,9 @@ struct FirstVerbActions {
 };
 
 std::string describe(const Pair& pair, const FirstVerbActions& actions) {
-  std::string text = "\"" + pair.first + "\" in tense and mood " + std::to_string(actions.mood);
+  std::string text = "\"" + pair.first + "\" in the " + moodName(actions.mood);
   for (Toggle toggle : actions.pressed) text += ", " + history::nameOf(toggle);
-  if (actions.moodAfter != actions.mood) text += ", then tense and mood " + std::to_string(actions.moodAfter);
+  if (actions.moodAfter != actions.mood) text += ", then the " + moodName(actions.moodAfter);
   return text + (pair.answerYes ? "" : ", answer no") + "; then \"" + pair.second + "\": ";
 }
 
@@ -61,15 +67,20 @@ class HistoryPairs {
     if (!differing.empty()) failures_.push_back(describe(pair, actions) + differing);
   }
 
-  // Every tense and mood, first with no toggle, then with each toggle alone, then with all of them.
-  void checkEveryWay(const Pair& pair, bool everyToggleAlone) {
+  // Every tense and mood: with no toggle, each toggle alone, all of them in turn, and each of them
+  // twice (on and off again, short and long and back); then all of them with each other tense and
+  // mood chosen after them.
+  void checkEveryWay(const Pair& pair) {
+    const std::vector<Toggle> all(history::kEveryToggle.begin(), history::kEveryToggle.end());
+    std::vector<Toggle> eachTwice;
+    for (Toggle toggle : all) eachTwice.insert(eachTwice.end(), {toggle, toggle});
     for (Mood mood : kMoods) {
       check(pair, {mood, {}, mood});
-      check(pair, {mood, {history::kEveryToggle.begin(), history::kEveryToggle.end()}, mood});
-      if (!everyToggleAlone) continue;
-      for (Toggle toggle : history::kEveryToggle) check(pair, {mood, {toggle}, mood});
+      for (Toggle toggle : all) check(pair, {mood, {toggle}, mood});
+      check(pair, {mood, all, mood});
+      check(pair, {mood, eachTwice, mood});
       for (Mood after : kMoods) {
-        if (after != mood) check(pair, {mood, {history::kEveryToggle.begin(), history::kEveryToggle.end()}, after});
+        if (after != mood) check(pair, {mood, all, after});
       }
     }
   }
@@ -116,8 +127,25 @@ TEST(HistoryPairs, RelatedVerbsRestrictionsRefusalsAndMisses) {
       {"", "ad"}, {"ad", ""}, {"  ", "esik"}, {"esik", "  "},
   };
   HistoryPairs check;
-  for (const Pair& pair : pairs) check.checkEveryWay(pair, true);
+  for (const Pair& pair : pairs) check.checkEveryWay(pair);
   check.expectNone();
+}
+
+// A headword as a user might type it: now and then with a preverb before it, a suffix after it
+// (potential, causative, or an "ik" that may make it unknown) or the white space of a paste around it.
+std::string typedAsAUserMight(const std::string& headword, std::mt19937& random) {
+  static constexpr const char* kPreverbs[] = {"meg", "el", "szét", "ki", "be"};
+  static constexpr const char* kSuffixes[] = {"hat", "hatik", "ik", "tat"};
+  static constexpr const char* kBlanks[] = {" ", "\t", "\n"};
+  const auto oneIn = [&random](int n) { return std::uniform_int_distribution<int>(1, n)(random) == 1; };
+  const auto anyOf = [&random](const auto& texts) {
+    return std::string(texts[std::uniform_int_distribution<std::size_t>(0, std::size(texts) - 1)(random)]);
+  };
+  std::string entry = headword;
+  if (oneIn(4)) entry = anyOf(kPreverbs) + entry;
+  if (oneIn(4)) entry += anyOf(kSuffixes);
+  if (oneIn(5)) entry = anyOf(kBlanks) + entry + anyOf(kBlanks);
+  return entry;
 }
 
 TEST(HistoryPairs, RandomPairsOfTheBuiltInLexicon) {
@@ -128,7 +156,11 @@ TEST(HistoryPairs, RandomPairsOfTheBuiltInLexicon) {
   std::mt19937 random(20240617);
   std::uniform_int_distribution<std::size_t> pick(0, verbs.size() - 1);
   HistoryPairs check;
-  for (int i = 0; i < 150; ++i) check.checkEveryWay({verbs[pick(random)], verbs[pick(random)]}, false);
+  for (int i = 0; i < 150; ++i) {
+    std::string first = typedAsAUserMight(verbs[pick(random)], random);
+    std::string second = typedAsAUserMight(verbs[pick(random)], random);
+    check.checkEveryWay({std::move(first), std::move(second)});
+  }
   check.expectNone();
 }
 

@@ -32,15 +32,16 @@ constexpr PotentialCase kCases[] = {
 };
 
 void expectDerivedBoxes(WindowSession& session, const PotentialCase& c) {
-  const auto& boxes = session.s().derivedBoxes;
-  EXPECT_EQ(boxes[presentParticipleBox], c.presentParticiple);
-  EXPECT_EQ(boxes[potentialBox], c.potential);
-  for (int box = 0; box < static_cast<int>(boxes.size()); ++box) {
+  const Shown shown = session.shown();
+  expectBox(shown, presentParticipleBox, c.presentParticiple);
+  expectBox(shown, potentialBox, c.potential);
+  for (int each = infinitiveBox; each <= causativeBox; ++each) {
+    const auto box = static_cast<DerivedBox>(each);
     if (box == presentParticipleBox || box == potentialBox) continue;
     if (*c.potential == '\0') {
-      EXPECT_EQ(boxes[box], "") << "box " << box;
+      expectBox(shown, box, "");
     } else {
-      EXPECT_NE(boxes[box], "") << "box " << box;
+      EXPECT_NE(shown.boxes[box], "") << c.verb << ": the " << boxName(box) << " box is empty";
     }
   }
 }
@@ -50,7 +51,7 @@ TEST(PotentialVerb, KeepsOnlyItsPresentParticipleInEitherViewAndTheTallViewSaysW
     SCOPED_TRACE(c.verb);
     const std::string tallViewNotice = *c.potential == '\0' ? kPotentialNotice : c.shortViewNotice;
     WindowSession session;
-    session.request(c.verb, 1);
+    session.request(c.verb, presentIndicative);
     expectDerivedBoxes(session, c);
     EXPECT_EQ(session.s().noticeLine, c.shortViewNotice);
 
@@ -58,7 +59,7 @@ TEST(PotentialVerb, KeepsOnlyItsPresentParticipleInEitherViewAndTheTallViewSaysW
     expectDerivedBoxes(session, c);
     EXPECT_EQ(session.s().noticeLine, tallViewNotice);
 
-    session.request(c.verb, 1);  // conjugated while the tall view shows
+    session.request(c.verb, presentIndicative);  // conjugated while the tall view shows
     expectDerivedBoxes(session, c);
     EXPECT_EQ(session.s().noticeLine, tallViewNotice);
   }

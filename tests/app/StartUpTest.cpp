@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "support/FixtureLexicon.h"
 #include "WindowSession.h"
@@ -148,25 +150,39 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   window::MainWindow& again = session.main();
   EXPECT_FALSE(again.onTopChecked());
   EXPECT_EQ(again.state().entry, "");
-  EXPECT_EQ(again.selectedMood(), 1);
+  EXPECT_EQ(again.selectedMood(), presentIndicative);
   EXPECT_EQ(again.state().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }
 
-TEST(SplashTexts, TheInformationMessageKeepsItsOwnLineBreaks) {
-  // The widest line a message box shows unwrapped on a common screen.
-  constexpr std::size_t kLineLimit = 56;
-  const std::string text = window::texts::kInformationText;
-  std::size_t lines = 0;
-  for (std::size_t start = 0; start <= text.size(); ++lines) {
+// A message box wraps a line wider than it shows on a common screen (about 56 characters of its
+// font) where it likes; the information message is broken into lines of its own that fit, and
+// ends with the indented contact lines.
+TEST(AboutWindow, TheInformationMessageShowsTheLinesItWasWrittenIn) {
+  constexpr std::size_t kUnwrappedWidth = 56;
+  WindowSession session;
+  session.w().showAbout();
+  session.program.splash()->openInformation();  // a click on the information picture
+  ASSERT_EQ(session.dialogs.transcript().size(), 1u);
+  const std::string& box = session.dialogs.transcript()[0];
+  const std::string title = std::string("information [") + window::texts::kInformationTitle + "]: ";
+  ASSERT_TRUE(box.starts_with(title)) << box;
+  const std::string text = box.substr(title.size());
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start <= text.size();) {
     const std::size_t end = std::min(text.find("\r\n", start), text.size());
-    const std::string line = text.substr(start, end - start);
-    EXPECT_LE(charCount(line), kLineLimit) << line;
-    EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+    lines.push_back(text.substr(start, end - start));
     start = end + 2;
   }
-  EXPECT_GE(lines, 4u);
-  EXPECT_EQ(text.substr(text.rfind("\r\n") + 2, 6), "      ");  // the contact lines are indented
+  for (const std::string& line : lines) {
+    EXPECT_LE(charCount(line), kUnwrappedWidth) << "a line the message box would wrap: " << line;
+    EXPECT_EQ(line.find('\n'), std::string::npos) << "a line break without its carriage return: " << line;
+  }
+  ASSERT_GE(lines.size(), 5u);
+  for (std::size_t i = lines.size() - 4; i < lines.size(); ++i) {
+    EXPECT_TRUE(lines[i].starts_with("  ") && lines[i].find_first_not_of(' ') != std::string::npos)
+        << "a contact line not indented: \"" << lines[i] << "\"";
+  }
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
-// A started program over the tests' fixture lexicon, with helpers to read the table.
+// A started program over the tests' fixture lexicon, with helpers to read what it shows.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "support/FixtureLexicon.h"
 #include "headless/Session.h"
+#include "support/Conjugation.h"
+#include "support/FixtureLexicon.h"
 
 namespace ragozo::testing {
 
@@ -24,10 +25,24 @@ class WindowSession : public headless::Session {
   window::MainWindow& w() { return main(); }
   window::WindowState& s() { return main().state(); }
 
-  // Types `verb` as a new entry and chooses tense and mood button `option`, which conjugates.
-  void request(std::string_view verb, int option) {
+  // Types `verb` as a new entry and chooses the button of `mood`, which conjugates.
+  void request(std::string_view verb, Mood mood) {
     type(verb);
-    main().chooseMood(static_cast<Mood>(option));
+    main().chooseMood(mood);
+  }
+
+  // What the window shows, read as the engine's tests read a result, so that `expectCell`,
+  // `expectCells` and `expectBox` (support/Conjugation.h) name the entry, the tense and mood and
+  // the cell or box of a failure.
+  Shown shown() {
+    Shown view;
+    view.verb = s().entry;
+    view.mood = w().selectedMood();
+    view.table = s().table;
+    view.notice = s().noticeLine;
+    view.boxes = s().derivedBoxes;
+    view.dialogs = dialogs.transcript();
+    return view;
   }
 
   FormCells cells() {

@@ -4,9 +4,20 @@
 #include <map>
 
 #include "headless/Session.h"
+#include "support/ShownNames.h"
 #include "window/MainWindowTexts.h"
 
 namespace ragozo::fuzz {
+namespace {
+
+// Rows 1 to 7 of the subjective column, of the objective one, then the boxes, as `formsShown` reads them.
+std::string itemName(std::size_t item) {
+  constexpr std::size_t kCells = 14;
+  if (item >= kCells) return testing::boxName(static_cast<DerivedBox>(item - kCells)) + " box";
+  return testing::cellName(static_cast<int>(item % 7) + 1, static_cast<int>(item / 7) + 1);
+}
+
+}  // namespace
 
 Request requestShown(const window::MainWindow& w, bool answerYes) {
   const window::WindowState& s = w.state();
@@ -48,14 +59,14 @@ const Forms& freshForms(const Request& request, const window::LexiconFill& fill)
 }
 
 std::string describe(const Request& request, const Forms& seen, const Forms& fresh) {
-  std::string text = "entry \"" + request.entry + "\" mood " + std::to_string(request.mood) + " allPersons " +
+  std::string text = "entry \"" + request.entry + "\", " + testing::moodName(request.mood) + ", allPersons " +
                      std::to_string(request.allPersons) + " objective " + std::to_string(request.objectiveAnyway) +
                      " imperative " + std::to_string(request.imperativeAnyway) + " caption \"" +
                      window::texts::imperativeFormsCaption(request.imperativeForms) + "\" tall " + std::to_string(request.tall) +
                      " answer " + std::to_string(request.answerYes) + "\n";
   for (std::size_t i = 0; i < seen.size(); ++i) {
     if (seen[i] == fresh[i]) continue;
-    text += "  item " + std::to_string(i) + ": \"" + seen[i] + "\" fresh \"" + fresh[i] + "\"\n";
+    text += "  " + itemName(i) + ": \"" + seen[i] + "\" fresh \"" + fresh[i] + "\"\n";
   }
   return text;
 }

@@ -1,8 +1,10 @@
 // libFuzzer entry point: the main window's logic driven by any sequence of user actions.
 //
 // Each input starts the program over the tests' lexicon (a few verbs of every
-// class and restriction, quick to load for every input) and performs its
-// actions (UserActions.h). After every action the window's invariants must
+// class and restriction, quick to load for every input), or, built with
+// IGERAGOZO_FUZZ_BUILT_IN_LEXICON, over the built-in lexicon, whose fifteen
+// thousand verbs reach what the few do not; then it performs its actions
+// (UserActions.h). After every action the window's invariants must
 // hold (WindowInvariants.h), and after every conjugation the table and boxes
 // must equal those of a freshly started program given the same request
 // (FreshProgram.h). At the end of the input the entry is typed again from
@@ -26,13 +28,21 @@
 #include "UserActions.h"
 #include "WindowInvariants.h"
 #include "headless/Session.h"
+#ifdef IGERAGOZO_FUZZ_BUILT_IN_LEXICON
+#include "lexicon/LexiconTestSupport.h"
+#else
 #include "support/FixtureLexicon.h"
+#endif
 
 namespace ragozo::fuzz {
 namespace {
 
-// The tests' lexicon is filled once; every window load copies it, which is quicker.
-void fillFromFixture(Lexicon& lexicon) { lexicon = testing::fixtureLexicon(); }
+// The lexicon is filled once; every window load copies it, which is quicker.
+#ifdef IGERAGOZO_FUZZ_BUILT_IN_LEXICON
+void fillForFuzzing(Lexicon& lexicon) { lexicon = lexicontest::filledLexicon(); }
+#else
+void fillForFuzzing(Lexicon& lexicon) { lexicon = testing::fixtureLexicon(); }
+#endif
 
 bool askedTheMeaning(const headless::ScriptedDialogs& dialogs) {
   for (const std::string& box : dialogs.transcript()) {
@@ -42,7 +52,7 @@ bool askedTheMeaning(const headless::ScriptedDialogs& dialogs) {
 }
 
 void run(std::span<const std::uint8_t> input) {
-  const window::LexiconFill fill = fillFromFixture;
+  const window::LexiconFill fill = fillForFuzzing;
   static history::FreshPrograms freshPrograms(fill);
   headless::Session session(fill);
   session.start();

@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the window fuzz target's seed corpus (corpus/) from readable action lists.
+"""Writes the window fuzz targets' seeds from readable action lists.
 
 Each seed is a sequence of user actions in the byte format that UserActions.h
-describes. Run from anywhere; it rewrites corpus/ beside this file.
+describes. corpus/ is for the target over the tests' lexicon; corpus-lexicon/,
+for the target over the built-in lexicon, holds one verb of that lexicon for
+each letter group and each class and usage its codes hold (the middle one in
+the lexicon's order, so that the seeds spread over the groups), some typed
+with a preverb or a suffix. Run from anywhere; it rewrites both
+folders beside this file.
 """
 from pathlib import Path
 
@@ -68,13 +73,45 @@ SEEDS.update({
 })
 
 
-def main():
-    corpus = Path(__file__).resolve().parent / "corpus"
-    corpus.mkdir(exist_ok=True)
-    for old in corpus.glob("*"):
+LEXICON_DATA = Path(__file__).resolve().parents[2] / "lexicon" / "data"
+
+
+def lexicon_verbs():
+    """The middle verb of the built-in lexicon of each letter group, class and usage (lexicon/data/README.md)."""
+    kinds = {}
+    for path in sorted(LEXICON_DATA.glob("fill*.tsv")):
+        for line in path.read_text(encoding="utf-8").splitlines():
+            fields = line.split("\t")
+            if line.startswith("#") or len(fields) < 4 or not fields[2] or len(fields[3]) != 9:
+                continue
+            group, word, code = fields[0], fields[2], fields[3]
+            for kind in (("group", group), ("class", code[4:6]), ("usage", code[2:4])):
+                kinds.setdefault(kind, []).append(word)
+    return sorted({words[len(words) // 2] for words in kinds.values()})
+
+
+def lexicon_seeds():
+    verbs = lexicon_verbs()
+    seeds = {f"verb-{v}": every_mood_and_toggle(v) for v in verbs}
+    # Every fifth verb typed with a preverb and with "hat" after it, which it may or may not take.
+    for v in verbs[::5]:
+        seeds[f"typed-meg{v}"] = every_mood_and_toggle("meg" + v)
+        seeds[f"typed-{v}hat"] = every_mood_and_toggle(v + "hat")
+    return seeds
+
+
+def write(folder, seeds):
+    folder.mkdir(exist_ok=True)
+    for old in folder.glob("*"):
         old.unlink()
-    for name, seed in sorted(SEEDS.items()):
-        (corpus / name).write_bytes(seed)
+    for name, seed in sorted(seeds.items()):
+        (folder / name).write_bytes(seed)
+
+
+def main():
+    here = Path(__file__).resolve().parent
+    write(here / "corpus", SEEDS)
+    write(here / "corpus-lexicon", lexicon_seeds())
 
 
 if __name__ == "__main__":

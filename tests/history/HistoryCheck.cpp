@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "Toggles.h"
-#include "window/MainWindowTexts.h"
+#include "support/ShownNames.h"
 
 namespace ragozo::history {
 namespace {
@@ -49,7 +49,7 @@ Steps freshSteps(const FreshRun& run, const window::LexiconFill& fill) {
 }
 
 std::string describe(const FreshRun& run) {
-  return "entry \"" + run.entry + "\", tense and mood " + std::to_string(run.mood) + (run.tall ? ", tall" : "") +
+  return "entry \"" + run.entry + "\", " + testing::moodName(run.mood) + (run.tall ? ", tall" : "") +
          (run.shortImperative ? ", short imperative" : "") + (run.answerYes ? "" : ", answer no") +
          (run.afterOrdinaryVerb ? "" : ", right after start-up");
 }
@@ -67,8 +67,8 @@ std::string compareWithFreshProgram(headless::Session& session, FreshPrograms& f
   window::MainWindow& w = session.main();
   const FreshRun run{w.state().entry,
                      w.selectedMood(),
-                     w.derivedFormsToggleCaption() == window::texts::kDerivedShownCaption,
-                     w.imperativeFormsToggleCaption() == window::texts::kShortImperativeShowingCaption,
+                     w.state().derivedShown,
+                     w.state().imperativeForms == window::ImperativeForms::shortForms,
                      answerYes,
                      conjugatedSinceLoad};
   session.dialogs.setDefaultAnswer(answerYes);

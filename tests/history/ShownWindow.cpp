@@ -1,6 +1,8 @@
 // Everything the main window shows a user.
 #include "ShownWindow.h"
 
+#include "support/ShownNames.h"
+
 namespace ragozo::history {
 namespace {
 
@@ -9,6 +11,12 @@ ShownToggle shownToggle(bool visible, const std::string& caption) { return {visi
 std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string shown(const ShownToggle& toggle) { return toggle.visible ? quoted(toggle.caption) : "hidden"; }
+
+// A form cell by its person and column, a heading by its place.
+std::string placeOf(int row, int column) {
+  if (row == 0 || column == 0) return "heading at row " + std::to_string(row) + ", column " + std::to_string(column);
+  return testing::cellName(row, column);
+}
 
 std::string joined(const std::vector<std::string>& messages) {
   std::string text;
@@ -47,20 +55,20 @@ std::string differences(const ShownWindow& seen, const ShownWindow& fresh) {
   differ("entry", quoted(seen.entry), quoted(fresh.entry));
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-      differ("row " + std::to_string(row) + " column " + std::to_string(column), quoted(seen.cells[row][column]),
-             quoted(fresh.cells[row][column]));
+      differ(placeOf(row, column), quoted(seen.cells[row][column]), quoted(fresh.cells[row][column]));
     }
   }
   differ("notice", quoted(seen.notice), quoted(fresh.notice));
-  for (std::size_t box = 0; box < seen.derivedBoxes.size(); ++box) {
-    differ("derived box " + std::to_string(box), quoted(seen.derivedBoxes[box]), quoted(fresh.derivedBoxes[box]));
+  for (int box = infinitiveBox; box <= causativeBox; ++box) {
+    differ(testing::boxName(static_cast<DerivedBox>(box)) + " box", quoted(seen.derivedBoxes[box]),
+           quoted(fresh.derivedBoxes[box]));
   }
   differ("all-persons toggle", shown(seen.allPersons), shown(fresh.allPersons));
   differ("objective toggle", shown(seen.objective), shown(fresh.objective));
   differ("imperative toggle", shown(seen.imperative), shown(fresh.imperative));
   differ("short/long imperative toggle", shown(seen.imperativeForms), shown(fresh.imperativeForms));
   differ("derived-forms toggle", shown(seen.derivedForms), shown(fresh.derivedForms));
-  differ("tense and mood", std::to_string(seen.mood), std::to_string(fresh.mood));
+  differ("tense and mood", testing::moodName(seen.mood), testing::moodName(fresh.mood));
   differ("message boxes", joined(seen.messages), joined(fresh.messages));
   return text;
 }

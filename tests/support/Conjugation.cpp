@@ -13,15 +13,6 @@
 namespace ragozo::testing {
 namespace {
 
-constexpr const char* kPersons[] = {"",
-                                    "1st person singular (én)",
-                                    "2nd person singular (te)",
-                                    "3rd person singular (ő)",
-                                    "1st person plural (mi)",
-                                    "2nd person plural (ti)",
-                                    "3rd person plural (ők)",
-                                    "I to you (-lak/-lek)"};
-
 std::string placeOf(const Shown& shown, const std::string& where) {
   return shown.verb + ", " + moodName(shown.mood) + ", " + where;
 }
@@ -87,28 +78,6 @@ Shown conjugated(std::string_view entry, Mood mood, const Toggles& toggles) {
 
 Shown conjugated(CodedVerb verb, Mood mood, const Toggles& toggles) {
   return TypedEntry(verb).conjugate(mood, toggles);
-}
-
-std::string moodName(Mood mood) {
-  switch (mood) {
-    case presentIndicative: return "indicative present";
-    case pastIndicative: return "indicative past";
-    case presentConditional: return "conditional present";
-    case imperative: return "imperative";
-    case noMood: break;
-  }
-  return "no tense and mood";
-}
-
-std::string cellName(int row, int column) {
-  return std::string(kPersons[row]) + (column == 1 ? ", subjective" : ", objective");
-}
-
-std::string boxName(DerivedBox box) {
-  static constexpr const char* kNames[] = {"infinitive",         "adverbial participle", "present participle",
-                                           "past participle",    "future participle",    "action noun",
-                                           "potential verb",     "causative verb"};
-  return kNames[box];
 }
 
 void expectCell(const Shown& shown, int row, int column, std::string_view wanted) {

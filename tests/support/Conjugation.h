@@ -21,6 +21,7 @@
 #include "core/Mood.h"
 #include "derived/DerivedBoxes.h"
 #include "lexicon/Lexicon.h"
+#include "support/ShownNames.h"
 
 namespace ragozo::testing {
 
@@ -80,11 +81,6 @@ class TypedEntry {
 // One conjugation of a newly typed entry.
 Shown conjugated(std::string_view entry, Mood mood, const Toggles& toggles = {});
 Shown conjugated(CodedVerb verb, Mood mood, const Toggles& toggles = {});
-
-// Names in words, for failure messages.
-std::string moodName(Mood mood);
-std::string cellName(int row, int column);
-std::string boxName(DerivedBox box);
 
 // Checks one cell or box: a failure names the verb, tense and mood, the cell or box, wanted and shown.
 void expectCell(const Shown& shown, int row, int column, std::string_view wanted);

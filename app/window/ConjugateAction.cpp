@@ -27,10 +27,15 @@ void MainWindow::conjugate() {
     showNoForms();
     return;
   }
-  draw(result);
   // After "Törölje az 'ik' végződést!" the entry stays for mending: the next key does not empty it.
   if (result.end != ConjugationEnd::notAVerb) state_.resultShown = true;
-  if (result.emptiesEntry) setEntryText("");
+  if (result.end == ConjugationEnd::notFound && !state_.keepsEntryWhenNotFound) {
+    // The entry goes, and with it all it showed, as for a new entry.
+    showEmptyResult();
+    setEntryText("");
+  } else {
+    draw(result);
+  }
   if (result.end != ConjugationEnd::shown) {
     // Nothing shows, so nothing is left to toggle: a toggle pressed now would
     // reach the next entry, which a refusal does not reset.
@@ -48,7 +53,7 @@ void MainWindow::conjugate() {
 
 Request MainWindow::request() const {
   const WindowState& s = state_;
-  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms, s.derivedShown, s.keepTexts};
+  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms};
 }
 
 void MainWindow::draw(ConjugationResult& result) {
@@ -59,8 +64,13 @@ void MainWindow::draw(ConjugationResult& result) {
   state_.noticeLine = std::move(result.notice);
   if (result.boxes) state_.derivedBoxes = std::move(*result.boxes);
   state_.derivedFormsNotice = std::move(result.derivedFormsNotice);
+  showDerivedFormsNotice();
   // Outside the imperative the short/long toggle falls back to the long forms.
   if (result.end == ConjugationEnd::shown && state_.mood != imperative) state_.imperativeForms = ImperativeForms::longForms;
+}
+
+void MainWindow::showDerivedFormsNotice() {
+  if (state_.derivedShown && state_.derivedFormsNotice) state_.noticeLine = *state_.derivedFormsNotice;
 }
 
 void MainWindow::showEmptyTable() {

@@ -7,8 +7,9 @@
 // user's sequence (the per-entry reset, the toggles), asks the engine's one
 // call for the entry with the choices in `state` and the entry's memory, and
 // draws the result it returns into `state` (the table, the notice line, the
-// derived boxes) and into the captions and visibility kept here; a result
-// that empties the entry empties it. The view then shows what it finds. The
+// derived boxes) and into the captions and visibility kept here; a verb
+// neither found nor guessed empties the entry, unless the imperative keeps it
+// for mending. The view then shows what it finds. The
 // engine is reached by `conjugate` alone, and at the load by `emptyResult`,
 // whose empty table every new entry shows again.
 // Message boxes, the clipboard and the windowing system are reached through
@@ -138,6 +139,8 @@ class MainWindow {
   // Draws what the result shows, taking them out of it: its table (selecting the last form cell),
   // its notice and its boxes where it gives them; and the short/long toggle's fall-back to the long forms.
   void draw(ConjugationResult& result);
+  // In the tall view a potential verb's notice, which says why its boxes are empty, stands on the notice line.
+  void showDerivedFormsNotice();
   // What the empty entry of the load showed, again: the table without forms; with the derived
   // boxes empty too (a conjugation that failed half-way, so that no cell mixes two verbs); and
   // under the entry prompt (a new entry).

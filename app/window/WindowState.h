@@ -34,7 +34,9 @@ struct WindowState {
   ImperativeForms imperativeForms = ImperativeForms::untouched;
 
   // Where the request stands.
-  bool keepTexts = false;    // the imperative was chosen: a verb not found keeps the entry and the texts
+  // The imperative was chosen: a verb neither found nor guessed empties the table alone and keeps
+  // the entry and the derived boxes for mending.
+  bool keepsEntryWhenNotFound = false;
   bool resultShown = false;  // the next key press starts a new entry
   bool inputFresh = false;   // the entry changed since the last result: no reset on further changes
 

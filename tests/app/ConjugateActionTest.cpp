@@ -185,8 +185,8 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.request("alábocsájt", 4);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().noticeLine, kNotImperative);
-  EXPECT_EQ(session.s().entry, "alábocsájt");  // keepTexts: only the table is emptied
-  EXPECT_TRUE(session.s().keepTexts);
+  EXPECT_EQ(session.s().entry, "alábocsájt");  // kept: only the table is emptied
+  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 

@@ -110,11 +110,11 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
 TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   WindowSession session;
   session.request("vár", 4);
-  ASSERT_TRUE(session.s().keepTexts);
+  ASSERT_TRUE(session.s().keepsEntryWhenNotFound);
   session.type("k");
   EXPECT_EQ(session.s().entry, "k");
   EXPECT_EQ(session.s().derivedBoxes[0], "");
-  EXPECT_TRUE(session.s().keepTexts);
+  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
 }
 
 TEST(EntryBox, GainingTheFocusPutsTheCaretAfterTheLastCharacter) {

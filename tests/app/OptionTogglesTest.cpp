@@ -31,7 +31,7 @@ TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   session.request("alábocsájt", 4);
   session.w().toggleImperative();
   session.w().chooseMood(imperative);
-  EXPECT_TRUE(session.s().keepTexts);
+  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_TRUE(session.s().pressed.imperativeAnyway);  // left as it was: the table shows
   EXPECT_EQ(session.s().table.cell(1, 1), "  alábocsájtsak");

@@ -232,23 +232,24 @@ void MainWindowView::refresh() {
   if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);
   if (w.entryFocused() && !entry_->hasFocus() && isActiveWindow()) entry_->setFocus(Qt::OtherFocusReason);
 
-  notice_->setText(q(s.noticeLine));
+  const window::ShownResult& shown = s.shown;
+  notice_->setText(q(shown.noticeLine));
 
   const QSignalBlocker blockTable(table_);
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       QTableWidgetItem* item = table_->item(row, column);
-      const QString text = q(s.table.cell(row, column));
+      const QString text = q(shown.table.cell(row, column));
       if (item->text() != text) item->setText(text);
-      if (s.table.columnAlignment(column) == ConjugationTable::kCentred) {
+      if (shown.table.columnAlignment(column) == ConjugationTable::kCentred) {
         item->setTextAlignment(Qt::AlignCenter);
       }
     }
   }
   for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-    table_->setColumnWidth(column, px(s.table.columnWidth(column)));
+    table_->setColumnWidth(column, px(shown.table.columnWidth(column)));
   }
-  table_->setCurrentCell(s.selectedCell.row, s.selectedCell.column);
+  table_->setCurrentCell(shown.selectedCell.row, shown.selectedCell.column);
 
   conjugateButton_->setText(q(w.conjugateButton().caption));
   const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(),
@@ -266,7 +267,7 @@ void MainWindowView::refresh() {
   optionGroup_->setExclusive(true);
 
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    const QString text = q(s.derivedBoxes[i]);
+    const QString text = q(shown.derivedBoxes[i]);
     if (boxes_[i]->text() != text) boxes_[i]->setText(text);
   }
 

@@ -56,7 +56,7 @@ void MainWindow::toggleImperative() {
   toggles_.imperative.caption = texts::kImperativeOff;
   state_.pressed.imperativeAnyway = false;
   state_.keepsEntryWhenNotFound = true;
-  imperativeFormsToggleVisible_ = false;
+  toggles_.imperativeFormsVisible = false;
   showEmptyTable();
 }
 

@@ -24,12 +24,12 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
   window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
   w.state().entry = "vár";
-  w.state().noticeLine = "előző";
+  w.state().shown.noticeLine = "előző";
   w.conjugate();
   EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
-  EXPECT_EQ(w.state().noticeLine, "előző");
+  EXPECT_EQ(w.state().shown.noticeLine, "előző");
   EXPECT_FALSE(w.state().resultShown);
-  EXPECT_EQ(w.state().table.cell(1, 1), "");
+  EXPECT_EQ(w.state().shown.table.cell(1, 1), "");
 }
 
 TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
@@ -39,10 +39,10 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   session.w().conjugate();
   EXPECT_EQ(session.cells(), (FormCells{"  várok", "  vársz", "  vár", "  várunk", "  vártok", "  várnak", "  várom",
                                         "  várod", "  várja", "  várjuk", "  várjátok", "  várják", "  várlak"}));
-  EXPECT_EQ(session.s().table.cell(7, 1), "");
-  EXPECT_EQ(session.s().noticeLine, "");
-  EXPECT_EQ(session.s().derivedBoxes[0], "várni");
-  EXPECT_EQ(session.s().derivedBoxes[2], "váró");
+  EXPECT_EQ(session.s().shown.table.cell(7, 1), "");
+  EXPECT_EQ(session.s().shown.noticeLine, "");
+  EXPECT_EQ(session.s().shown.derivedBoxes[0], "várni");
+  EXPECT_EQ(session.s().shown.derivedBoxes[2], "váró");
   EXPECT_TRUE(session.w().entryFocused());
   EXPECT_EQ(session.w().caret(), 3);
   EXPECT_TRUE(session.s().resultShown);
@@ -59,8 +59,8 @@ TEST(ConjugateAction, WhiteSpaceAroundTheEntryReachesNeitherTheLookUpNorTheCells
     session.w().pasteIntoEntry();  // the double click
     session.w().conjugate();
     EXPECT_EQ(session.s().entry, pasted);  // the entry shows what was pasted
-    EXPECT_EQ(session.s().table.cell(3, 1), "  alszik") << "[" << pasted << "]";
-    EXPECT_EQ(session.s().table.cell(3, 2), "  alussza") << "[" << pasted << "]";
+    EXPECT_EQ(session.s().shown.table.cell(3, 1), "  alszik") << "[" << pasted << "]";
+    EXPECT_EQ(session.s().shown.table.cell(3, 2), "  alussza") << "[" << pasted << "]";
     EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << pasted << "]";
   }
 }
@@ -90,9 +90,9 @@ TEST(ConjugateAction, ARefusedEntryLeavesNoToggleToPress) {
     if (session.w().objectiveToggle().visible) session.w().toggleObjective();
     session.typeNewEntry("alél");  // not used in the objective conjugation
     session.w().chooseMood(presentIndicative);
-    EXPECT_EQ(session.s().table.cell(1, 2), "") << refused;
+    EXPECT_EQ(session.s().shown.table.cell(1, 2), "") << refused;
     EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is") << refused;
-    EXPECT_EQ(session.s().noticeLine, kNotObjective) << refused;
+    EXPECT_EQ(session.s().shown.noticeLine, kNotObjective) << refused;
   }
 }
 
@@ -110,8 +110,8 @@ TEST(ConjugateAction, ARefusedEntryInTheImperativeHidesTheShortLongToggle) {
 TEST(ConjugateAction, AGuessedVerbIsConjugatedFromItsEnding) {
   WindowSession session;
   session.request("üldögél", 1);
-  EXPECT_EQ(session.s().table.cell(1, 1), "  üldögélek");
-  EXPECT_EQ(session.s().table.cell(3, 2), "  üldögéli");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "  üldögélek");
+  EXPECT_EQ(session.s().shown.table.cell(3, 2), "  üldögéli");
 }
 
 // A compound verb not in the lexicon takes the harmony of its last member, whatever
@@ -133,7 +133,7 @@ TEST(ConjugateAction, AGuessedCompoundTakesTheHarmonyOfItsLastMember) {
   WindowSession session;
   for (const Case& c : cases) {
     session.request(c.verb, c.option);
-    EXPECT_EQ(session.s().table.cell(c.row, c.column), c.form) << c.verb;
+    EXPECT_EQ(session.s().shown.table.cell(c.row, c.column), c.form) << c.verb;
   }
 }
 
@@ -143,7 +143,7 @@ TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
   session.request("megy", 1);
   EXPECT_EQ(session.cells(), (FormCells{"  megyek", "  mész", "  megy", "  megyünk", "  mentek", "  mennek", "", "", "",
                                         "", "", "", ""}));
-  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
 }
 
@@ -151,13 +151,13 @@ TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
   WindowSession session;
   session.request("vár", 1);
   session.request("megvész", 1);
-  EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
-  EXPECT_EQ(session.s().table.cell(1, 1), "  megveszek");
-  EXPECT_EQ(session.s().table.cell(1, 2), "");
+  EXPECT_EQ(session.s().shown.noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "  megveszek");
+  EXPECT_EQ(session.s().shown.table.cell(1, 2), "");
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   session.w().toggleObjective();
-  EXPECT_EQ(session.s().table.cell(1, 2), "  megveszem");
-  EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().shown.table.cell(1, 2), "  megveszem");
+  EXPECT_EQ(session.s().shown.noticeLine, "Feltételezett igekötős változat:");
 }
 
 TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
@@ -167,12 +167,12 @@ TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  érzik", "", "", "  érzenek", "", "", "", "", "", "", ""}));
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
   session.w().toggleAllPersons();
-  EXPECT_EQ(session.s().table.cell(1, 1), "  érzem");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "  érzem");
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Csak 3. személyek");
   session.w().toggleAllPersons();
   EXPECT_FALSE(session.s().pressed.allPersons);
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Minden személy");
-  EXPECT_EQ(session.s().table.cell(1, 1), "");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "");
 
   session.request("akaródzik", 1);
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  akaródzik", "", "", "", "", "", "", "", "", "", ""}));
@@ -184,7 +184,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.request("vár", 1);
   session.request("alábocsájt", 4);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
   EXPECT_EQ(session.s().entry, "alábocsájt");  // kept: only the table is emptied
   EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
@@ -193,19 +193,19 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.w().toggleImperative();
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód nem");
   EXPECT_TRUE(session.s().pressed.imperativeAnyway);
-  EXPECT_EQ(session.s().table.cell(2, 1), "  alábocsájtsál");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  alábocsájtsál");
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
 
-  session.s().derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
+  session.s().shown.derivedBoxes[0] = "marker";  // a conjugation would write the infinitive here
   session.w().toggleImperative();
-  EXPECT_EQ(session.s().derivedBoxes[0], "marker");
+  EXPECT_EQ(session.s().shown.derivedBoxes[0], "marker");
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_FALSE(session.s().pressed.imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().entry, "alábocsájt");
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
 }
 
 TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions) {
@@ -213,7 +213,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
   session.request("vár", 1);
   session.request("virrad", 4);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
@@ -221,7 +221,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 
   session.w().toggleImperative();  // the imperative anyway: still the third persons only
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  virradjon", "", "", "  virradjanak", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
 
   session.w().toggleAllPersons();
@@ -230,7 +230,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 
   session.request("virrad", 1);  // outside the imperative only the persons are restricted
   EXPECT_EQ(session.cells(), (FormCells{"", "", "  virrad", "", "", "  virradnak", "", "", "", "", "", "", ""}));
-  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
 }
 
@@ -240,25 +240,25 @@ TEST(ConjugateAction, TheImperativeToggleFollowsTheVerbNowConjugated) {
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   session.request("vár", 4);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  várjál");
 }
 
 TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   WindowSession session;
   session.request("vár", 4);
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");  // set by the start-up's conjugation
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
-  EXPECT_EQ(session.s().table.cell(2, 2), "  várjad");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  várjál");
+  EXPECT_EQ(session.s().shown.table.cell(2, 2), "  várjad");
   session.w().toggleImperativeForms();
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
-  EXPECT_EQ(session.s().table.cell(2, 2), "  várd");
-  EXPECT_EQ(session.s().table.cell(3, 1), "  várjon");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  várj");
+  EXPECT_EQ(session.s().shown.table.cell(2, 2), "  várd");
+  EXPECT_EQ(session.s().shown.table.cell(3, 1), "  várjon");
   session.w().chooseMood(pastIndicative);
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   session.w().chooseMood(imperative);
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  várjál");
 }
 
 // Dialogs that fail on their next beep or message with the exception given.
@@ -300,8 +300,8 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   window::MainWindow& w = *program.mainWindow();
   w.state().entry = "vár";
   w.conjugate();
-  ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
-  ASSERT_EQ(w.state().derivedBoxes[0], "várni");
+  ASSERT_EQ(w.state().shown.table.cell(1, 1), "  várok");
+  ASSERT_EQ(w.state().shown.derivedBoxes[0], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = true;
@@ -309,14 +309,14 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   dialogs.failNext = std::make_exception_ptr(std::runtime_error("the message box failed"));
   EXPECT_NO_THROW(w.conjugate());
   for (int row = 1; row <= 7; ++row) {
-    EXPECT_EQ(w.state().table.cell(row, 1), "") << row;
-    EXPECT_EQ(w.state().table.cell(row, 2), "") << row;
+    EXPECT_EQ(w.state().shown.table.cell(row, 1), "") << row;
+    EXPECT_EQ(w.state().shown.table.cell(row, 2), "") << row;
   }
-  EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
-  for (const std::string& box : w.state().derivedBoxes) EXPECT_EQ(box, "");
+  EXPECT_EQ(w.state().shown.table.cell(0, 1), "Alanyi ragozás");
+  for (const std::string& box : w.state().shown.derivedBoxes) EXPECT_EQ(box, "");
   w.state().entry = "vár";
   w.conjugate();
-  EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
+  EXPECT_EQ(w.state().shown.table.cell(1, 1), "  várok");
 }
 
 TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
@@ -335,9 +335,10 @@ TEST(ConjugateAction, ABlankEntryIsAnsweredLikeAnEmptyOne) {
     session.dialogs.clear();
     session.w().conjugate();
     EXPECT_TRUE(session.dialogs.transcript().empty()) << "[" << blank << "]";  // no verb, so none was looked for
-    EXPECT_TRUE(session.formCellsEmpty()) << "[" << blank << "] " << session.s().table.cell(1, 1);
-    for (const std::string& box : session.s().derivedBoxes) EXPECT_EQ(box, "") << "[" << blank << "]";
-    EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << "[" << blank << "]";
+    EXPECT_TRUE(session.formCellsEmpty()) << "[" << blank << "] " << session.s().shown.table.cell(1, 1);
+    for (const std::string& box : session.s().shown.derivedBoxes) EXPECT_EQ(box, "") << "[" << blank << "]";
+    EXPECT_EQ(session.s().shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ")
+        << "[" << blank << "]";
   }
 }
 

@@ -19,10 +19,10 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   const window::WindowState& s = session.s();
   EXPECT_EQ(s.entry, "v");
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
-  for (const std::string& box : s.derivedBoxes) EXPECT_EQ(box, "");
+  EXPECT_EQ(s.shown.table.cell(0, 2), "Tárgyas ragozás");
+  for (const std::string& box : s.shown.derivedBoxes) EXPECT_EQ(box, "");
   EXPECT_FALSE(s.pressed.allPersons);
-  EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_EQ(s.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().allPersonsToggle().visible);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
@@ -56,10 +56,10 @@ TEST(EntryBox, OnlyTheFirstKeyAfterAResultResets) {
   session.request("vár", 1);
   session.type("t");
   window::WindowState& s = session.s();
-  s.table.write(1, 1, "kept");
+  s.shown.table.write(1, 1, "kept");
   session.type("a");
   EXPECT_EQ(s.entry, "ta");
-  EXPECT_EQ(s.table.cell(1, 1), "kept");
+  EXPECT_EQ(s.shown.table.cell(1, 1), "kept");
 }
 
 TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
@@ -81,7 +81,7 @@ TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
     session.type("ad");
     EXPECT_EQ(session.s().entry, "ad") << c.name;
     session.w().conjugate();
-    EXPECT_EQ(session.s().table.cell(1, 1), "  adok") << c.name;
+    EXPECT_EQ(session.s().shown.table.cell(1, 1), "  adok") << c.name;
   }
 }
 
@@ -104,7 +104,7 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   session.w().pasteIntoEntry();
   EXPECT_EQ(session.s().entry, "kér");
   session.w().conjugate();
-  EXPECT_EQ(session.s().table.cell(1, 1), "  kérek");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "  kérek");
 }
 
 TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
@@ -113,7 +113,7 @@ TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   ASSERT_TRUE(session.s().keepsEntryWhenNotFound);
   session.type("k");
   EXPECT_EQ(session.s().entry, "k");
-  EXPECT_EQ(session.s().derivedBoxes[0], "");
+  EXPECT_EQ(session.s().shown.derivedBoxes[0], "");
   EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
 }
 
@@ -135,8 +135,8 @@ TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
   for (const auto& [row, column, expected] : cases) {
     session.w().copyCell(row, column);
     EXPECT_EQ(session.clipboard.text(), expected) << row << "," << column;
-    EXPECT_EQ(session.s().selectedCell.row, row);
-    EXPECT_EQ(session.s().selectedCell.column, column);
+    EXPECT_EQ(session.s().shown.selectedCell.row, row);
+    EXPECT_EQ(session.s().shown.selectedCell.column, column);
   }
 }
 

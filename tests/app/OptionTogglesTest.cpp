@@ -22,7 +22,7 @@ TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
     EXPECT_EQ(session.s().mood, mood);
     EXPECT_FALSE(session.s().pressed.imperativeAnyway);
     EXPECT_FALSE(session.w().imperativeToggle().visible);
-    EXPECT_EQ(session.s().table.cell(1, 1), firstCell);
+    EXPECT_EQ(session.s().shown.table.cell(1, 1), firstCell);
   }
 }
 
@@ -34,7 +34,7 @@ TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_TRUE(session.s().pressed.imperativeAnyway);  // left as it was: the table shows
-  EXPECT_EQ(session.s().table.cell(1, 1), "  alábocsájtsak");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "  alábocsájtsak");
 }
 
 // Only the imperative keeps the entry of a verb the lexicon lacks: the other
@@ -45,12 +45,12 @@ TEST(MoodButtons, AnUnknownVerbOutsideTheImperativeEmptiesTheEntryAfterAnyMood) 
     session.request("vár", before);
     session.request("xyzq", pastIndicative);
     EXPECT_EQ(session.s().entry, "") << before;
-    EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << before;
+    EXPECT_EQ(session.s().shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ") << before;
   }
   WindowSession session;
   session.request("xyzq", imperative);
   EXPECT_EQ(session.s().entry, "xyzq");
-  EXPECT_EQ(session.s().noticeLine, "");
+  EXPECT_EQ(session.s().shown.noticeLine, "");
 }
 
 TEST(ImperativeToggle, ANewEntryOffersTheImperativeAgain) {
@@ -63,34 +63,34 @@ TEST(ImperativeToggle, ANewEntryOffersTheImperativeAgain) {
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   session.w().toggleImperative();
-  EXPECT_EQ(session.s().table.cell(3, 1), "  virradjon");
+  EXPECT_EQ(session.s().shown.table.cell(3, 1), "  virradjon");
 }
 
 TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
   WindowSession session;
   session.request("vár", 1);
   session.request("alél", 1);
-  EXPECT_EQ(session.s().table.cell(1, 2), "");
+  EXPECT_EQ(session.s().shown.table.cell(1, 2), "");
   session.w().toggleObjective();
   EXPECT_TRUE(session.s().pressed.objectiveAnyway);
   EXPECT_EQ(session.w().objectiveToggle().caption, "&Csak alanyi ragozás");
-  EXPECT_EQ(session.s().table.cell(1, 2), "  alélom");  // the lexicon gives it back vowels
+  EXPECT_EQ(session.s().shown.table.cell(1, 2), "  alélom");  // the lexicon gives it back vowels
   session.w().toggleObjective();
   EXPECT_FALSE(session.s().pressed.objectiveAnyway);
   EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is");
-  EXPECT_EQ(session.s().table.cell(1, 2), "");
+  EXPECT_EQ(session.s().shown.table.cell(1, 2), "");
 }
 
 TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   WindowSession session;
   session.request("vár", 1);
-  session.s().table.write(1, 1, "marker");  // a new conjugation would overwrite this
+  session.s().shown.table.write(1, 1, "marker");  // a new conjugation would overwrite this
   session.w().entryLostFocus();
   session.w().toggleDerivedForms();
   EXPECT_EQ(session.w().geometry().height, 6480);
   EXPECT_EQ(session.w().derivedFormsToggleCaption(), "&Alapalakok");
-  EXPECT_EQ(session.s().table.cell(1, 1), "marker");
-  EXPECT_EQ(session.s().derivedBoxes[0], "várni");
+  EXPECT_EQ(session.s().shown.table.cell(1, 1), "marker");
+  EXPECT_EQ(session.s().shown.derivedBoxes[0], "várni");
   EXPECT_TRUE(session.w().entryFocused());
   const int top = session.w().geometry().top;
   session.w().toggleDerivedForms();
@@ -106,25 +106,25 @@ TEST(ShortImperativeToggle, TheDesignCaptionFirstSelectsTheLongForms) {
   session.w().toggleImperativeForms();
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Rövid alakok");
   session.w().chooseMood(imperative);
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várjál");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  várjál");
   session.w().toggleImperativeForms();
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
-  EXPECT_EQ(session.s().table.cell(2, 1), "  várj");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  várj");
 }
 
 TEST(ShortImperativeToggle, ShortensTheSecondPersonOfShortStemVerbs) {
   WindowSession session;
   session.request("vesz", 4);
-  EXPECT_EQ(session.s().table.cell(2, 1), "  vegyél");
-  EXPECT_EQ(session.s().table.cell(2, 2), "  vegyed");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  vegyél");
+  EXPECT_EQ(session.s().shown.table.cell(2, 2), "  vegyed");
   session.w().toggleImperativeForms();
-  EXPECT_EQ(session.s().table.cell(2, 1), "  végy");
-  EXPECT_EQ(session.s().table.cell(2, 2), "  vedd");
-  EXPECT_EQ(session.s().table.cell(3, 1), "  vegyen");  // the stem is set back after the short cell
-  EXPECT_EQ(session.s().table.cell(3, 2), "  vegye");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  végy");
+  EXPECT_EQ(session.s().shown.table.cell(2, 2), "  vedd");
+  EXPECT_EQ(session.s().shown.table.cell(3, 1), "  vegyen");  // the stem is set back after the short cell
+  EXPECT_EQ(session.s().shown.table.cell(3, 2), "  vegye");
   session.request("jön", 4);
   EXPECT_EQ(session.w().imperativeFormsToggleCaption(), "2:   &Hosszú alakok");
-  EXPECT_EQ(session.s().table.cell(2, 1), "  jöjj");
+  EXPECT_EQ(session.s().shown.table.cell(2, 1), "  jöjj");
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ constexpr PotentialCase kCases[] = {
 };
 
 void expectDerivedBoxes(WindowSession& session, const PotentialCase& c) {
-  const auto& boxes = session.s().derivedBoxes;
+  const auto& boxes = session.s().shown.derivedBoxes;
   EXPECT_EQ(boxes[presentParticipleBox], c.presentParticiple);
   EXPECT_EQ(boxes[potentialBox], c.potential);
   for (int box = 0; box < static_cast<int>(boxes.size()); ++box) {
@@ -52,15 +52,15 @@ TEST(PotentialVerb, KeepsOnlyItsPresentParticipleInEitherViewAndTheTallViewSaysW
     WindowSession session;
     session.request(c.verb, 1);
     expectDerivedBoxes(session, c);
-    EXPECT_EQ(session.s().noticeLine, c.shortViewNotice);
+    EXPECT_EQ(session.s().shown.noticeLine, c.shortViewNotice);
 
     session.w().toggleDerivedForms();  // the tall view, without conjugating again
     expectDerivedBoxes(session, c);
-    EXPECT_EQ(session.s().noticeLine, tallViewNotice);
+    EXPECT_EQ(session.s().shown.noticeLine, tallViewNotice);
 
     session.request(c.verb, 1);  // conjugated while the tall view shows
     expectDerivedBoxes(session, c);
-    EXPECT_EQ(session.s().noticeLine, tallViewNotice);
+    EXPECT_EQ(session.s().shown.noticeLine, tallViewNotice);
   }
 }
 

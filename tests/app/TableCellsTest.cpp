@@ -252,7 +252,7 @@ TEST_P(TableCells, EveryCellAsTheWindowShowsIt) {
   if ((c.toggles & kAllPersons) && session.w().allPersonsToggle().visible) session.w().toggleAllPersons();
   if ((c.toggles & kObjective) && session.w().objectiveToggle().visible) session.w().toggleObjective();
   EXPECT_EQ(session.cells(), expectedCells(c.cells));
-  EXPECT_EQ(session.s().table.cell(7, 1), "");
+  EXPECT_EQ(session.s().shown.table.cell(7, 1), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Verbs, TableCells, ::testing::ValuesIn(kCases), caseName);
@@ -265,7 +265,9 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood)
     session.w().toggleObjective();
     const char* expected[] = {"  megalapulja", "  megalapuljuk", "  megalapuljátok", "  megalapulják",
                               "  (megalapullak)"};
-    for (int row = 3; row <= 7; ++row) EXPECT_EQ(session.s().table.cell(row, 2), expected[row - 3]) << mood << "," << row;
+    for (int row = 3; row <= 7; ++row) {
+      EXPECT_EQ(session.s().shown.table.cell(row, 2), expected[row - 3]) << mood << "," << row;
+    }
   }
 }
 
@@ -278,7 +280,7 @@ TEST(TableCellsOfAlapszik, AStrippedPreverbKeepsTheStemAlapulOutsideThePresent) 
     WindowSession session;
     session.request("megalapszik", mood);
     session.w().toggleAllPersons();  // every person
-    const auto& t = session.s().table;
+    const auto& t = session.s().shown.table;
     EXPECT_EQ(t.cell(1, 1) + t.cell(3, 1) + t.cell(4, 1), expected[mood]) << mood;
   }
 }

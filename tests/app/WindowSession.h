@@ -33,8 +33,8 @@ class WindowSession : public headless::Session {
   FormCells cells() {
     FormCells result;
     std::size_t i = 0;
-    for (int row = 1; row <= 6; ++row) result[i++] = s().table.cell(row, 1);
-    for (int row = 1; row <= 7; ++row) result[i++] = s().table.cell(row, 2);
+    for (int row = 1; row <= 6; ++row) result[i++] = s().shown.table.cell(row, 1);
+    for (int row = 1; row <= 7; ++row) result[i++] = s().shown.table.cell(row, 2);
     return result;
   }
 
@@ -42,7 +42,7 @@ class WindowSession : public headless::Session {
     for (const std::string& cell : cells()) {
       if (!cell.empty()) return false;
     }
-    return s().table.cell(7, 1).empty();
+    return s().shown.table.cell(7, 1).empty();
   }
 };
 

@@ -91,7 +91,7 @@ void MainWindowView::buildTable(QWidget* parent) {
     table_->setRowHeight(row, rowHeight);
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       auto* item = new QTableWidgetItem;
-      if (row == 0 || column == 0) item->setBackground(palette().button());  // the fixed heading cells
+      if (row == kHeadingRow || column == kHeadingColumn) item->setBackground(palette().button());
       table_->setItem(row, column, item);
     }
   }
@@ -133,32 +133,43 @@ void MainWindowView::buildButtons(QWidget* parent) {
   conjugateButton_->setDefault(true);
   connect(conjugateButton_, &QPushButton::clicked, &bindings_, [this] { forward(&window::MainWindow::conjugate); });
 
-  optionGroup_ = new QButtonGroup(this);
-  for (int i = 0; i < 4; ++i) {
-    options_[i] = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
-    options_[i]->setGeometry(pxRect(kButtonsLeft, kTableTop + i * 285, kButtonsWidth, 285));
-    optionGroup_->addButton(options_[i], i + 1);
-    connect(options_[i], &QRadioButton::clicked, &bindings_, [this, i] {
+  moodGroup_ = new QButtonGroup(this);
+  for (std::size_t i = 0; i < kMoods.size(); ++i) {
+    const Mood mood = kMoods[i];
+    QRadioButton* button = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
+    button->setGeometry(pxRect(kButtonsLeft, kTableTop + static_cast<int>(i) * 285, kButtonsWidth, 285));
+    moodGroup_->addButton(button, mood);
+    connect(button, &QRadioButton::clicked, &bindings_, [this, mood] {
       if (!window_) return;
       window::MainWindow* target = window_;
-      desktop_.dispatch([target, i] { target->chooseMood(static_cast<Mood>(i + 1)); });
+      desktop_.dispatch([target, mood] { target->chooseMood(mood); });
     });
+    moodButtons_[i] = button;
   }
 
-  using Handler = void (window::MainWindow::*)();
-  const std::array<Handler, 5> handlers{&window::MainWindow::toggleAllPersons, &window::MainWindow::toggleObjective,
-                                        &window::MainWindow::toggleImperative, &window::MainWindow::toggleDerivedForms,
-                                        &window::MainWindow::toggleImperativeForms};
-  const std::array<QRect, 5> places{
-      pxRect(kButtonsLeft, 1560, kButtonsWidth, 345), pxRect(kButtonsLeft, 1935, kButtonsWidth, 345),
-      pxRect(kButtonsLeft, 2310, kButtonsWidth, 345), pxRect(5880, kEntryTop - 15, 1695, 360),
-      pxRect(kButtonsLeft, 2685, kButtonsWidth, 345)};
-  for (std::size_t i = 0; i < toggles_.size(); ++i) {
-    toggles_[i] = new QPushButton(parent);
-    toggles_[i]->setGeometry(places[i]);
-    const Handler handler = handlers[i];
-    connect(toggles_[i], &QPushButton::clicked, &bindings_, [this, handler] { forward(handler); });
-  }
+  // Made in the order the focus goes through them.
+  allPersonsToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 1560, kButtonsWidth, 345), &window::MainWindow::toggleAllPersons);
+  objectiveToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 1935, kButtonsWidth, 345), &window::MainWindow::toggleObjective);
+  imperativeToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 2310, kButtonsWidth, 345), &window::MainWindow::toggleImperative);
+  derivedFormsToggle_ =
+      addToggle(parent, pxRect(5880, kEntryTop - 15, 1695, 360), &window::MainWindow::toggleDerivedForms);
+  imperativeFormsToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 2685, kButtonsWidth, 345), &window::MainWindow::toggleImperativeForms);
+}
+
+QPushButton* MainWindowView::addToggle(QWidget* parent, const QRect& place, void (window::MainWindow::*handler)()) {
+  auto* toggle = new QPushButton(parent);
+  toggle->setGeometry(place);
+  connect(toggle, &QPushButton::clicked, &bindings_, [this, handler] { forward(handler); });
+  return toggle;
+}
+
+QRadioButton* MainWindowView::moodButton(Mood mood) {
+  const auto at = std::find(kMoods.begin(), kMoods.end(), mood);
+  return at == kMoods.end() ? nullptr : moodButtons_[static_cast<std::size_t>(at - kMoods.begin())];
 }
 
 void MainWindowView::buildDerivedBoxes(QWidget* parent) {
@@ -252,19 +263,20 @@ void MainWindowView::refresh() {
   table_->setCurrentCell(shown.selectedCell.row, shown.selectedCell.column);
 
   conjugateButton_->setText(q(w.conjugateButton().caption));
-  const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(),
-                                                                 &w.imperativeToggle()};
-  for (std::size_t i = 0; i < stateButtons.size(); ++i) {
-    toggles_[i]->setText(q(stateButtons[i]->caption));
-    toggles_[i]->setVisible(stateButtons[i]->visible);
-  }
-  toggles_[3]->setText(q(w.derivedFormsToggleCaption()));
-  toggles_[4]->setText(q(w.imperativeFormsToggleCaption()));
-  toggles_[4]->setVisible(w.imperativeFormsToggleVisible());
+  const auto showToggle = [](QPushButton* toggle, const window::CommandButton& shown) {
+    toggle->setText(q(shown.caption));
+    toggle->setVisible(shown.visible);
+  };
+  showToggle(allPersonsToggle_, w.allPersonsToggle());
+  showToggle(objectiveToggle_, w.objectiveToggle());
+  showToggle(imperativeToggle_, w.imperativeToggle());
+  derivedFormsToggle_->setText(q(w.derivedFormsToggleCaption()));
+  imperativeFormsToggle_->setText(q(w.imperativeFormsToggleCaption()));
+  imperativeFormsToggle_->setVisible(w.imperativeFormsToggleVisible());
 
-  optionGroup_->setExclusive(false);
-  for (int i = 0; i < 4; ++i) options_[i]->setChecked(w.selectedMood() == i + 1);
-  optionGroup_->setExclusive(true);
+  moodGroup_->setExclusive(false);
+  for (std::size_t i = 0; i < kMoods.size(); ++i) moodButtons_[i]->setChecked(w.selectedMood() == kMoods[i]);
+  moodGroup_->setExclusive(true);
 
   for (std::size_t i = 0; i < boxes_.size(); ++i) {
     const QString text = q(shown.derivedBoxes[i]);

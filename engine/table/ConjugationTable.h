@@ -12,6 +12,10 @@
 
 namespace ragozo {
 
+// The row and column of the headings.
+inline constexpr int kHeadingRow = 0;
+inline constexpr int kHeadingColumn = 0;
+
 // The two form columns, and the row of the -lak/-lek form, whose subjective cell stays empty.
 inline constexpr int kSubjectiveColumn = 1;
 inline constexpr int kObjectiveColumn = 2;

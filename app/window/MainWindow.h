@@ -9,9 +9,9 @@
 // draws the result it returns into `state` (the table, the notice line, the
 // derived boxes) and into the captions and visibility kept here; a verb
 // neither found nor guessed empties the entry, unless the imperative keeps it
-// for mending. The view then shows what it finds. The
-// engine is reached by `conjugate` alone, and at the load by `emptyResult`,
-// whose empty table every new entry shows again.
+// for mending. The view then shows what it finds. The engine is reached by
+// `conjugate` alone, and once, at construction, by `emptyResult`, whose table,
+// prompt and boxes every new entry shows again.
 // Message boxes, the clipboard and the windowing system are reached through
 // the interfaces given at construction; nothing here knows of Qt.
 #pragma once

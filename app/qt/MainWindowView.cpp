@@ -28,7 +28,7 @@ constexpr int kEntryTop = 3015;
 constexpr int kDerivedTop = 3540;
 constexpr int kRowPitch = 345;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -39,12 +39,12 @@ MainWindowView::MainWindowView(window::MainWindow& window, QtDesktop& desktop)
   setCentralWidget(central);
   buildMenus();
 
-  notice_ = new QLabel(central);
-  notice_->setGeometry(pxRect(kTableLeft, 60, window::MainWindow::kDesignWidth - 240, 270));
-  QFont noticeFont = notice_->font();
+  noticeLine_ = new QLabel(central);
+  noticeLine_->setGeometry(pxRect(kTableLeft, 60, window::MainWindow::kDesignWidth - 240, 270));
+  QFont noticeFont = noticeLine_->font();
   noticeFont.setBold(true);
-  notice_->setFont(noticeFont);
-  notice_->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+  noticeLine_->setFont(noticeFont);
+  noticeLine_->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
 
   buildTable(central);
   buildButtons(central);
@@ -65,9 +65,9 @@ void MainWindowView::forward(void (window::MainWindow::*handler)()) {
 
 void MainWindowView::buildMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
-  onTop_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
-  onTop_->setCheckable(true);
-  connect(onTop_, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::toggleOnTop); });
+  onTopItem_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
+  onTopItem_->setCheckable(true);
+  connect(onTopItem_, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::toggleOnTop); });
   QAction* close = file->addAction(QString::fromUtf8(texts::kCloseItem));
   connect(close, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::closeProgram); });
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
@@ -194,21 +194,21 @@ void MainWindowView::buildDerivedBoxes(QWidget* parent) {
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+  for (std::size_t i = 0; i < derivedBoxes_.size(); ++i) {
     auto* caption = new QLabel(QString::fromUtf8(texts::kDerivedLabels[i]), parent);
     caption->setGeometry(pxRect(places[i].labelLeft, places[i].top, 2100, 300));
-    boxes_[i] = new QLineEdit(parent);
-    boxes_[i]->setGeometry(pxRect(places[i].boxLeft, places[i].top, 2880, 300));
-    boxes_[i]->setReadOnly(true);
-    boxes_[i]->installEventFilter(this);
+    derivedBoxes_[i] = new QLineEdit(parent);
+    derivedBoxes_[i]->setGeometry(pxRect(places[i].boxLeft, places[i].top, 2880, 300));
+    derivedBoxes_[i]->setReadOnly(true);
+    derivedBoxes_[i]->installEventFilter(this);
   }
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && window_) {
-    const auto box = std::find(boxes_.begin(), boxes_.end(), watched);
-    if (box != boxes_.end()) {
-      const int index = static_cast<int>(box - boxes_.begin());
+    const auto box = std::find(derivedBoxes_.begin(), derivedBoxes_.end(), watched);
+    if (box != derivedBoxes_.end()) {
+      const int index = static_cast<int>(box - derivedBoxes_.begin());
       window::MainWindow* target = window_;
       desktop_.dispatch([target, index] { target->copyDerivedBox(static_cast<DerivedBox>(index)); });
     }
@@ -237,20 +237,20 @@ void MainWindowView::refresh() {
   const window::WindowState& s = w.state();
   applyGeometry();
 
-  const QString entryText = q(s.entry);
+  const QString entryText = toQString(s.entry);
   if (entry_->text() != entryText) entry_->setText(entryText);
   const int caret = std::min(w.caret(), static_cast<int>(entryText.size()));
   if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);
   if (w.entryFocused() && !entry_->hasFocus() && isActiveWindow()) entry_->setFocus(Qt::OtherFocusReason);
 
   const window::ShownResult& shown = s.shown;
-  notice_->setText(q(shown.noticeLine));
+  noticeLine_->setText(toQString(shown.noticeLine));
 
   const QSignalBlocker blockTable(table_);
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       QTableWidgetItem* item = table_->item(row, column);
-      const QString text = q(shown.table.cell(row, column));
+      const QString text = toQString(shown.table.cell(row, column));
       if (item->text() != text) item->setText(text);
       if (shown.table.columnAlignment(column) == ConjugationTable::kCentred) {
         item->setTextAlignment(Qt::AlignCenter);
@@ -262,29 +262,29 @@ void MainWindowView::refresh() {
   }
   table_->setCurrentCell(shown.selectedCell.row, shown.selectedCell.column);
 
-  conjugateButton_->setText(q(w.conjugateButton().caption));
+  conjugateButton_->setText(toQString(w.conjugateButton().caption));
   const auto showToggle = [](QPushButton* toggle, const window::CommandButton& shown) {
-    toggle->setText(q(shown.caption));
+    toggle->setText(toQString(shown.caption));
     toggle->setVisible(shown.visible);
   };
   showToggle(allPersonsToggle_, w.allPersonsToggle());
   showToggle(objectiveToggle_, w.objectiveToggle());
   showToggle(imperativeToggle_, w.imperativeToggle());
-  derivedFormsToggle_->setText(q(w.derivedFormsToggleCaption()));
-  imperativeFormsToggle_->setText(q(w.imperativeFormsToggleCaption()));
+  derivedFormsToggle_->setText(toQString(w.derivedFormsToggleCaption()));
+  imperativeFormsToggle_->setText(toQString(w.imperativeFormsToggleCaption()));
   imperativeFormsToggle_->setVisible(w.imperativeFormsToggleVisible());
 
   moodGroup_->setExclusive(false);
   for (std::size_t i = 0; i < kMoods.size(); ++i) moodButtons_[i]->setChecked(w.selectedMood() == kMoods[i]);
   moodGroup_->setExclusive(true);
 
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    const QString text = q(shown.derivedBoxes[i]);
-    if (boxes_[i]->text() != text) boxes_[i]->setText(text);
+  for (std::size_t i = 0; i < derivedBoxes_.size(); ++i) {
+    const QString text = toQString(shown.derivedBoxes[i]);
+    if (derivedBoxes_[i]->text() != text) derivedBoxes_[i]->setText(text);
   }
 
-  const QSignalBlocker blockOnTop(onTop_);
-  onTop_->setChecked(w.onTopChecked());
+  const QSignalBlocker blockOnTop(onTopItem_);
+  onTopItem_->setChecked(w.onTopChecked());
 }
 
 }  // namespace ragozo::view

@@ -37,9 +37,9 @@ class MainWindowView : public QMainWindow {
   QTableWidget* table() { return table_; }
   QPushButton* conjugateButton() { return conjugateButton_; }
   QRadioButton* moodButton(Mood mood);  // null for `noMood`
-  QLabel* noticeLine() { return notice_; }
-  QLineEdit* derivedBox(int box) { return boxes_[box]; }
-  QAction* onTopItem() { return onTop_; }
+  QLabel* noticeLine() { return noticeLine_; }
+  QLineEdit* derivedBox(int box) { return derivedBoxes_[box]; }
+  QAction* onTopItem() { return onTopItem_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,7 +62,7 @@ class MainWindowView : public QMainWindow {
   QObject bindings_;
   EntryLineEdit* entry_ = nullptr;
   QTableWidget* table_ = nullptr;
-  QLabel* notice_ = nullptr;
+  QLabel* noticeLine_ = nullptr;
   QPushButton* conjugateButton_ = nullptr;
   QPushButton* allPersonsToggle_ = nullptr;
   QPushButton* objectiveToggle_ = nullptr;
@@ -74,8 +74,8 @@ class MainWindowView : public QMainWindow {
   std::array<QRadioButton*, kMoods.size()> moodButtons_{};
   QButtonGroup* moodGroup_ = nullptr;
   QWidget* derivedPanel_ = nullptr;
-  std::array<QLineEdit*, 8> boxes_{};
-  QAction* onTop_ = nullptr;
+  std::array<QLineEdit*, 8> derivedBoxes_{};
+  QAction* onTopItem_ = nullptr;
   window::WindowGeometry applied_{-1, -1, -1, -1};
 };
 

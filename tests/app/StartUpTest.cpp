@@ -33,8 +33,8 @@ TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
   EXPECT_EQ(session.program.mainWindow(), nullptr);
 
-  EXPECT_EQ(splash.frame(), Picture::frame3);
-  const Picture cycle[] = {Picture::frame4, Picture::frame5, Picture::frame3, Picture::frame4};
+  EXPECT_EQ(splash.frame(), Picture::firstFrame);
+  const Picture cycle[] = {Picture::secondFrame, Picture::thirdFrame, Picture::firstFrame, Picture::secondFrame};
   for (Picture expected : cycle) {
     splash.nextFrame();
     EXPECT_EQ(splash.frame(), expected);
@@ -135,7 +135,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_FALSE(session.desktop.timerEnabled(SplashTimer::handOver));
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
   about.nextFrame();
-  EXPECT_EQ(about.frame(), Picture::frame4);
+  EXPECT_EQ(about.frame(), Picture::secondFrame);
 
   about.openInformation();
   ASSERT_EQ(session.dialogs.transcript().size(), 1u);

@@ -10,14 +10,14 @@ const char* name(window::WindowName window) { return window == window::WindowNam
 
 void HeadlessDesktop::created(window::MainWindow&) {
   calls_.push_back("create main");
-  shown_[0] = false;
+  shown_[index(window::WindowName::main)] = false;
 }
 
 void HeadlessDesktop::created(window::Splash&) {
   calls_.push_back("create splash");
-  shown_[1] = false;
+  shown_[index(window::WindowName::splash)] = false;
   // The splash's timers are enabled as designed.
-  timers_[0] = timers_[1] = true;
+  timers_.fill(true);
 }
 
 void HeadlessDesktop::show(window::WindowName window) {
@@ -28,7 +28,7 @@ void HeadlessDesktop::show(window::WindowName window) {
 void HeadlessDesktop::unload(window::WindowName window) {
   calls_.push_back(std::string("unload ") + name(window));
   shown_[index(window)] = false;
-  if (window == window::WindowName::splash) timers_[0] = timers_[1] = false;
+  if (window == window::WindowName::splash) timers_.fill(false);
 }
 
 void HeadlessDesktop::setTopmost(window::WindowName window, bool topmost) {
@@ -45,7 +45,7 @@ void HeadlessDesktop::setMousePointer(window::WindowName window, window::MousePo
 void HeadlessDesktop::setTimerEnabled(window::SplashTimer timer, bool enabled) {
   const bool handOver = timer == window::SplashTimer::handOver;
   calls_.push_back(std::string("timer ") + (handOver ? "handOver" : "animation") + (enabled ? " on" : " off"));
-  timers_[handOver ? 0 : 1] = enabled;
+  timers_[index(timer)] = enabled;
 }
 
 void HeadlessDesktop::endProgram() {

@@ -6,6 +6,8 @@
 // can be read back.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -34,17 +36,19 @@ class HeadlessDesktop : public window::Desktop {
   bool shown(window::WindowName window) const { return shown_[index(window)]; }
   bool topmost(window::WindowName window) const { return topmost_[index(window)]; }
   window::MousePointer pointer(window::WindowName window) const { return pointers_[index(window)]; }
-  bool timerEnabled(window::SplashTimer timer) const { return timers_[timer == window::SplashTimer::handOver ? 0 : 1]; }
+  bool timerEnabled(window::SplashTimer timer) const { return timers_[index(timer)]; }
   bool ended() const { return ended_; }
 
  private:
-  static int index(window::WindowName window) { return window == window::WindowName::main ? 0 : 1; }
+  // Where a window's or a timer's state is kept in the arrays below.
+  static std::size_t index(window::WindowName window) { return window == window::WindowName::main ? 0 : 1; }
+  static std::size_t index(window::SplashTimer timer) { return timer == window::SplashTimer::handOver ? 0 : 1; }
 
   std::vector<std::string> calls_;
-  bool shown_[2] = {false, false};
-  bool topmost_[2] = {false, false};
-  window::MousePointer pointers_[2] = {window::MousePointer::normal, window::MousePointer::normal};
-  bool timers_[2] = {false, false};
+  std::array<bool, 2> shown_{};
+  std::array<bool, 2> topmost_{};
+  std::array<window::MousePointer, 2> pointers_{window::MousePointer::normal, window::MousePointer::normal};
+  std::array<bool, 2> timers_{};
   bool ended_ = false;
 };
 

@@ -28,7 +28,7 @@ constexpr int kEntryTop = 3015;
 constexpr int kDerivedTop = 3540;
 constexpr int kRowPitch = 345;
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -39,12 +39,12 @@ MainWindowView::MainWindowView(window::MainWindow& window, QtDesktop& desktop)
   setCentralWidget(central);
   buildMenus();
 
-  notice_ = new QLabel(central);
-  notice_->setGeometry(pxRect(kTableLeft, 60, window::MainWindow::kDesignWidth - 240, 270));
-  QFont noticeFont = notice_->font();
+  noticeLine_ = new QLabel(central);
+  noticeLine_->setGeometry(pxRect(kTableLeft, 60, window::MainWindow::kDesignWidth - 240, 270));
+  QFont noticeFont = noticeLine_->font();
   noticeFont.setBold(true);
-  notice_->setFont(noticeFont);
-  notice_->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+  noticeLine_->setFont(noticeFont);
+  noticeLine_->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
 
   buildTable(central);
   buildButtons(central);
@@ -65,9 +65,9 @@ void MainWindowView::forward(void (window::MainWindow::*handler)()) {
 
 void MainWindowView::buildMenus() {
   QMenu* file = menuBar()->addMenu(QString::fromUtf8(texts::kFileMenu));
-  onTop_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
-  onTop_->setCheckable(true);
-  connect(onTop_, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::toggleOnTop); });
+  onTopItem_ = file->addAction(QString::fromUtf8(texts::kOnTopItem));
+  onTopItem_->setCheckable(true);
+  connect(onTopItem_, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::toggleOnTop); });
   QAction* close = file->addAction(QString::fromUtf8(texts::kCloseItem));
   connect(close, &QAction::triggered, &bindings_, [this] { forward(&window::MainWindow::closeProgram); });
   QMenu* help = menuBar()->addMenu(QString::fromUtf8(texts::kHelpMenu));
@@ -91,7 +91,7 @@ void MainWindowView::buildTable(QWidget* parent) {
     table_->setRowHeight(row, rowHeight);
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       auto* item = new QTableWidgetItem;
-      if (row == 0 || column == 0) item->setBackground(palette().button());  // the fixed heading cells
+      if (row == kHeadingRow || column == kHeadingColumn) item->setBackground(palette().button());
       table_->setItem(row, column, item);
     }
   }
@@ -133,32 +133,43 @@ void MainWindowView::buildButtons(QWidget* parent) {
   conjugateButton_->setDefault(true);
   connect(conjugateButton_, &QPushButton::clicked, &bindings_, [this] { forward(&window::MainWindow::conjugate); });
 
-  optionGroup_ = new QButtonGroup(this);
-  for (int i = 0; i < 4; ++i) {
-    options_[i] = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
-    options_[i]->setGeometry(pxRect(kButtonsLeft, kTableTop + i * 285, kButtonsWidth, 285));
-    optionGroup_->addButton(options_[i], i + 1);
-    connect(options_[i], &QRadioButton::clicked, &bindings_, [this, i] {
+  moodGroup_ = new QButtonGroup(this);
+  for (std::size_t i = 0; i < kMoods.size(); ++i) {
+    const Mood mood = kMoods[i];
+    QRadioButton* button = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
+    button->setGeometry(pxRect(kButtonsLeft, kTableTop + static_cast<int>(i) * 285, kButtonsWidth, 285));
+    moodGroup_->addButton(button, mood);
+    connect(button, &QRadioButton::clicked, &bindings_, [this, mood] {
       if (!window_) return;
       window::MainWindow* target = window_;
-      desktop_.dispatch([target, i] { target->chooseMood(static_cast<Mood>(i + 1)); });
+      desktop_.dispatch([target, mood] { target->chooseMood(mood); });
     });
+    moodButtons_[i] = button;
   }
 
-  using Handler = void (window::MainWindow::*)();
-  const std::array<Handler, 5> handlers{&window::MainWindow::toggleAllPersons, &window::MainWindow::toggleObjective,
-                                        &window::MainWindow::toggleImperative, &window::MainWindow::toggleDerivedForms,
-                                        &window::MainWindow::toggleImperativeForms};
-  const std::array<QRect, 5> places{
-      pxRect(kButtonsLeft, 1560, kButtonsWidth, 345), pxRect(kButtonsLeft, 1935, kButtonsWidth, 345),
-      pxRect(kButtonsLeft, 2310, kButtonsWidth, 345), pxRect(5880, kEntryTop - 15, 1695, 360),
-      pxRect(kButtonsLeft, 2685, kButtonsWidth, 345)};
-  for (std::size_t i = 0; i < toggles_.size(); ++i) {
-    toggles_[i] = new QPushButton(parent);
-    toggles_[i]->setGeometry(places[i]);
-    const Handler handler = handlers[i];
-    connect(toggles_[i], &QPushButton::clicked, &bindings_, [this, handler] { forward(handler); });
-  }
+  // Made in the order the focus goes through them.
+  allPersonsToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 1560, kButtonsWidth, 345), &window::MainWindow::toggleAllPersons);
+  objectiveToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 1935, kButtonsWidth, 345), &window::MainWindow::toggleObjective);
+  imperativeToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 2310, kButtonsWidth, 345), &window::MainWindow::toggleImperative);
+  derivedFormsToggle_ =
+      addToggle(parent, pxRect(5880, kEntryTop - 15, 1695, 360), &window::MainWindow::toggleDerivedForms);
+  imperativeFormsToggle_ =
+      addToggle(parent, pxRect(kButtonsLeft, 2685, kButtonsWidth, 345), &window::MainWindow::toggleImperativeForms);
+}
+
+QPushButton* MainWindowView::addToggle(QWidget* parent, const QRect& place, void (window::MainWindow::*handler)()) {
+  auto* toggle = new QPushButton(parent);
+  toggle->setGeometry(place);
+  connect(toggle, &QPushButton::clicked, &bindings_, [this, handler] { forward(handler); });
+  return toggle;
+}
+
+QRadioButton* MainWindowView::moodButton(Mood mood) {
+  const auto at = std::find(kMoods.begin(), kMoods.end(), mood);
+  return at == kMoods.end() ? nullptr : moodButtons_[static_cast<std::size_t>(at - kMoods.begin())];
 }
 
 void MainWindowView::buildDerivedBoxes(QWidget* parent) {
@@ -183,21 +194,21 @@ void MainWindowView::buildDerivedBoxes(QWidget* parent) {
   QFont bold = heading->font();
   bold.setBold(true);
   heading->setFont(bold);
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
+  for (std::size_t i = 0; i < derivedBoxes_.size(); ++i) {
     auto* caption = new QLabel(QString::fromUtf8(texts::kDerivedLabels[i]), parent);
     caption->setGeometry(pxRect(places[i].labelLeft, places[i].top, 2100, 300));
-    boxes_[i] = new QLineEdit(parent);
-    boxes_[i]->setGeometry(pxRect(places[i].boxLeft, places[i].top, 2880, 300));
-    boxes_[i]->setReadOnly(true);
-    boxes_[i]->installEventFilter(this);
+    derivedBoxes_[i] = new QLineEdit(parent);
+    derivedBoxes_[i]->setGeometry(pxRect(places[i].boxLeft, places[i].top, 2880, 300));
+    derivedBoxes_[i]->setReadOnly(true);
+    derivedBoxes_[i]->installEventFilter(this);
   }
 }
 
 bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && window_) {
-    const auto box = std::find(boxes_.begin(), boxes_.end(), watched);
-    if (box != boxes_.end()) {
-      const int index = static_cast<int>(box - boxes_.begin());
+    const auto box = std::find(derivedBoxes_.begin(), derivedBoxes_.end(), watched);
+    if (box != derivedBoxes_.end()) {
+      const int index = static_cast<int>(box - derivedBoxes_.begin());
       window::MainWindow* target = window_;
       desktop_.dispatch([target, index] { target->copyDerivedBox(static_cast<DerivedBox>(index)); });
     }
@@ -226,52 +237,54 @@ void MainWindowView::refresh() {
   const window::WindowState& s = w.state();
   applyGeometry();
 
-  const QString entryText = q(s.entry);
+  const QString entryText = toQString(s.entry);
   if (entry_->text() != entryText) entry_->setText(entryText);
   const int caret = std::min(w.caret(), static_cast<int>(entryText.size()));
   if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);
   if (w.entryFocused() && !entry_->hasFocus() && isActiveWindow()) entry_->setFocus(Qt::OtherFocusReason);
 
-  notice_->setText(q(s.noticeLine));
+  const window::ShownResult& shown = s.shown;
+  noticeLine_->setText(toQString(shown.noticeLine));
 
   const QSignalBlocker blockTable(table_);
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       QTableWidgetItem* item = table_->item(row, column);
-      const QString text = q(s.table.cell(row, column));
+      const QString text = toQString(shown.table.cell(row, column));
       if (item->text() != text) item->setText(text);
-      if (s.table.columnAlignment(column) == ColumnAlignment::centred) {
+      if (shown.table.columnAlignment(column) == ColumnAlignment::centred) {
         item->setTextAlignment(Qt::AlignCenter);
       }
     }
   }
   for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-    table_->setColumnWidth(column, px(s.table.columnWidth(column)));
+    table_->setColumnWidth(column, px(shown.table.columnWidth(column)));
   }
-  table_->setCurrentCell(s.selectedCell.row, s.selectedCell.column);
+  table_->setCurrentCell(shown.selectedCell.row, shown.selectedCell.column);
 
-  conjugateButton_->setText(q(w.conjugateButton().caption));
-  const std::array<const window::CommandButton*, 3> stateButtons{&w.allPersonsToggle(), &w.objectiveToggle(),
-                                                                 &w.imperativeToggle()};
-  for (std::size_t i = 0; i < stateButtons.size(); ++i) {
-    toggles_[i]->setText(q(stateButtons[i]->caption));
-    toggles_[i]->setVisible(stateButtons[i]->visible);
+  conjugateButton_->setText(toQString(w.conjugateButton().caption));
+  const auto showToggle = [](QPushButton* toggle, const window::CommandButton& shown) {
+    toggle->setText(toQString(shown.caption));
+    toggle->setVisible(shown.visible);
+  };
+  showToggle(allPersonsToggle_, w.allPersonsToggle());
+  showToggle(objectiveToggle_, w.objectiveToggle());
+  showToggle(imperativeToggle_, w.imperativeToggle());
+  derivedFormsToggle_->setText(toQString(w.derivedFormsToggleCaption()));
+  imperativeFormsToggle_->setText(toQString(w.imperativeFormsToggleCaption()));
+  imperativeFormsToggle_->setVisible(w.imperativeFormsToggleVisible());
+
+  moodGroup_->setExclusive(false);
+  for (std::size_t i = 0; i < kMoods.size(); ++i) moodButtons_[i]->setChecked(w.selectedMood() == kMoods[i]);
+  moodGroup_->setExclusive(true);
+
+  for (std::size_t i = 0; i < derivedBoxes_.size(); ++i) {
+    const QString text = toQString(shown.derivedBoxes[i]);
+    if (derivedBoxes_[i]->text() != text) derivedBoxes_[i]->setText(text);
   }
-  toggles_[3]->setText(q(w.derivedFormsToggleCaption()));
-  toggles_[4]->setText(q(w.imperativeFormsToggleCaption()));
-  toggles_[4]->setVisible(w.imperativeFormsToggleVisible());
 
-  optionGroup_->setExclusive(false);
-  for (int i = 0; i < 4; ++i) options_[i]->setChecked(w.selectedMood() == i + 1);
-  optionGroup_->setExclusive(true);
-
-  for (std::size_t i = 0; i < boxes_.size(); ++i) {
-    const QString text = q(s.derivedBoxes[i]);
-    if (boxes_[i]->text() != text) boxes_[i]->setText(text);
-  }
-
-  const QSignalBlocker blockOnTop(onTop_);
-  onTop_->setChecked(w.onTopChecked());
+  const QSignalBlocker blockOnTop(onTopItem_);
+  onTopItem_->setChecked(w.onTopChecked());
 }
 
 }  // namespace ragozo::view

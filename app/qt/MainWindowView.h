@@ -36,10 +36,10 @@ class MainWindowView : public QMainWindow {
   EntryLineEdit* entry() { return entry_; }
   QTableWidget* table() { return table_; }
   QPushButton* conjugateButton() { return conjugateButton_; }
-  QRadioButton* moodButton(int option) { return options_[option - 1]; }
-  QLabel* noticeLine() { return notice_; }
-  QLineEdit* derivedBox(int box) { return boxes_[box]; }
-  QAction* onTopItem() { return onTop_; }
+  QRadioButton* moodButton(Mood mood);  // null for `noMood`
+  QLabel* noticeLine() { return noticeLine_; }
+  QLineEdit* derivedBox(int box) { return derivedBoxes_[box]; }
+  QAction* onTopItem() { return onTopItem_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +50,7 @@ class MainWindowView : public QMainWindow {
   void buildTable(QWidget* parent);
   void buildButtons(QWidget* parent);
   void buildDerivedBoxes(QWidget* parent);
+  QPushButton* addToggle(QWidget* parent, const QRect& place, void (window::MainWindow::*handler)());
   void forward(void (window::MainWindow::*handler)());
   void applyGeometry();
 
@@ -61,14 +62,20 @@ class MainWindowView : public QMainWindow {
   QObject bindings_;
   EntryLineEdit* entry_ = nullptr;
   QTableWidget* table_ = nullptr;
-  QLabel* notice_ = nullptr;
+  QLabel* noticeLine_ = nullptr;
   QPushButton* conjugateButton_ = nullptr;
-  std::array<QPushButton*, 5> toggles_{};  // all persons, objective, imperative, derived forms, short/long
-  std::array<QRadioButton*, 4> options_{};
-  QButtonGroup* optionGroup_ = nullptr;
+  QPushButton* allPersonsToggle_ = nullptr;
+  QPushButton* objectiveToggle_ = nullptr;
+  QPushButton* imperativeToggle_ = nullptr;
+  QPushButton* derivedFormsToggle_ = nullptr;
+  QPushButton* imperativeFormsToggle_ = nullptr;  // short or long second-person imperative
+  // The tense and mood buttons' moods, top to bottom, as their captions in `texts::kMoodOptions`.
+  static constexpr std::array<Mood, 4> kMoods{presentIndicative, pastIndicative, presentConditional, imperative};
+  std::array<QRadioButton*, kMoods.size()> moodButtons_{};
+  QButtonGroup* moodGroup_ = nullptr;
   QWidget* derivedPanel_ = nullptr;
-  std::array<QLineEdit*, 8> boxes_{};
-  QAction* onTop_ = nullptr;
+  std::array<QLineEdit*, 8> derivedBoxes_{};
+  QAction* onTopItem_ = nullptr;
   window::WindowGeometry applied_{-1, -1, -1, -1};
 };
 

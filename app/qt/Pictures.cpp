@@ -55,13 +55,13 @@ QPixmap framePicture(window::Picture picture, QSize size) {
   p.setPen(QPen(kInk, 1));
   const QPointF spine(w * 0.5, left.top());
   switch (picture) {
-    case window::Picture::frame3:
+    case window::Picture::firstFrame:
       drawTurningPage(p, spine, right.right() - right.width() * 0.1, left.height());
       break;
-    case window::Picture::frame4:
+    case window::Picture::secondFrame:
       drawTurningPage(p, spine, w * 0.5 + 2, left.height());
       break;
-    case window::Picture::frame5:
+    case window::Picture::thirdFrame:
       drawTurningPage(p, spine, left.left() + left.width() * 0.1, left.height());
       break;
     case window::Picture::none:

@@ -10,33 +10,33 @@
 namespace ragozo::view {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
 void QtDialogs::beep() { QApplication::beep(); }
 
 void QtDialogs::showMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, window::texts::kApplicationTitle, q(text), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::NoIcon, window::texts::kApplicationTitle, toQString(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.exec();
 }
 
 bool QtDialogs::askYesNo(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::Question, q(title), q(text), QMessageBox::Yes | QMessageBox::No,
+  QMessageBox box(QMessageBox::Question, toQString(title), toQString(text), QMessageBox::Yes | QMessageBox::No,
                   QApplication::activeWindow());
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
 
 void QtDialogs::showInformation(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::Information, q(title), q(text), QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(QMessageBox::Information, toQString(title), toQString(text), QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
 
 void QtClipboard::clear() { QApplication::clipboard()->clear(); }
 
-void QtClipboard::setText(const std::string& text) { QApplication::clipboard()->setText(q(text)); }
+void QtClipboard::setText(const std::string& text) { QApplication::clipboard()->setText(toQString(text)); }
 
 std::string QtClipboard::text() const { return QApplication::clipboard()->text().toStdString(); }
 

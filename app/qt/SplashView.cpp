@@ -53,23 +53,23 @@ SplashView::SplashView(window::Splash& splash, QtDesktop& desktop)
   informationLabel_->setCursor(Qt::PointingHandCursor);
   informationLabel_->installEventFilter(this);
 
-  ok_ = new QPushButton(QString::fromUtf8(window::texts::kOk), this);
-  ok_->setGeometry(pxRect(window::Splash::kWidth / 2 - 600, 3120, 1200, 420));
-  ok_->setVisible(false);
-  connect(ok_, &QPushButton::clicked, this, [this] {
+  okButton_ = new QPushButton(QString::fromUtf8(window::texts::kOk), this);
+  okButton_->setGeometry(pxRect(window::Splash::kWidth / 2 - 600, 3120, 1200, 420));
+  okButton_->setVisible(false);
+  connect(okButton_, &QPushButton::clicked, this, [this] {
     if (splash_) desktop_.dispatch([this] { splash_->returnToMain(); });
   });
 
   // Both timers run from the start, as designed; the logic disables them.
-  handOver_.setInterval(window::Splash::kHandOverInterval);
+  handOverTimer_.setInterval(window::Splash::kHandOverInterval);
   animationTimer_.setInterval(window::Splash::kAnimationInterval);
-  connect(&handOver_, &QTimer::timeout, this, [this] {
+  connect(&handOverTimer_, &QTimer::timeout, this, [this] {
     if (splash_) desktop_.dispatch([this] { splash_->handOver(); });
   });
   connect(&animationTimer_, &QTimer::timeout, this, [this] {
     if (splash_) desktop_.dispatch([this] { splash_->nextFrame(); });
   });
-  handOver_.start();
+  handOverTimer_.start();
   animationTimer_.start();
 }
 
@@ -81,23 +81,23 @@ void SplashView::refresh() {
     shownPicture_ = splash_->frame();
     frameLabel_->setPixmap(framePicture(shownPicture_, frameLabel_->size()));
   }
-  ok_->setVisible(splash_->okVisible());
+  okButton_->setVisible(splash_->okVisible());
 }
 
 void SplashView::detach() {
   splash_ = nullptr;
-  handOver_.stop();
+  handOverTimer_.stop();
   animationTimer_.stop();
 }
 
 void SplashView::setTimerEnabled(window::SplashTimer timer, bool enabled) {
-  QTimer& t = timer == window::SplashTimer::handOver ? handOver_ : animationTimer_;
+  QTimer& t = timer == window::SplashTimer::handOver ? handOverTimer_ : animationTimer_;
   if (enabled && !t.isActive()) t.start();
   if (!enabled) t.stop();
 }
 
 bool SplashView::timerActive(window::SplashTimer timer) const {
-  return (timer == window::SplashTimer::handOver ? handOver_ : animationTimer_).isActive();
+  return (timer == window::SplashTimer::handOver ? handOverTimer_ : animationTimer_).isActive();
 }
 
 bool SplashView::eventFilter(QObject* watched, QEvent* event) {

@@ -24,7 +24,7 @@ class SplashView : public QWidget {
   void detach();
   void setTimerEnabled(window::SplashTimer timer, bool enabled);
 
-  QPushButton* okButton() { return ok_; }
+  QPushButton* okButton() { return okButton_; }
   bool timerActive(window::SplashTimer timer) const;
 
  protected:
@@ -36,8 +36,8 @@ class SplashView : public QWidget {
   QtDesktop& desktop_;
   QLabel* frameLabel_;        // the animation
   QLabel* informationLabel_;  // the information picture, which opens the information box
-  QPushButton* ok_;
-  QTimer handOver_;
+  QPushButton* okButton_;
+  QTimer handOverTimer_;
   QTimer animationTimer_;
   window::Picture shownPicture_ = window::Picture::none;
 };

@@ -27,56 +27,61 @@ void MainWindow::conjugate() {
     showNoForms();
     return;
   }
-  draw(result);
   // After "Törölje az 'ik' végződést!" the entry stays for mending: the next key does not empty it.
   if (result.end != ConjugationEnd::notAVerb) state_.resultShown = true;
-  if (result.emptiesEntry) setEntryText("");
+  if (result.end == ConjugationEnd::notFound && !state_.keepsEntryWhenNotFound) {
+    // The entry goes, and with it all it showed, as for a new entry.
+    showEmptyResult();
+    setEntryText("");
+  } else {
+    draw(result);
+  }
   if (result.end != ConjugationEnd::shown) {
     // Nothing shows, so nothing is left to toggle: a toggle pressed now would
     // reach the next entry, which a refusal does not reset.
-    resetEntryToggles();
-    imperativeFormsToggleVisible_ = false;
+    state_.pressed = {};
+    toggles_ = {};
     return;
   }
   if (result.offered.allPersons) toggles_.allPersons.visible = true;
   if (result.offered.objective) toggles_.objective.visible = true;
   if (result.offered.imperative) toggles_.imperative.visible = true;
-  imperativeFormsToggleVisible_ = result.offered.imperativeForms;
+  toggles_.imperativeFormsVisible = result.offered.imperativeForms;
   entryGotFocus();
   state_.inputFresh = false;
 }
 
 Request MainWindow::request() const {
   const WindowState& s = state_;
-  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms, s.derivedShown, s.keepTexts};
+  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms};
 }
 
 void MainWindow::draw(ConjugationResult& result) {
-  if (result.table) {
-    state_.table = std::move(*result.table);
-    state_.selectedCell = kLastFormCell;
-  }
-  state_.noticeLine = std::move(result.notice);
-  if (result.boxes) state_.derivedBoxes = std::move(*result.boxes);
-  state_.derivedFormsNotice = std::move(result.derivedFormsNotice);
+  ShownResult& shown = state_.shown;
+  if (result.table) drawTable(std::move(*result.table));
+  shown.noticeLine = std::move(result.notice);
+  if (result.boxes) shown.derivedBoxes = std::move(*result.boxes);
+  shown.derivedFormsNotice = std::move(result.derivedFormsNotice);
+  showDerivedFormsNotice();
   // Outside the imperative the short/long toggle falls back to the long forms.
   if (result.end == ConjugationEnd::shown && state_.mood != imperative) state_.imperativeForms = ImperativeForms::longForms;
 }
 
-void MainWindow::showEmptyTable() {
-  state_.table = *emptyResult_.table;
-  state_.selectedCell = kLastFormCell;
+void MainWindow::drawTable(ConjugationTable table) {
+  state_.shown.table = std::move(table);
+  state_.shown.selectedCell = kLastFormCell;
 }
+
+void MainWindow::showDerivedFormsNotice() {
+  ShownResult& shown = state_.shown;
+  if (state_.derivedShown && shown.derivedFormsNotice) shown.noticeLine = *shown.derivedFormsNotice;
+}
+
+void MainWindow::showEmptyTable() { drawTable(emptyEntryShown_.table); }
 
 void MainWindow::showNoForms() {
   showEmptyTable();
-  state_.derivedBoxes = *emptyResult_.boxes;
-}
-
-void MainWindow::showEmptyResult() {
-  showNoForms();
-  state_.derivedFormsNotice.reset();
-  state_.noticeLine = emptyResult_.notice;
+  state_.shown.derivedBoxes = emptyEntryShown_.derivedBoxes;
 }
 
 }  // namespace ragozo::window

@@ -31,7 +31,8 @@ void MainWindow::entryChanged() {
 
 void MainWindow::resetEntryToggles() {
   state_.pressed = {};
-  toggles_ = {};
+  // The short/long toggle follows the tense and mood rather than the entry: the next conjugation decides it.
+  toggles_ = EntryToggles{.imperativeFormsVisible = toggles_.imperativeFormsVisible};
 }
 
 void MainWindow::setEntryText(const std::string& text) {
@@ -53,11 +54,11 @@ void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
 void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry)); }
 
 void MainWindow::copyCell(int row, int column) {
-  state_.selectedCell = {row, column};
-  copyToClipboard(state_.table.cell(row, column));
+  state_.shown.selectedCell = {row, column};
+  copyToClipboard(state_.shown.table.cell(row, column));
 }
 
-void MainWindow::copyDerivedBox(DerivedBox box) { copyToClipboard(state_.derivedBoxes[box]); }
+void MainWindow::copyDerivedBox(DerivedBox box) { copyToClipboard(state_.shown.derivedBoxes[box]); }
 
 void MainWindow::copyToClipboard(const std::string& text) {
   clipboard_.clear();

@@ -8,6 +8,15 @@
 #include "window/Program.h"
 
 namespace ragozo::window {
+namespace {
+
+// What the empty entry shows: the engine's result for it, drawn with the last form cell selected.
+ShownResult emptyEntryShown() {
+  ConjugationResult empty = emptyResult();
+  return {std::move(*empty.table), kLastFormCell, std::move(empty.notice), std::move(*empty.boxes), std::nullopt};
+}
+
+}  // namespace
 
 MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clipboard, Desktop& desktop,
                        LexiconFill fillLexicon)
@@ -16,7 +25,7 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       clipboard_(clipboard),
       desktop_(desktop),
       fillLexicon_(std::move(fillLexicon)),
-      emptyResult_(emptyResult()),
+      emptyEntryShown_(emptyEntryShown()),
       conjugateButton_{texts::kConjugate, true},
       geometry_{0, 0, kDesignWidth, kTallHeight} {
   // The design caption, until the first new entry.

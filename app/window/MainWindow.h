@@ -7,10 +7,11 @@
 // user's sequence (the per-entry reset, the toggles), asks the engine's one
 // call for the entry with the choices in `state` and the entry's memory, and
 // draws the result it returns into `state` (the table, the notice line, the
-// derived boxes) and into the captions and visibility kept here; a result
-// that empties the entry empties it. The view then shows what it finds. The
-// engine is reached by `conjugate` alone, and at the load by `emptyResult`,
-// whose empty table every new entry shows again.
+// derived boxes) and into the captions and visibility kept here; a verb
+// neither found nor guessed empties the entry, unless the imperative keeps it
+// for mending. The view then shows what it finds. The engine is reached by
+// `conjugate` alone, and once, at construction, by `emptyResult`, whose table,
+// prompt and boxes every new entry shows again.
 // Message boxes, the clipboard and the windowing system are reached through
 // the interfaces given at construction; nothing here knows of Qt.
 #pragma once
@@ -42,14 +43,17 @@ struct CommandButton {
   bool visible = false;
 };
 
-// The toggles beside the table that follow the entry, as a new entry has them: hidden, with their
-// first captions, the imperative toggle offering to show the imperative.
+// The toggles beside the table that the verb shown calls for, as a new entry has them: hidden,
+// with their first captions, the imperative toggle offering to show the imperative. The short/long
+// toggle's caption follows `WindowState::imperativeForms`, and a new entry leaves its visibility to
+// the next conjugation.
 struct EntryToggles {
   CommandButton allPersons{texts::kAllPersonsReset, false};
   CommandButton objective{texts::kObjectiveOff, false};
   // Else the toggle would say "mód nem" over the new verb's blank imperative.
   CommandButton imperative{texts::kImperativeOff, false};
   bool imperativeOffers = true;
+  bool imperativeFormsVisible = false;
 };
 
 class MainWindow {
@@ -123,7 +127,7 @@ class MainWindow {
   // short/long imperative toggle's follow the choices.
   std::string derivedFormsToggleCaption() const;
   std::string imperativeFormsToggleCaption() const;
-  bool imperativeFormsToggleVisible() const { return imperativeFormsToggleVisible_; }
+  bool imperativeFormsToggleVisible() const { return toggles_.imperativeFormsVisible; }
   // The selected tense and mood button, `noMood` before any is chosen.
   Mood selectedMood() const { return state_.mood; }
   bool onTopChecked() const { return onTopChecked_; }
@@ -138,19 +142,23 @@ class MainWindow {
   // Draws what the result shows, taking them out of it: its table (selecting the last form cell),
   // its notice and its boxes where it gives them; and the short/long toggle's fall-back to the long forms.
   void draw(ConjugationResult& result);
-  // What the empty entry of the load showed, again: the table without forms; with the derived
-  // boxes empty too (a conjugation that failed half-way, so that no cell mixes two verbs); and
-  // under the entry prompt (a new entry).
+  // A table drawn anew, its last form cell selected.
+  void drawTable(ConjugationTable table);
+  // In the tall view a potential verb's notice, which says why its boxes are empty, stands on the notice line.
+  void showDerivedFormsNotice();
+  // What the empty entry showed, again: the table without forms; with the derived boxes empty too
+  // (a conjugation that failed half-way, so that no cell mixes two verbs); and all of it (a new entry).
   void showEmptyTable();
   void showNoForms();
-  void showEmptyResult();
+  void showEmptyResult() { state_.shown = emptyEntryShown_; }
   // A new text in the entry starts the entry's reset, as typing does.
   void setEntryText(const std::string& text);
   // Every change of the entry's text: the per-entry reset after a result
   // (nothing while the entry is fresh), the entry emptied as part of it. It
   // also clears the imperative restriction of the verb conjugated last.
   void entryChanged();
-  // The all-persons, objective and imperative toggles as a new entry has them: unpressed too.
+  // The all-persons, objective and imperative toggles as a new entry has them: unpressed too. The
+  // short/long toggle stays as it was.
   void resetEntryToggles();
   void placeCaretAtEnd();
   void copyToClipboard(const std::string& text);
@@ -163,11 +171,10 @@ class MainWindow {
   Lexicon lexicon_;
   WindowState state_;
   EntryMemory memory_;           // the entry's, new for every entry
-  ConjugationResult emptyResult_;  // what the empty entry shows: the table's headings under the prompt
+  ShownResult emptyEntryShown_;  // what the empty entry shows: the table's headings under the prompt
 
   CommandButton conjugateButton_;
   EntryToggles toggles_;
-  bool imperativeFormsToggleVisible_ = false;
   bool onTopChecked_ = false;
   WindowGeometry geometry_;
   bool entryFocused_ = false;

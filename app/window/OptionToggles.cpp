@@ -7,13 +7,13 @@ namespace ragozo::window {
 void MainWindow::chooseMood(Mood mood) {
   state_.mood = mood;
   if (mood == imperative) {
-    state_.keepTexts = true;
+    state_.keepsEntryWhenNotFound = true;
     toggles_.imperativeOffers = true;
     toggles_.imperative.caption = texts::kImperativeOff;
   } else {
     // Only the imperative's blanking keeps the entry; a verb the lexicon
     // lacks empties it in the other moods, whichever mood came before.
-    state_.keepTexts = false;
+    state_.keepsEntryWhenNotFound = false;
     state_.pressed.imperativeAnyway = false;
     toggles_.imperative.visible = false;
   }
@@ -47,16 +47,16 @@ void MainWindow::toggleImperative() {
     state_.pressed.imperativeAnyway = true;
     toggles_.imperativeOffers = false;
     toggles_.imperative.caption = texts::kImperativeOn;
-    state_.keepTexts = true;
+    state_.keepsEntryWhenNotFound = true;
     conjugate();
     return;
   }
-  // Hiding the imperative again empties the table alone: keepTexts is set.
+  // Hiding the imperative again empties the table alone, keeping the entry as the imperative does.
   toggles_.imperativeOffers = true;
   toggles_.imperative.caption = texts::kImperativeOff;
   state_.pressed.imperativeAnyway = false;
-  state_.keepTexts = true;
-  imperativeFormsToggleVisible_ = false;
+  state_.keepsEntryWhenNotFound = true;
+  toggles_.imperativeFormsVisible = false;
   showEmptyTable();
 }
 
@@ -69,8 +69,7 @@ void MainWindow::toggleDerivedForms() {
     state_.derivedShown = false;
   }
   entryGotFocus();
-  // Opening the derived forms of a potential verb says why its boxes are empty.
-  if (state_.derivedShown && state_.derivedFormsNotice) state_.noticeLine = *state_.derivedFormsNotice;
+  showDerivedFormsNotice();
 }
 
 void MainWindow::toggleImperativeForms() {

@@ -20,7 +20,7 @@ void Splash::load() {
     okVisible_ = true;
     desktop_.setTimerEnabled(SplashTimer::handOver, false);
   }
-  frame_ = Picture::frame3;
+  frame_ = Picture::firstFrame;
 }
 
 void Splash::handOver() {
@@ -31,12 +31,12 @@ void Splash::handOver() {
 }
 
 void Splash::nextFrame() {
-  if (frame_ == Picture::frame3) {
-    frame_ = Picture::frame4;
-  } else if (frame_ == Picture::frame4) {
-    frame_ = Picture::frame5;
-  } else if (frame_ == Picture::frame5) {
-    frame_ = Picture::frame3;
+  if (frame_ == Picture::firstFrame) {
+    frame_ = Picture::secondFrame;
+  } else if (frame_ == Picture::secondFrame) {
+    frame_ = Picture::thirdFrame;
+  } else if (frame_ == Picture::thirdFrame) {
+    frame_ = Picture::firstFrame;
   }
 }
 

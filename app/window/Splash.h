@@ -4,7 +4,7 @@
 // half a second hands over to the main window. Opened again from the about
 // item (once the splash has handed over) it shows the "&OK" button, which
 // brings the main window back. The three frames and the information picture
-// are drawn by the view; here a picture is only its number.
+// are drawn by the view; here a picture is only its name.
 #pragma once
 
 #include "window/Desktop.h"
@@ -14,8 +14,8 @@ namespace ragozo::window {
 
 class Program;
 
-// The pictures of the animation, by their numbers: the splash shows one of the three frames.
-enum class Picture { none = 0, frame3 = 3, frame4 = 4, frame5 = 5 };
+// The pictures of the animation: the splash shows one of the three frames, in this cycle order.
+enum class Picture { none, firstFrame, secondFrame, thirdFrame };
 
 class Splash {
  public:
@@ -31,7 +31,7 @@ class Splash {
   void load();
   // The 500 ms hand-over to the main window (disabled for the about window).
   void handOver();
-  // The 300 ms animation step: frames 3, 4, 5, 3, ...
+  // The 300 ms animation step: the first, second, third, first frame ...
   void nextFrame();
   // "&OK" of the about window: the main window comes back.
   void returnToMain();

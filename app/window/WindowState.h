@@ -25,6 +25,16 @@ struct TableCell {
 // The cell a newly drawn table selects: the last one its forms were written to.
 inline constexpr TableCell kLastFormCell{kFirstToSecondRow, kObjectiveColumn};
 
+// What the window shows of a result. A new entry shows the empty entry's again, assigned whole.
+struct ShownResult {
+  ConjugationTable table;
+  TableCell selectedCell = kLastFormCell;
+  std::string noticeLine;
+  DerivedBoxes derivedBoxes;
+  // The notice that the tall view shows over the result (a potential verb).
+  std::optional<std::string> derivedFormsNotice;
+};
+
 struct WindowState {
   // What the user chose.
   std::string entry;              // the typed verb, as typed
@@ -34,17 +44,13 @@ struct WindowState {
   ImperativeForms imperativeForms = ImperativeForms::untouched;
 
   // Where the request stands.
-  bool keepTexts = false;    // the imperative was chosen: a verb not found keeps the entry and the texts
+  // The imperative was chosen: a verb neither found nor guessed empties the table alone and keeps
+  // the entry and the derived boxes for mending.
+  bool keepsEntryWhenNotFound = false;
   bool resultShown = false;  // the next key press starts a new entry
   bool inputFresh = false;   // the entry changed since the last result: no reset on further changes
 
-  // What the window shows of the last result.
-  ConjugationTable table;
-  std::string noticeLine;
-  DerivedBoxes derivedBoxes;
-  TableCell selectedCell = kLastFormCell;
-  // The notice that opening the derived forms shows over the result (a potential verb).
-  std::optional<std::string> derivedFormsNotice;
+  ShownResult shown;  // what the window shows of the last result
 };
 
 }  // namespace ragozo::window

@@ -74,16 +74,10 @@ ConjugationResult blankEntry(const Request& request) {
   return result;
 }
 
-// A verb neither found nor guessed: the table is emptied and, unless the entry is kept for
-// mending, the boxes too, under the entry prompt, and the entry with them.
-ConjugationResult notFound(const Request& request, ConjugationResult result) {
+// A verb neither found nor guessed: the table is emptied; the boxes stay as they were.
+ConjugationResult notFound(ConjugationResult result) {
   result.end = ConjugationEnd::notFound;
   result.table = emptyTable();
-  if (!request.keepsEntryWhenNotFound) {
-    result.boxes = DerivedBoxes{};
-    result.notice = texts::kEntryPrompt;
-    result.emptiesEntry = true;
-  }
   return result;
 }
 
@@ -125,10 +119,7 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
   if (standInStem && !conjugatedAsStandIn) standInInflection = asStandIn(inflection, *standInStem);
   DerivedForms derived = deriveForms({verb, standInInflection ? *standInInflection : inflection, code,
                                       request.toggles.objectiveAnyway, found.withOwnHat});
-  if (derived.potentialVerb) {
-    result.derivedFormsNotice = texts::kPotentialVerb;
-    if (request.derivedFormsShown) result.notice = texts::kPotentialVerb;
-  }
+  if (derived.potentialVerb) result.derivedFormsNotice = texts::kPotentialVerb;
   result.table = std::move(table);
   result.boxes = std::move(derived.boxes);
 }
@@ -175,7 +166,7 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
     case LookupWay::notFound:
       dialogs.beep();
       dialogs.showMessage(texts::kNotInLexicon);
-      return notFound(request, std::move(result));
+      return notFound(std::move(result));
   }
   conjugateFound(request, verb, found, memory, result);
   return result;

@@ -32,7 +32,7 @@ namespace ragozo {
 // Errors of the dialogs pass to the caller.
 ConjugationResult conjugate(const Request& request, EntryMemory& memory, const Lexicon& lexicon, Dialogs& dialogs);
 
-// The result of the empty entry at start-up: the table's headings, no form, the entry prompt.
+// The result of the empty entry: the table's headings, no form, the entry prompt.
 ConjugationResult emptyResult();
 
 }  // namespace ragozo

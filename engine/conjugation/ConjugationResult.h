@@ -26,8 +26,8 @@ struct ConjugationResult {
   std::string notice;  // the notice line above the table
   // The eight derived boxes; none where they stay as they were.
   std::optional<DerivedBoxes> boxes;
-  bool emptiesEntry = false;  // a verb neither found nor guessed empties the entry
-  // A potential verb keeps its present participle alone; opening the derived forms shows this notice.
+  // A potential verb keeps its present participle alone; the tall view with the derived forms shows
+  // this notice in place of `notice`.
   std::optional<std::string> derivedFormsNotice;
 };
 

@@ -13,10 +13,6 @@ struct Request {
   Mood mood = presentIndicative;
   TogglesPressed toggles;
   bool shortImperativeForms = false;  // "2: Rövid alakok": the short second person forms
-  bool derivedFormsShown = false;     // the tall view: a potential verb's notice says why its boxes are empty
-  // Once the imperative has been chosen, a verb neither found nor guessed keeps the entry and
-  // the texts for mending, and only the table is emptied.
-  bool keepsEntryWhenNotFound = false;
 };
 
 }  // namespace ragozo

@@ -24,12 +24,12 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
   window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
   w.state().entry = "vár";
-  w.state().noticeLine = "előző";
+  w.state().shown.noticeLine = "előző";
   w.conjugate();
   EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
-  EXPECT_EQ(w.state().noticeLine, "előző");
+  EXPECT_EQ(w.state().shown.noticeLine, "előző");
   EXPECT_FALSE(w.state().resultShown);
-  EXPECT_EQ(w.state().table.cell(1, 1), "");
+  EXPECT_EQ(w.state().shown.table.cell(1, 1), "");
 }
 
 TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
@@ -91,9 +91,9 @@ TEST(ConjugateAction, ARefusedEntryLeavesNoToggleToPress) {
     if (session.w().objectiveToggle().visible) session.w().toggleObjective();
     session.typeNewEntry("alél");  // not used in the objective conjugation
     session.w().chooseMood(presentIndicative);
-    EXPECT_EQ(session.s().table.cell(1, 2), "") << refused;
+    EXPECT_EQ(session.s().shown.table.cell(1, 2), "") << refused;
     EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is") << refused;
-    EXPECT_EQ(session.s().noticeLine, kNotObjective) << refused;
+    EXPECT_EQ(session.s().shown.noticeLine, kNotObjective) << refused;
   }
 }
 
@@ -147,7 +147,7 @@ TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
   session.request("vár", presentIndicative);
   session.request("megy", presentIndicative);
   expectCells(session.shown(), "megyek mész megy megyünk mentek mennek | - - - - - - -");
-  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
 }
 
@@ -155,13 +155,13 @@ TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
   WindowSession session;
   session.request("vár", presentIndicative);
   session.request("megvész", presentIndicative);
-  EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().shown.noticeLine, "Feltételezett igekötős változat:");
   expectCell(session.shown(), 1, 1, "  megveszek");
   expectCell(session.shown(), 1, 2, "");
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   session.w().toggleObjective();
   expectCell(session.shown(), 1, 2, "  megveszem");
-  EXPECT_EQ(session.s().noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().shown.noticeLine, "Feltételezett igekötős változat:");
 }
 
 TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
@@ -188,9 +188,9 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.request("vár", presentIndicative);
   session.request("alábocsájt", imperative);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
-  EXPECT_EQ(session.s().entry, "alábocsájt");  // keepTexts: only the table is emptied
-  EXPECT_TRUE(session.s().keepTexts);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry, "alábocsájt");  // kept: only the table is emptied
+  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 
@@ -199,9 +199,9 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.s().pressed.imperativeAnyway);
   expectCell(session.shown(), 2, 1, "  alábocsájtsál");
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
 
-  session.s().derivedBoxes[infinitiveBox] = "marker";  // a conjugation would write the infinitive here
+  session.s().shown.derivedBoxes[infinitiveBox] = "marker";  // a conjugation would write the infinitive here
   session.w().toggleImperative();
   expectBox(session.shown(), infinitiveBox, "marker");
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
@@ -209,7 +209,7 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
   EXPECT_EQ(session.s().entry, "alábocsájt");
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
 }
 
 TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions) {
@@ -217,7 +217,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
   session.request("vár", presentIndicative);
   session.request("virrad", imperative);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
@@ -225,7 +225,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 
   session.w().toggleImperative();  // the imperative anyway: still the third persons only
   expectCells(session.shown(), "- - virradjon - - virradjanak | - - - - - - -");
-  EXPECT_EQ(session.s().noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
 
   session.w().toggleAllPersons();
@@ -233,7 +233,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 
   session.request("virrad", presentIndicative);  // outside the imperative only the persons are restricted
   expectCells(session.shown(), "- - virrad - - virradnak | - - - - - - -");
-  EXPECT_EQ(session.s().noticeLine, kNotObjective);
+  EXPECT_EQ(session.s().shown.noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
 }
 
@@ -303,8 +303,8 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   window::MainWindow& w = *program.mainWindow();
   w.state().entry = "vár";
   w.conjugate();
-  ASSERT_EQ(w.state().table.cell(1, 1), "  várok");
-  ASSERT_EQ(w.state().derivedBoxes[infinitiveBox], "várni");
+  ASSERT_EQ(w.state().shown.table.cell(1, 1), "  várok");
+  ASSERT_EQ(w.state().shown.derivedBoxes[infinitiveBox], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
   w.state().inputFresh = true;
@@ -312,16 +312,16 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   dialogs.failNext = std::make_exception_ptr(std::runtime_error("the message box failed"));
   EXPECT_NO_THROW(w.conjugate());
   for (int row = 1; row <= 7; ++row) {
-    EXPECT_EQ(w.state().table.cell(row, 1), "") << cellName(row, 1);
-    EXPECT_EQ(w.state().table.cell(row, 2), "") << cellName(row, 2);
+    EXPECT_EQ(w.state().shown.table.cell(row, 1), "") << cellName(row, 1);
+    EXPECT_EQ(w.state().shown.table.cell(row, 2), "") << cellName(row, 2);
   }
-  EXPECT_EQ(w.state().table.cell(0, 1), "Alanyi ragozás");
+  EXPECT_EQ(w.state().shown.table.cell(0, 1), "Alanyi ragozás");
   for (int box = infinitiveBox; box <= causativeBox; ++box) {
-    EXPECT_EQ(w.state().derivedBoxes[box], "") << boxName(static_cast<DerivedBox>(box));
+    EXPECT_EQ(w.state().shown.derivedBoxes[box], "") << boxName(static_cast<DerivedBox>(box));
   }
   w.state().entry = "vár";
   w.conjugate();
-  EXPECT_EQ(w.state().table.cell(1, 1), "  várok");
+  EXPECT_EQ(w.state().shown.table.cell(1, 1), "  várok");
 }
 
 TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {

@@ -19,10 +19,10 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   const window::WindowState& s = session.s();
   EXPECT_EQ(s.entry, "v");
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
+  EXPECT_EQ(s.shown.table.cell(0, 2), "Tárgyas ragozás");
   for (int box = infinitiveBox; box <= causativeBox; ++box) expectBox(session.shown(), static_cast<DerivedBox>(box), "");
   EXPECT_FALSE(s.pressed.allPersons);
-  EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_EQ(s.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().allPersonsToggle().visible);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
@@ -56,10 +56,10 @@ TEST(EntryBox, OnlyTheFirstKeyAfterAResultResets) {
   session.request("vár", presentIndicative);
   session.type("t");
   window::WindowState& s = session.s();
-  s.table.write(1, 1, "kept");
+  s.shown.table.write(1, 1, "kept");
   session.type("a");
   EXPECT_EQ(s.entry, "ta");
-  EXPECT_EQ(s.table.cell(1, 1), "kept");
+  EXPECT_EQ(s.shown.table.cell(1, 1), "kept");
 }
 
 TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
@@ -111,11 +111,11 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
 TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   WindowSession session;
   session.request("vár", imperative);
-  ASSERT_TRUE(session.s().keepTexts);
+  ASSERT_TRUE(session.s().keepsEntryWhenNotFound);
   session.type("k");
   EXPECT_EQ(session.s().entry, "k");
   expectBox(session.shown(), infinitiveBox, "");
-  EXPECT_TRUE(session.s().keepTexts);
+  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
 }
 
 TEST(EntryBox, GainingTheFocusPutsTheCaretAfterTheLastCharacter) {
@@ -136,8 +136,8 @@ TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
   for (const auto& [row, column, expected] : cases) {
     session.w().copyCell(row, column);
     EXPECT_EQ(session.clipboard.text(), expected) << row << "," << column;
-    EXPECT_EQ(session.s().selectedCell.row, row);
-    EXPECT_EQ(session.s().selectedCell.column, column);
+    EXPECT_EQ(session.s().shown.selectedCell.row, row);
+    EXPECT_EQ(session.s().shown.selectedCell.column, column);
   }
 }
 

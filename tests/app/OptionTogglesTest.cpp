@@ -31,7 +31,7 @@ TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   session.request("alábocsájt", imperative);
   session.w().toggleImperative();
   session.w().chooseMood(imperative);
-  EXPECT_TRUE(session.s().keepTexts);
+  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
   EXPECT_TRUE(session.s().pressed.imperativeAnyway);  // left as it was: the table shows
   expectCell(session.shown(), 1, 1, "  alábocsájtsak");
@@ -45,13 +45,13 @@ TEST(MoodButtons, AnUnknownVerbOutsideTheImperativeEmptiesTheEntryAfterAnyMood) 
     session.request("vár", before);
     session.request("xyzq", pastIndicative);
     EXPECT_EQ(session.s().entry, "") << "after the " << moodName(before);
-    EXPECT_EQ(session.s().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ")
+    EXPECT_EQ(session.s().shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ")
         << "after the " << moodName(before);
   }
   WindowSession session;
   session.request("xyzq", imperative);
   EXPECT_EQ(session.s().entry, "xyzq");
-  EXPECT_EQ(session.s().noticeLine, "");
+  EXPECT_EQ(session.s().shown.noticeLine, "");
 }
 
 TEST(ImperativeToggle, ANewEntryOffersTheImperativeAgain) {
@@ -86,7 +86,7 @@ TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
 TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   WindowSession session;
   session.request("vár", presentIndicative);
-  session.s().table.write(1, 1, "marker");  // a new conjugation would overwrite this
+  session.s().shown.table.write(1, 1, "marker");  // a new conjugation would overwrite this
   session.w().entryLostFocus();
   const window::WindowGeometry shortView = session.w().geometry();
   session.w().toggleDerivedForms();

@@ -35,8 +35,8 @@ TEST(Splash, OpensCentredTopmostWithTheHourglassAndAnimatesThreeFrames) {
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
   EXPECT_EQ(session.program.mainWindow(), nullptr);
 
-  EXPECT_EQ(splash.frame(), Picture::frame3);
-  const Picture cycle[] = {Picture::frame4, Picture::frame5, Picture::frame3, Picture::frame4};
+  EXPECT_EQ(splash.frame(), Picture::firstFrame);
+  const Picture cycle[] = {Picture::secondFrame, Picture::thirdFrame, Picture::firstFrame, Picture::secondFrame};
   for (Picture expected : cycle) {
     splash.nextFrame();
     EXPECT_EQ(splash.frame(), expected);
@@ -77,12 +77,12 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_EQ(s.mood, presentIndicative);
   EXPECT_FALSE(s.pressed.imperativeAnyway);
   EXPECT_TRUE(s.inputFresh);
-  EXPECT_EQ(s.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_EQ(s.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.formCellsEmpty());
   const char* personHeadings[] = {"Személy", "1", "2", "3", "1   1", "2   2", "3   3", "1 ---> 2"};
-  for (int row = 0; row < 8; ++row) EXPECT_EQ(s.table.cell(row, 0), personHeadings[row]) << "row " << row;
-  EXPECT_EQ(s.table.cell(0, 1), "Alanyi ragozás");
-  EXPECT_EQ(s.table.cell(0, 2), "Tárgyas ragozás");
+  for (int row = 0; row < 8; ++row) EXPECT_EQ(s.shown.table.cell(row, 0), personHeadings[row]) << "row " << row;
+  EXPECT_EQ(s.shown.table.cell(0, 1), "Alanyi ragozás");
+  EXPECT_EQ(s.shown.table.cell(0, 2), "Tárgyas ragozás");
   EXPECT_EQ(s.entry, "");
   // The conjugation of the empty entry during the load leaves the objective toggle showing.
   EXPECT_TRUE(w.objectiveToggle().visible);
@@ -105,8 +105,8 @@ TEST(MainWindowLoad, FillsTheLexiconOnceSoThatTheFirstVerbTypedIsFound) {
   session.dialogs.clear();
   EXPECT_EQ(fills, 1);
   session.conjugate("vár");
-  EXPECT_EQ(session.main().state().table.cell(1, 1), "  várok");
-  EXPECT_EQ(session.main().state().noticeLine, "");  // found, so nothing is presumed
+  EXPECT_EQ(session.main().state().shown.table.cell(1, 1), "  várok");
+  EXPECT_EQ(session.main().state().shown.noticeLine, "");  // found, so nothing is presumed
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
@@ -137,7 +137,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_FALSE(session.desktop.timerEnabled(SplashTimer::handOver));
   EXPECT_TRUE(session.desktop.timerEnabled(SplashTimer::animation));
   about.nextFrame();
-  EXPECT_EQ(about.frame(), Picture::frame4);
+  EXPECT_EQ(about.frame(), Picture::secondFrame);
 
   about.openInformation();
   ASSERT_EQ(session.dialogs.transcript().size(), 1u);
@@ -151,7 +151,7 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_FALSE(again.onTopChecked());
   EXPECT_EQ(again.state().entry, "");
   EXPECT_EQ(again.selectedMood(), presentIndicative);
-  EXPECT_EQ(again.state().noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_EQ(again.state().shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }
 

@@ -38,9 +38,9 @@ class WindowSession : public headless::Session {
     Shown view;
     view.verb = s().entry;
     view.mood = w().selectedMood();
-    view.table = s().table;
-    view.notice = s().noticeLine;
-    view.boxes = s().derivedBoxes;
+    view.table = s().shown.table;
+    view.notice = s().shown.noticeLine;
+    view.boxes = s().shown.derivedBoxes;
     view.dialogs = dialogs.transcript();
     return view;
   }
@@ -48,8 +48,8 @@ class WindowSession : public headless::Session {
   FormCells cells() {
     FormCells result;
     std::size_t i = 0;
-    for (int row = 1; row <= 6; ++row) result[i++] = s().table.cell(row, 1);
-    for (int row = 1; row <= 7; ++row) result[i++] = s().table.cell(row, 2);
+    for (int row = 1; row <= 6; ++row) result[i++] = s().shown.table.cell(row, 1);
+    for (int row = 1; row <= 7; ++row) result[i++] = s().shown.table.cell(row, 2);
     return result;
   }
 
@@ -57,7 +57,7 @@ class WindowSession : public headless::Session {
     for (const std::string& cell : cells()) {
       if (!cell.empty()) return false;
     }
-    return s().table.cell(7, 1).empty();
+    return s().shown.table.cell(7, 1).empty();
   }
 };
 

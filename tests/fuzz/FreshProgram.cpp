@@ -30,9 +30,9 @@ Forms formsShown(const window::MainWindow& w) {
   Forms forms;
   std::size_t i = 0;
   for (int column = 1; column <= 2; ++column) {
-    for (int row = 1; row <= 7; ++row) forms[i++] = s.table.cell(row, column);
+    for (int row = 1; row <= 7; ++row) forms[i++] = s.shown.table.cell(row, column);
   }
-  for (const std::string& box : s.derivedBoxes) forms[i++] = box;
+  for (const std::string& box : s.shown.derivedBoxes) forms[i++] = box;
   return forms;
 }
 

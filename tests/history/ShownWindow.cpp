@@ -32,11 +32,11 @@ ShownWindow shownWindow(const window::MainWindow& w, const headless::ScriptedDia
   view.entry = s.entry;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-      view.cells[row][column] = s.table.cell(row, column);
+      view.cells[row][column] = s.shown.table.cell(row, column);
     }
   }
-  view.notice = s.noticeLine;
-  view.derivedBoxes = s.derivedBoxes;
+  view.notice = s.shown.noticeLine;
+  view.derivedBoxes = s.shown.derivedBoxes;
   view.allPersons = shownToggle(w.allPersonsToggle().visible, w.allPersonsToggle().caption);
   view.objective = shownToggle(w.objectiveToggle().visible, w.objectiveToggle().caption);
   view.imperative = shownToggle(w.imperativeToggle().visible, w.imperativeToggle().caption);

@@ -85,10 +85,10 @@ void print(std::ostream& out, Session& session, const Request& request) {
   }
   for (int column = 1; column <= 2; ++column) {
     for (int row = 1; row <= (column == 1 ? 6 : 7); ++row) {
-      out << key << "r" << row << "c" << column << "\t" << s.table.cell(row, column) << "\n";
+      out << key << "r" << row << "c" << column << "\t" << s.shown.table.cell(row, column) << "\n";
     }
   }
-  out << key << "notice\t" << s.noticeLine << "\n";
+  out << key << "notice\t" << s.shown.noticeLine << "\n";
   std::string buttons;
   const auto add = [&buttons](const std::string& caption) { buttons += (buttons.empty() ? "" : " | ") + caption; };
   if (w.allPersonsToggle().visible) add(w.allPersonsToggle().caption);
@@ -96,7 +96,9 @@ void print(std::ostream& out, Session& session, const Request& request) {
   if (w.imperativeToggle().visible) add(w.imperativeToggle().caption);
   if (w.imperativeFormsToggleVisible()) add(w.imperativeFormsToggleCaption());
   out << key << "buttons\t" << buttons << "\n";
-  for (std::size_t i = 0; i < kBoxNames.size(); ++i) out << key << kBoxNames[i] << "\t" << s.derivedBoxes[i] << "\n";
+  for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
+    out << key << kBoxNames[i] << "\t" << s.shown.derivedBoxes[i] << "\n";
+  }
 }
 
 // A verb code: nine digits and ASCII letters.

@@ -50,7 +50,7 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   view::MainWindowView& view = startAndWaitForMainWindow();
   EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, 1000));
   EXPECT_TRUE(view.isVisible());
-  EXPECT_TRUE(view.moodButton(1)->isChecked());
+  EXPECT_TRUE(view.moodButton(presentIndicative)->isChecked());
   EXPECT_EQ(view.noticeLine()->text(), QStringLiteral("Írja be a ragozandó ige szótári alakját a szövegmezőbe! "));
   EXPECT_EQ(view.table()->item(0, 1)->text(), QStringLiteral("Alanyi ragozás"));
 
@@ -80,7 +80,7 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_FALSE(view.windowFlags() & Qt::WindowStaysOnTopHint);
 
   // The past through its button, then a cell copied by a click.
-  QTest::mouseClick(view.moodButton(2), Qt::LeftButton);
+  QTest::mouseClick(view.moodButton(pastIndicative), Qt::LeftButton);
   EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  vártam"));
   const QRect cell = view.table()->visualItemRect(view.table()->item(3, 2));
   QTest::mouseClick(view.table()->viewport(), Qt::LeftButton, {}, cell.center());

@@ -12,10 +12,11 @@ csatolni") or by forms of another verb ("meghallgattatok", "kiböffent"), a back
 noun ("közbeszerez"); a generated derivative of a derivative ("abcúgolgat") stands only as thin
 evidence ('weak'); a word taken on a corpus or split witness
 must still have that witness in the current corpus-compounds.tsv / split-compounds.tsv, none may be
-rated dubious or not a verb in reading-verdicts.tsv, and every
+rated dubious or not a verb in reading-verdicts.tsv (but a dubious word where nothing else sorts,
+recorded as 'dubious'), and every
 word must carry the builder's verdict "audit:ok" in its word_source. Prints one line per faulty word
 (kind, group, index, word, word_source) and the counts by kind; the words that rest on a word list
-alone ('weak') or on hunspell-hu alone ('unattested') follow as "thin evidence". With --places FILE,
+alone ('weak'), on hunspell-hu alone ('unattested') or on nothing ('dubious') follow as "thin evidence". With --places FILE,
 writes those places (group, index, word, kind) for the checker, which allows them and no others.
 
 Usage: python3 -m tools.lexicon audit-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--places FILE]
@@ -84,19 +85,19 @@ def main(argv=None, prog=None):
     for g, i, w, source in entries:
         evidence = source.split(" ")[0]
         kind = kind_of.get(w)
-        if kind == verbhood.UNWITNESSED_DERIVATIVE and evidence.startswith("weak"):
+        if kind == verbhood.UNWITNESSED_DERIVATIVE and evidence.startswith(("weak", "dubious")):
             kind = None  # a generated derivative where nothing else sorts: thin evidence, listed below
         if kind is None and evidence.startswith("corpus") and w not in corpus:
             kind = "no witness form begins with the compound"
         if kind is None and evidence.startswith("split") and w not in split:
             kind = "no split witness reads as the compound"
-        if kind is None and verdicts.get(w, ("",))[0] in B.REJECTING_VERDICTS:
+        if kind is None and verdicts.get(w, ("",))[0] in B.REJECTING_VERDICTS and not evidence.startswith("dubious"):
             kind = "rated %s by a reader" % verdicts[w][0]
         if kind is None and B.AUDITED not in source.split(" "):
             kind = "no verdict recorded"
         if kind:
             faults[kind].append((g, i, w, source))
-    thin = [(g, i, w, source.split(":")[0]) for g, i, w, source in entries if source.startswith(("weak", "unattested"))]
+    thin = [(g, i, w, source.split(":")[0]) for g, i, w, source in entries if source.startswith(("weak", "unattested", "dubious"))]
     for kind in sorted(faults):
         for g, i, w, source in faults[kind]:
             print(f"{kind}\t{g}\t{i}\t{w}\t{source}")

@@ -8,7 +8,9 @@ group (groups.py: letters, compounds per preverb and simple verbs, lengths, endi
 compounds of entries) holds, every everyday verb (everyday-verbs.txt) and every word the code facts
 name stands where its place is free, and within that the summed cost, evidence less use in running
 text (verb-use.tsv), is as low as it can be. Words failing the checks of verbhood.py, or that a reader
-rated dubious or no verb (reading-verdicts.tsv), are rejected first. A word the data files hold now is kept where nothing better takes its place (--fresh: no
+rated dubious or no verb (reading-verdicts.tsv), are rejected first; only where nothing else sorts
+into a stretch or meets a stated letter count does a word rated dubious keep the layout whole, listed
+as thinly witnessed. A word the data files hold now is kept where nothing better takes its place (--fresh: no
 such preference). Codes already present in the data files are kept for a word that stays (the
 codes are built by their own tool); stated codes are filled in. Prints per group the words that
 changed and the summed use before and after.
@@ -39,7 +41,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 # A word-list-only compound and an unattested one cost more than use can repay: they stand only
 # where no witnessed verb fits between the anchors under the stated totals.
 COST = {"everyday": 0.0, "t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus1": 6.0, "corpus2a": 7.0, "corpus1a": 10.0,
-        "weak": 5000.0, "split": 8000.0, "unattested": 10000.0, "derivative": 12000.0}
+        "weak": 5000.0, "split": 8000.0, "unattested": 10000.0, "derivative": 12000.0, "dubious": 20000.0}
 # Use outweighs the steps between witnessed kinds: a verb met a thousand times in running text (about
 # ten doublings) gains 20, more than any tier or corpus step; a word-list-only or unattested compound
 # stays behind every witnessed one whatever its use.
@@ -65,7 +67,7 @@ EVERYDAY = os.path.join(paths.HERE, "everyday-verbs.txt")
 VERDICTS = os.path.join(HERE, "reading-verdicts.tsv")
 # A reader's verdicts that keep a word out of the lexicon.
 REJECTING_VERDICTS = ("dubious", "not a verb")
-THIN_EVIDENCE = ("weak", "split", "unattested", "derivative")
+THIN_EVIDENCE = ("weak", "split", "unattested", "derivative", "dubious")
 CODE_FACTS = os.path.join(paths.HERE, "code_facts.tsv")
 STATED = os.path.join(paths.REPO, "tests", "lexicon", "facts", "stated-words.tsv")
 
@@ -233,8 +235,10 @@ def starts_folded(word, prefix):
 class GroupFill:
     """Chooses the supplied words of one group."""
 
-    def __init__(self, rules, anchors, loose, tails, pool, existing=None, rejected=(), audit=None, rated_real=()):
+    def __init__(self, rules, anchors, loose, tails, pool, existing=None, rejected=(), audit=None, rated_real=(),
+                 last_resort=None):
         self.r = rules
+        self.last_resort = last_resort or {}  # word -> candidate a reader rated dubious
         self.rated_real = rated_real      # words a reader rated real or common
         self.audit = audit or (lambda words: None)  # takes the words that fail the checks out of a pool
         self.rejected = rejected          # words a source offered but that are no real entry
@@ -332,6 +336,7 @@ class GroupFill:
             if s is not None:
                 s["pool"].append(c)
         self._fallback(taken)
+        self._last_resort(taken)
         short = []
         for s in self.slots:
             need = s["last"] - s["first"] + 1 - len(s["forced"])
@@ -341,6 +346,18 @@ class GroupFill:
             elif len(s["pool"]) < need:
                 short.append((s["first"], s["last"], s["label"], need - len(s["pool"]), "short"))
         return problems, short
+
+    def _last_resort(self, taken):
+        """Words a reader rated dubious, at a cost above every other kind: one stands only where nothing
+        else sorts into a stretch or meets a letter count the design states, so that the stated layout
+        stays whole; its place is listed as thinly witnessed."""
+        for w in sorted(self.last_resort, key=lexorder.key):
+            c = self.last_resort[w]
+            if w in taken or group_of(w) != self.r.group or not self.allowed(c):
+                continue
+            s = self.slot_for(w)
+            if s is not None:
+                s["pool"].append(Candidate(w, c.kind, c.preverb, c.stem, c.sources, c.tier, "dubious"))
 
     def _fallback(self, taken):
         """Where a preverb run has too few witnessed compounds, compounds of its preverb and a strongly
@@ -557,7 +574,7 @@ def evidence_text(c):
         return f"everyday {AUDITED}"
     if c.evidence.startswith("corpus"):
         return f"corpus:{c.sources} {AUDITED}"
-    if c.evidence in ("weak", "split", "unattested"):
+    if c.evidence in ("weak", "split", "unattested", "dubious"):
         return f"{c.evidence}:{c.sources} {AUDITED}"
     if c.evidence == "derivative":
         return f"weak:{c.sources} {AUDITED}"  # a generated derivative: word lists only
@@ -615,6 +632,8 @@ def main(argv=None, prog=None):
     verdicts = read_verdicts()
     rejected = {w for w, (verdict, _) in verdicts.items() if verdict in REJECTING_VERDICTS}
     rated_real = {w for w, (verdict, _) in verdicts.items() if verdict not in REJECTING_VERDICTS}
+    last_resort = {w: c for words in (split, corpus, pool) for w, c in words.items()
+                   if verdicts.get(w, ("",))[0] == "dubious"}
     for words in (pool, corpus, split):
         for w in rejected & set(words):
             del words[w]
@@ -658,7 +677,7 @@ def main(argv=None, prog=None):
         # the words after the run are its tail; b's run is followed by the stated second fill instead
         tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
         fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), {} if args.fresh else existing[g].values(),
-                         rejected, audit, rated_real)
+                         rejected, audit, rated_real, last_resort)
         fill.recognise_compounds()
         problems, short = fill.prepare()
         for w in problems:

@@ -20,11 +20,13 @@ void MainWindow::keyPressed(int /*key*/) {
 
 void MainWindow::entryChanged() {
   WindowState& s = state_;
+  // The memory belongs to the text it was made for, even where no result showed (a dialog that
+  // failed after the announcement was remembered).
+  memory_ = {};
   if (s.inputFresh) return;
   // The result and the entry go; the change that starts a new entry empties it.
   showEmptyResult();
   s.entry.clear();
-  memory_ = {};
   resetEntryToggles();
   s.inputFresh = true;
 }

@@ -153,9 +153,10 @@ class MainWindow {
   void showEmptyResult() { state_.shown = emptyEntryShown_; }
   // A new text in the entry starts the entry's reset, as typing does.
   void setEntryText(const std::string& text);
-  // Every change of the entry's text: the per-entry reset after a result
-  // (nothing while the entry is fresh), the entry emptied as part of it. It
-  // also clears the imperative restriction of the verb conjugated last.
+  // Every change of the entry's text: a new memory, always; and the per-entry
+  // reset after a result (nothing more while the entry is fresh), the entry
+  // emptied as part of it. It also clears the imperative restriction of the
+  // verb conjugated last.
   void entryChanged();
   // The all-persons, objective and imperative toggles as a new entry has them: unpressed too. The
   // short/long toggle stays as it was.
@@ -170,7 +171,7 @@ class MainWindow {
   LexiconFill fillLexicon_;
   Lexicon lexicon_;
   WindowState state_;
-  EntryMemory memory_;           // the entry's, new for every entry
+  EntryMemory memory_;           // the entry's, new at every change of the entry
   ShownResult emptyEntryShown_;  // what the empty entry shows: the table's headings under the prompt
 
   CommandButton conjugateButton_;

@@ -264,23 +264,29 @@ TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   expectCell(session.shown(), 2, 1, "  várjál");
 }
 
-// Dialogs that fail on their next beep or message with the exception given.
+// Dialogs that fail with the exception given: on their next beep or message (`failNext`), or on
+// their next question (`failNextQuestion`).
 class FailingDialogs : public headless::ScriptedDialogs {
  public:
   void beep() override {
-    failIfArmed();
+    failIfArmed(failNext);
     ScriptedDialogs::beep();
   }
   void showMessage(const std::string& text) override {
-    failIfArmed();
+    failIfArmed(failNext);
     ScriptedDialogs::showMessage(text);
   }
+  bool askYesNo(const std::string& title, const std::string& text) override {
+    failIfArmed(failNextQuestion);
+    return ScriptedDialogs::askYesNo(title, text);
+  }
   std::exception_ptr failNext;
+  std::exception_ptr failNextQuestion;
 
  private:
-  void failIfArmed() {
-    if (!failNext) return;
-    std::exception_ptr failure = std::exchange(failNext, nullptr);
+  static void failIfArmed(std::exception_ptr& armed) {
+    if (!armed) return;
+    std::exception_ptr failure = std::exchange(armed, nullptr);
     std::rethrow_exception(failure);
   }
 };
@@ -322,6 +328,26 @@ TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThe
   w.state().entry = "vár";
   w.conjugate();
   EXPECT_EQ(w.state().shown.table.cell(1, 1), "  várok");
+}
+
+// The announcement is remembered before the meaning question is asked; should the question fail,
+// no result shows and the entry stays fresh, yet the next entry must not inherit what this one
+// announced.
+TEST_F(ConjugateActionFailure, AnEntryChangedAfterAFailedQuestionIsAnnouncedAsItsOwn) {
+  window::MainWindow& w = *program.mainWindow();
+  w.entryEdited("szétragad");  // found without its preverb, then asked its meaning
+  dialogs.failNextQuestion = std::make_exception_ptr(std::runtime_error("the question failed"));
+  w.conjugate();
+  ASSERT_EQ(dialogs.transcript().front(), "beep");
+  dialogs.clear();
+
+  w.entryEdited("bambuszol");  // guessed
+  w.conjugate();
+  EXPECT_EQ(dialogs.transcript(),
+            (std::vector<std::string>{
+                "beep", "message: Ilyen ige nem szerepel az adatbázisban, de ha létezik, ragozása a következő:"}));
+  EXPECT_EQ(w.state().shown.noticeLine, "A forma alapján feltételezett igealakok:");
+  EXPECT_EQ(w.state().shown.table.cell(1, 1), "  bambuszolok");
 }
 
 TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "analysis/EntryRefusal.h"
 #include "analysis/Lookup.h"
@@ -104,9 +105,11 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
 
   ConjugationTable table =
       writeCells({verb, mood, request.shortImperativeForms, inflection, standInStem, code.firstToSecondInBrackets});
-  if (inflection.cls.is(ClassProperty::irregular)) writeIrregularCells(table, verb, inflection.stems.baseStem, mood);
+  if (inflection.cls.is(ClassProperty::irregular)) {
+    table = writeIrregularCells(std::move(table), verb, inflection.stems.baseStem, mood);
+  }
   const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
-  applyRestrictions(table, restrictions);
+  table = applyRestrictions(std::move(table), restrictions);
   result.offered = restrictions.offered;
   if (restrictions.notice == RestrictionNotice::notObjective && memory.announced == Announcement::none) {
     result.notice = texts::kNotObjective;

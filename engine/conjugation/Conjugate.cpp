@@ -9,7 +9,7 @@
 #include "analysis/Lookup.h"
 #include "analysis/PlainStandIn.h"
 #include "analysis/PlainStems.h"
-#include "analysis/SecondStems.h"
+#include "analysis/MoodStems.h"
 #include "conjugation/ConjugationTexts.h"
 #include "derived/DerivedForms.h"
 #include "inflection/Inflection.h"

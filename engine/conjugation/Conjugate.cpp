@@ -59,7 +59,7 @@ Announcement announce(Dialogs& dialogs, Announcement made, Announcement announce
 
 // Nothing but white space is no verb: the empty table and boxes under the entry prompt, and the
 // toggles a verb without a code calls for.
-ConjugationResult blankEntry(const Request& request) {
+ConjugationResult blankEntryResult(const Request& request) {
   ConjugationResult result = emptyResult();
   result.offered = restrictionsOf(VerbCode{}, VerbClass{}, request.mood, request.toggles).offered;
   return result;
@@ -67,7 +67,7 @@ ConjugationResult blankEntry(const Request& request) {
 
 // A request that ends before any form is built: the table and boxes stay as they were, the
 // notice of what the entry announced over them.
-ConjugationResult endedWithoutForms(ConjugationEnd end, Announcement announced) {
+ConjugationResult resultWithoutForms(ConjugationEnd end, Announcement announced) {
   ConjugationResult result;
   result.end = end;
   result.notice = noticeOf(announced);
@@ -75,8 +75,8 @@ ConjugationResult endedWithoutForms(ConjugationEnd end, Announcement announced) 
 }
 
 // A verb neither found nor guessed: the table is emptied; the boxes stay as they were.
-ConjugationResult notFound(Announcement announced) {
-  ConjugationResult result = endedWithoutForms(ConjugationEnd::notFound, announced);
+ConjugationResult notFoundResult(Announcement announced) {
+  ConjugationResult result = resultWithoutForms(ConjugationEnd::notFound, announced);
   result.table = emptyTable();
   return result;
 }
@@ -147,9 +147,9 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
   const std::string verb = trimBlanks(request.entry);
   if (hasImpossibleEnding(verb, lexicon)) {
     dialogs.showMessage(texts::kNoSuchVerb);
-    return endedWithoutForms(ConjugationEnd::refused, memory.announced);
+    return resultWithoutForms(ConjugationEnd::refused, memory.announced);
   }
-  if (isBlank(verb)) return blankEntry(request);
+  if (isBlank(verb)) return blankEntryResult(request);
 
   const LookedUp looked = lookUp(verb, lexicon);
   FoundVerb found;
@@ -172,11 +172,11 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
       break;
     case LookupWay::notAVerb:
       dialogs.showMessage(texts::kDeleteIkMessage);
-      return endedWithoutForms(ConjugationEnd::notAVerb, memory.announced);
+      return resultWithoutForms(ConjugationEnd::notAVerb, memory.announced);
     case LookupWay::notFound:
       dialogs.beep();
       dialogs.showMessage(texts::kNotInLexicon);
-      return notFound(memory.announced);
+      return notFoundResult(memory.announced);
   }
   return conjugateFound(request, verb, found, memory.announced);
 }

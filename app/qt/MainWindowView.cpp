@@ -105,11 +105,7 @@ void MainWindowView::buildTable(QWidget* parent) {
 void MainWindowView::buildButtons(QWidget* parent) {
   entry_ = new EntryLineEdit(parent);
   entry_->setGeometry(pxRect(kTableLeft, kEntryTop, 3960, 330));
-  connect(entry_, &EntryLineEdit::characterComing, &bindings_, [this](int key) {
-    if (!window_) return;
-    window::MainWindow* target = window_;
-    desktop_.dispatch([target, key] { target->keyPressed(key); });
-  });
+  connect(entry_, &EntryLineEdit::characterComing, &bindings_, [this] { forward(&window::MainWindow::keyPressed); });
   connect(entry_, &EntryLineEdit::doubleClicked, &bindings_,
           [this] { forward(&window::MainWindow::pasteIntoEntry); });
   connect(entry_, &EntryLineEdit::focusGained, &bindings_, [this] { forward(&window::MainWindow::entryGotFocus); });

@@ -6,7 +6,7 @@
 
 namespace ragozo::window {
 
-void MainWindow::keyPressed(int /*key*/) {
+void MainWindow::keyPressed() {
   WindowState& s = state_;
   if (s.resultShown) {
     // The first key after a result empties the entry and resets the state.

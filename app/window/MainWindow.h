@@ -89,9 +89,9 @@ class MainWindow {
   void toggleDerivedForms();     // the tall view with the derived forms
   void toggleImperativeForms();  // short or long second-person imperative
 
-  // A key reaching the entry, before its character goes in; `key` is not
-  // changed. The first key after a result empties the entry.
-  void keyPressed(int key);
+  // A key reaching the entry, before its character goes in. The first key
+  // after a result empties the entry.
+  void keyPressed();
   // The user's editing left this text in the entry. The first change after a
   // result runs the per-entry reset.
   void entryEdited(const std::string& text);

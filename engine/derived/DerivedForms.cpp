@@ -47,7 +47,7 @@ DerivedForms deriveForms(const DerivedSource& source) {
   // The boxes go on in the conditional's vowel class; the infinitive starts from its stem and
   // marker ("lenni", "tenni").
   const ConditionalStem conditional =
-      conditionalStem(stem, inflection.stems.baseStem, "", source.verb, inflection.cls, inflection.vowel);
+      conditionalStem(stem, inflection.stems.baseStem, source.verb, inflection.cls, inflection.vowel);
   const derived::Verb verb{source.verb, stem, inflection.stems.baseStem, inflection.cls, conditional.vowel,
                            source.code};
 

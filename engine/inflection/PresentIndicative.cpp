@@ -42,7 +42,6 @@ void writeBackEndings(EndingSlots& e, VerbClass cls, std::string_view base, std:
   e.sg1Obj = "om";
   e.sg2Subj = sibilantSecond ? "ol" : "sz";
   e.sg2Obj = "od";
-  e.sg3Subj.clear();
   e.sg3Obj = assimilated(sib, "ja", "sa", "ddza", "ssza", "za");
   e.pl1Subj = "unk";
   e.pl1Obj = assimilated(sib, "juk", "suk", "ddzuk", "sszuk", "zuk");
@@ -66,7 +65,6 @@ void writeFrontEndings(EndingSlots& e, VerbClass cls, std::string_view base, std
   e.sg1Obj = "em";
   e.sg2Subj = sibilantSecond ? "el" : "sz";
   e.sg2Obj = "ed";
-  e.sg3Subj.clear();
   e.sg3Obj = "i";
   e.pl1Subj = "ünk";
   e.pl1Obj = assimilated(sib, "jük", "sük", "ddzük", "sszük", "zük");

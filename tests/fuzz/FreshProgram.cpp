@@ -46,7 +46,7 @@ const Forms& freshForms(const Request& request, const window::LexiconFill& fill)
   window::MainWindow& w = session.main();
   if (request.tall) w.toggleDerivedForms();
   session.dialogs.setDefaultAnswer(request.answerYes);
-  w.keyPressed(0);
+  w.keyPressed();
   w.entryEdited(request.entry);
   // The toggles' states, as their buttons would have set them after a first result.
   window::WindowState& s = w.state();

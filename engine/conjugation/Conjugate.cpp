@@ -57,11 +57,14 @@ Announcement announce(Dialogs& dialogs, Announcement made, Announcement announce
   return announcement;
 }
 
+// What the empty code says: the code of an entry that is no verb, of no class.
+constexpr VerbCode kEmptyCode{};
+
 // Nothing but white space is no verb: the empty table and boxes under the entry prompt, and the
-// toggles a verb without a code calls for.
+// toggles the empty code calls for.
 ConjugationResult blankEntryResult(const Request& request) {
   ConjugationResult result = emptyResult();
-  result.offered = restrictionsOf(VerbCode{}, VerbClass{}, request.mood, request.toggles).offered;
+  result.offered = restrictionsOf(kEmptyCode, kEmptyCode.verbClass, request.mood, request.toggles).offered;
   return result;
 }
 

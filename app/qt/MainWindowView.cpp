@@ -174,7 +174,7 @@ void MainWindowView::buildDerivedBoxes(QWidget* parent) {
   struct Place {
     int labelLeft, boxLeft, top;
   };
-  const std::array<Place, 8> places{Place{120, 2280, 0},
+  const std::array<Place, kDerivedBoxCount> places{Place{120, 2280, 0},
                                     Place{120, 2280, kRowPitch},
                                     Place{5400, 6960, kRowPitch},
                                     Place{5400, 6960, 2 * kRowPitch},

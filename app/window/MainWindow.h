@@ -155,8 +155,8 @@ class MainWindow {
   void setEntryText(const std::string& text);
   // Every change of the entry's text: a new memory, always; and the per-entry
   // reset after a result (nothing more while the entry is fresh), the entry
-  // emptied as part of it. It also clears the imperative restriction of the
-  // verb conjugated last.
+  // emptied as part of it, the toggles the verb conjugated last called for
+  // (its imperative shown anyway among them) hidden and unpressed.
   void entryChanged();
   // The all-persons, objective and imperative toggles as a new entry has them: unpressed too. The
   // short/long toggle stays as it was.

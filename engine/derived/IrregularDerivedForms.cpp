@@ -26,7 +26,7 @@ constexpr std::string_view kNone = kNoSuchForm;
 
 constexpr IrregularRow kVeszTesz = {3, {"", "", "", "%eendő", "%étel / %evés", "%ehet", "%etet"}};
 constexpr IrregularRow kVisz = {2, {"", "", "", "%endő", "%tel / %vés", "%het", "%tet"}};
-// "hívés", not the old spelling "hívés": the present participle is "hívő" too.
+// "hívés", not the old spelling "hivés": the present participle is "hívő" too.
 constexpr IrregularRow kHisz = {3, {"", "", "", "%iendő", "%ívés", "%ihet", "%itet"}};
 constexpr IrregularRow kLesz = {3, {"(%évén)", "", "", "%eendő", "%ét / %evés", "%ehet", kNone}};
 constexpr IrregularRow kVan = {

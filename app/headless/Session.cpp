@@ -31,7 +31,7 @@ void Session::type(std::string_view text) {
     w.entryTypedAtEnd(character);
   }
   // Nothing reads the caret while keys come in, so it is set once they are in.
-  w.setCaret(static_cast<int>(charCount(w.state().entry)));
+  w.setCaret(static_cast<int>(charCount(w.state().entry.text)));
 }
 
 void Session::typeNewEntry(std::string_view text) {

@@ -233,13 +233,13 @@ void MainWindowView::refresh() {
   const window::WindowState& s = w.state();
   applyGeometry();
 
-  const QString entryText = toQString(s.entry);
+  const QString entryText = toQString(s.entry.text);
   if (entry_->text() != entryText) entry_->setText(entryText);
   const int caret = std::min(w.caret(), static_cast<int>(entryText.size()));
   if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);
   if (w.entryFocused() && !entry_->hasFocus() && isActiveWindow()) entry_->setFocus(Qt::OtherFocusReason);
 
-  const window::ShownResult& shown = s.shown;
+  const window::ShownResult& shown = s.entry.shown;
   noticeLine_->setText(toQString(shown.noticeLine));
 
   const QSignalBlocker blockTable(table_);

@@ -7,7 +7,8 @@
 
 #include <array>
 
-#include "window/WindowState.h"
+#include "derived/DerivedBoxes.h"
+#include "window/ImperativeForms.h"
 
 namespace ragozo::window::texts {
 

@@ -103,10 +103,10 @@ void print(std::ostream& out, Session& session, const Request& request) {
   for (const int column : {kSubjectiveColumn, kObjectiveColumn}) {
     const int lastRow = column == kSubjectiveColumn ? kThirdPluralRow : kFirstToSecondRow;
     for (int row = kFirstSingularRow; row <= lastRow; ++row) {
-      out << key << "r" << row << "c" << column << "\t" << s.shown.table.cell(row, column) << "\n";
+      out << key << "r" << row << "c" << column << "\t" << s.entry.shown.table.cell(row, column) << "\n";
     }
   }
-  out << key << "notice\t" << s.shown.noticeLine << "\n";
+  out << key << "notice\t" << s.entry.shown.noticeLine << "\n";
   std::string buttons;
   const auto add = [&buttons](const std::string& caption) { buttons += (buttons.empty() ? "" : " | ") + caption; };
   if (w.allPersonsToggle().visible) add(w.allPersonsToggle().caption);
@@ -115,7 +115,7 @@ void print(std::ostream& out, Session& session, const Request& request) {
   if (w.imperativeFormsToggleVisible()) add(w.imperativeFormsToggleCaption());
   out << key << "buttons\t" << buttons << "\n";
   for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
-    out << key << kBoxNames[i] << "\t" << s.shown.derivedBoxes[i] << "\n";
+    out << key << kBoxNames[i] << "\t" << s.entry.shown.derivedBoxes[i] << "\n";
   }
 }
 

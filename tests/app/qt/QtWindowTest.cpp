@@ -111,7 +111,7 @@ TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {
   commit.setCommitString(QStringLiteral("á"));
   QApplication::sendEvent(view.entry(), &commit);
   EXPECT_EQ(view.entry()->text(), QStringLiteral("á"));
-  EXPECT_EQ(program.mainWindow()->state().entry, "á");
+  EXPECT_EQ(program.mainWindow()->state().entry.text, "á");
   EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
 }
 

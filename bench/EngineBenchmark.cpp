@@ -10,7 +10,7 @@
 
 #include "analysis/Lookup.h"
 #include "analysis/PlainStems.h"
-#include "analysis/SecondStems.h"
+#include "analysis/MoodStems.h"
 #include "conjugation/Conjugate.h"
 #include "derived/DerivedForms.h"
 #include "inflection/Inflection.h"

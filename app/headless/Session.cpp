@@ -11,21 +11,6 @@ namespace {
 
 bool isContinuationByte(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
-// The character code of one UTF-8 encoded character, as a key press carries it.
-int characterCode(std::string_view character) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(character[i]); };
-  switch (character.size()) {
-    case 2:
-      return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
-    case 3:
-      return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-    case 4:
-      return ((byte(0) & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) | (byte(3) & 0x3F);
-    default:
-      return character.empty() ? 0 : byte(0);
-  }
-}
-
 }  // namespace
 
 Session::Session(window::LexiconFill fillLexicon) : program(desktop, dialogs, clipboard, std::move(fillLexicon)) {}
@@ -42,11 +27,11 @@ void Session::type(std::string_view text) {
   for (std::size_t begin = 0, end = 0; begin < text.size(); begin = end) {
     for (end = begin + 1; end < text.size() && isContinuationByte(text[end]);) ++end;
     const std::string_view character = text.substr(begin, end - begin);
-    w.keyPressed(characterCode(character));
+    w.keyPressed();
     w.entryTypedAtEnd(character);
   }
   // Nothing reads the caret while keys come in, so it is set once they are in.
-  w.setCaret(static_cast<int>(charCount(w.state().entry)));
+  w.setCaret(static_cast<int>(charCount(w.state().entry.text)));
 }
 
 void Session::typeNewEntry(std::string_view text) {

@@ -14,14 +14,14 @@ void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
                               event->key() != Qt::Key_Enter && event->key() != Qt::Key_Tab &&
                               event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape &&
                               event->key() != Qt::Key_Delete;
-  if (typesCharacter) emit characterComing(event->text().at(0).unicode());
+  if (typesCharacter) emit characterComing();
   QLineEdit::keyPressEvent(event);
 }
 
 void EntryLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   // A letter composed by an input method comes as committed text without a key
   // press; it must empty the entry after a result first, as a typed key does.
-  if (!event->commitString().isEmpty()) emit characterComing(event->commitString().at(0).unicode());
+  if (!event->commitString().isEmpty()) emit characterComing();
   QLineEdit::inputMethodEvent(event);
 }
 

@@ -15,7 +15,7 @@ class EntryLineEdit : public QLineEdit {
  signals:
   // A character is about to go into the entry, typed as a key or committed by
   // an input method (Enter and Tab are not such characters).
-  void characterComing(int key);
+  void characterComing();
   void doubleClicked();
   void focusGained();
   void focusLost();

@@ -105,11 +105,7 @@ void MainWindowView::buildTable(QWidget* parent) {
 void MainWindowView::buildButtons(QWidget* parent) {
   entry_ = new EntryLineEdit(parent);
   entry_->setGeometry(pxRect(kTableLeft, kEntryTop, 3960, 330));
-  connect(entry_, &EntryLineEdit::characterComing, &bindings_, [this](int key) {
-    if (!window_) return;
-    window::MainWindow* target = window_;
-    desktop_.dispatch([target, key] { target->keyPressed(key); });
-  });
+  connect(entry_, &EntryLineEdit::characterComing, &bindings_, [this] { forward(&window::MainWindow::keyPressed); });
   connect(entry_, &EntryLineEdit::doubleClicked, &bindings_,
           [this] { forward(&window::MainWindow::pasteIntoEntry); });
   connect(entry_, &EntryLineEdit::focusGained, &bindings_, [this] { forward(&window::MainWindow::entryGotFocus); });
@@ -178,7 +174,7 @@ void MainWindowView::buildDerivedBoxes(QWidget* parent) {
   struct Place {
     int labelLeft, boxLeft, top;
   };
-  const std::array<Place, 8> places{Place{120, 2280, 0},
+  const std::array<Place, kDerivedBoxCount> places{Place{120, 2280, 0},
                                     Place{120, 2280, kRowPitch},
                                     Place{5400, 6960, kRowPitch},
                                     Place{5400, 6960, 2 * kRowPitch},
@@ -237,13 +233,13 @@ void MainWindowView::refresh() {
   const window::WindowState& s = w.state();
   applyGeometry();
 
-  const QString entryText = toQString(s.entry);
+  const QString entryText = toQString(s.entry.text);
   if (entry_->text() != entryText) entry_->setText(entryText);
   const int caret = std::min(w.caret(), static_cast<int>(entryText.size()));
   if (entry_->cursorPosition() != caret) entry_->setCursorPosition(caret);
   if (w.entryFocused() && !entry_->hasFocus() && isActiveWindow()) entry_->setFocus(Qt::OtherFocusReason);
 
-  const window::ShownResult& shown = s.shown;
+  const window::ShownResult& shown = s.entry.shown;
   noticeLine_->setText(toQString(shown.noticeLine));
 
   const QSignalBlocker blockTable(table_);

@@ -38,7 +38,7 @@ class MainWindowView : public QMainWindow {
   QPushButton* conjugateButton() { return conjugateButton_; }
   QRadioButton* moodButton(Mood mood);  // null for `noMood`
   QLabel* noticeLine() { return noticeLine_; }
-  QLineEdit* derivedBox(int box) { return derivedBoxes_[box]; }
+  QLineEdit* derivedBox(DerivedBox box) { return derivedBoxes_[box]; }
   QAction* onTopItem() { return onTopItem_; }
 
  protected:
@@ -74,7 +74,7 @@ class MainWindowView : public QMainWindow {
   std::array<QRadioButton*, kMoods.size()> moodButtons_{};
   QButtonGroup* moodGroup_ = nullptr;
   QWidget* derivedPanel_ = nullptr;
-  std::array<QLineEdit*, 8> derivedBoxes_{};
+  std::array<QLineEdit*, kDerivedBoxCount> derivedBoxes_{};
   QAction* onTopItem_ = nullptr;
   window::WindowGeometry applied_{-1, -1, -1, -1};
 };

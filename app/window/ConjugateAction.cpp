@@ -16,7 +16,7 @@ void MainWindow::conjugate() {
   }
   ConjugationResult result;
   try {
-    result = ragozo::conjugate(request(), memory_, lexicon_, dialogs_);
+    result = ragozo::conjugate(request(), state_.entry.memory, lexicon_, dialogs_);
   } catch (const std::runtime_error&) {
     // What can fail half-way is the platform behind the message boxes or
     // memory; a logic error is a fault of the program and goes on, so that it
@@ -36,28 +36,29 @@ void MainWindow::conjugate() {
   } else {
     draw(result);
   }
+  EntryState& entry = state_.entry;
   if (result.end != ConjugationEnd::shown) {
-    // Nothing shows, so nothing is left to toggle: a toggle pressed now would
-    // reach the next entry, which a refusal does not reset.
-    state_.pressed = {};
-    toggles_ = {};
+    // Nothing shows, so nothing is left to toggle, the short/long toggle
+    // included: a toggle pressed now would reach the next entry, which a
+    // refusal does not reset.
+    entry.toggles = {};
     return;
   }
-  if (result.offered.allPersons) toggles_.allPersons.visible = true;
-  if (result.offered.objective) toggles_.objective.visible = true;
-  if (result.offered.imperative) toggles_.imperative.visible = true;
-  toggles_.imperativeFormsVisible = result.offered.imperativeForms;
+  if (result.offered.allPersons) entry.toggles.allPersons.visible = true;
+  if (result.offered.objective) entry.toggles.objective.visible = true;
+  if (result.offered.imperative) entry.toggles.imperative.visible = true;
+  entry.toggles.imperativeFormsVisible = result.offered.imperativeForms;
   entryGotFocus();
-  state_.inputFresh = false;
+  entry.inputFresh = false;
 }
 
 Request MainWindow::request() const {
   const WindowState& s = state_;
-  return {s.entry, s.mood, s.pressed, s.imperativeForms == ImperativeForms::shortForms};
+  return {s.entry.text, s.mood, s.entry.toggles.pressed, s.imperativeForms == ImperativeForms::shortForms};
 }
 
 void MainWindow::draw(ConjugationResult& result) {
-  ShownResult& shown = state_.shown;
+  ShownResult& shown = state_.entry.shown;
   if (result.table) drawTable(std::move(*result.table));
   shown.noticeLine = std::move(result.notice);
   if (result.boxes) shown.derivedBoxes = std::move(*result.boxes);
@@ -68,12 +69,13 @@ void MainWindow::draw(ConjugationResult& result) {
 }
 
 void MainWindow::drawTable(ConjugationTable table) {
-  state_.shown.table = std::move(table);
-  state_.shown.selectedCell = kLastFormCell;
+  ShownResult& shown = state_.entry.shown;
+  shown.table = std::move(table);
+  shown.selectedCell = kLastFormCell;
 }
 
 void MainWindow::showDerivedFormsNotice() {
-  ShownResult& shown = state_.shown;
+  ShownResult& shown = state_.entry.shown;
   if (state_.derivedShown && shown.derivedFormsNotice) shown.noticeLine = *shown.derivedFormsNotice;
 }
 
@@ -81,7 +83,7 @@ void MainWindow::showEmptyTable() { drawTable(emptyEntryShown_.table); }
 
 void MainWindow::showNoForms() {
   showEmptyTable();
-  state_.shown.derivedBoxes = emptyEntryShown_.derivedBoxes;
+  state_.entry.shown.derivedBoxes = emptyEntryShown_.derivedBoxes;
 }
 
 }  // namespace ragozo::window

@@ -13,8 +13,8 @@ class Splash;
 // The two windows of the program.
 enum class WindowName { splash, main };
 
-// The mouse pointers the program sets (the values are the platform's).
-enum class MousePointer { normal = 0, hourglass = 11 };
+// The mouse pointers the program sets.
+enum class MousePointer { normal, hourglass };
 
 // The splash window's two timers.
 enum class SplashTimer {

@@ -29,7 +29,7 @@ MainWindow::MainWindow(Program& program, WindowDialogs& dialogs, Clipboard& clip
       conjugateButton_{texts::kConjugate, true},
       geometry_{0, 0, kDesignWidth, kTallHeight} {
   // The design caption, until the first new entry.
-  toggles_.allPersons.caption = texts::kAllPersonsDesign;
+  state_.entry.toggles.allPersons.caption = texts::kAllPersonsDesign;
 }
 
 void MainWindow::load() {
@@ -42,7 +42,7 @@ void MainWindow::load() {
   showEmptyTable();
   entryGotFocus();
   chooseMood(presentIndicative);
-  state_.inputFresh = true;
+  state_.entry.inputFresh = true;
   fillLexicon_(lexicon_);
   showEmptyResult();
 }

@@ -21,12 +21,10 @@
 #include <string_view>
 
 #include "conjugation/ConjugationResult.h"
-#include "conjugation/EntryMemory.h"
 #include "conjugation/Request.h"
 #include "lexicon/Lexicon.h"
 #include "window/Clipboard.h"
 #include "window/Desktop.h"
-#include "window/MainWindowTexts.h"
 #include "window/WindowDialogs.h"
 #include "window/WindowState.h"
 
@@ -36,25 +34,6 @@ class Program;
 
 // Fills a lexicon at load time; the program's own runs the thirty fill steps.
 using LexiconFill = std::function<void(Lexicon&)>;
-
-// A command button's caption (with its "&" access key) and visibility.
-struct CommandButton {
-  std::string caption;
-  bool visible = false;
-};
-
-// The toggles beside the table that the verb shown calls for, as a new entry has them: hidden,
-// with their first captions, the imperative toggle offering to show the imperative. The short/long
-// toggle's caption follows `WindowState::imperativeForms`, and a new entry leaves its visibility to
-// the next conjugation.
-struct EntryToggles {
-  CommandButton allPersons{texts::kAllPersonsReset, false};
-  CommandButton objective{texts::kObjectiveOff, false};
-  // Else the toggle would say "mód nem" over the new verb's blank imperative.
-  CommandButton imperative{texts::kImperativeOff, false};
-  bool imperativeOffers = true;
-  bool imperativeFormsVisible = false;
-};
 
 class MainWindow {
  public:
@@ -89,9 +68,9 @@ class MainWindow {
   void toggleDerivedForms();     // the tall view with the derived forms
   void toggleImperativeForms();  // short or long second-person imperative
 
-  // A key reaching the entry, before its character goes in; `key` is not
-  // changed. The first key after a result empties the entry.
-  void keyPressed(int key);
+  // A key reaching the entry, before its character goes in. The first key
+  // after a result empties the entry.
+  void keyPressed();
   // The user's editing left this text in the entry. The first change after a
   // result runs the per-entry reset.
   void entryEdited(const std::string& text);
@@ -120,14 +99,14 @@ class MainWindow {
   WindowState& state() { return state_; }
   const WindowState& state() const { return state_; }
   const CommandButton& conjugateButton() const { return conjugateButton_; }
-  const CommandButton& allPersonsToggle() const { return toggles_.allPersons; }
-  const CommandButton& objectiveToggle() const { return toggles_.objective; }
-  const CommandButton& imperativeToggle() const { return toggles_.imperative; }
+  const CommandButton& allPersonsToggle() const { return state_.entry.toggles.allPersons; }
+  const CommandButton& objectiveToggle() const { return state_.entry.toggles.objective; }
+  const CommandButton& imperativeToggle() const { return state_.entry.toggles.imperative; }
   // The derived-forms toggle is always visible; its caption and the
   // short/long imperative toggle's follow the choices.
   std::string derivedFormsToggleCaption() const;
   std::string imperativeFormsToggleCaption() const;
-  bool imperativeFormsToggleVisible() const { return toggles_.imperativeFormsVisible; }
+  bool imperativeFormsToggleVisible() const { return state_.entry.toggles.imperativeFormsVisible; }
   // The selected tense and mood button, `noMood` before any is chosen.
   Mood selectedMood() const { return state_.mood; }
   bool onTopChecked() const { return onTopChecked_; }
@@ -150,16 +129,15 @@ class MainWindow {
   // (a conjugation that failed half-way, so that no cell mixes two verbs); and all of it (a new entry).
   void showEmptyTable();
   void showNoForms();
-  void showEmptyResult() { state_.shown = emptyEntryShown_; }
+  void showEmptyResult() { state_.entry.shown = emptyEntryShown_; }
   // A new text in the entry starts the entry's reset, as typing does.
   void setEntryText(const std::string& text);
-  // Every change of the entry's text: the per-entry reset after a result
-  // (nothing while the entry is fresh), the entry emptied as part of it. It
-  // also clears the imperative restriction of the verb conjugated last.
+  // Every change of the entry's text: a new memory, always; and after a result
+  // a new entry (nothing more while the entry is fresh), which the change
+  // empties: the empty entry's table, prompt and boxes, the toggles the verb
+  // conjugated last called for (its imperative shown anyway among them)
+  // hidden and unpressed.
   void entryChanged();
-  // The all-persons, objective and imperative toggles as a new entry has them: unpressed too. The
-  // short/long toggle stays as it was.
-  void resetEntryToggles();
   void placeCaretAtEnd();
   void copyToClipboard(const std::string& text);
 
@@ -170,11 +148,9 @@ class MainWindow {
   LexiconFill fillLexicon_;
   Lexicon lexicon_;
   WindowState state_;
-  EntryMemory memory_;           // the entry's, new for every entry
   ShownResult emptyEntryShown_;  // what the empty entry shows: the table's headings under the prompt
 
   CommandButton conjugateButton_;
-  EntryToggles toggles_;
   bool onTopChecked_ = false;
   WindowGeometry geometry_;
   bool entryFocused_ = false;

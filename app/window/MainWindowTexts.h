@@ -7,7 +7,8 @@
 
 #include <array>
 
-#include "window/WindowState.h"
+#include "derived/DerivedBoxes.h"
+#include "window/ImperativeForms.h"
 
 namespace ragozo::window::texts {
 
@@ -53,7 +54,7 @@ constexpr const char* imperativeFormsCaption(ImperativeForms forms) {
 inline constexpr const char* kChooseMood = "Válasszon időt és módot!";
 
 // Captions beside the eight derived-form boxes, in box order, and the heading over the participles.
-inline constexpr std::array<const char*, 8> kDerivedLabels{
+inline constexpr std::array<const char*, kDerivedBoxCount> kDerivedLabels{
     "Főnévi igenév:", "Határozói igenév:", "Folyamatos:",           "Befejezett:",
     "Beálló:",        "Főnév (-ás/-és):",  "Ható ige (-hat/-het):", "-at/-et/-tat/-tet:"};
 inline constexpr const char* kParticiplesHeading = "Melléknévi igenevek:";

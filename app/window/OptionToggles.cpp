@@ -5,58 +5,62 @@
 namespace ragozo::window {
 
 void MainWindow::chooseMood(Mood mood) {
+  EntryToggles& toggles = state_.entry.toggles;
   state_.mood = mood;
   if (mood == imperative) {
     state_.keepsEntryWhenNotFound = true;
-    toggles_.imperativeOffers = true;
-    toggles_.imperative.caption = texts::kImperativeOff;
+    toggles.imperativeOffers = true;
+    toggles.imperative.caption = texts::kImperativeOff;
   } else {
     // Only the imperative's blanking keeps the entry; a verb the lexicon
     // lacks empties it in the other moods, whichever mood came before.
     state_.keepsEntryWhenNotFound = false;
-    state_.pressed.imperativeAnyway = false;
-    toggles_.imperative.visible = false;
+    toggles.pressed.imperativeAnyway = false;
+    toggles.imperative.visible = false;
   }
   conjugate();
 }
 
 void MainWindow::toggleAllPersons() {
-  if (state_.pressed.allPersons) {
-    state_.pressed.allPersons = false;
-    toggles_.allPersons.caption = texts::kAllPersonsOff;
+  EntryToggles& toggles = state_.entry.toggles;
+  if (toggles.pressed.allPersons) {
+    toggles.pressed.allPersons = false;
+    toggles.allPersons.caption = texts::kAllPersonsOff;
   } else {
-    state_.pressed.allPersons = true;
-    toggles_.allPersons.caption = texts::kAllPersonsOn;
+    toggles.pressed.allPersons = true;
+    toggles.allPersons.caption = texts::kAllPersonsOn;
   }
   conjugate();
 }
 
 void MainWindow::toggleObjective() {
-  if (state_.pressed.objectiveAnyway) {
-    state_.pressed.objectiveAnyway = false;
-    toggles_.objective.caption = texts::kObjectiveOff;
+  EntryToggles& toggles = state_.entry.toggles;
+  if (toggles.pressed.objectiveAnyway) {
+    toggles.pressed.objectiveAnyway = false;
+    toggles.objective.caption = texts::kObjectiveOff;
   } else {
-    state_.pressed.objectiveAnyway = true;
-    toggles_.objective.caption = texts::kObjectiveOn;
+    toggles.pressed.objectiveAnyway = true;
+    toggles.objective.caption = texts::kObjectiveOn;
   }
   conjugate();
 }
 
 void MainWindow::toggleImperative() {
-  if (toggles_.imperativeOffers) {
-    state_.pressed.imperativeAnyway = true;
-    toggles_.imperativeOffers = false;
-    toggles_.imperative.caption = texts::kImperativeOn;
+  EntryToggles& toggles = state_.entry.toggles;
+  if (toggles.imperativeOffers) {
+    toggles.pressed.imperativeAnyway = true;
+    toggles.imperativeOffers = false;
+    toggles.imperative.caption = texts::kImperativeOn;
     state_.keepsEntryWhenNotFound = true;
     conjugate();
     return;
   }
   // Hiding the imperative again empties the table alone, keeping the entry as the imperative does.
-  toggles_.imperativeOffers = true;
-  toggles_.imperative.caption = texts::kImperativeOff;
-  state_.pressed.imperativeAnyway = false;
+  toggles.imperativeOffers = true;
+  toggles.imperative.caption = texts::kImperativeOff;
+  toggles.pressed.imperativeAnyway = false;
   state_.keepsEntryWhenNotFound = true;
-  toggles_.imperativeFormsVisible = false;
+  toggles.imperativeFormsVisible = false;
   showEmptyTable();
 }
 

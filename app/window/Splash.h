@@ -21,8 +21,8 @@ class Splash {
  public:
   static constexpr int kWidth = 6240;
   static constexpr int kHeight = 4080;
-  static constexpr int kHandOverInterval = 500;  // ms, Timer1
-  static constexpr int kAnimationInterval = 300;  // ms, Timer2
+  static constexpr int kHandOverInterval = 500;   // ms, once: the splash hands over to the main window
+  static constexpr int kAnimationInterval = 300;  // ms, between two frames of the animation
 
   Splash(Program& program, WindowDialogs& dialogs, Desktop& desktop);
   Splash(const Splash&) = delete;

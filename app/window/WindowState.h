@@ -1,20 +1,19 @@
-// The main window's own state: what the user chose, where the request stands, and what it shows.
+// The main window's own state: what the user chose, where the request stands, and the entry with
+// all that belongs to it.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "conjugation/EntryMemory.h"
 #include "core/Mood.h"
 #include "derived/DerivedBoxes.h"
 #include "table/ConjugationTable.h"
 #include "table/Toggles.h"
+#include "window/ImperativeForms.h"
+#include "window/MainWindowTexts.h"
 
 namespace ragozo::window {
-
-// Which second-person imperative forms the short/long toggle asks for. It
-// starts `untouched` (the long forms, under the design caption); the toggle
-// then switches between the short and the long forms.
-enum class ImperativeForms : short { untouched, shortForms, longForms };
 
 // A cell of the table by row and column.
 struct TableCell {
@@ -25,7 +24,7 @@ struct TableCell {
 // The cell a newly drawn table selects: the last one its forms were written to.
 inline constexpr TableCell kLastFormCell{kFirstToSecondRow, kObjectiveColumn};
 
-// What the window shows of a result. A new entry shows the empty entry's again, assigned whole.
+// What the window shows of a result.
 struct ShownResult {
   ConjugationTable table;
   TableCell selectedCell = kLastFormCell;
@@ -35,11 +34,39 @@ struct ShownResult {
   std::optional<std::string> derivedFormsNotice;
 };
 
+// A command button's caption (with its "&" access key) and visibility.
+struct CommandButton {
+  std::string caption;
+  bool visible = false;
+};
+
+// The toggles beside the table that the verb shown calls for, as a new entry has them: unpressed,
+// hidden, with their first captions, the imperative toggle offering to show the imperative. The
+// short/long toggle's caption follows `WindowState::imperativeForms`.
+struct EntryToggles {
+  TogglesPressed pressed{};  // the toggles that show what the verb's restrictions leave out
+  CommandButton allPersons{texts::kAllPersonsReset, false};
+  CommandButton objective{texts::kObjectiveOff, false};
+  // Else the toggle would say "mód nem" over the new verb's blank imperative.
+  CommandButton imperative{texts::kImperativeOff, false};
+  bool imperativeOffers = true;
+  bool imperativeFormsVisible = false;
+};
+
+// The entry and all that belongs to it. The first change of the entry after a result starts a new
+// one, assigned whole, which the change empties.
+struct EntryState {
+  std::string text{};  // the typed verb, as typed
+  // What a second conjugation of the same text must remember; new at every change of the text.
+  EntryMemory memory{};
+  EntryToggles toggles;
+  ShownResult shown;  // what the window shows of the last result
+  bool inputFresh = false;  // the entry changed since the last result: no reset on further changes
+};
+
 struct WindowState {
   // What the user chose.
-  std::string entry;              // the typed verb, as typed
   Mood mood = noMood;             // the tense and mood button selected
-  TogglesPressed pressed;         // the toggles that show what the verb's restrictions leave out
   bool derivedShown = false;      // the tall view with the derived forms
   ImperativeForms imperativeForms = ImperativeForms::untouched;
 
@@ -48,9 +75,8 @@ struct WindowState {
   // the entry and the derived boxes for mending.
   bool keepsEntryWhenNotFound = false;
   bool resultShown = false;  // the next key press starts a new entry
-  bool inputFresh = false;   // the entry changed since the last result: no reset on further changes
 
-  ShownResult shown;  // what the window shows of the last result
+  EntryState entry;
 };
 
 }  // namespace ragozo::window

@@ -9,9 +9,9 @@ namespace ragozo {
 
 using enum ClassProperty;
 
-ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view marker,
-                                std::string_view verb, VerbClass cls, VowelClass vowel) {
-  ConditionalStem conditional{std::string(stem), std::string(marker), vowel};
+ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view verb, VerbClass cls,
+                                VowelClass vowel) {
+  ConditionalStem conditional{std::string(stem), std::string(), vowel};
   if (cls.is(conditionalMarkerN)) {
     conditional.marker = "n";
   } else if (cls.is(conditionalMarkerLinked)) {

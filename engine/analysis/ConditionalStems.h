@@ -20,8 +20,8 @@ struct ConditionalStem {
 // - the short-stem verbs get the base less 2 and "nn" (tesz: te, eszik: e);
 //   "vész" and its compounds get vesz; megy gives men, jön jön, van len with
 //   front unrounded vowels (megvan: meglen); "sosincs" keeps its stem.
-// A class without a conditional marker keeps `marker`, and `stem` where no rule holds.
-ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view marker,
-                                std::string_view verb, VerbClass cls, VowelClass vowel);
+// A class without a conditional marker has none; `stem` stays where no rule holds.
+ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view verb, VerbClass cls,
+                                VowelClass vowel);
 
 }  // namespace ragozo

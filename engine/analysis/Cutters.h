@@ -1,9 +1,9 @@
 // Cutting a word from its right end, counting characters.
 //
 // The rules cut the entry or a stem by a number of letters. A cut that would
-// leave nothing keeps the whole word (the rule of the engine's old work
-// fields, whose limit of 0 meant no limit); where a rule wants one of the
-// three bare verbs "van", "eszik", "iszik" cut to nothing it says so.
+// leave nothing keeps the whole word; where a rule wants one of the three bare
+// verbs "van", "eszik", "iszik" cut to nothing it says so
+// (`cutEndBareToNothing`).
 #pragma once
 
 #include <string>

@@ -23,6 +23,8 @@ struct EndingRow {
   std::string_view refuseIf{};  // a potential verb with a wrong -ik: refuse instead of the row
 };
 
+// The class a lexicon code names ("18"_class): the guess gives a verb the class of the lexicon's
+// verbs of its ending.
 constexpr VerbClass operator""_class(const char* code, std::size_t size) {
   return VerbClass::fromCode(std::string_view(code, size));
 }
@@ -38,12 +40,12 @@ constexpr EndingRow kStage1[] = {
     {{"öz", "őz", "üz", "űz"}, "18"_class, kObjective, frontRounded},
     {{"at"}, "16"_class, kObjective, back},
     {{"et"}, "16"_class, kObjective, frontUnrounded},
-    {{"al", "ál", "ol", "ól", "ul", "úl", "an"}, "01"_class, kObjective, back},
-    {{"el", "él", "il", "íl", "en"}, "01"_class, kObjective, kGuessVowel},
-    {{"od"}, "07"_class, kObjective, back},
-    {{"ed"}, "07"_class, kObjective, frontUnrounded},
-    {{"öd"}, "07"_class, kObjective, frontRounded},
-    {{"öl", "ől", "ül", "űl"}, "01"_class, kObjective, frontRounded},
+    {{"al", "ál", "ol", "ól", "ul", "úl", "an"}, kPlainClass, kObjective, back},
+    {{"el", "él", "il", "íl", "en"}, kPlainClass, kObjective, kGuessVowel},
+    {{"od"}, kLikeAdClass, kObjective, back},
+    {{"ed"}, kLikeAdClass, kObjective, frontUnrounded},
+    {{"öd"}, kLikeAdClass, kObjective, frontRounded},
+    {{"öl", "ől", "ül", "űl"}, kPlainClass, kObjective, frontRounded},
     {{"ít"}, "12"_class, kObjective, kGuessVowel},
 };
 
@@ -108,8 +110,8 @@ VerbCode guessedCode(VerbClass cls, bool usedObjectively, VowelClass vowel) {
 }  // namespace
 
 std::optional<VerbCode> guessFromPattern(std::string_view verb) {
-  if (endsWith(verb, "örvényel")) return guessedCode(kUnstableVowelClass, false, frontUnrounded);
-  if (endsWith(verb, "foszol") || endsWith(verb, "omol")) return guessedCode(kUnstableVowelClass, false, back);
+  if (endsWith(verb, "örvényel")) return guessedCode(kUnstableVowelClass, kNotObjective, frontUnrounded);
+  if (endsWith(verb, "foszol") || endsWith(verb, "omol")) return guessedCode(kUnstableVowelClass, kNotObjective, back);
   return std::nullopt;
 }
 

@@ -1,11 +1,14 @@
 // A verb's conjugation class and the properties the rules ask of it.
 //
 // The class is characters 5 and 6 of the verb's code ("01", "3a", "99"). No
-// rule names a class by its code: each asks whether the class has a property
+// rule asks for a class by its code: each asks whether the class has a property
 // ("the stem loses two letters", "the past takes the marker -tt"), and the
 // table in VerbClass.cpp lists, once, the classes that have each property. A
-// code that names no class the rules know (an entry without a code, a code of
-// another alphabet) has none of the properties.
+// class is named by its code only where a verb is given one: in the lexicon,
+// in the ending guess's table (the class a lexicon verb of that ending has) and
+// in the few classes the engine gives itself (below). A code that names no
+// class the rules know (an entry without a code, a code of another alphabet)
+// has none of the properties.
 #pragma once
 
 #include <cstdint>

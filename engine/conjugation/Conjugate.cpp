@@ -3,12 +3,13 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "analysis/EntryRefusal.h"
 #include "analysis/Lookup.h"
 #include "analysis/PlainStandIn.h"
 #include "analysis/PlainStems.h"
-#include "analysis/SecondStems.h"
+#include "analysis/MoodStems.h"
 #include "conjugation/ConjugationTexts.h"
 #include "derived/DerivedForms.h"
 #include "inflection/Inflection.h"
@@ -46,37 +47,39 @@ const char* noticeOf(Announcement announced) {
   return "";
 }
 
-// Said once per entry: the beep, the message and the notice that stays. The memory takes the
-// announcement only once it was shown, so that a dialog that fails leaves it to be made again.
-void announce(Dialogs& dialogs, EntryMemory& memory, ConjugationResult& result, Announcement announcement,
-              const std::string& message) {
-  if (memory.announced != Announcement::none) return;
+// Said once per entry: the beep and the message, unless `made` was made already. Returns what
+// the entry has announced; the caller remembers it only once the message was shown, so that a
+// dialog that fails leaves it to be made again.
+Announcement announce(Dialogs& dialogs, Announcement made, Announcement announcement, const std::string& message) {
+  if (made != Announcement::none) return made;
   dialogs.beep();
   dialogs.showMessage(message);
-  memory.announced = announcement;
-  result.notice = noticeOf(announcement);
+  return announcement;
 }
 
-FoundVerb foundVerb(const LookedUp& looked, const std::string& verb, EntryMemory& memory, Dialogs& dialogs) {
-  FoundVerb found{looked.code, endsWith(verb, "hat")};
-  if (hasTwoMeanings(verb)) {
-    if (!memory.meaning) memory.meaning = askMeaning(dialogs, verb);
-    found.code = withMeaning(found.code, verb, *memory.meaning);
-  }
-  return found;
-}
+// What the empty code says: the code of an entry that is no verb, of no class.
+constexpr VerbCode kEmptyCode{};
 
 // Nothing but white space is no verb: the empty table and boxes under the entry prompt, and the
-// toggles a verb without a code calls for.
-ConjugationResult blankEntry(const Request& request) {
+// toggles the empty code calls for.
+ConjugationResult blankEntryResult(const Request& request) {
   ConjugationResult result = emptyResult();
-  result.offered = restrictionsOf(VerbCode{}, VerbClass{}, request.mood, request.toggles).offered;
+  result.offered = restrictionsOf(kEmptyCode, kEmptyCode.verbClass, request.mood, request.toggles).offered;
+  return result;
+}
+
+// A request that ends before any form is built: the table and boxes stay as they were, the
+// notice of what the entry announced over them.
+ConjugationResult resultWithoutForms(ConjugationEnd end, Announcement announced) {
+  ConjugationResult result;
+  result.end = end;
+  result.notice = noticeOf(announced);
   return result;
 }
 
 // A verb neither found nor guessed: the table is emptied; the boxes stay as they were.
-ConjugationResult notFound(ConjugationResult result) {
-  result.end = ConjugationEnd::notFound;
+ConjugationResult notFoundResult(Announcement announced) {
+  ConjugationResult result = resultWithoutForms(ConjugationEnd::notFound, announced);
   result.table = emptyTable();
   return result;
 }
@@ -88,9 +91,17 @@ Inflection asStandIn(Inflection inflection, const std::string& standInStem) {
   return inflection;
 }
 
+// The notice over a verb's forms: the imperative restriction's; else the objective one's, unless
+// the notice of what the entry announced stays.
+std::string noticeOver(RestrictionNotice restriction, Announcement announced) {
+  if (restriction == RestrictionNotice::notImperative) return texts::kNotImperative;
+  if (restriction == RestrictionNotice::notObjective && announced == Announcement::none) return texts::kNotObjective;
+  return noticeOf(announced);
+}
+
 // The forms of a verb found or guessed.
-void conjugateFound(const Request& request, const std::string& verb, const FoundVerb& found,
-                    const EntryMemory& memory, ConjugationResult& result) {
+ConjugationResult conjugateFound(const Request& request, const std::string& verb, const FoundVerb& found,
+                                 Announcement announced) {
   const VerbCode& code = found.code;
   const Mood mood = request.mood;
   // Outside its present a verb with a plain stand-in is conjugated as the stand-in.
@@ -104,14 +115,10 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
 
   ConjugationTable table =
       writeCells({verb, mood, request.shortImperativeForms, inflection, standInStem, code.firstToSecondInBrackets});
-  if (inflection.cls.is(ClassProperty::irregular)) writeIrregularCells(table, verb, inflection.stems.baseStem, mood);
-  const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
-  applyRestrictions(table, restrictions);
-  result.offered = restrictions.offered;
-  if (restrictions.notice == RestrictionNotice::notObjective && memory.announced == Announcement::none) {
-    result.notice = texts::kNotObjective;
+  if (inflection.cls.is(ClassProperty::irregular)) {
+    table = writeIrregularCells(std::move(table), verb, inflection.stems.baseStem, mood);
   }
-  if (restrictions.notice == RestrictionNotice::notImperative) result.notice = texts::kNotImperative;
+  const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
 
   // The derived forms are the stand-in's whichever tense and mood the table shows; outside the
   // present the inflection is the stand-in's already.
@@ -119,9 +126,14 @@ void conjugateFound(const Request& request, const std::string& verb, const Found
   if (standInStem && !conjugatedAsStandIn) standInInflection = asStandIn(inflection, *standInStem);
   DerivedForms derived = deriveForms({verb, standInInflection ? *standInInflection : inflection, code,
                                       request.toggles.objectiveAnyway, found.withOwnHat});
-  if (derived.potentialVerb) result.derivedFormsNotice = texts::kPotentialVerb;
-  result.table = std::move(table);
+
+  ConjugationResult result;
+  result.offered = restrictions.offered;
+  result.table = applyRestrictions(std::move(table), restrictions);
+  result.notice = noticeOver(restrictions.notice, announced);
   result.boxes = std::move(derived.boxes);
+  if (derived.potentialVerb) result.derivedFormsNotice = texts::kPotentialVerb;
+  return result;
 }
 
 }  // namespace
@@ -135,41 +147,41 @@ ConjugationResult emptyResult() {
 }
 
 ConjugationResult conjugate(const Request& request, EntryMemory& memory, const Lexicon& lexicon, Dialogs& dialogs) {
-  ConjugationResult result;
-  result.notice = noticeOf(memory.announced);
   const std::string verb = trimBlanks(request.entry);
   if (hasImpossibleEnding(verb, lexicon)) {
     dialogs.showMessage(texts::kNoSuchVerb);
-    result.end = ConjugationEnd::refused;
-    return result;
+    return resultWithoutForms(ConjugationEnd::refused, memory.announced);
   }
-  if (isBlank(verb)) return blankEntry(request);
+  if (isBlank(verb)) return blankEntryResult(request);
 
   const LookedUp looked = lookUp(verb, lexicon);
   FoundVerb found;
   switch (looked.way) {
     case LookupWay::foundWithoutPreverb:
-      announce(dialogs, memory, result, Announcement::foundWithoutPreverb,
-               texts::kPrefixedMessageStart + looked.remainder + texts::kPrefixedMessageEnd);
+      memory.announced = announce(dialogs, memory.announced, Announcement::foundWithoutPreverb,
+                                  texts::kPrefixedMessageStart + looked.remainder + texts::kPrefixedMessageEnd);
       [[fallthrough]];
     case LookupWay::found:
-      found = foundVerb(looked, verb, memory, dialogs);
+      found = FoundVerb{looked.code, endsWith(verb, "hat")};
+      if (hasTwoMeanings(verb)) {
+        // Asked once per entry; the entry's later conjugations take the answer remembered.
+        if (!memory.meaning) memory.meaning = askMeaning(dialogs, verb);
+        found.code = withMeaning(found.code, verb, *memory.meaning);
+      }
       break;
     case LookupWay::guessed:
-      announce(dialogs, memory, result, Announcement::guessed, texts::kGuessedMessage);
+      memory.announced = announce(dialogs, memory.announced, Announcement::guessed, texts::kGuessedMessage);
       found = FoundVerb{looked.code};
       break;
     case LookupWay::notAVerb:
       dialogs.showMessage(texts::kDeleteIkMessage);
-      result.end = ConjugationEnd::notAVerb;
-      return result;
+      return resultWithoutForms(ConjugationEnd::notAVerb, memory.announced);
     case LookupWay::notFound:
       dialogs.beep();
       dialogs.showMessage(texts::kNotInLexicon);
-      return notFound(std::move(result));
+      return notFoundResult(memory.announced);
   }
-  conjugateFound(request, verb, found, memory, result);
-  return result;
+  return conjugateFound(request, verb, found, memory.announced);
 }
 
 }  // namespace ragozo

@@ -21,7 +21,8 @@ enum class ConjugationEnd : short {
 struct ConjugationResult {
   ConjugationEnd end = ConjugationEnd::shown;
   OfferedToggles offered;
-  // The table to show, headings included; none where the table stays as it was (a refusal).
+  // The table to show, headings included; none where the table stays as it was (a refusal, a
+  // potential verb written with -ik).
   std::optional<ConjugationTable> table;
   std::string notice;  // the notice line above the table
   // The eight derived boxes; none where they stay as they were.

@@ -1,7 +1,9 @@
 // What a conjugation of an entry leaves for the next conjugation of the same entry.
 //
-// The window keeps one for the entry it shows and starts a new one, by
-// assignment (`memory = {}`), whenever the entry changes.
+// The memory belongs to one text of the entry: the window starts a new one, by
+// assignment (`memory = {}`), at every change of the entry, each key included,
+// whether or not a result was shown for the text before (a dialog may fail
+// after the announcement was remembered).
 #pragma once
 
 #include <cstdint>

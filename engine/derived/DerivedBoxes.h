@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace ragozo {
@@ -18,7 +19,9 @@ enum DerivedBox : int {
   causativeBox = 7,
 };
 
-using DerivedBoxes = std::array<std::string, 8>;
+inline constexpr std::size_t kDerivedBoxCount = causativeBox + 1;
+
+using DerivedBoxes = std::array<std::string, kDerivedBoxCount>;
 
 // What a box shows for a form the verb does not have.
 inline constexpr const char* kNoSuchForm = "Nincs ilyen alak.";

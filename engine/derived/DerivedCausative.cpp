@@ -10,7 +10,7 @@ namespace {
 using enum ClassProperty;
 
 // Verbs whose final -tat/-tet belongs to the root, so they are not causatives already.
-bool rootTatTet(const Verb& verb) {
+bool hasRootTatTet(const Verb& verb) {
   return verb.endsIn({"mutat", "matat", "kutat", "oktat", "vitat", "katat", "iktat", "firtat", "méltat", "vontat",
                       "biztat", "koptat", "baktat", "folytat", "nyomtat", "szoptat"});
 }
@@ -41,9 +41,9 @@ std::string causativeStem(const Verb& verb) {
 
 // An entry that is already a causative gets no causative; nor does a stem in
 // -at/-et unless that -at/-et is the root's.
-bool exempt(const Verb& verb, std::string_view stem) {
+bool isExemptFromCausative(const Verb& verb, std::string_view stem) {
   if (lacksCausative(verb)) return true;
-  if (endsWithAny(stem, {"tat", "tet"})) return !rootTatTet(verb);
+  if (endsWithAny(stem, {"tat", "tet"})) return !hasRootTatTet(verb);
   if (endsWithAny(stem, {"at", "et"}) && !endsWithAny(stem, {"gat", "get", "hat", "het"})) {
     return !hasRootAtEt(verb.entry);
   }
@@ -62,7 +62,7 @@ std::string causativeVerb(const Verb& verb, const std::optional<std::string>& fi
   const bool shortSuffix = kind == CausativeKind::shortSuffix;
   // An unstable vowel drops before -at/-et ("forog": forgat, "görög": görget).
   if (shortSuffix && verb.cls.is(unstableVowel)) stem = dropUnstableVowel(verb);
-  if (exempt(verb, stem)) return kNoSuchForm;
+  if (isExemptFromCausative(verb, stem)) return kNoSuchForm;
   if (fixedForm) return *fixedForm;
   // hí, szí, nyű outside the v-stem verbs' class: the v-stem's causative all the same.
   if (verb.endsIn({"szí", "hí"})) return verb.entryLess(1) + "ívat";

@@ -1,8 +1,10 @@
 // The rules of each derived box, shared by the files that implement them.
 //
 // Each box is a function of the verb and returns its text; none reads what
-// another built, but the future participle, which is made from the action
-// noun's stem and is handed it. So `deriveForms` may build them in any order.
+// another built. The values some share are built once and handed to them: the
+// action noun's stem to the action noun and the future participle, the
+// conditional stem and marker to the infinitive. So `deriveForms` may build
+// them in any order.
 #pragma once
 
 #include <initializer_list>

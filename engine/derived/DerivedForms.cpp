@@ -1,6 +1,8 @@
 // The frame of the derived forms: what every box starts from, the boxes, an irregular verb's fixed forms.
 #include "derived/DerivedForms.h"
 
+#include <utility>
+
 #include "analysis/ConditionalStems.h"
 #include "analysis/Cutters.h"
 #include "analysis/VowelForms.h"
@@ -29,13 +31,10 @@ using enum ClassProperty;
 // An entry that is itself a potential verb (-hat/-het) keeps only its present participle, unless
 // the lexicon holds it with its own final "hat".
 DerivedForms keepPresentParticipleOfPotentialVerb(const DerivedSource& source, DerivedBoxes boxes) {
-  DerivedForms forms{std::move(boxes), endsWithAny(source.verb, {"hat", "het"}) && !source.verbWithOwnHat};
-  if (forms.potentialVerb) {
-    for (int box = 0; box < static_cast<int>(forms.boxes.size()); ++box) {
-      if (box != presentParticipleBox) forms.boxes[box].clear();
-    }
-  }
-  return forms;
+  if (!endsWithAny(source.verb, {"hat", "het"}) || source.verbWithOwnHat) return {std::move(boxes), false};
+  DerivedBoxes kept{};
+  kept[presentParticipleBox] = std::move(boxes[presentParticipleBox]);
+  return {std::move(kept), true};
 }
 
 }  // namespace
@@ -48,7 +47,7 @@ DerivedForms deriveForms(const DerivedSource& source) {
   // The boxes go on in the conditional's vowel class; the infinitive starts from its stem and
   // marker ("lenni", "tenni").
   const ConditionalStem conditional =
-      conditionalStem(stem, inflection.stems.baseStem, "", source.verb, inflection.cls, inflection.vowel);
+      conditionalStem(stem, inflection.stems.baseStem, source.verb, inflection.cls, inflection.vowel);
   const derived::Verb verb{source.verb, stem, inflection.stems.baseStem, inflection.cls, conditional.vowel,
                            source.code};
 

@@ -26,7 +26,7 @@ constexpr std::string_view kNone = kNoSuchForm;
 
 constexpr IrregularRow kVeszTesz = {3, {"", "", "", "%eendő", "%étel / %evés", "%ehet", "%etet"}};
 constexpr IrregularRow kVisz = {2, {"", "", "", "%endő", "%tel / %vés", "%het", "%tet"}};
-// "hívés", not the old spelling "hívés": the present participle is "hívő" too.
+// "hívés", not the old spelling "hivés": the present participle is "hívő" too.
 constexpr IrregularRow kHisz = {3, {"", "", "", "%iendő", "%ívés", "%ihet", "%itet"}};
 constexpr IrregularRow kLesz = {3, {"(%évén)", "", "", "%eendő", "%ét / %evés", "%ehet", kNone}};
 constexpr IrregularRow kVan = {
@@ -38,7 +38,8 @@ constexpr IrregularRow kJon = {1, {"", "%vő", "", "%vendő", "%vetel / %vés", 
 // "sosincs", like "nincs", has only its two present forms.
 constexpr IrregularRow kNincs = {0, {kNone, kNone, kNone, kNone, kNone, kNone, kNone}};
 
-std::string fill(std::string_view pattern, std::string_view part) {
+// The form a pattern gives: every "%" replaced by the cut part.
+std::string formFromPattern(std::string_view pattern, std::string_view part) {
   std::string text;
   for (char c : pattern) {
     if (c == '%') {
@@ -74,7 +75,7 @@ FixedDerivedForms irregularDerivedForms(std::string_view verb) {
   // The bare "van" is cut to nothing ("lévén").
   const std::string part = row == &kVan ? cutEndBareToNothing(verb, row->drop) : cutEnd(verb, row->drop);
   for (std::size_t i = 0; i < kRowBoxes.size(); ++i) {
-    if (!row->boxes[i].empty()) forms[kRowBoxes[i]] = fill(row->boxes[i], part);
+    if (!row->boxes[i].empty()) forms[kRowBoxes[i]] = formFromPattern(row->boxes[i], part);
   }
   // Only the two forms people use keep jön's future participle.
   if (row == &kJon && verb != "jön" && verb != "eljön") forms[futureParticipleBox] = kNoSuchForm;

@@ -19,8 +19,7 @@ constexpr PersonalEndings kFront = {"ék", "ém", "él", "éd", "e", "é", "énk
 
 Inflection conditionalEndings(std::string_view verb, Inflection inflection) {
   Stems& stems = inflection.stems;
-  ConditionalStem conditional =
-      conditionalStem(stems.stem, stems.baseStem, "", verb, inflection.cls, inflection.vowel);
+  ConditionalStem conditional = conditionalStem(stems.stem, stems.baseStem, verb, inflection.cls, inflection.vowel);
   stems.stem = conditional.stem;
   inflection.vowel = conditional.vowel;
   if (inflection.cls.is(likeAranylik)) conditional.marker = backOrFront(inflection.vowel, "an", "en");

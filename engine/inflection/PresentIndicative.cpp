@@ -42,7 +42,6 @@ void writeBackEndings(EndingSlots& e, VerbClass cls, std::string_view base, std:
   e.sg1Obj = "om";
   e.sg2Subj = sibilantSecond ? "ol" : "sz";
   e.sg2Obj = "od";
-  e.sg3Subj.clear();
   e.sg3Obj = assimilated(sib, "ja", "sa", "ddza", "ssza", "za");
   e.pl1Subj = "unk";
   e.pl1Obj = assimilated(sib, "juk", "suk", "ddzuk", "sszuk", "zuk");
@@ -66,7 +65,6 @@ void writeFrontEndings(EndingSlots& e, VerbClass cls, std::string_view base, std
   e.sg1Obj = "em";
   e.sg2Subj = sibilantSecond ? "el" : "sz";
   e.sg2Obj = "ed";
-  e.sg3Subj.clear();
   e.sg3Obj = "i";
   e.pl1Subj = "ünk";
   e.pl1Obj = assimilated(sib, "jük", "sük", "ddzük", "sszük", "zük");
@@ -86,24 +84,27 @@ void roundFrontEndings(EndingSlots& e, VerbClass cls, std::string_view base, std
   e.pl2Subj = endsWith(verb, "őriz") ? "tek" : "tök";
 }
 
-void setLinked(EndingSlots& e, std::string_view sg2, std::string_view pl2, std::string_view pl3,
-               std::string_view toSecond) {
+// The endings that take the linking vowel: the second person singular, the second and third
+// persons plural and the -lak/-lek form.
+void setLinkingVowelEndings(EndingSlots& e, std::string_view sg2, std::string_view pl2, std::string_view pl3,
+                            std::string_view toSecond) {
   e.sg2Subj = sg2;
   e.pl2Subj = pl2;
   e.pl3Subj = pl3;
   e.sg1To2 = toSecond;
 }
 
-void setPlural(EndingSlots& e, std::string_view pl2, std::string_view pl3) {
+// The second and third persons plural alone with the linking vowel.
+void setPluralLinkingVowelEndings(EndingSlots& e, std::string_view pl2, std::string_view pl3) {
   e.pl2Subj = pl2;
   e.pl3Subj = pl3;
 }
 
 void addLinkingVowel(EndingSlots& e, VerbClass cls, VowelClass vowel, std::string_view verb) {
   switch (vowel) {
-    case VowelClass::back: setLinked(e, "asz", "otok", "anak", "alak"); break;
-    case VowelClass::frontUnrounded: setLinked(e, "esz", "etek", "enek", "elek"); break;
-    case VowelClass::frontRounded: setLinked(e, "esz", "ötök", "enek", "elek"); break;
+    case VowelClass::back: setLinkingVowelEndings(e, "asz", "otok", "anak", "alak"); break;
+    case VowelClass::frontUnrounded: setLinkingVowelEndings(e, "esz", "etek", "enek", "elek"); break;
+    case VowelClass::frontRounded: setLinkingVowelEndings(e, "esz", "ötök", "enek", "elek"); break;
   }
   const bool back = vowel == VowelClass::back;
   if (cls.is(likeKuld)) e.pl2Subj = formFor(vowel, "tok", "tek", "tök");
@@ -130,7 +131,7 @@ EndingSlots presentEndings(std::string_view verb, VerbClass cls, VowelClass vowe
   if (cls.is(presentLinkingVowel)) addLinkingVowel(e, cls, vowel, verb);
 
   if (cls.is(presentPluralLinkingVowel)) {
-    setPlural(e, formFor(vowel, "otok", "etek", "ötök"), backOrFront(vowel, "anak", "enek"));
+    setPluralLinkingVowelEndings(e, formFor(vowel, "otok", "etek", "ötök"), backOrFront(vowel, "anak", "enek"));
   }
 
   if (cls.is(likeBolyong)) {

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "analysis/Cutters.h"
 #include "text/Utf8Text.h"
@@ -19,7 +20,7 @@ constexpr PresentColumn kVan = {"gyok", "gy", "n", "gyunk", "gytok", "nnak"};
 // "sosincs" (and "nincs"), after the cut part "sos" ("n"), has a third person singular and plural only, in the present only.
 constexpr PresentColumn kNincs = {"", "", "incs", "", "", "incsenek"};
 
-void writeNincs(ConjugationTable& table, std::string_view verb, Mood mood) {
+ConjugationTable writeNincs(ConjugationTable table, std::string_view verb, Mood mood) {
   const std::string part = dropLastChars(verb, 4);
   for (std::size_t person = 0; person < kPersonRows.size(); ++person) {
     const std::string_view form = mood == presentIndicative ? kNincs[person] : "";
@@ -27,16 +28,14 @@ void writeNincs(ConjugationTable& table, std::string_view verb, Mood mood) {
     table.write(kPersonRows[person], kObjectiveColumn, "");
   }
   table.write(kFirstToSecondRow, kObjectiveColumn, "");
+  return table;
 }
 
 }  // namespace
 
-void writeIrregularCells(ConjugationTable& table, std::string_view verb, std::string_view baseStem, Mood mood) {
-  if (endsWith(verb, "incs")) {
-    writeNincs(table, verb, mood);
-    return;
-  }
-  if (mood != presentIndicative) return;
+ConjugationTable writeIrregularCells(ConjugationTable table, std::string_view verb, std::string_view baseStem, Mood mood) {
+  if (endsWith(verb, "incs")) return writeNincs(std::move(table), verb, mood);
+  if (mood != presentIndicative) return table;
   std::string part;
   const PresentColumn* endings = nullptr;
   if (endsWith(verb, "megy")) {
@@ -49,11 +48,12 @@ void writeIrregularCells(ConjugationTable& table, std::string_view verb, std::st
     part = cutEnd(baseStem, 1);  // "va", "megva"
     endings = &kVan;
   } else {
-    return;
+    return table;
   }
   for (std::size_t person = 0; person < kPersonRows.size(); ++person) {
     table.write(kPersonRows[person], kSubjectiveColumn, "  " + part + std::string((*endings)[person]));
   }
+  return table;
 }
 
 }  // namespace ragozo

@@ -13,7 +13,7 @@ namespace ragozo {
 // verb's cut part with any preverb, and a fixed ending ("elmegyek", "jössz",
 // "megvannak"). A verb ending in "incs" ("sosincs", "nincs") keeps only its
 // present third persons ("sosincs", "sosincsenek") and every other cell of
-// every mood blank. Any other verb leaves the table alone.
-void writeIrregularCells(ConjugationTable& table, std::string_view verb, std::string_view baseStem, Mood mood);
+// every mood blank. Any other verb gets the table back as it was.
+ConjugationTable writeIrregularCells(ConjugationTable table, std::string_view verb, std::string_view baseStem, Mood mood);
 
 }  // namespace ragozo

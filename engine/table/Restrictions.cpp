@@ -50,7 +50,7 @@ Restrictions restrictionsOf(const VerbCode& code, VerbClass cls, Mood mood, cons
   return r;
 }
 
-void applyRestrictions(ConjugationTable& table, const Restrictions& restrictions) {
+ConjugationTable applyRestrictions(ConjugationTable table, const Restrictions& restrictions) {
   if (restrictions.blankObjective) {
     emptyRows(table, kObjectiveColumn, kPersonRows);
     table.write(kFirstToSecondRow, kObjectiveColumn, "");
@@ -61,6 +61,7 @@ void applyRestrictions(ConjugationTable& table, const Restrictions& restrictions
     emptyPersons(table, kAllButThirdSingular);
   }
   if (restrictions.blankAll) emptyPersons(table, kPersonRows);
+  return table;
 }
 
 }  // namespace ragozo

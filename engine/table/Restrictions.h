@@ -23,7 +23,7 @@ struct Restrictions {
 // verbs offer no objective column.
 Restrictions restrictionsOf(const VerbCode& code, VerbClass cls, Mood mood, const TogglesPressed& pressed);
 
-// Empties the cells the restrictions leave out; the headings stay.
-void applyRestrictions(ConjugationTable& table, const Restrictions& restrictions);
+// The table less the cells the restrictions leave out; the headings stay.
+ConjugationTable applyRestrictions(ConjugationTable table, const Restrictions& restrictions);
 
 }  // namespace ragozo

@@ -16,13 +16,15 @@ namespace {
 
 using enum ClassProperty;
 
-std::string plain(std::string_view stemPart, std::string_view ending) {
+// A form cell: two blanks, the stem part and the ending.
+std::string formCell(std::string_view stemPart, std::string_view ending) {
   std::string cell;
   cell.reserve(2 + stemPart.size() + ending.size());
   return cell.append("  ").append(stemPart).append(ending);
 }
 
-std::string bracketed(std::string_view stemPart, std::string_view ending) {
+// A form cell in brackets, as the -lak/-lek form of some verbs shows.
+std::string bracketedFormCell(std::string_view stemPart, std::string_view ending) {
   return "  (" + std::string(stemPart) + std::string(ending) + ")";
 }
 
@@ -32,7 +34,7 @@ struct Writing {
   ConjugationTable& table;
   const Stems& stems = source.inflection.stems;
 
-  const EndingSlots& e() const { return source.inflection.endings; }
+  const EndingSlots& endings() const { return source.inflection.endings; }
   VowelClass vowel() const { return source.inflection.vowel; }
   bool present() const { return source.mood == presentIndicative; }
   bool past() const { return source.mood == pastIndicative; }
@@ -57,105 +59,107 @@ struct CellStems {
 
 // The subjective second person singular; the short imperative of the short-stem verbs has a stem of its own.
 void writeSecondSingularSubjective(const Writing& w, CellStems stems) {
-  const EndingSlots& e = w.e();
-  w.subjective(kSecondSingularRow, plain(stems.stem, e.sg2Subj));
-  if (w.furdikPresent()) w.subjective(kSecondSingularRow, plain(w.stems.baseStem, e.sg2Subj));
+  const EndingSlots& endings = w.endings();
+  w.subjective(kSecondSingularRow, formCell(stems.stem, endings.sg2Subj));
+  if (w.furdikPresent()) w.subjective(kSecondSingularRow, formCell(w.stems.baseStem, endings.sg2Subj));
   if (w.imperativeMood() && w.classIs(fixedIrregularForms) && !w.verbEndsIn("hisz") && !w.verbEndsIn("megy") &&
       !w.verbEndsIn("jön") && w.source.shortForms) {
-    w.subjective(kSecondSingularRow, plain(shortSubjectiveImperativeStem(w.source.verb, stems.stem), e.sg2Subj));
+    const std::string shortStem = shortSubjectiveImperativeStem(w.source.verb, stems.stem);
+    w.subjective(kSecondSingularRow, formCell(shortStem, endings.sg2Subj));
   }
   if (w.present() && w.classIs(presentSecondSingularOnAltStem)) {
-    w.subjective(kSecondSingularRow, plain(stems.secondStem, e.sg2Subj));
+    w.subjective(kSecondSingularRow, formCell(stems.secondStem, endings.sg2Subj));
   }
 }
 
 // The subjective third person singular: the present shows the entry itself unless its class has a second stem.
 void writeThirdSingularSubjective(const Writing& w, CellStems stems) {
-  const EndingSlots& e = w.e();
+  const EndingSlots& endings = w.endings();
   if (w.present()) {
     if (w.classIs(presentThirdSingularOnAltStem)) {
-      w.subjective(kThirdSingularRow, plain(stems.secondStem, e.sg3Subj));
+      w.subjective(kThirdSingularRow, formCell(stems.secondStem, endings.sg3Subj));
     } else {
-      w.subjective(kThirdSingularRow, plain(w.source.verb, ""));
+      w.subjective(kThirdSingularRow, formCell(w.source.verb, ""));
     }
   } else if (w.past() && w.classIs(pastThirdSingularOnAltStem)) {
-    w.subjective(kThirdSingularRow, plain(w.stems.pastThirdStem, e.sg3Subj));
+    w.subjective(kThirdSingularRow, formCell(w.stems.pastThirdStem, endings.sg3Subj));
   } else if (w.past() && w.classIs(likeFurdik)) {
-    w.subjective(kThirdSingularRow, plain(w.stems.baseStem, e.sg3Subj));
+    w.subjective(kThirdSingularRow, formCell(w.stems.baseStem, endings.sg3Subj));
   } else {
-    w.subjective(kThirdSingularRow, plain(stems.stem, e.sg3Subj));
+    w.subjective(kThirdSingularRow, formCell(stems.stem, endings.sg3Subj));
   }
 }
 
 void writeSubjective(const Writing& w, CellStems stems) {
-  const EndingSlots& e = w.e();
-  w.subjective(kFirstSingularRow, plain(stems.secondStem, e.sg1Subj));
+  const EndingSlots& endings = w.endings();
+  w.subjective(kFirstSingularRow, formCell(stems.secondStem, endings.sg1Subj));
   writeSecondSingularSubjective(w, stems);
   writeThirdSingularSubjective(w, stems);
-  w.subjective(kFirstPluralRow, plain(stems.secondStem, e.pl1Subj));
+  w.subjective(kFirstPluralRow, formCell(stems.secondStem, endings.pl1Subj));
 
-  const std::string pl2Subj = w.furdikPresent() ? "tök" : e.pl2Subj;
-  w.subjective(kSecondPluralRow, plain(stems.stem, pl2Subj));
+  const std::string pl2Subj = w.furdikPresent() ? "tök" : endings.pl2Subj;
+  w.subjective(kSecondPluralRow, formCell(stems.stem, pl2Subj));
   if (w.present() && w.classIs(presentSecondPluralOnAltStem)) {
-    w.subjective(kSecondPluralRow, plain(stems.secondStem, pl2Subj));
+    w.subjective(kSecondPluralRow, formCell(stems.secondStem, pl2Subj));
   }
 
-  w.subjective(kThirdPluralRow, plain(w.furdikPresent() ? w.stems.baseStem : stems.stem, e.pl3Subj));
+  w.subjective(kThirdPluralRow, formCell(w.furdikPresent() ? w.stems.baseStem : stems.stem, endings.pl3Subj));
   if (w.present() && w.classIs(presentThirdPluralOnAltStem)) {
-    w.subjective(kThirdPluralRow, plain(stems.secondStem, e.pl3Subj));
+    w.subjective(kThirdPluralRow, formCell(stems.secondStem, endings.pl3Subj));
   }
 }
 
 // The objective third persons and second person plural share their rules but for the ending and the fixed forms.
 void writeThirdPersonObjective(const Writing& w, CellStems stems, int row, const std::string& ending,
                                std::string_view alszikForm, std::string_view standInEnding) {
-  w.objective(row, plain(stems.stem, ending));
-  if (w.present() && w.vowel() != back) w.objective(row, plain(stems.secondStem, ending));
-  if (w.present() && w.vowel() == back && w.baseStemEndsInDzOrSz()) w.objective(row, plain(w.baseLessTwo(), ending));
-  if (w.baseStemEndsIn("alsz")) w.objective(row, plain(w.baseLessTwo(), alszikForm));
-  if (w.source.standInStem) w.objective(row, plain(*w.source.standInStem, standInEnding));
+  w.objective(row, formCell(stems.stem, ending));
+  if (w.present() && w.vowel() != back) w.objective(row, formCell(stems.secondStem, ending));
+  if (w.present() && w.vowel() == back && w.baseStemEndsInDzOrSz()) w.objective(row, formCell(w.baseLessTwo(), ending));
+  if (w.baseStemEndsIn("alsz")) w.objective(row, formCell(w.baseLessTwo(), alszikForm));
+  if (w.source.standInStem) w.objective(row, formCell(*w.source.standInStem, standInEnding));
 }
 
 void writeFirstPluralObjective(const Writing& w, CellStems stems) {
-  const EndingSlots& e = w.e();
-  w.objective(kFirstPluralRow, plain(stems.stem, e.pl1Obj));
+  const EndingSlots& endings = w.endings();
+  w.objective(kFirstPluralRow, formCell(stems.stem, endings.pl1Obj));
   if (w.furdikPresent()) {
-    w.objective(kFirstPluralRow, plain(linkingVowelStem(w.stems.baseStem, w.source.verb, w.vowel()), e.pl1Obj));
+    const std::string linkedStem = linkingVowelStem(w.stems.baseStem, w.source.verb, w.vowel());
+    w.objective(kFirstPluralRow, formCell(linkedStem, endings.pl1Obj));
   }
-  if (w.present() && w.baseStemEndsInDzOrSz()) w.objective(kFirstPluralRow, plain(w.baseLessTwo(), e.pl1Obj));
-  if (w.baseStemEndsIn("alsz")) w.objective(kFirstPluralRow, plain(w.baseLessTwo(), "usszuk"));
-  if (w.baseStemEndsIn("eksz")) w.objective(kFirstPluralRow, plain(w.baseLessTwo(), "üsszük"));
-  if (w.source.standInStem) w.objective(kFirstPluralRow, plain(*w.source.standInStem, "juk"));
+  if (w.present() && w.baseStemEndsInDzOrSz()) w.objective(kFirstPluralRow, formCell(w.baseLessTwo(), endings.pl1Obj));
+  if (w.baseStemEndsIn("alsz")) w.objective(kFirstPluralRow, formCell(w.baseLessTwo(), "usszuk"));
+  if (w.baseStemEndsIn("eksz")) w.objective(kFirstPluralRow, formCell(w.baseLessTwo(), "üsszük"));
+  if (w.source.standInStem) w.objective(kFirstPluralRow, formCell(*w.source.standInStem, "juk"));
 }
 
 // The -lak/-lek form: in brackets where the code says so.
 void writeFirstToSecondObjective(const Writing& w, CellStems stems) {
-  std::string sg1To2 = w.e().sg1To2;
+  std::string sg1To2 = w.endings().sg1To2;
   if (w.present() && w.classIs(presentFirstToSecondLak)) sg1To2 = w.vowel() == back ? "lak" : "lek";
-  w.objective(kFirstToSecondRow, plain(stems.stem, sg1To2));
-  if (w.source.firstToSecondInBrackets) w.objective(kFirstToSecondRow, bracketed(stems.stem, sg1To2));
+  w.objective(kFirstToSecondRow, formCell(stems.stem, sg1To2));
+  if (w.source.firstToSecondInBrackets) w.objective(kFirstToSecondRow, bracketedFormCell(stems.stem, sg1To2));
   if (w.baseStemEndsIn("alsz")) w.objective(kFirstToSecondRow, "  (" + w.baseLessTwo() + "uszlak)");
   if (w.baseStemEndsIn("eksz")) w.objective(kFirstToSecondRow, "  (" + w.baseLessTwo() + "üszlek)");
-  if (w.classIs(firstToSecondOnAltStem)) w.objective(kFirstToSecondRow, plain(stems.secondStem, sg1To2));
-  if (w.source.standInStem) w.objective(kFirstToSecondRow, bracketed(*w.source.standInStem, "lak"));
+  if (w.classIs(firstToSecondOnAltStem)) w.objective(kFirstToSecondRow, formCell(stems.secondStem, sg1To2));
+  if (w.source.standInStem) w.objective(kFirstToSecondRow, bracketedFormCell(*w.source.standInStem, "lak"));
 }
 
 void writeObjective(const Writing& w, CellStems stems) {
-  const EndingSlots& e = w.e();
-  w.objective(kFirstSingularRow, plain(stems.secondStem, e.sg1Obj));
-  w.objective(kSecondSingularRow, plain(stems.secondStem, e.sg2Obj));
+  const EndingSlots& endings = w.endings();
+  w.objective(kFirstSingularRow, formCell(stems.secondStem, endings.sg1Obj));
+  w.objective(kSecondSingularRow, formCell(stems.secondStem, endings.sg2Obj));
   // The short objective imperative has a stem of its own, and the cells after it take the stem as their second stem.
   CellStems later = stems;
   if (w.source.shortForms && w.imperativeMood() && w.classIs(shortObjectiveImperative)) {
     const std::string shortStem =
         shortObjectiveImperativeStem(w.source.verb, w.source.inflection.cls).value_or(std::string(stems.stem));
-    w.objective(kSecondSingularRow, plain(shortStem, e.sg2Obj));
+    w.objective(kSecondSingularRow, formCell(shortStem, endings.sg2Obj));
     later.secondStem = stems.stem;
   }
-  writeThirdPersonObjective(w, later, kThirdSingularRow, e.sg3Obj, "ussza", "ja");
+  writeThirdPersonObjective(w, later, kThirdSingularRow, endings.sg3Obj, "ussza", "ja");
   writeFirstPluralObjective(w, later);
-  writeThirdPersonObjective(w, later, kSecondPluralRow, e.pl2Obj, "usszátok", "játok");
-  writeThirdPersonObjective(w, later, kThirdPluralRow, e.pl3Obj, "usszák", "ják");
+  writeThirdPersonObjective(w, later, kSecondPluralRow, endings.pl2Obj, "usszátok", "játok");
+  writeThirdPersonObjective(w, later, kThirdPluralRow, endings.pl3Obj, "usszák", "ják");
   writeFirstToSecondObjective(w, later);
 }
 

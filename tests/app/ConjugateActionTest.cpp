@@ -23,13 +23,13 @@ TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   headless::MemoryClipboard clipboard;
   window::Program program(desktop, dialogs, clipboard, storeFixtureLexicon);
   window::MainWindow w(program, dialogs, clipboard, desktop, storeFixtureLexicon);
-  w.state().entry = "vár";
-  w.state().shown.noticeLine = "előző";
+  w.state().entry.text = "vár";
+  w.state().entry.shown.noticeLine = "előző";
   w.conjugate();
   EXPECT_EQ(dialogs.transcript(), std::vector<std::string>{"message: Válasszon időt és módot!"});
-  EXPECT_EQ(w.state().shown.noticeLine, "előző");
+  EXPECT_EQ(w.state().entry.shown.noticeLine, "előző");
   EXPECT_FALSE(w.state().resultShown);
-  EXPECT_EQ(w.state().shown.table.cell(1, 1), "");
+  EXPECT_EQ(w.state().entry.shown.table.cell(1, 1), "");
 }
 
 TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
@@ -46,7 +46,7 @@ TEST(ConjugateAction, TheWholeRoadOfOneRequest) {
   EXPECT_TRUE(session.w().entryFocused());
   EXPECT_EQ(session.w().caret(), 3);
   EXPECT_TRUE(session.s().resultShown);
-  EXPECT_FALSE(session.s().inputFresh);
+  EXPECT_FALSE(session.s().entry.inputFresh);
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
@@ -58,7 +58,7 @@ TEST(ConjugateAction, WhiteSpaceAroundTheEntryReachesNeitherTheLookUpNorTheCells
     session.clipboard.setText(pasted);
     session.w().pasteIntoEntry();  // the double click
     session.w().conjugate();
-    EXPECT_EQ(session.s().entry, pasted);  // the entry shows what was pasted
+    EXPECT_EQ(session.s().entry.text, pasted);  // the entry shows what was pasted
     const Shown shown = session.shown();
     expectCell(shown, 3, 1, "  alszik");
     expectCell(shown, 3, 2, "  alussza");
@@ -76,7 +76,7 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   EXPECT_TRUE(session.s().resultShown);
   EXPECT_TRUE(session.formCellsEmpty());  // emptied by the new entry's reset, not filled again
   session.type("v");
-  EXPECT_EQ(session.s().entry, "v");  // the next key empties the entry first
+  EXPECT_EQ(session.s().entry.text, "v");  // the next key empties the entry first
 }
 
 // The entries that show nothing: an impossible ending, a potential verb with "ik", a verb neither found nor guessed.
@@ -91,9 +91,9 @@ TEST(ConjugateAction, ARefusedEntryLeavesNoToggleToPress) {
     if (session.w().objectiveToggle().visible) session.w().toggleObjective();
     session.typeNewEntry("alél");  // not used in the objective conjugation
     session.w().chooseMood(presentIndicative);
-    EXPECT_EQ(session.s().shown.table.cell(1, 2), "") << refused;
+    EXPECT_EQ(session.s().entry.shown.table.cell(1, 2), "") << refused;
     EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is") << refused;
-    EXPECT_EQ(session.s().shown.noticeLine, kNotObjective) << refused;
+    EXPECT_EQ(session.s().entry.shown.noticeLine, kNotObjective) << refused;
   }
 }
 
@@ -147,7 +147,7 @@ TEST(ConjugateAction, TheIrregularClassShowsItsOwnColumnAndNoObjectiveToggle) {
   session.request("vár", presentIndicative);
   session.request("megy", presentIndicative);
   expectCells(session.shown(), "megyek mész megy megyünk mentek mennek | - - - - - - -");
-  EXPECT_EQ(session.s().shown.noticeLine, kNotObjective);
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
 }
 
@@ -155,13 +155,13 @@ TEST(ConjugateAction, AKeptNoticeStaysButTheObjectiveColumnIsStillBlanked) {
   WindowSession session;
   session.request("vár", presentIndicative);
   session.request("megvész", presentIndicative);
-  EXPECT_EQ(session.s().shown.noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().entry.shown.noticeLine, "Feltételezett igekötős változat:");
   expectCell(session.shown(), 1, 1, "  megveszek");
   expectCell(session.shown(), 1, 2, "");
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   session.w().toggleObjective();
   expectCell(session.shown(), 1, 2, "  megveszem");
-  EXPECT_EQ(session.s().shown.noticeLine, "Feltételezett igekötős változat:");
+  EXPECT_EQ(session.s().entry.shown.noticeLine, "Feltételezett igekötős változat:");
 }
 
 TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
@@ -174,7 +174,7 @@ TEST(ConjugateAction, ThirdPersonVerbsShowOnlyTheirPersonsUntilAllAreAsked) {
   expectCell(session.shown(), 1, 1, "  érzem");
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Csak 3. személyek");
   session.w().toggleAllPersons();
-  EXPECT_FALSE(session.s().pressed.allPersons);
+  EXPECT_FALSE(session.s().entry.toggles.pressed.allPersons);
   EXPECT_EQ(session.w().allPersonsToggle().caption, "Minden személy");
   expectCell(session.shown(), 1, 1, "");
 
@@ -188,28 +188,28 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   session.request("vár", presentIndicative);
   session.request("alábocsájt", imperative);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
-  EXPECT_EQ(session.s().entry, "alábocsájt");  // kept: only the table is emptied
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry.text, "alábocsájt");  // kept: only the table is emptied
   EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 
   session.w().toggleImperative();
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód nem");
-  EXPECT_TRUE(session.s().pressed.imperativeAnyway);
+  EXPECT_TRUE(session.s().entry.toggles.pressed.imperativeAnyway);
   expectCell(session.shown(), 2, 1, "  alábocsájtsál");
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotImperative);
 
-  session.s().shown.derivedBoxes[infinitiveBox] = "marker";  // a conjugation would write the infinitive here
+  session.s().entry.shown.derivedBoxes[infinitiveBox] = "marker";  // a conjugation would write the infinitive here
   session.w().toggleImperative();
   expectBox(session.shown(), infinitiveBox, "marker");
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
-  EXPECT_FALSE(session.s().pressed.imperativeAnyway);
+  EXPECT_FALSE(session.s().entry.toggles.pressed.imperativeAnyway);
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
-  EXPECT_EQ(session.s().entry, "alábocsájt");
-  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry.text, "alábocsájt");
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotImperative);
 }
 
 TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions) {
@@ -217,7 +217,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
   session.request("vár", presentIndicative);
   session.request("virrad", imperative);
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().allPersonsToggle().visible);
   EXPECT_TRUE(session.w().objectiveToggle().visible);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
@@ -225,7 +225,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 
   session.w().toggleImperative();  // the imperative anyway: still the third persons only
   expectCells(session.shown(), "- - virradjon - - virradjanak | - - - - - - -");
-  EXPECT_EQ(session.s().shown.noticeLine, kNotImperative);
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotImperative);
   EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
 
   session.w().toggleAllPersons();
@@ -233,7 +233,7 @@ TEST(ConjugateAction, AThirdPersonVerbNotUsedInTheImperativeGetsBothRestrictions
 
   session.request("virrad", presentIndicative);  // outside the imperative only the persons are restricted
   expectCells(session.shown(), "- - virrad - - virradnak | - - - - - - -");
-  EXPECT_EQ(session.s().shown.noticeLine, kNotObjective);
+  EXPECT_EQ(session.s().entry.shown.noticeLine, kNotObjective);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
 }
 
@@ -264,23 +264,29 @@ TEST(ConjugateAction, TheShortImperativeFormsOfVar) {
   expectCell(session.shown(), 2, 1, "  várjál");
 }
 
-// Dialogs that fail on their next beep or message with the exception given.
+// Dialogs that fail with the exception given: on their next beep or message (`failNext`), or on
+// their next question (`failNextQuestion`).
 class FailingDialogs : public headless::ScriptedDialogs {
  public:
   void beep() override {
-    failIfArmed();
+    failIfArmed(failNext);
     ScriptedDialogs::beep();
   }
   void showMessage(const std::string& text) override {
-    failIfArmed();
+    failIfArmed(failNext);
     ScriptedDialogs::showMessage(text);
   }
+  bool askYesNo(const std::string& title, const std::string& text) override {
+    failIfArmed(failNextQuestion);
+    return ScriptedDialogs::askYesNo(title, text);
+  }
   std::exception_ptr failNext;
+  std::exception_ptr failNextQuestion;
 
  private:
-  void failIfArmed() {
-    if (!failNext) return;
-    std::exception_ptr failure = std::exchange(failNext, nullptr);
+  static void failIfArmed(std::exception_ptr& armed) {
+    if (!armed) return;
+    std::exception_ptr failure = std::exchange(armed, nullptr);
     std::rethrow_exception(failure);
   }
 };
@@ -301,32 +307,52 @@ class ConjugateActionFailure : public ::testing::Test {
 
 TEST_F(ConjugateActionFailure, EmptiesTheTableAndDerivedBoxesInsteadOfLeavingThemMixed) {
   window::MainWindow& w = *program.mainWindow();
-  w.state().entry = "vár";
+  w.state().entry.text = "vár";
   w.conjugate();
-  ASSERT_EQ(w.state().shown.table.cell(1, 1), "  várok");
-  ASSERT_EQ(w.state().shown.derivedBoxes[infinitiveBox], "várni");
+  ASSERT_EQ(w.state().entry.shown.table.cell(1, 1), "  várok");
+  ASSERT_EQ(w.state().entry.shown.derivedBoxes[infinitiveBox], "várni");
 
   // Without a reset between them (the entry counts as fresh), the next request fails half-way.
-  w.state().inputFresh = true;
-  w.state().entry = "adhattat";
+  w.state().entry.inputFresh = true;
+  w.state().entry.text = "adhattat";
   dialogs.failNext = std::make_exception_ptr(std::runtime_error("the message box failed"));
   EXPECT_NO_THROW(w.conjugate());
   for (int row = 1; row <= 7; ++row) {
-    EXPECT_EQ(w.state().shown.table.cell(row, 1), "") << cellName(row, 1);
-    EXPECT_EQ(w.state().shown.table.cell(row, 2), "") << cellName(row, 2);
+    EXPECT_EQ(w.state().entry.shown.table.cell(row, 1), "") << cellName(row, 1);
+    EXPECT_EQ(w.state().entry.shown.table.cell(row, 2), "") << cellName(row, 2);
   }
-  EXPECT_EQ(w.state().shown.table.cell(0, 1), "Alanyi ragozás");
+  EXPECT_EQ(w.state().entry.shown.table.cell(0, 1), "Alanyi ragozás");
   for (int box = infinitiveBox; box <= causativeBox; ++box) {
-    EXPECT_EQ(w.state().shown.derivedBoxes[box], "") << boxName(static_cast<DerivedBox>(box));
+    EXPECT_EQ(w.state().entry.shown.derivedBoxes[box], "") << boxName(static_cast<DerivedBox>(box));
   }
-  w.state().entry = "vár";
+  w.state().entry.text = "vár";
   w.conjugate();
-  EXPECT_EQ(w.state().shown.table.cell(1, 1), "  várok");
+  EXPECT_EQ(w.state().entry.shown.table.cell(1, 1), "  várok");
+}
+
+// The announcement is remembered before the meaning question is asked; should the question fail,
+// no result shows and the entry stays fresh, yet the next entry must not inherit what this one
+// announced.
+TEST_F(ConjugateActionFailure, AnEntryChangedAfterAFailedQuestionIsAnnouncedAsItsOwn) {
+  window::MainWindow& w = *program.mainWindow();
+  w.entryEdited("szétragad");  // found without its preverb, then asked its meaning
+  dialogs.failNextQuestion = std::make_exception_ptr(std::runtime_error("the question failed"));
+  w.conjugate();
+  ASSERT_EQ(dialogs.transcript().front(), "beep");
+  dialogs.clear();
+
+  w.entryEdited("bambuszol");  // guessed
+  w.conjugate();
+  EXPECT_EQ(dialogs.transcript(),
+            (std::vector<std::string>{
+                "beep", "message: Ilyen ige nem szerepel az adatbázisban, de ha létezik, ragozása a következő:"}));
+  EXPECT_EQ(w.state().entry.shown.noticeLine, "A forma alapján feltételezett igealakok:");
+  EXPECT_EQ(w.state().entry.shown.table.cell(1, 1), "  bambuszolok");
 }
 
 TEST_F(ConjugateActionFailure, AFaultOfTheProgramIsNotHiddenAsAnEmptyTable) {
   window::MainWindow& w = *program.mainWindow();
-  w.state().entry = "adhattat";
+  w.state().entry.text = "adhattat";
   dialogs.failNext = std::make_exception_ptr(std::out_of_range("index past the end"));
   EXPECT_THROW(w.conjugate(), std::out_of_range);
 }

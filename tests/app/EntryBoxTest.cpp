@@ -17,18 +17,18 @@ TEST(EntryBox, TheFirstKeyAfterAResultStartsANewEntryAndResetsTheState) {
   session.w().toggleAllPersons();
   session.type("v");
   const window::WindowState& s = session.s();
-  EXPECT_EQ(s.entry, "v");
+  EXPECT_EQ(s.entry.text, "v");
   EXPECT_TRUE(session.formCellsEmpty());
-  EXPECT_EQ(s.shown.table.cell(0, 2), "Tárgyas ragozás");
+  EXPECT_EQ(s.entry.shown.table.cell(0, 2), "Tárgyas ragozás");
   for (int box = infinitiveBox; box <= causativeBox; ++box) expectBox(session.shown(), static_cast<DerivedBox>(box), "");
-  EXPECT_FALSE(s.pressed.allPersons);
-  EXPECT_EQ(s.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_FALSE(s.entry.toggles.pressed.allPersons);
+  EXPECT_EQ(s.entry.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_FALSE(session.w().allPersonsToggle().visible);
   EXPECT_FALSE(session.w().objectiveToggle().visible);
   EXPECT_FALSE(session.w().imperativeToggle().visible);
   EXPECT_EQ(session.w().allPersonsToggle().caption, "M&inden személy");
   EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is");
-  EXPECT_TRUE(s.inputFresh);
+  EXPECT_TRUE(s.entry.inputFresh);
   EXPECT_FALSE(s.resultShown);
   EXPECT_EQ(s.mood, presentIndicative);  // the reset keeps the chosen mood
 }
@@ -56,10 +56,10 @@ TEST(EntryBox, OnlyTheFirstKeyAfterAResultResets) {
   session.request("vár", presentIndicative);
   session.type("t");
   window::WindowState& s = session.s();
-  s.shown.table.write(1, 1, "kept");
+  s.entry.shown.table.write(1, 1, "kept");
   session.type("a");
-  EXPECT_EQ(s.entry, "ta");
-  EXPECT_EQ(s.shown.table.cell(1, 1), "kept");
+  EXPECT_EQ(s.entry.text, "ta");
+  EXPECT_EQ(s.entry.shown.table.cell(1, 1), "kept");
 }
 
 TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
@@ -80,7 +80,7 @@ TEST(EntryBox, EveryTypedKeyReachesTheEntryAfterAnEmptyEntryWasConjugated) {
     c.before(session);
     session.w().conjugate();  // "&Ragozás" with nothing typed
     session.type("ad");
-    EXPECT_EQ(session.s().entry, "ad");
+    EXPECT_EQ(session.s().entry.text, "ad");
     session.w().conjugate();
     expectCell(session.shown(), 1, 1, "  adok");
   }
@@ -90,8 +90,8 @@ TEST(EntryBox, AChangeWithoutAKeyAfterAResultEmptiesTheEntry) {
   WindowSession session;
   session.request("vár", presentIndicative);
   session.w().entryEdited("vá");  // a deletion with the Delete key
-  EXPECT_EQ(session.s().entry, "");
-  EXPECT_TRUE(session.s().inputFresh);
+  EXPECT_EQ(session.s().entry.text, "");
+  EXPECT_TRUE(session.s().entry.inputFresh);
   EXPECT_TRUE(session.formCellsEmpty());
 }
 
@@ -100,10 +100,10 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   session.clipboard.setText("kér");
   session.request("vár", presentIndicative);
   session.w().pasteIntoEntry();
-  EXPECT_EQ(session.s().entry, "");
-  EXPECT_TRUE(session.s().inputFresh);
+  EXPECT_EQ(session.s().entry.text, "");
+  EXPECT_TRUE(session.s().entry.inputFresh);
   session.w().pasteIntoEntry();
-  EXPECT_EQ(session.s().entry, "kér");
+  EXPECT_EQ(session.s().entry.text, "kér");
   session.w().conjugate();
   expectCell(session.shown(), 1, 1, "  kérek");
 }
@@ -113,7 +113,7 @@ TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   session.request("vár", imperative);
   ASSERT_TRUE(session.s().keepsEntryWhenNotFound);
   session.type("k");
-  EXPECT_EQ(session.s().entry, "k");
+  EXPECT_EQ(session.s().entry.text, "k");
   expectBox(session.shown(), infinitiveBox, "");
   EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
 }
@@ -136,8 +136,8 @@ TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
   for (const auto& [row, column, expected] : cases) {
     session.w().copyCell(row, column);
     EXPECT_EQ(session.clipboard.text(), expected) << row << "," << column;
-    EXPECT_EQ(session.s().shown.selectedCell.row, row);
-    EXPECT_EQ(session.s().shown.selectedCell.column, column);
+    EXPECT_EQ(session.s().entry.shown.selectedCell.row, row);
+    EXPECT_EQ(session.s().entry.shown.selectedCell.column, column);
   }
 }
 

@@ -42,7 +42,7 @@ TEST(HeadlessRun, EachLineIsANewEntryEvenWhenARefusalKeptTheEntry) {
 TEST(HeadlessSession, TypesEveryByteEvenAfterStrayContinuationBytes) {
   WindowSession session;
   session.type("\x80\x80" "ad");
-  EXPECT_EQ(session.s().entry, "\x80\x80" "ad");
+  EXPECT_EQ(session.s().entry.text, "\x80\x80" "ad");
 }
 
 // Typing a text four times as long takes about four times as long: a key must not copy the entry.
@@ -55,7 +55,7 @@ TEST(HeadlessSession, TypingTakesTimeInProportionToTheText) {
       const auto start = std::chrono::steady_clock::now();
       session.type(text);
       best = std::min(best, std::chrono::steady_clock::now() - start);
-      EXPECT_EQ(session.s().entry.size(), length);
+      EXPECT_EQ(session.s().entry.text.size(), length);
       EXPECT_EQ(session.w().caret(), static_cast<int>(length));
     }
     return std::chrono::duration<double>(best).count();

@@ -11,7 +11,7 @@ TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
   session.request("alábocsájt", imperative);
   ASSERT_TRUE(session.w().imperativeToggle().visible);
   session.w().toggleImperative();
-  ASSERT_TRUE(session.s().pressed.imperativeAnyway);
+  ASSERT_TRUE(session.s().entry.toggles.pressed.imperativeAnyway);
   const std::pair<Mood, const char*> moods[] = {
       {presentIndicative, "  alábocsájtok"}, {pastIndicative, "  alábocsájtottam"}, {presentConditional, "  alábocsájtanék"}};
   for (const auto& [mood, firstCell] : moods) {
@@ -20,7 +20,7 @@ TEST(MoodButtons, SetTheMoodHideTheImperativeToggleAndConjugateAgain) {
     session.w().chooseMood(mood);
     EXPECT_EQ(session.w().selectedMood(), mood);
     EXPECT_EQ(session.s().mood, mood);
-    EXPECT_FALSE(session.s().pressed.imperativeAnyway);
+    EXPECT_FALSE(session.s().entry.toggles.pressed.imperativeAnyway);
     EXPECT_FALSE(session.w().imperativeToggle().visible);
     expectCell(session.shown(), 1, 1, firstCell);
   }
@@ -33,7 +33,7 @@ TEST(MoodButtons, TheImperativeButtonKeepsTextsAndResetsItsToggleCaptionOnly) {
   session.w().chooseMood(imperative);
   EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_EQ(session.w().imperativeToggle().caption, "Fels&zólító mód is");
-  EXPECT_TRUE(session.s().pressed.imperativeAnyway);  // left as it was: the table shows
+  EXPECT_TRUE(session.s().entry.toggles.pressed.imperativeAnyway);  // left as it was: the table shows
   expectCell(session.shown(), 1, 1, "  alábocsájtsak");
 }
 
@@ -44,14 +44,14 @@ TEST(MoodButtons, AnUnknownVerbOutsideTheImperativeEmptiesTheEntryAfterAnyMood) 
     WindowSession session;
     session.request("vár", before);
     session.request("xyzq", pastIndicative);
-    EXPECT_EQ(session.s().entry, "") << "after the " << moodName(before);
-    EXPECT_EQ(session.s().shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ")
+    EXPECT_EQ(session.s().entry.text, "") << "after the " << moodName(before);
+    EXPECT_EQ(session.s().entry.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ")
         << "after the " << moodName(before);
   }
   WindowSession session;
   session.request("xyzq", imperative);
-  EXPECT_EQ(session.s().entry, "xyzq");
-  EXPECT_EQ(session.s().shown.noticeLine, "");
+  EXPECT_EQ(session.s().entry.text, "xyzq");
+  EXPECT_EQ(session.s().entry.shown.noticeLine, "");
 }
 
 TEST(ImperativeToggle, ANewEntryOffersTheImperativeAgain) {
@@ -73,11 +73,11 @@ TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
   session.request("alél", presentIndicative);
   expectCell(session.shown(), 1, 2, "");
   session.w().toggleObjective();
-  EXPECT_TRUE(session.s().pressed.objectiveAnyway);
+  EXPECT_TRUE(session.s().entry.toggles.pressed.objectiveAnyway);
   EXPECT_EQ(session.w().objectiveToggle().caption, "&Csak alanyi ragozás");
   expectCell(session.shown(), 1, 2, "  alélom");  // the lexicon gives it back vowels
   session.w().toggleObjective();
-  EXPECT_FALSE(session.s().pressed.objectiveAnyway);
+  EXPECT_FALSE(session.s().entry.toggles.pressed.objectiveAnyway);
   EXPECT_EQ(session.w().objectiveToggle().caption, "&Tárgyas ragozás is");
   expectCell(session.shown(), 1, 2, "");
 }
@@ -86,7 +86,7 @@ TEST(ObjectiveToggle, ShowsTheObjectiveColumnAnywayAndBack) {
 TEST(DerivedFormsToggle, SwitchesTheViewWithoutConjugating) {
   WindowSession session;
   session.request("vár", presentIndicative);
-  session.s().shown.table.write(1, 1, "marker");  // a new conjugation would overwrite this
+  session.s().entry.shown.table.write(1, 1, "marker");  // a new conjugation would overwrite this
   session.w().entryLostFocus();
   const window::WindowGeometry shortView = session.w().geometry();
   session.w().toggleDerivedForms();

@@ -53,15 +53,15 @@ TEST(PotentialVerb, KeepsOnlyItsPresentParticipleInEitherViewAndTheTallViewSaysW
     WindowSession session;
     session.request(c.verb, presentIndicative);
     expectDerivedBoxes(session, c);
-    EXPECT_EQ(session.s().shown.noticeLine, c.shortViewNotice);
+    EXPECT_EQ(session.s().entry.shown.noticeLine, c.shortViewNotice);
 
     session.w().toggleDerivedForms();  // the tall view, without conjugating again
     expectDerivedBoxes(session, c);
-    EXPECT_EQ(session.s().shown.noticeLine, tallViewNotice);
+    EXPECT_EQ(session.s().entry.shown.noticeLine, tallViewNotice);
 
     session.request(c.verb, presentIndicative);  // conjugated while the tall view shows
     expectDerivedBoxes(session, c);
-    EXPECT_EQ(session.s().shown.noticeLine, tallViewNotice);
+    EXPECT_EQ(session.s().entry.shown.noticeLine, tallViewNotice);
   }
 }
 

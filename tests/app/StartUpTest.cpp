@@ -75,15 +75,15 @@ TEST(MainWindowLoad, LeavesTheStartUpState) {
   EXPECT_TRUE(w.entryFocused());
   EXPECT_EQ(w.selectedMood(), presentIndicative);
   EXPECT_EQ(s.mood, presentIndicative);
-  EXPECT_FALSE(s.pressed.imperativeAnyway);
-  EXPECT_TRUE(s.inputFresh);
-  EXPECT_EQ(s.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_FALSE(s.entry.toggles.pressed.imperativeAnyway);
+  EXPECT_TRUE(s.entry.inputFresh);
+  EXPECT_EQ(s.entry.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.formCellsEmpty());
   const char* personHeadings[] = {"Személy", "1", "2", "3", "1   1", "2   2", "3   3", "1 ---> 2"};
-  for (int row = 0; row < 8; ++row) EXPECT_EQ(s.shown.table.cell(row, 0), personHeadings[row]) << "row " << row;
-  EXPECT_EQ(s.shown.table.cell(0, 1), "Alanyi ragozás");
-  EXPECT_EQ(s.shown.table.cell(0, 2), "Tárgyas ragozás");
-  EXPECT_EQ(s.entry, "");
+  for (int row = 0; row < 8; ++row) EXPECT_EQ(s.entry.shown.table.cell(row, 0), personHeadings[row]) << "row " << row;
+  EXPECT_EQ(s.entry.shown.table.cell(0, 1), "Alanyi ragozás");
+  EXPECT_EQ(s.entry.shown.table.cell(0, 2), "Tárgyas ragozás");
+  EXPECT_EQ(s.entry.text, "");
   // The conjugation of the empty entry during the load leaves the objective toggle showing.
   EXPECT_TRUE(w.objectiveToggle().visible);
   EXPECT_EQ(w.objectiveToggle().caption, "&Tárgyas ragozás is");
@@ -105,8 +105,8 @@ TEST(MainWindowLoad, FillsTheLexiconOnceSoThatTheFirstVerbTypedIsFound) {
   session.dialogs.clear();
   EXPECT_EQ(fills, 1);
   session.conjugate("vár");
-  EXPECT_EQ(session.main().state().shown.table.cell(1, 1), "  várok");
-  EXPECT_EQ(session.main().state().shown.noticeLine, "");  // found, so nothing is presumed
+  EXPECT_EQ(session.main().state().entry.shown.table.cell(1, 1), "  várok");
+  EXPECT_EQ(session.main().state().entry.shown.noticeLine, "");  // found, so nothing is presumed
   EXPECT_TRUE(session.dialogs.transcript().empty());
 }
 
@@ -114,7 +114,7 @@ TEST(MainWindowLoad, TheFirstKeyAfterStartUpResetsNothing) {
   WindowSession session;
   session.type("v");
   EXPECT_TRUE(session.w().objectiveToggle().visible);
-  EXPECT_EQ(session.s().entry, "v");
+  EXPECT_EQ(session.s().entry.text, "v");
 }
 
 TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
@@ -149,9 +149,9 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_EQ(fills, 2);
   window::MainWindow& again = session.main();
   EXPECT_FALSE(again.onTopChecked());
-  EXPECT_EQ(again.state().entry, "");
+  EXPECT_EQ(again.state().entry.text, "");
   EXPECT_EQ(again.selectedMood(), presentIndicative);
-  EXPECT_EQ(again.state().shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_EQ(again.state().entry.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }
 

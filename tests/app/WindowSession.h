@@ -36,11 +36,11 @@ class WindowSession : public headless::Session {
   // the cell or box of a failure.
   Shown shown() {
     Shown view;
-    view.verb = s().entry;
+    view.verb = s().entry.text;
     view.mood = w().selectedMood();
-    view.table = s().shown.table;
-    view.notice = s().shown.noticeLine;
-    view.boxes = s().shown.derivedBoxes;
+    view.table = s().entry.shown.table;
+    view.notice = s().entry.shown.noticeLine;
+    view.boxes = s().entry.shown.derivedBoxes;
     view.dialogs = dialogs.transcript();
     return view;
   }
@@ -48,8 +48,8 @@ class WindowSession : public headless::Session {
   FormCells cells() {
     FormCells result;
     std::size_t i = 0;
-    for (int row = 1; row <= 6; ++row) result[i++] = s().shown.table.cell(row, 1);
-    for (int row = 1; row <= 7; ++row) result[i++] = s().shown.table.cell(row, 2);
+    for (int row = 1; row <= 6; ++row) result[i++] = s().entry.shown.table.cell(row, 1);
+    for (int row = 1; row <= 7; ++row) result[i++] = s().entry.shown.table.cell(row, 2);
     return result;
   }
 
@@ -57,7 +57,7 @@ class WindowSession : public headless::Session {
     for (const std::string& cell : cells()) {
       if (!cell.empty()) return false;
     }
-    return s().shown.table.cell(7, 1).empty();
+    return s().entry.shown.table.cell(7, 1).empty();
   }
 };
 

@@ -17,7 +17,7 @@ constexpr const char* kNone = kNoSuchForm;
 
 struct DerivedCase {
   CodedVerb verb;
-  std::array<const char*, 8> boxes;
+  std::array<const char*, kDerivedBoxCount> boxes;
 };
 
 void expectBoxes(const DerivedCase& c, Mood mood = presentIndicative, const Toggles& toggles = {}) {

@@ -21,18 +21,25 @@ std::string itemName(std::size_t item) {
 
 Request requestShown(const window::MainWindow& w, bool answerYes) {
   const window::WindowState& s = w.state();
-  return Request{s.entry,           w.selectedMood(),  s.pressed.allPersons,    s.pressed.objectiveAnyway,
-                 s.pressed.imperativeAnyway, s.imperativeForms, s.derivedShown, answerYes};
+  const TogglesPressed& pressed = s.entry.toggles.pressed;
+  return Request{s.entry.text,
+                 w.selectedMood(),
+                 pressed.allPersons,
+                 pressed.objectiveAnyway,
+                 pressed.imperativeAnyway,
+                 s.imperativeForms,
+                 s.derivedShown,
+                 answerYes};
 }
 
 Forms formsShown(const window::MainWindow& w) {
-  const window::WindowState& s = w.state();
+  const window::ShownResult& shown = w.state().entry.shown;
   Forms forms;
   std::size_t i = 0;
   for (int column = 1; column <= 2; ++column) {
-    for (int row = 1; row <= 7; ++row) forms[i++] = s.shown.table.cell(row, column);
+    for (int row = 1; row <= 7; ++row) forms[i++] = shown.table.cell(row, column);
   }
-  for (const std::string& box : s.shown.derivedBoxes) forms[i++] = box;
+  for (const std::string& box : shown.derivedBoxes) forms[i++] = box;
   return forms;
 }
 
@@ -46,14 +53,14 @@ const Forms& freshForms(const Request& request, const window::LexiconFill& fill)
   window::MainWindow& w = session.main();
   if (request.tall) w.toggleDerivedForms();
   session.dialogs.setDefaultAnswer(request.answerYes);
-  w.keyPressed(0);
+  w.keyPressed();
   w.entryEdited(request.entry);
   // The toggles' states, as their buttons would have set them after a first result.
-  window::WindowState& s = w.state();
-  s.pressed.allPersons = request.allPersons;
-  s.pressed.objectiveAnyway = request.objectiveAnyway;
-  s.pressed.imperativeAnyway = request.imperativeAnyway;
-  s.imperativeForms = request.imperativeForms;
+  TogglesPressed& pressed = w.state().entry.toggles.pressed;
+  pressed.allPersons = request.allPersons;
+  pressed.objectiveAnyway = request.objectiveAnyway;
+  pressed.imperativeAnyway = request.imperativeAnyway;
+  w.state().imperativeForms = request.imperativeForms;
   w.chooseMood(request.mood);
   return known.emplace(request, formsShown(w)).first->second;
 }

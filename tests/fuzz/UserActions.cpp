@@ -71,7 +71,7 @@ bool perform(headless::Session& session, const Action& action) {
       w.entryEdited("");
       return false;
     case ActionKind::backspace:
-      w.entryEdited(dropLastChars(w.state().entry, 1));
+      w.entryEdited(dropLastChars(w.state().entry.text, 1));
       return false;
     case ActionKind::conjugate:
       w.conjugate();

@@ -71,7 +71,7 @@ void run(std::span<const std::uint8_t> input) {
     conjugatedSinceLoad = action.kind != ActionKind::about && (conjugatedSinceLoad || conjugated);
 
     const window::MainWindow& w = session.main();
-    const std::string& entry = w.state().entry;
+    const std::string& entry = w.state().entry.text;
     facts.longestEntry = std::max(facts.longestEntry, entry.size());
     facts.typedNoFormText = facts.typedNoFormText || entry.find(kNoSuchForm) != std::string::npos;
     checkWindow(w, facts);

@@ -53,10 +53,10 @@ bool isValidUtf8(std::string_view text) {
 }
 
 void checkWindow(const window::MainWindow& w, const InputFacts& facts) {
-  const window::WindowState& s = w.state();
+  const window::ShownResult& shown = w.state().entry.shown;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-      const std::string& cell = s.shown.table.cell(row, column);
+      const std::string& cell = shown.table.cell(row, column);
       const auto name = [&] { return "cell " + std::to_string(row) + "," + std::to_string(column); };
       checkText(name, cell, facts);
       if (row == 0 || column == 0) continue;
@@ -66,14 +66,14 @@ void checkWindow(const window::MainWindow& w, const InputFacts& facts) {
       }
     }
   }
-  for (std::size_t box = 0; box < s.shown.derivedBoxes.size(); ++box) {
-    const std::string& text = s.shown.derivedBoxes[box];
+  for (std::size_t box = 0; box < shown.derivedBoxes.size(); ++box) {
+    const std::string& text = shown.derivedBoxes[box];
     checkText([&] { return "derived box " + std::to_string(box); }, text, facts);
     if (!facts.typedNoFormText && text != kNoSuchForm && text.find(kNoSuchForm) != std::string::npos) {
       breach("the no-form notice inside a derived form", text);
     }
   }
-  if (facts.validUtf8 && !isValidUtf8(s.shown.noticeLine)) breach("notice line not valid UTF-8", s.shown.noticeLine);
+  if (facts.validUtf8 && !isValidUtf8(shown.noticeLine)) breach("notice line not valid UTF-8", shown.noticeLine);
 }
 
 void breach(std::string_view what, std::string_view detail) {

@@ -65,7 +65,7 @@ const Steps& FreshPrograms::steps(const FreshRun& run) {
 std::string compareWithFreshProgram(headless::Session& session, FreshPrograms& fresh, bool answerYes,
                                     bool conjugatedSinceLoad) {
   window::MainWindow& w = session.main();
-  const FreshRun run{w.state().entry,
+  const FreshRun run{w.state().entry.text,
                      w.selectedMood(),
                      w.state().derivedShown,
                      w.state().imperativeForms == window::ImperativeForms::shortForms,

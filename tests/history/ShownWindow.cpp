@@ -29,14 +29,14 @@ std::string joined(const std::vector<std::string>& messages) {
 ShownWindow shownWindow(const window::MainWindow& w, const headless::ScriptedDialogs& dialogs) {
   const window::WindowState& s = w.state();
   ShownWindow view;
-  view.entry = s.entry;
+  view.entry = s.entry.text;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-      view.cells[row][column] = s.shown.table.cell(row, column);
+      view.cells[row][column] = s.entry.shown.table.cell(row, column);
     }
   }
-  view.notice = s.shown.noticeLine;
-  view.derivedBoxes = s.shown.derivedBoxes;
+  view.notice = s.entry.shown.noticeLine;
+  view.derivedBoxes = s.entry.shown.derivedBoxes;
   view.allPersons = shownToggle(w.allPersonsToggle().visible, w.allPersonsToggle().caption);
   view.objective = shownToggle(w.objectiveToggle().visible, w.objectiveToggle().caption);
   view.imperative = shownToggle(w.imperativeToggle().visible, w.imperativeToggle().caption);

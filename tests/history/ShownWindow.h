@@ -28,7 +28,7 @@ struct ShownWindow {
   std::string entry;
   std::array<std::array<std::string, ConjugationTable::kColumns>, ConjugationTable::kRows> cells;
   std::string notice;
-  std::array<std::string, 8> derivedBoxes;
+  DerivedBoxes derivedBoxes;
   ShownToggle allPersons, objective, imperative, imperativeForms, derivedForms;
   Mood mood = noMood;
   std::vector<std::string> messages;

@@ -42,7 +42,7 @@ struct Shown {
   OfferedToggles offered;
   ConjugationTable table;
   std::string notice;
-  std::array<std::string, 8> boxes;
+  DerivedBoxes boxes;
   std::vector<std::string> dialogs;  // "beep", "message: ...", "question [title]: ..."
   bool entryEmptied = false;
 

@@ -15,10 +15,26 @@
 namespace ragozo::headless {
 namespace {
 
-constexpr std::array<const char*, 5> kMoodNames{"", "present", "past", "conditional", "imperative"};
-constexpr std::array<const char*, 8> kBoxNames{"infinitive",        "adverbial-participle", "present-participle",
-                                               "past-participle",   "future-participle",    "action-noun",
-                                               "potential",         "causative"};
+// The tense and mood buttons by the names the options give them.
+struct MoodName {
+  Mood mood;
+  const char* name;
+};
+constexpr std::array<MoodName, 4> kMoodNames{{{presentIndicative, "present"},
+                                              {pastIndicative, "past"},
+                                              {presentConditional, "conditional"},
+                                              {imperative, "imperative"}}};
+// The derived boxes by name, in box order.
+constexpr std::array<const char*, kDerivedBoxCount> kBoxNames{
+    "infinitive",        "adverbial-participle", "present-participle", "past-participle",
+    "future-participle", "action-noun",          "potential",          "causative"};
+
+const char* nameOf(Mood mood) {
+  for (const MoodName& named : kMoodNames) {
+    if (named.mood == mood) return named.name;
+  }
+  return "";
+}
 
 std::vector<std::string> words(const std::string& line) {
   std::istringstream stream(line);
@@ -75,7 +91,7 @@ void conjugate(Session& session, const Request& request) {
 void print(std::ostream& out, Session& session, const Request& request) {
   const window::MainWindow& w = session.main();
   const window::WindowState& s = w.state();
-  const std::string key = request.verb + "\t" + kMoodNames[request.options.mood] + "\t";
+  const std::string key = request.verb + "\t" + nameOf(request.options.mood) + "\t";
   for (const std::string& box : session.dialogs.transcript()) {
     const auto colon = box.find(": ");
     const std::string kind = box.substr(0, box.find_first_of(" :"));
@@ -83,12 +99,14 @@ void print(std::ostream& out, Session& session, const Request& request) {
     for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n")) text.replace(at, 2, " / ");
     out << key << kind << "\t" << text << "\n";
   }
-  for (int column = 1; column <= 2; ++column) {
-    for (int row = 1; row <= (column == 1 ? 6 : 7); ++row) {
-      out << key << "r" << row << "c" << column << "\t" << s.shown.table.cell(row, column) << "\n";
+  // The subjective column's persons, then the objective column's and its -lak/-lek form.
+  for (const int column : {kSubjectiveColumn, kObjectiveColumn}) {
+    const int lastRow = column == kSubjectiveColumn ? kThirdPluralRow : kFirstToSecondRow;
+    for (int row = kFirstSingularRow; row <= lastRow; ++row) {
+      out << key << "r" << row << "c" << column << "\t" << s.entry.shown.table.cell(row, column) << "\n";
     }
   }
-  out << key << "notice\t" << s.shown.noticeLine << "\n";
+  out << key << "notice\t" << s.entry.shown.noticeLine << "\n";
   std::string buttons;
   const auto add = [&buttons](const std::string& caption) { buttons += (buttons.empty() ? "" : " | ") + caption; };
   if (w.allPersonsToggle().visible) add(w.allPersonsToggle().caption);
@@ -97,7 +115,7 @@ void print(std::ostream& out, Session& session, const Request& request) {
   if (w.imperativeFormsToggleVisible()) add(w.imperativeFormsToggleCaption());
   out << key << "buttons\t" << buttons << "\n";
   for (std::size_t i = 0; i < kBoxNames.size(); ++i) {
-    out << key << kBoxNames[i] << "\t" << s.shown.derivedBoxes[i] << "\n";
+    out << key << kBoxNames[i] << "\t" << s.entry.shown.derivedBoxes[i] << "\n";
   }
 }
 
@@ -132,8 +150,8 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
         continue;
       }
       Mood mood = noMood;
-      for (int m = 1; m <= 4; ++m) {
-        if (value == kMoodNames[m] || value == std::to_string(m)) mood = static_cast<Mood>(m);
+      for (const MoodName& named : kMoodNames) {
+        if (value == named.name || value == std::to_string(named.mood)) mood = named.mood;
       }
       if (mood == noMood) return "unknown mood " + value;
       options.mood = mood;

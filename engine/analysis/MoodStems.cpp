@@ -1,5 +1,5 @@
 // The stems of the chosen tense and mood.
-#include "analysis/SecondStems.h"
+#include "analysis/MoodStems.h"
 
 #include <string>
 
@@ -49,7 +49,8 @@ bool applyEzOrEdStem(Stems& stems, VerbClass cls, VowelClass vowel) {
   return true;
 }
 
-void szikStems(Stems& stems, VerbClass cls, VowelClass vowel, Mood mood) {
+// The -szik verbs' stem, and with it their base stem, in every tense and mood (alszik: alud).
+void applySzikStemAndBase(Stems& stems, VerbClass cls, VowelClass vowel, Mood mood) {
   const std::string lastFour = rightChars(stems.baseStem, 4);
   const std::string baseWithoutSz = cutEnd(stems.baseStem, 2);
   if (applyEzOrEdStem(stems, cls, vowel)) return;
@@ -71,9 +72,10 @@ void szikStems(Stems& stems, VerbClass cls, VowelClass vowel, Mood mood) {
   }
 }
 
+// The present's second stem (énekel: énekl), and the stem of the classes that change it there.
 // `baseWithoutSz`: the base less its final "sz" as it stood before the -szik stems (haragsz: harag).
-void presentStems(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel,
-                  const std::string& baseWithoutSz) {
+void applyPresentSecondStem(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel,
+                            const std::string& baseWithoutSz) {
   const std::string last = rightChars(stems.baseStem, 1);
   if (cls.is(unstableVowel)) {
     stems.secondStem = cutEnd(stems.baseStem, 2) + last;
@@ -101,7 +103,8 @@ void presentStems(Stems& stems, std::string_view verb, VerbClass cls, VowelClass
   }
 }
 
-void pastStems(Stems& stems, VerbClass cls, VowelClass vowel) {
+// The past third person's stem (ácsorog: ácsorg), and the stem of the classes that change it there.
+void applyPastThirdPersonStem(Stems& stems, VerbClass cls, VowelClass vowel) {
   const std::string last = rightChars(stems.baseStem, 1);
   if (cls.is(unstableVowelInPast)) {
     stems.stem = stems.baseStem;
@@ -114,13 +117,15 @@ void pastStems(Stems& stems, VerbClass cls, VowelClass vowel) {
   }
 }
 
-void conditionalStems(Stems& stems, VerbClass cls, VowelClass vowel) {
+// The linking-vowel stem that the conditional alone takes (fuldoklik: fuldokol).
+void applyConditionalLinkingVowelStem(Stems& stems, VerbClass cls, VowelClass vowel) {
   if (!cls.is(likeFuldoklik)) return;
   const std::string last = rightChars(stems.baseStem, 1);
   stems.stem = cutEnd(stems.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
 }
 
-void imperativeStems(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel) {
+// The imperative's linking-vowel stem or -ez/-ed stem.
+void applyImperativeStem(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel) {
   if (cls.is(linkingVowel)) {
     stems.stem = linkingVowelStem(stems.baseStem, verb, vowel);
   } else {
@@ -132,19 +137,19 @@ void imperativeStems(Stems& stems, std::string_view verb, VerbClass cls, VowelCl
 
 Stems moodStems(Stems stems, std::string_view verb, VerbClass cls, VowelClass vowel, Mood mood) {
   const std::string baseWithoutSz = cutEnd(stems.baseStem, 2);
-  szikStems(stems, cls, vowel, mood);
+  applySzikStemAndBase(stems, cls, vowel, mood);
   switch (mood) {
     case presentIndicative:
-      presentStems(stems, verb, cls, vowel, baseWithoutSz);
+      applyPresentSecondStem(stems, verb, cls, vowel, baseWithoutSz);
       break;
     case pastIndicative:
-      pastStems(stems, cls, vowel);
+      applyPastThirdPersonStem(stems, cls, vowel);
       break;
     case presentConditional:
-      conditionalStems(stems, cls, vowel);
+      applyConditionalLinkingVowelStem(stems, cls, vowel);
       break;
     case imperative:
-      imperativeStems(stems, verb, cls, vowel);
+      applyImperativeStem(stems, verb, cls, vowel);
       break;
     case noMood:
       break;

@@ -5,15 +5,16 @@ The stretches left open (a/á, b 1-643, k, l, m, n/o/ó/ö/ő, p) are filled wit
 the candidate list, in lexicon order between the stated anchors, keeping the blocks and preverb
 runs. The words of a whole group are chosen together (group_choice.py): every stated total of the
 group (groups.py: letters, compounds per preverb and simple verbs, lengths, endings, vowel digits,
-compounds of entries) holds, every everyday verb (everyday-verbs.txt) and every word the code facts
-name stands where its place is free, and within that the summed cost, evidence less use in running
-text (verb-use.tsv), is as low as it can be. Words failing the checks of verbhood.py, or that a reader
-rated dubious or no verb (reading-verdicts.tsv), are rejected first; only where nothing else sorts
-into a stretch or meets a stated letter count does a word rated dubious keep the layout whole, listed
-as thinly witnessed. A word the data files hold now is kept where nothing better takes its place (--fresh: no
-such preference). Codes already present in the data files are kept for a word that stays (the
-codes are built by their own tool); stated codes are filled in. Prints per group the words that
-changed and the summed use before and after.
+compounds of entries) holds, every everyday verb (everyday-verbs.txt), every word the code facts
+name and every witnessed verb in use (IN_USE) stands where its place is free, and within that the
+summed cost, evidence less use in running text (verb-use.tsv), is as low as it can be. Words
+failing the checks of verbhood.py, or that a reader rated dubious or no verb (reading-verdicts.tsv),
+are rejected first; only where nothing else sorts into a stretch or meets a stated letter count
+does a word rated dubious keep the layout whole, listed as thinly witnessed. A word the data files
+hold now is kept where nothing better takes its place (--fresh: no such preference). Codes already
+present in the data files are kept for a word that stays (the codes are built by their own tool);
+stated codes are filled in. Prints per group the words that changed and the summed use before and
+after.
 
 Usage: python3 -m tools.lexicon build-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seconds N] [--fresh]
 """
@@ -46,9 +47,12 @@ COST = {"everyday": 0.0, "t1": 0.0, "t2": 1.0, "t3": 4.0, "corpus": 5.0, "corpus
 # ten doublings) gains 20, more than any tier or corpus step; a word-list-only or unattested compound
 # stays behind every witnessed one whatever its use.
 USE_WEIGHT = 2.0
-# An everyday verb, or one whose code the code facts settle, stands wherever the layout lets it; no
-# figure may take it out again.
+# An everyday verb, one whose code the code facts settle, or one met often in running text stands
+# wherever the layout lets it; no figure may take it out again (the figures would otherwise trade a
+# verb in use for a rarer one of the same ending or length).
 EVERYDAY_COST = -1e6
+# The measure of use (read_use) from which a verb counts as in use in that sense.
+IN_USE = 10.0
 # Each word off a stated total costs more than any trade between witnessed words can gain (their
 # costs differ by less than 60); a swap of two words moves at most some sixteen totals, which costs
 # less than a word-list-only, split or unattested compound: such a word comes in to fill elements,
@@ -166,10 +170,12 @@ def read_use(path):
 
 
 def weigh_use(pool, use, kept):
-    """Lowers each candidate's cost by its use; a verb that must stay (`kept`) comes first of all."""
+    """Lowers each candidate's cost by its use; a verb that must stay (`kept`) or that running text
+    uses often comes first of all."""
     for w, c in pool.items():
-        c.cost = COST[c.evidence] - USE_WEIGHT * math.log2(1 + use.get(w, (0,))[0])
-        if w in kept:
+        measure = use.get(w, (0, 0, 0, 0.0))
+        c.cost = COST[c.evidence] - USE_WEIGHT * math.log2(1 + measure[0])
+        if w in kept or (measure[0] >= IN_USE and not c.thinly_witnessed()):
             c.cost = EVERYDAY_COST
 
 

@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kNotObjective = "Ezt az igét nem szoktuk tárgyas ragozásban használni.";
 constexpr const char* kNotImperative = "Ezt az igét nem szoktuk felszólító módban használni.";
+constexpr const char* kEntryPrompt = "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ";
 
 TEST(ConjugateAction, WithoutATenseAndMoodOnlyAsksForOne) {
   headless::HeadlessDesktop desktop;
@@ -73,10 +74,35 @@ TEST(ConjugateAction, AnImpossibleEndingStopsWithItsMessageAndLeavesTheTable) {
   session.type("adhattat");
   session.w().conjugate();
   EXPECT_EQ(session.dialogs.transcript(), std::vector<std::string>{"message: Nincs ilyen ige."});
+  EXPECT_EQ(session.s().entry.text, "adhattat");
   EXPECT_TRUE(session.s().resultShown);
   EXPECT_TRUE(session.formCellsEmpty());  // emptied by the new entry's reset, not filled again
   session.type("v");
   EXPECT_EQ(session.s().entry.text, "v");  // the next key empties the entry first
+}
+
+// A potential verb written with -ik stays for mending, and the next key adds to it; outside the
+// imperative a word neither found nor guessed goes, and with it all it showed, under the entry
+// prompt.
+TEST(ConjugateAction, AnEntryNeitherFoundNorGuessedIsEmptiedUnlessItIsToBeMended) {
+  struct Case {
+    const char* entry;
+    bool emptied;
+  };
+  const Case cases[] = {{"olvashatik", false}, {"kérhetik", false}, {"bú", true}, {"xyz", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry);
+    WindowSession session;
+    session.request("vár", presentIndicative);
+    session.request(c.entry, presentIndicative);
+    EXPECT_EQ(session.s().entry.text, c.emptied ? "" : c.entry);
+    EXPECT_EQ(session.s().entry.shown.noticeLine, c.emptied ? kEntryPrompt : "");
+    EXPECT_TRUE(session.formCellsEmpty());
+    expectBox(session.shown(), infinitiveBox, "");
+    EXPECT_EQ(session.s().resultShown, c.emptied);
+    session.type("x");
+    EXPECT_EQ(session.s().entry.text, c.emptied ? "x" : std::string(c.entry) + "x");
+  }
 }
 
 // The entries that show nothing: an impossible ending, a potential verb with "ik", a verb neither found nor guessed.
@@ -370,7 +396,7 @@ TEST(ConjugateAction, ABlankEntryIsAnsweredLikeAnEmptyOne) {
     const Shown shown = session.shown();
     expectCells(shown, "- - - - - - | - - - - - - -");
     for (int box = infinitiveBox; box <= causativeBox; ++box) expectBox(shown, static_cast<DerivedBox>(box), "");
-    EXPECT_EQ(shown.notice, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+    EXPECT_EQ(shown.notice, kEntryPrompt);
   }
 }
 

@@ -59,11 +59,12 @@ TEST(Conjugate, RestrictionsBlankWhatTheVerbIsNotUsedInAndOfferTheirToggles) {
   }
 }
 
-// Blanking the imperative table of a verb not used in it keeps the entry, the derived boxes
-// and the notice.
-TEST(Conjugate, TheImperativeRestrictionKeepsTheEntryAndTheBoxes) {
+// Blanking the imperative table of a verb not used in it is a result shown: the derived boxes
+// and the notice stay.
+TEST(Conjugate, TheImperativeRestrictionKeepsTheBoxesAndGivesItsNotice) {
   const Shown shown = conjugated("alábocsájt", imperative);
-  EXPECT_FALSE(shown.entryEmptied);
+  EXPECT_EQ(shown.end, ConjugationEnd::shown);
+  EXPECT_EQ(shown.notice, kNotImperative);
   expectBox(shown, infinitiveBox, "alábocsájtani");
 }
 

@@ -2,6 +2,7 @@
 // with the message boxes and notices each way shows, and the meaning question of the homonyms.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -47,7 +48,6 @@ TEST(FindingTheVerb, AnImpossibleEndingIsRefused) {
     EXPECT_EQ(shown.end, ConjugationEnd::refused);
     EXPECT_EQ(shown.dialogs, Dialogs{"message: Nincs ilyen ige."});
     EXPECT_TRUE(shown.formsEmpty());
-    EXPECT_FALSE(shown.entryEmptied);
   }
 }
 
@@ -236,48 +236,48 @@ TEST(FindingTheVerb, AnAnnouncementThatFailedIsMadeAgain) {
 struct StopCase {
   const char* entry;
   Dialogs dialogs;
-  bool emptied;  // the entry is emptied under the entry prompt
+  ConjugationEnd end;
 };
 
-// A potential verb written with -ik is no verb: its entry stays for mending. A word neither found
-// nor guessed empties the result and the entry.
+// A potential verb written with -ik is no verb, and says so. A word neither found nor guessed is
+// said to be missing, and its table emptied. Neither shows a form, nor a notice of its own.
 TEST(FindingTheVerb, AnEntryNeitherFoundNorGuessedStops) {
   const StopCase cases[] = {
-      {"olvashatik", {"message: Törölje az 'ik' végződést!"}, false},
-      {"kérhetik", {"message: Törölje az 'ik' végződést!"}, false},
-      {"bú", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, true},
-      {"xyz", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, true},
+      {"olvashatik", {"message: Törölje az 'ik' végződést!"}, ConjugationEnd::notAVerb},
+      {"kérhetik", {"message: Törölje az 'ik' végződést!"}, ConjugationEnd::notAVerb},
+      {"bú", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
+      {"xyz", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
   };
   for (const StopCase& c : cases) {
     SCOPED_TRACE(c.entry);
     const Shown shown = conjugated(c.entry, presentIndicative);
-    EXPECT_EQ(shown.end, c.emptied ? ConjugationEnd::notFound : ConjugationEnd::notAVerb);
+    EXPECT_EQ(shown.end, c.end);
     EXPECT_EQ(shown.dialogs, c.dialogs);
     EXPECT_TRUE(shown.formsEmpty());
-    EXPECT_EQ(shown.entryEmptied, c.emptied);
-    EXPECT_EQ(shown.notice, c.emptied ? kEntryPrompt : "");
+    EXPECT_EQ(shown.notice, "");
+    EXPECT_EQ(shown.derivedFormsNotice, std::nullopt);
   }
 }
 
 // A lexicon verb's own final "hat" is not the potential suffix, whether the verb was found whole
 // or only without its preverb, on the first conjugation as on later ones; an entry that is a
-// potential verb keeps only its present participle, and the tall view says why.
+// potential verb keeps only its present participle, and gives the notice that says why.
 TEST(FindingTheVerb, OnlyAPotentialVerbLosesItsDerivedForms) {
   for (const char* entry : {"áthat", "hat", "ráhat"}) {
     SCOPED_TRACE(entry);
     TypedEntry typed(entry);
     for (int conjugation = 1; conjugation <= 2; ++conjugation) {
-      const Shown shown = typed.conjugate(presentIndicative, {.tall = true});
+      const Shown shown = typed.conjugate(presentIndicative);
       expectBox(shown, infinitiveBox, std::string(entry) + "ni");
       expectBox(shown, causativeBox, std::string(entry) + "tat");
-      EXPECT_NE(shown.notice, kPotentialNotice);
+      EXPECT_EQ(shown.derivedFormsNotice, std::nullopt);
     }
   }
-  const Shown potential = conjugated("olvashat", presentIndicative, {.tall = true});
+  const Shown potential = conjugated("olvashat", presentIndicative);
   const char* boxes[] = {"", "", "olvasható", "", "", "", "", ""};
   for (int box = 0; box < 8; ++box) expectBox(potential, static_cast<DerivedBox>(box), boxes[box]);
-  EXPECT_EQ(potential.notice, kPotentialNotice);
-  EXPECT_EQ(conjugated("olvashat", presentIndicative).notice, kGuessedNotice) << "the short view";
+  EXPECT_EQ(potential.derivedFormsNotice, kPotentialNotice);
+  EXPECT_EQ(potential.notice, kGuessedNotice);
 }
 
 }  // namespace

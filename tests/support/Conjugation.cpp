@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 #include "conjugation/Conjugate.h"
 #include "support/FixtureLexicon.h"
@@ -48,25 +49,21 @@ TypedEntry::TypedEntry(CodedVerb verb)
       entry_(verb.verb) {}
 
 Shown TypedEntry::conjugate(Mood mood, const Toggles& toggles, std::initializer_list<bool> answers) {
-  if (mood == imperative) imperativeChosen_ = true;
   const Request request{
       entry_, mood, {toggles.allPersons, toggles.objective, toggles.imperative}, toggles.shortForms};
   RecordingDialogs dialogs;
   dialogs.answer(answers);
-  const ConjugationResult result = ragozo::conjugate(request, memory_, lexicon_, dialogs);
+  ConjugationResult result = ragozo::conjugate(request, memory_, lexicon_, dialogs);
   Shown shown;
   shown.verb = entry_;
   shown.mood = mood;
   shown.end = result.end;
   shown.offered = result.offered;
-  // As the window draws it: a verb not found empties the entry and all it showed, unless the
-  // imperative keeps them; the tall view shows the derived forms' notice.
-  shown.entryEmptied = result.end == ConjugationEnd::notFound && !imperativeChosen_;
-  const ConjugationResult drawn = shown.entryEmptied ? emptyResult() : result;
   // A request that leaves the table or the boxes as they were leaves them empty here: a newly typed entry's.
-  shown.table = drawn.table.value_or(emptyTable());
-  shown.notice = toggles.tall && drawn.derivedFormsNotice ? *drawn.derivedFormsNotice : drawn.notice;
-  shown.boxes = drawn.boxes.value_or(DerivedBoxes{});
+  shown.table = std::move(result.table).value_or(emptyTable());
+  shown.notice = std::move(result.notice);
+  shown.derivedFormsNotice = std::move(result.derivedFormsNotice);
+  shown.boxes = std::move(result.boxes).value_or(DerivedBoxes{});
   shown.dialogs = dialogs.transcript();
   return shown;
 }

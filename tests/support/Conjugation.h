@@ -1,17 +1,20 @@
-// One request through the engine, read back as the window shows it, and checks that say what failed.
+// One request through the engine, read back as the engine returns it, and checks that say what failed.
 //
 // A test types a verb (`TypedEntry`), conjugates it in a tense and mood with
-// the toggles a user pressed, and reads the result as the user would: the form
-// cells by row and column, the notice line, the eight derived boxes, the
-// toggles offered and every message box in order. A conjugation again of the
-// same entry remembers what the window remembers (the meaning chosen, the
-// announcements made). The checks report a failure in words: the verb, the
-// tense and mood, the person and the column (or the box), the form wanted and
-// the form shown.
+// the toggles a user pressed, and reads the result: how the request ended, the
+// form cells by row and column, the notice line (and the one the tall view
+// shows instead), the eight derived boxes, the toggles offered and every
+// message box in order. A conjugation again of the same entry remembers what
+// the window remembers (the meaning chosen, the announcements made). How the
+// window draws the result (whether it empties the entry, which notice it
+// shows) is the window's tests' concern. The checks report a failure in words:
+// the verb, the tense and mood, the person and the column (or the box), the
+// form wanted and the form shown.
 #pragma once
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +34,6 @@ struct Toggles {
   bool objective = false;   // "Tárgyas ragozás is"
   bool imperative = false;  // "Felszólító mód is"
   bool shortForms = false;  // "2: Rövid alakok"
-  bool tall = false;        // "Képzett alakok is"
 };
 
 // What one conjugation shows.
@@ -42,9 +44,9 @@ struct Shown {
   OfferedToggles offered;
   ConjugationTable table;
   std::string notice;
+  std::optional<std::string> derivedFormsNotice;  // what the tall view shows in place of `notice`
   DerivedBoxes boxes;
   std::vector<std::string> dialogs;  // "beep", "message: ...", "question [title]: ..."
-  bool entryEmptied = false;
 
   const std::string& cell(int row, int column) const { return table.cell(row, column); }
   // Every form cell empty (rows 1 to 6 of the subjective column, 1 to 7 of the objective one).
@@ -75,7 +77,6 @@ class TypedEntry {
   const Lexicon& lexicon_;
   std::string entry_;
   EntryMemory memory_;
-  bool imperativeChosen_ = false;  // the imperative button keeps the entry of a verb not found from then on
 };
 
 // One conjugation of a newly typed entry.

@@ -30,31 +30,17 @@ std::string vStemEnding(const std::string& last) {
   return last;
 }
 
-// The base less two letters and the vowel class's "od", "ed" or "öd".
-std::string dStem(const std::string& base, VowelClass vowel) {
-  return cutEnd(base, 2) + std::string(formFor(vowel, "od", "ed", "öd"));
-}
-
-// Takes the -ez- stem of emlékszik or the -ed- stem of melegszik, which the base stem follows, and
-// says whether it did.
-bool applyEzOrEdStem(Stems& stems, VerbClass cls, VowelClass vowel) {
-  if (cls.is(likeEmlekszik)) {
-    stems.stem = cutEnd(stems.baseStem, 2) + "ez";
-  } else if (cls.is(likeMelegszik)) {
-    stems.stem = dStem(stems.baseStem, vowel);
-  } else {
-    return false;
-  }
-  stems.baseStem = stems.stem;
-  return true;
-}
-
 // The -szik verbs' stem, and with it their base stem, in every tense and mood (alszik: alud).
 void applySzikStemAndBase(Stems& stems, VerbClass cls, VowelClass vowel, Mood mood) {
   const std::string lastFour = rightChars(stems.baseStem, 4);
   const std::string baseWithoutSz = cutEnd(stems.baseStem, 2);
-  if (applyEzOrEdStem(stems, cls, vowel)) return;
-  if (cls.is(likeVesz)) {
+  if (cls.is(likeEmlekszik)) {
+    stems.stem = baseWithoutSz + "ez";
+    stems.baseStem = stems.stem;
+  } else if (cls.is(likeMelegszik)) {
+    stems.stem = baseWithoutSz + std::string(formFor(vowel, "od", "ed", "öd"));
+    stems.baseStem = stems.stem;
+  } else if (cls.is(likeVesz)) {
     stems.stem = cutEnd(stems.baseStem, 3) + "esz";
     stems.baseStem = stems.stem;
   } else if (cls.is(likeHaragszik)) {
@@ -87,17 +73,8 @@ void applyPresentSecondStem(Stems& stems, std::string_view verb, VerbClass cls, 
   } else if (cls.is(likeFekszik)) {
     stems.secondStem = cutEnd(stems.baseStem, 2) + "sz";
     stems.stem = stems.baseStem;
-  } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik)) {
+  } else if (cls.is(likeHaragszik) || cls.is(likeAlkuszik) || cls.is(likeMelegszik) || cls.is(likeEmlekszik)) {
     stems.secondStem = baseWithoutSz + "sz";
-  } else if (cls.is(likeMelegszik)) {
-    stems.secondStem = cutEnd(stems.baseStem, 2) + "sz";
-    stems.stem = dStem(stems.baseStem, vowel);
-    stems.baseStem = stems.stem;
-  } else if (cls.is(likeEmlekszik)) {
-    const std::string baseLessTwo = cutEnd(stems.baseStem, 2);
-    stems.secondStem = baseLessTwo + "sz";
-    stems.stem = baseLessTwo + "ez";
-    stems.baseStem = stems.stem;
   } else {
     stems.secondStem = stems.stem;
   }
@@ -124,13 +101,9 @@ void applyConditionalLinkingVowelStem(Stems& stems, VerbClass cls, VowelClass vo
   stems.stem = cutEnd(stems.baseStem, 1) + std::string(formFor(vowel, "o", "e", "ö")) + last;
 }
 
-// The imperative's linking-vowel stem or -ez/-ed stem.
-void applyImperativeStem(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel) {
-  if (cls.is(linkingVowel)) {
-    stems.stem = linkingVowelStem(stems.baseStem, verb, vowel);
-  } else {
-    applyEzOrEdStem(stems, cls, vowel);
-  }
+// The imperative's linking-vowel stem (ugrik: ugor).
+void applyImperativeLinkingVowelStem(Stems& stems, std::string_view verb, VerbClass cls, VowelClass vowel) {
+  if (cls.is(linkingVowel)) stems.stem = linkingVowelStem(stems.baseStem, verb, vowel);
 }
 
 }  // namespace
@@ -149,7 +122,7 @@ Stems moodStems(Stems stems, std::string_view verb, VerbClass cls, VowelClass vo
       applyConditionalLinkingVowelStem(stems, cls, vowel);
       break;
     case imperative:
-      applyImperativeStem(stems, verb, cls, vowel);
+      applyImperativeLinkingVowelStem(stems, verb, cls, vowel);
       break;
     case noMood:
       break;

@@ -23,7 +23,7 @@ namespace ragozo {
 //   ácsorg) or on the base of the linking-vowel classes (ugrik: ugr, vérzik:
 //   vérz with the stem vérez);
 // - conditional: the linking-vowel stem of fuldoklik: fuldokol;
-// - imperative: the linking-vowel stem, and the -ez/-d stems of emlékszik and melegszik.
+// - imperative: the linking-vowel stem (ugrik: ugor).
 Stems moodStems(Stems stems, std::string_view verb, VerbClass cls, VowelClass vowel, Mood mood);
 
 }  // namespace ragozo

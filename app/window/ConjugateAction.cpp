@@ -29,8 +29,9 @@ void MainWindow::conjugate() {
   }
   // After "Törölje az 'ik' végződést!" the entry stays for mending: the next key does not empty it.
   if (result.end != ConjugationEnd::notAVerb) state_.resultShown = true;
-  if (result.end == ConjugationEnd::notFound && !state_.keepsEntryWhenNotFound) {
-    // The entry goes, and with it all it showed, as for a new entry.
+  if (result.end == ConjugationEnd::notFound && state_.mood != imperative) {
+    // The entry goes, and with it all it showed, as for a new entry. While the imperative is
+    // chosen the table alone is emptied: the entry and the derived boxes stay for mending.
     showEmptyResult();
     setEntryText("");
   } else {

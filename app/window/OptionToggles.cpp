@@ -8,13 +8,9 @@ void MainWindow::chooseMood(Mood mood) {
   EntryToggles& toggles = state_.entry.toggles;
   state_.mood = mood;
   if (mood == imperative) {
-    state_.keepsEntryWhenNotFound = true;
     toggles.imperativeOffers = true;
     toggles.imperative.caption = texts::kImperativeOff;
   } else {
-    // Only the imperative's blanking keeps the entry; a verb the lexicon
-    // lacks empties it in the other moods, whichever mood came before.
-    state_.keepsEntryWhenNotFound = false;
     toggles.pressed.imperativeAnyway = false;
     toggles.imperative.visible = false;
   }
@@ -51,7 +47,6 @@ void MainWindow::toggleImperative() {
     toggles.pressed.imperativeAnyway = true;
     toggles.imperativeOffers = false;
     toggles.imperative.caption = texts::kImperativeOn;
-    state_.keepsEntryWhenNotFound = true;
     conjugate();
     return;
   }
@@ -59,7 +54,6 @@ void MainWindow::toggleImperative() {
   toggles.imperativeOffers = true;
   toggles.imperative.caption = texts::kImperativeOff;
   toggles.pressed.imperativeAnyway = false;
-  state_.keepsEntryWhenNotFound = true;
   toggles.imperativeFormsVisible = false;
   showEmptyTable();
 }

@@ -71,9 +71,6 @@ struct WindowState {
   ImperativeForms imperativeForms = ImperativeForms::untouched;
 
   // Where the request stands.
-  // The imperative was chosen: a verb neither found nor guessed empties the table alone and keeps
-  // the entry and the derived boxes for mending.
-  bool keepsEntryWhenNotFound = false;
   bool resultShown = false;  // the next key press starts a new entry
 
   EntryState entry;

@@ -216,7 +216,6 @@ TEST(ConjugateAction, AVerbNotUsedInTheImperativeBlanksTheTableUntilShownAnyway)
   EXPECT_TRUE(session.formCellsEmpty());
   EXPECT_EQ(session.s().entry.shown.noticeLine, kNotImperative);
   EXPECT_EQ(session.s().entry.text, "alábocsájt");  // kept: only the table is emptied
-  EXPECT_TRUE(session.s().keepsEntryWhenNotFound);
   EXPECT_TRUE(session.w().imperativeToggle().visible);
   EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
 

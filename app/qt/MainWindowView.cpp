@@ -130,9 +130,9 @@ void MainWindowView::buildButtons(QWidget* parent) {
   connect(conjugateButton_, &QPushButton::clicked, &bindings_, [this] { forward(&window::MainWindow::conjugate); });
 
   moodGroup_ = new QButtonGroup(this);
-  for (std::size_t i = 0; i < kMoods.size(); ++i) {
-    const Mood mood = kMoods[i];
-    QRadioButton* button = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i]), parent);
+  for (std::size_t i = 0; i < texts::kMoodOptions.size(); ++i) {
+    const Mood mood = texts::kMoodOptions[i].mood;
+    QRadioButton* button = new QRadioButton(QString::fromUtf8(texts::kMoodOptions[i].caption), parent);
     button->setGeometry(pxRect(kButtonsLeft, kTableTop + static_cast<int>(i) * 285, kButtonsWidth, 285));
     moodGroup_->addButton(button, mood);
     connect(button, &QRadioButton::clicked, &bindings_, [this, mood] {

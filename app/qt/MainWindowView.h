@@ -69,9 +69,7 @@ class MainWindowView : public QMainWindow {
   QPushButton* imperativeToggle_ = nullptr;
   QPushButton* derivedFormsToggle_ = nullptr;
   QPushButton* imperativeFormsToggle_ = nullptr;  // short or long second-person imperative
-  // The tense and mood buttons' moods, top to bottom, as their captions in `texts::kMoodOptions`.
-  static constexpr std::array<Mood, 4> kMoods{presentIndicative, pastIndicative, presentConditional, imperative};
-  std::array<QRadioButton*, kMoods.size()> moodButtons_{};
+  std::array<QRadioButton*, kMoods.size()> moodButtons_{};  // in the order of `kMoods`
   QButtonGroup* moodGroup_ = nullptr;
   QWidget* derivedPanel_ = nullptr;
   std::array<QLineEdit*, kDerivedBoxCount> derivedBoxes_{};

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
+#include "core/Mood.h"
 #include "derived/DerivedBoxes.h"
 #include "window/ImperativeForms.h"
 
@@ -17,8 +19,21 @@ inline constexpr const char* kWindowCaption = "Igeragozó – magyar igék ragoz
 
 inline constexpr const char* kConjugate = "&Ragozás";
 
-inline constexpr std::array<const char*, 4> kMoodOptions{
-    "Kij&elentő mód jelen idő", "Kijelentő mód &múlt idő", "Fe&ltételes mód (jelen)", "Felszólító mó&d"};
+// The tense and mood buttons with their captions, in the order of `kMoods`.
+struct MoodOption {
+  Mood mood;
+  const char* caption;
+};
+inline constexpr std::array<MoodOption, kMoods.size()> kMoodOptions{{{presentIndicative, "Kij&elentő mód jelen idő"},
+                                                                     {pastIndicative, "Kijelentő mód &múlt idő"},
+                                                                     {presentConditional, "Fe&ltételes mód (jelen)"},
+                                                                     {imperative, "Felszólító mó&d"}}};
+static_assert([] {
+  for (std::size_t i = 0; i < kMoods.size(); ++i) {
+    if (kMoodOptions[i].mood != kMoods[i]) return false;
+  }
+  return true;
+}());
 
 inline constexpr const char* kAllPersonsDesign = "Mi&nden személy";
 inline constexpr const char* kAllPersonsReset = "M&inden személy";

@@ -93,8 +93,6 @@ class HistoryPairs {
   }
 
  private:
-  static constexpr Mood kMoods[] = {presentIndicative, pastIndicative, presentConditional, imperative};
-
   history::FreshPrograms fresh_{copyBuiltInLexicon};
   std::vector<std::string> failures_;
 };

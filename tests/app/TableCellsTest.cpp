@@ -42,8 +42,7 @@ std::string caseName(const ::testing::TestParamInfo<CellsCase>& info) {
       name.replace(at, std::string(accented).size(), plain);
     }
   }
-  static const char* kMoods[] = {"", "present", "past", "conditional", "imperative"};
-  name += std::string("_") + kMoods[info.param.mood];
+  for (char c : "_" + moodName(info.param.mood)) name += c == ' ' ? '_' : c;
   if (info.param.toggles.allPersons) name += "_allPersons";
   if (info.param.toggles.objective) name += "_objective";
   return name;
@@ -250,10 +249,8 @@ TEST_P(TableCells, EveryCellAsTheWindowShowsIt) {
 
 INSTANTIATE_TEST_SUITE_P(Verbs, TableCells, ::testing::ValuesIn(kCases), caseName);
 
-constexpr Mood kEveryMood[] = {presentIndicative, pastIndicative, presentConditional, imperative};
-
 TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood) {
-  for (Mood mood : kEveryMood) {
+  for (Mood mood : kMoods) {
     WindowSession session;
     session.request("megalapszik", mood);
     session.w().toggleAllPersons();  // every person and the objective column anyway

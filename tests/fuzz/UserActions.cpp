@@ -77,7 +77,7 @@ bool perform(headless::Session& session, const Action& action) {
       w.conjugate();
       return true;
     case ActionKind::chooseMood:
-      w.chooseMood(static_cast<Mood>(action.choice % 4 + 1));
+      w.chooseMood(kMoods[static_cast<std::size_t>(action.choice) % kMoods.size()]);
       return true;
     case ActionKind::allPersons:
       if (!w.allPersonsToggle().visible) return false;

@@ -15,23 +15,19 @@
 namespace ragozo::headless {
 namespace {
 
-// The tense and mood buttons by the names the options give them.
-struct MoodName {
-  Mood mood;
-  const char* name;
-};
-constexpr std::array<MoodName, 4> kMoodNames{{{presentIndicative, "present"},
-                                              {pastIndicative, "past"},
-                                              {presentConditional, "conditional"},
-                                              {imperative, "imperative"}}};
 // The derived boxes by name, in box order.
 constexpr std::array<const char*, kDerivedBoxCount> kBoxNames{
     "infinitive",        "adverbial-participle", "present-participle", "past-participle",
     "future-participle", "action-noun",          "potential",          "causative"};
 
+// The tense and mood buttons by the names the options give them.
 const char* nameOf(Mood mood) {
-  for (const MoodName& named : kMoodNames) {
-    if (named.mood == mood) return named.name;
+  switch (mood) {
+    case presentIndicative: return "present";
+    case pastIndicative: return "past";
+    case presentConditional: return "conditional";
+    case imperative: return "imperative";
+    case noMood: break;
   }
   return "";
 }
@@ -150,8 +146,8 @@ std::optional<std::string> parseOptions(const std::vector<std::string>& argument
         continue;
       }
       Mood mood = noMood;
-      for (const MoodName& named : kMoodNames) {
-        if (value == named.name || value == std::to_string(named.mood)) mood = named.mood;
+      for (Mood named : kMoods) {
+        if (value == nameOf(named) || value == std::to_string(named)) mood = named;
       }
       if (mood == noMood) return "unknown mood " + value;
       options.mood = mood;

@@ -43,12 +43,13 @@ void MainWindow::conjugate() {
     // included: a toggle pressed now would reach the next entry, which a
     // refusal does not reset.
     entry.toggles = {};
+    state_.imperativeFormsVisible = false;
     return;
   }
   if (result.offered.allPersons) entry.toggles.allPersons.visible = true;
   if (result.offered.objective) entry.toggles.objective.visible = true;
   if (result.offered.imperative) entry.toggles.imperative.visible = true;
-  entry.toggles.imperativeFormsVisible = result.offered.imperativeForms;
+  state_.imperativeFormsVisible = result.offered.imperativeForms;
   entryGotFocus();
   entry.inputFresh = false;
 }

@@ -26,11 +26,8 @@ void MainWindow::entryChanged() {
     entry.memory = {};
     return;
   }
-  // The result goes with the entry, and the change that starts the new entry empties it. The
-  // short/long toggle follows the tense and mood rather than the entry: the next conjugation
-  // decides it.
-  EntryToggles toggles{.imperativeFormsVisible = entry.toggles.imperativeFormsVisible};
-  entry = EntryState{.toggles = std::move(toggles), .shown = emptyEntryShown_, .inputFresh = true};
+  // The result goes with the entry, and the change that starts the new entry empties it.
+  entry = EntryState{.toggles = EntryToggles{}, .shown = emptyEntryShown_, .inputFresh = true};
 }
 
 void MainWindow::setEntryText(const std::string& text) {

@@ -106,7 +106,7 @@ class MainWindow {
   // short/long imperative toggle's follow the choices.
   std::string derivedFormsToggleCaption() const;
   std::string imperativeFormsToggleCaption() const;
-  bool imperativeFormsToggleVisible() const { return state_.entry.toggles.imperativeFormsVisible; }
+  bool imperativeFormsToggleVisible() const { return state_.imperativeFormsVisible; }
   // The selected tense and mood button, `noMood` before any is chosen.
   Mood selectedMood() const { return state_.mood; }
   bool onTopChecked() const { return onTopChecked_; }

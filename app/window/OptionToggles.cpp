@@ -54,7 +54,7 @@ void MainWindow::toggleImperative() {
   toggles.imperativeOffers = true;
   toggles.imperative.caption = texts::kImperativeOff;
   toggles.pressed.imperativeAnyway = false;
-  toggles.imperativeFormsVisible = false;
+  state_.imperativeFormsVisible = false;
   showEmptyTable();
 }
 

@@ -42,7 +42,7 @@ struct CommandButton {
 
 // The toggles beside the table that the verb shown calls for, as a new entry has them: unpressed,
 // hidden, with their first captions, the imperative toggle offering to show the imperative. The
-// short/long toggle's caption follows `WindowState::imperativeForms`.
+// short/long toggle follows the tense and mood rather than the entry (`WindowState::imperativeForms`).
 struct EntryToggles {
   TogglesPressed pressed{};  // the toggles that show what the verb's restrictions leave out
   CommandButton allPersons{texts::kAllPersonsReset, false};
@@ -50,7 +50,6 @@ struct EntryToggles {
   // Else the toggle would say "mód nem" over the new verb's blank imperative.
   CommandButton imperative{texts::kImperativeOff, false};
   bool imperativeOffers = true;
-  bool imperativeFormsVisible = false;
 };
 
 // The entry and all that belongs to it. The first change of the entry after a result starts a new
@@ -71,6 +70,9 @@ struct WindowState {
   ImperativeForms imperativeForms = ImperativeForms::untouched;
 
   // Where the request stands.
+  // The short/long toggle shows: the last conjugation showed imperative forms. It follows the
+  // tense and mood, so a new entry keeps it until the next conjugation decides it.
+  bool imperativeFormsVisible = false;
   bool resultShown = false;  // the next key press starts a new entry
 
   EntryState entry;

@@ -118,6 +118,21 @@ TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {
   EXPECT_EQ(session.s().entry.text, "xyzq");  // the new entry kept the imperative's keeping
 }
 
+// The short/long toggle follows the tense and mood, not the entry: a new entry leaves it until
+// the next conjugation decides it.
+TEST(EntryBox, ANewEntryLeavesTheShortLongToggleToTheNextConjugation) {
+  WindowSession session;
+  session.request("vár", imperative);
+  session.type("xyzq");
+  EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
+  session.w().conjugate();  // not found: nothing shows, so nothing is left to toggle
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
+  session.typeNewEntry("kér");
+  EXPECT_FALSE(session.w().imperativeFormsToggleVisible());
+  session.w().conjugate();
+  EXPECT_TRUE(session.w().imperativeFormsToggleVisible());
+}
+
 TEST(EntryBox, GainingTheFocusPutsTheCaretAfterTheLastCharacter) {
   WindowSession session;
   session.type("kér");

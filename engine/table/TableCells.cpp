@@ -45,7 +45,8 @@ struct Writing {
   bool baseStemEndsInDzOrSz() const { return baseStemEndsIn("dz") || baseStemEndsIn("sz"); }
   // The base stem less its last two letters, which the -sz and -dz rules and the fixed forms of alszik take.
   std::string baseLessTwo() const { return cutEnd(stems.baseStem, 2); }
-  // The present of "fürdik" takes its base stem as the stem from the subjective third person plural on.
+  // The present of "fürdik": its subjective second persons and third person plural and its
+  // objective column take the base stem or an ending of their own.
   bool furdikPresent() const { return present() && classIs(likeFurdik); }
   void subjective(int row, std::string&& text) const { table.write(row, kSubjectiveColumn, std::move(text)); }
   void objective(int row, std::string&& text) const { table.write(row, kObjectiveColumn, std::move(text)); }

@@ -41,7 +41,7 @@ TEST(LexiconWordEvidence, EverySuppliedWordCarriesItsEvidenceAndPassedTheChecks)
 // A reader rated the words the sources cannot judge; the builder leaves out those rated dubious or
 // no verb, so no supplied word may carry such a verdict, but a dubious word that keeps a stretch
 // whole where nothing else sorts, recorded as such and named as a thinly witnessed place.
-TEST(LexiconWordEvidence, NoSuppliedWordIsRatedDubiousOrNoVerb) {
+TEST(LexiconWordEvidence, NoSuppliedWordIsRatedNoVerbNorDubiousUnlessRecordedAsDubious) {
   std::map<std::string, std::string> rejected;
   for (const auto& f : lexicontest::repositoryTable("tools/lexicon/words/reading-verdicts.tsv")) {
     ASSERT_EQ(f.size(), 3u) << f.at(0);

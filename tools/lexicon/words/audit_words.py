@@ -110,6 +110,7 @@ def main(argv=None, prog=None):
     if args.places:
         with open(args.places, "w", encoding="utf-8") as f:
             f.write("# Elements where no witnessed verb sorts between the stated words around them, so that a\n"
-                    "# compound that only word lists give (weak) or only hunspell-hu reads (unattested) stands\n"
-                    "# there. Written by python3 -m tools.lexicon audit-words --places.\n# group\tindex\tword\tevidence\n")
+                    "# compound that only word lists give (weak), only hunspell-hu reads (unattested) or a reader\n"
+                    "# rated dubious (dubious) stands there. Written by python3 -m tools.lexicon audit-words --places.\n"
+                    "# group\tindex\tword\tevidence\n")
             f.writelines(f"{g}\t{i}\t{w}\t{kind}\n" for g, i, w, kind in thin)

@@ -61,12 +61,17 @@ def check(package, path=PATH, out=sys.stderr):
     return version
 
 
-def record_table(out_path, debs=(), others=()):
+def record_table(out_path, debs=(), others=(), path=PATH):
     """Records for the table written to `out_path` the installed hunspell-hu, the downloaded packages
-    `debs` (paths of .deb files) and `others` [(package, version)]."""
+    `debs` (paths of .deb files) and `others` [(package, version)]. A table written outside the
+    repository (a trial build in a scratch folder) records nothing: no table of the repository was
+    built from those versions."""
+    table = os.path.relpath(os.path.abspath(out_path), paths.REPO)
+    if table == os.pardir or table.startswith(os.pardir + os.sep):
+        return
     rows = [("hunspell-hu", installed("hunspell-hu") or "not installed")]
     rows += [(os.path.basename(deb).split("_")[0], deb_version(deb)) for deb in debs] + list(others)
-    record(os.path.relpath(os.path.abspath(out_path), paths.REPO), rows)
+    record(table, rows, path)
 
 
 def tesseract_words():

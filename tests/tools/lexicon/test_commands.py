@@ -5,7 +5,7 @@ import os
 import tempfile
 import unittest
 
-from tools.lexicon import versions
+from tools.lexicon import paths, versions
 from tools.lexicon.__main__ import main
 
 MISSING = "/nonexistent/lexicon-input"
@@ -51,6 +51,23 @@ class PackageVersions(unittest.TestCase):
             self.assertEqual(open(path, encoding="utf-8").read(), before)
             versions.record("b", [("q", "5")], path)
             self.assertEqual(versions.read(path), [("a", "p", "1"), ("b", "q", "5"), ("c", "s", "4")])
+
+    def test_only_a_table_of_the_repository_is_recorded(self):
+        # trial builds in scratch folders once left rows for paths like ../../tmp/dumpdata/fill*.tsv
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "versions.tsv")
+            with open(path, "w", encoding="utf-8") as f:
+                f.write(versions.HEADER + "a\tp\t1\n")
+            before = open(path, encoding="utf-8").read()
+            for outside in (os.path.join(folder, "fill*.tsv"), os.path.dirname(paths.REPO),
+                            os.path.join(paths.REPO, "..", "other", "t.tsv")):
+                with self.subTest(outside=outside):
+                    versions.record_table(outside, others=[("q", "2")], path=path)
+                    self.assertEqual(open(path, encoding="utf-8").read(), before)
+            versions.record_table(os.path.join(paths.REPO, "lexicon", "data", "fill*.tsv"), others=[("q", "2")],
+                                  path=path)
+            self.assertEqual([row for row in versions.read(path) if row[1] == "q"],
+                             [("lexicon/data/fill*.tsv", "q", "2")])
 
     def test_a_version_other_than_the_recorded_one_is_stated(self):
         with tempfile.TemporaryDirectory() as folder:

@@ -9,7 +9,12 @@ the lexicon's order, so that the seeds spread over the groups), some typed
 with a preverb or a suffix. Run from anywhere; it rewrites both
 folders beside this file.
 """
+import sys
 from pathlib import Path
+
+REPO = Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(REPO))
+from tools.lexicon.codes.fillfiles import FillFile, fill_paths  # noqa: E402 (needs the repository on the path)
 
 TYPE, PASTE, PASTE_LONG, CLEAR, BACKSPACE, CONJUGATE, MOOD, ALL_PERSONS, OBJECTIVE, IMPERATIVE, \
     DERIVED, SHORT, ANSWER, CELL, BOX, ABOUT = range(16)
@@ -73,18 +78,13 @@ SEEDS.update({
 })
 
 
-LEXICON_DATA = Path(__file__).resolve().parents[2] / "lexicon" / "data"
-
-
 def lexicon_verbs():
     """The middle verb of the built-in lexicon of each letter group, class and usage (lexicon/data/README.md)."""
     kinds = {}
-    for path in sorted(LEXICON_DATA.glob("fill*.tsv")):
-        for line in path.read_text(encoding="utf-8").splitlines():
-            fields = line.split("\t")
-            if line.startswith("#") or len(fields) < 4 or not fields[2] or len(fields[3]) != 9:
+    for path in fill_paths(REPO / "lexicon" / "data"):
+        for _, group, _, word, code in FillFile(path).entries():
+            if not word or len(code) != 9:
                 continue
-            group, word, code = fields[0], fields[2], fields[3]
             for kind in (("group", group), ("class", code[4:6]), ("usage", code[2:4])):
                 kinds.setdefault(kind, []).append(word)
     return sorted({words[len(words) // 2] for words in kinds.values()})

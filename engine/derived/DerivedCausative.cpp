@@ -65,8 +65,8 @@ std::string causativeVerb(const Verb& verb, const std::optional<std::string>& fi
   if (isExemptFromCausative(verb, stem)) return kNoSuchForm;
   if (fixedForm) return *fixedForm;
   // hí, szí, nyű outside the v-stem verbs' class: the v-stem's causative all the same.
-  if (verb.endsIn({"szí", "hí"})) return verb.entryLess(1) + "ívat";
-  if (verb.endsIn({"nyű"})) return verb.entryLess(1) + "üvet";
+  if (verb.endsIn({"szí", "hí"})) return vStem(verb) + "at";
+  if (verb.endsIn({"nyű"})) return vStem(verb) + "et";
   return verb.suffixed(std::move(stem), shortSuffix ? "at" : "tat", shortSuffix ? "et" : "tet");
 }
 

@@ -1,6 +1,8 @@
 // The frame of the derived forms: what every box starts from, the boxes, an irregular verb's fixed forms.
 #include "derived/DerivedForms.h"
 
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "analysis/ConditionalStems.h"
@@ -27,6 +29,12 @@ std::string Verb::suffixed(std::string stem, std::string_view backEnding, std::s
 namespace {
 
 using enum ClassProperty;
+
+// The form `fixedForm` where the verb fixes one, else the one `rule` builds, built only then.
+template <typename Rule>
+std::string fixedOrBuilt(const std::optional<std::string>& fixedForm, Rule rule) {
+  return fixedForm ? *fixedForm : rule();
+}
 
 // An entry that is itself a potential verb (-hat/-het) keeps only its present participle, unless
 // the lexicon holds it with its own final "hat".
@@ -56,14 +64,17 @@ DerivedForms deriveForms(const DerivedSource& source) {
       verb.cls.is(fixedIrregularForms) ? irregularDerivedForms(source.verb) : FixedDerivedForms{};
   const std::string nounStem = derived::actionNounStem(verb);
   DerivedBoxes boxes;
-  boxes[infinitiveBox] = fixed[infinitiveBox].value_or(derived::infinitive(verb, conditional));
-  boxes[adverbialParticipleBox] = fixed[adverbialParticipleBox].value_or(derived::adverbialParticiple(verb));
-  boxes[presentParticipleBox] = fixed[presentParticipleBox].value_or(derived::presentParticiple(verb));
-  boxes[pastParticipleBox] = fixed[pastParticipleBox].value_or(derived::pastParticiple(verb));
-  boxes[futureParticipleBox] =
-      fixed[futureParticipleBox].value_or(derived::futureParticiple(verb, nounStem, source.objectiveAnyway));
-  boxes[actionNounBox] = fixed[actionNounBox].value_or(derived::actionNoun(verb, nounStem));
-  boxes[potentialBox] = fixed[potentialBox].value_or(derived::potentialVerb(verb));
+  boxes[infinitiveBox] = fixedOrBuilt(fixed[infinitiveBox], [&] { return derived::infinitive(verb, conditional); });
+  boxes[adverbialParticipleBox] =
+      fixedOrBuilt(fixed[adverbialParticipleBox], [&] { return derived::adverbialParticiple(verb); });
+  boxes[presentParticipleBox] =
+      fixedOrBuilt(fixed[presentParticipleBox], [&] { return derived::presentParticiple(verb); });
+  boxes[pastParticipleBox] = fixedOrBuilt(fixed[pastParticipleBox], [&] { return derived::pastParticiple(verb); });
+  boxes[futureParticipleBox] = fixedOrBuilt(fixed[futureParticipleBox], [&] {
+    return derived::futureParticiple(verb, nounStem, source.objectiveAnyway);
+  });
+  boxes[actionNounBox] = fixedOrBuilt(fixed[actionNounBox], [&] { return derived::actionNoun(verb, nounStem); });
+  boxes[potentialBox] = fixedOrBuilt(fixed[potentialBox], [&] { return derived::potentialVerb(verb); });
   boxes[causativeBox] = derived::causativeVerb(verb, fixed[causativeBox]);
 
   return keepPresentParticipleOfPotentialVerb(source, std::move(boxes));

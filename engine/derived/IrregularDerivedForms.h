@@ -5,14 +5,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 #include "derived/DerivedBoxes.h"
 
 namespace ragozo {
 
 // The forms an irregular verb fixes, by box; a box it fixes none for is empty, and the rules decide it.
-using FixedDerivedForms = std::array<std::optional<std::string>, std::tuple_size_v<DerivedBoxes>>;
+using FixedDerivedForms = std::array<std::optional<std::string>, kDerivedBoxCount>;
 
 // The boxes that the regular rules cannot build for a verb ending in
 // vesz/tesz, visz, hisz, lesz, van, eszik, iszik, megy, jön or incs (first

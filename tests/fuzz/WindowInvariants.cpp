@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "support/ShownNames.h"
+
 namespace ragozo::fuzz {
 namespace {
 
@@ -57,7 +59,7 @@ void checkWindow(const window::MainWindow& w, const InputFacts& facts) {
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
       const std::string& cell = shown.table.cell(row, column);
-      const auto name = [&] { return "cell " + std::to_string(row) + "," + std::to_string(column); };
+      const auto name = [&] { return testing::tablePlaceName(row, column); };
       checkText(name, cell, facts);
       if (row == 0 || column == 0) continue;
       if (!cell.empty() && !cell.starts_with("  ")) breach("form cell without its two blanks", name() + ": " + cell);
@@ -68,7 +70,7 @@ void checkWindow(const window::MainWindow& w, const InputFacts& facts) {
   }
   for (std::size_t box = 0; box < shown.derivedBoxes.size(); ++box) {
     const std::string& text = shown.derivedBoxes[box];
-    checkText([&] { return "derived box " + std::to_string(box); }, text, facts);
+    checkText([&] { return testing::boxName(static_cast<DerivedBox>(box)) + " box"; }, text, facts);
     if (!facts.typedNoFormText && text != kNoSuchForm && text.find(kNoSuchForm) != std::string::npos) {
       breach("the no-form notice inside a derived form", text);
     }

@@ -12,12 +12,6 @@ std::string quoted(const std::string& text) { return "\"" + text + "\""; }
 
 std::string shown(const ShownToggle& toggle) { return toggle.visible ? quoted(toggle.caption) : "hidden"; }
 
-// A form cell by its person and column, a heading by its place.
-std::string placeOf(int row, int column) {
-  if (row == 0 || column == 0) return "heading at row " + std::to_string(row) + ", column " + std::to_string(column);
-  return testing::cellName(row, column);
-}
-
 std::string joined(const std::vector<std::string>& messages) {
   std::string text;
   for (const std::string& message : messages) text += (text.empty() ? "" : " | ") + message;
@@ -55,7 +49,7 @@ std::string differences(const ShownWindow& seen, const ShownWindow& fresh) {
   differ("entry", quoted(seen.entry), quoted(fresh.entry));
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
     for (int column = 0; column < ConjugationTable::kColumns; ++column) {
-      differ(placeOf(row, column), quoted(seen.cells[row][column]), quoted(fresh.cells[row][column]));
+      differ(testing::tablePlaceName(row, column), quoted(seen.cells[row][column]), quoted(fresh.cells[row][column]));
     }
   }
   differ("notice", quoted(seen.notice), quoted(fresh.notice));

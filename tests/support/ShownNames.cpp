@@ -26,6 +26,11 @@ std::string cellName(int row, int column) {
   return std::string(kPersons[row]) + (column == 1 ? ", subjective" : ", objective");
 }
 
+std::string tablePlaceName(int row, int column) {
+  if (row == 0 || column == 0) return "heading at row " + std::to_string(row) + ", column " + std::to_string(column);
+  return cellName(row, column);
+}
+
 std::string boxName(DerivedBox box) {
   static constexpr const char* kNames[] = {"infinitive",         "adverbial participle", "present participle",
                                            "past participle",    "future participle",    "action noun",

@@ -178,10 +178,12 @@ TEST(AboutWindow, TheInformationMessageShowsTheLinesItWasWrittenIn) {
     EXPECT_LE(charCount(line), kUnwrappedWidth) << "a line the message box would wrap: " << line;
     EXPECT_EQ(line.find('\n'), std::string::npos) << "a line break without its carriage return: " << line;
   }
+  // The four contact lines, each indented by six blanks as written.
+  constexpr std::size_t kContactIndent = 6;
   ASSERT_GE(lines.size(), 5u);
   for (std::size_t i = lines.size() - 4; i < lines.size(); ++i) {
-    EXPECT_TRUE(lines[i].starts_with("  ") && lines[i].find_first_not_of(' ') != std::string::npos)
-        << "a contact line not indented: \"" << lines[i] << "\"";
+    EXPECT_EQ(lines[i].find_first_not_of(' '), kContactIndent)
+        << "a contact line not indented by " << kContactIndent << " blanks: \"" << lines[i] << "\"";
   }
 }
 

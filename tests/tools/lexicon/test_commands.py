@@ -39,13 +39,19 @@ class MissingInputs(unittest.TestCase):
         self.assertIn("assign-codes", err.getvalue())
 
 
+def versions_file(folder, rows):
+    """A versions file in `folder` holding the header and `rows` (tab-separated lines)."""
+    path = os.path.join(folder, "versions.tsv")
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(versions.HEADER + rows)
+    return path
+
+
 class PackageVersions(unittest.TestCase):
     def test_recording_a_table_again_keeps_the_file_as_it_was(self):
         # rerunning a tool on the same packages must leave the file byte-identical
         with tempfile.TemporaryDirectory() as folder:
-            path = os.path.join(folder, "versions.tsv")
-            with open(path, "w", encoding="utf-8") as f:
-                f.write(versions.HEADER + "a\tp\t1\nb\tq\t2\nb\tr\t3\nc\ts\t4\n")
+            path = versions_file(folder, "a\tp\t1\nb\tq\t2\nb\tr\t3\nc\ts\t4\n")
             before = open(path, encoding="utf-8").read()
             versions.record("b", [("q", "2"), ("r", "3")], path)
             self.assertEqual(open(path, encoding="utf-8").read(), before)
@@ -55,9 +61,7 @@ class PackageVersions(unittest.TestCase):
     def test_only_a_table_of_the_repository_is_recorded(self):
         # trial builds in scratch folders once left rows for paths like ../../tmp/dumpdata/fill*.tsv
         with tempfile.TemporaryDirectory() as folder:
-            path = os.path.join(folder, "versions.tsv")
-            with open(path, "w", encoding="utf-8") as f:
-                f.write(versions.HEADER + "a\tp\t1\n")
+            path = versions_file(folder, "a\tp\t1\n")
             before = open(path, encoding="utf-8").read()
             for outside in (os.path.join(folder, "fill*.tsv"), os.path.dirname(paths.REPO),
                             os.path.join(paths.REPO, "..", "other", "t.tsv")):
@@ -71,9 +75,7 @@ class PackageVersions(unittest.TestCase):
 
     def test_a_version_other_than_the_recorded_one_is_stated(self):
         with tempfile.TemporaryDirectory() as folder:
-            path = os.path.join(folder, "versions.tsv")
-            with open(path, "w", encoding="utf-8") as f:
-                f.write(versions.HEADER + "t.tsv\tno-such-package-here\t1.0\n")
+            path = versions_file(folder, "t.tsv\tno-such-package-here\t1.0\n")
             out = io.StringIO()
             self.assertIsNone(versions.check("no-such-package-here", path, out))
             self.assertIn("no-such-package-here is not installed", out.getvalue())

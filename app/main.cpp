@@ -5,6 +5,7 @@
 #include "lexicon/FillProcedures.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtServices.h"
+#include "qt/QtTranslation.h"
 #include "window/Program.h"
 
 int main(int argc, char* argv[]) {
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   // A font with every Hungarian accent, in the size the window's layout expects.
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+  ragozo::view::installHungarianTranslation(application);
 
   ragozo::view::QtDesktop desktop;
   ragozo::view::QtDialogs dialogs;

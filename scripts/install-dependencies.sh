@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build, test and run the program.
 set -euo pipefail
+# qt6-translations-l10n for Qt's own Hungarian texts, which the program builds in.
 # clang and its runtimes (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) for scripts/sanitize.sh.
 # python3 for the lexicon tools (tools/lexicon) and their tests; coinor-cbc for the word builder's
 # integer programs, which the tests solve too.
-packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ ninja-build qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-dev python3 coinor-cbc)
 missing=()
 for p in "${packages[@]}"; do

@@ -84,7 +84,8 @@ void MainWindowView::buildTable(QWidget* parent) {
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
-  table_->setFocusPolicy(Qt::ClickFocus);
+  // A click copies a cell and leaves the keyboard to the entry, so the next key starts a new entry.
+  table_->setFocusPolicy(Qt::NoFocus);
   table_->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: #d6e4f5; selection-color: black; }"));
   const int rowHeight = (px(kTableHeight) - 2) / ConjugationTable::kRows;
   for (int row = 0; row < ConjugationTable::kRows; ++row) {
@@ -196,6 +197,7 @@ void MainWindowView::buildDerivedBoxes(QWidget* parent) {
     derivedBoxes_[i] = new QLineEdit(parent);
     derivedBoxes_[i]->setGeometry(pxRect(places[i].boxLeft, places[i].top, 2880, 300));
     derivedBoxes_[i]->setReadOnly(true);
+    derivedBoxes_[i]->setFocusPolicy(Qt::NoFocus);  // as the table: a copy leaves the keys to the entry
     derivedBoxes_[i]->installEventFilter(this);
   }
 }

@@ -37,7 +37,7 @@ void MainWindow::load() {
   geometry_.top = screen.height / 2 - geometry_.height / 2;
   geometry_.left = screen.width / 2 - geometry_.width / 2;
   geometry_.height = kShortHeight;
-  desktop_.setTopmost(WindowName::main, true);
+  setOnTop(true);
   desktop_.show(WindowName::main);
   showEmptyTable();
   entryGotFocus();
@@ -59,11 +59,12 @@ void MainWindow::entryGotFocus() {
   placeCaretAtEnd();
 }
 
-void MainWindow::toggleOnTop() {
-  // The window is already topmost after loading although the item starts
-  // unchecked: the first click keeps it so and adds the check mark.
-  desktop_.setTopmost(WindowName::main, !onTopChecked_);
-  onTopChecked_ = !onTopChecked_;
+void MainWindow::toggleOnTop() { setOnTop(!onTopChecked_); }
+
+void MainWindow::setOnTop(bool onTop) {
+  // The check mark says what the window is.
+  desktop_.setTopmost(WindowName::main, onTop);
+  onTopChecked_ = onTop;
 }
 
 void MainWindow::closeProgram() { desktop_.endProgram(); }

@@ -139,6 +139,8 @@ class MainWindow {
   // hidden and unpressed.
   void entryChanged();
   void placeCaretAtEnd();
+  // Topmost or not, the "&OnTop" item checked to match.
+  void setOnTop(bool onTop);
   void copyToClipboard(const std::string& text);
 
   Program& program_;

@@ -16,10 +16,11 @@ struct ShortStemRow {
   std::string_view vowel;
 };
 
-// Tested in order; the first row whose ending the entry has applies.
+// Tested in order; the first row whose ending the entry has applies. "eszik" and "iszik" have no
+// short subjective form in use ("égy", "így" are no one's): they keep "egyél", "igyál".
 constexpr ShortStemRow kShortStems[] = {
-    {"vesz", true, 3, "é"}, {"tesz", true, 3, "é"},  {"lesz", true, 3, "é"},  {"visz", false, 3, "í"},
-    {"van", true, 3, "lé"}, {"eszik", true, 5, "é"}, {"iszik", true, 5, "í"},
+    {"vesz", true, 3, "é"}, {"tesz", true, 3, "é"}, {"lesz", true, 3, "é"}, {"visz", false, 3, "í"},
+    {"van", true, 3, "lé"},
 };
 
 }  // namespace

@@ -57,17 +57,6 @@ Announcement announce(Dialogs& dialogs, Announcement made, Announcement announce
   return announcement;
 }
 
-// What the empty code says: the code of an entry that is no verb, of no class.
-constexpr VerbCode kEmptyCode{};
-
-// Nothing but white space is no verb: the empty table and boxes under the entry prompt, and the
-// toggles the empty code calls for.
-ConjugationResult blankEntryResult(const Request& request) {
-  ConjugationResult result = emptyResult();
-  result.offered = restrictionsOf(kEmptyCode, kEmptyCode.verbClass, request.mood, request.toggles).offered;
-  return result;
-}
-
 // A request that ends before any form is built: the table and boxes stay as they were, the
 // notice of what the entry announced over them.
 ConjugationResult resultWithoutForms(ConjugationEnd end, Announcement announced) {
@@ -152,7 +141,9 @@ ConjugationResult conjugate(const Request& request, EntryMemory& memory, const L
     dialogs.showMessage(texts::kNoSuchVerb);
     return resultWithoutForms(ConjugationEnd::refused, memory.announced);
   }
-  if (isBlank(verb)) return blankEntryResult(request);
+  // Nothing but white space is no verb: the empty table and boxes under the entry prompt, and no
+  // toggle, as none would change what shows.
+  if (isBlank(verb)) return emptyResult();
 
   const LookedUp looked = lookUp(verb, lexicon);
   FoundVerb found;

@@ -96,7 +96,9 @@ Inflection imperativeEndings(std::string_view verb, Inflection inflection, bool 
     if (endsWith(verb, "őriz")) e.sg3Subj = marker + "en";
   }
   if (shortForms) {
-    e.sg2Subj = marker;
+    // "eszik" and "iszik" have no short subjective form in use ("égy", "így"): "egyél", "igyál" stay.
+    const bool shortSubjective = !(cls.is(shortStem) && (endsWith(verb, "eszik") || endsWith(verb, "iszik")));
+    if (shortSubjective) e.sg2Subj = marker;
     e.sg2Obj = shortObjectiveEnding(cls);
   }
   return inflection;

@@ -28,6 +28,7 @@ TEST(VerbCode, IsReadByPositionFromTheRight) {
       {"110116011", false, back, all, true, "16", longSuffix, true, false},
       {"21M101200", true, back, thirdPersons, true, "01", noCausative, false, true},
       {"21P113011", true, back, all, false, "13", longSuffix, true, false},
+      {"12T164200", false, frontUnrounded, all, false, "64", noCausative, false, true},  // díszlik
       {"11O140000", false, back, thirdPersonSingular, true, "40", longSuffix, false, true},
       {"12013a000", false, frontUnrounded, all, true, "3a", longSuffix, false, true},
       {"13R101112", false, frontRounded, thirdPersons, false, "01", shortSuffix, true, true},

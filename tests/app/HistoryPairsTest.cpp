@@ -4,7 +4,8 @@
 // pressed (none, each alone, all in turn, or each twice so that every one
 // comes back), and another tense and mood chosen after them; then the second
 // verb is checked against a fresh program (history/HistoryCheck.h says how the
-// fresh program is run and how the toggles are replayed). Over the built-in
+// fresh program is run and how the toggles are replayed). The second verb is
+// also checked as the first one typed after start-up. Over the built-in
 // lexicon, so that the random pairs meet every class and restriction it
 // holds; their headwords are now and then typed with a preverb, a suffix or
 // white space around them, so that they meet entries found without their
@@ -67,6 +68,22 @@ class HistoryPairs {
     if (!differing.empty()) failures_.push_back(describe(pair, actions) + differing);
   }
 
+  // The verb typed first after start-up, before anything was conjugated, in the short and the tall view.
+  void checkRightAfterStartUp(const std::string& verb, bool answerYes) {
+    for (const bool tall : {false, true}) {
+      headless::Session session(copyBuiltInLexicon);
+      session.start();
+      if (tall) session.main().toggleDerivedForms();
+      session.dialogs.setDefaultAnswer(answerYes);
+      session.typeNewEntry(verb);
+      const std::string differing = history::compareWithFreshProgram(session, fresh_, answerYes, false);
+      if (!differing.empty()) {
+        failures_.push_back("\"" + verb + "\" typed first after start-up" + (tall ? " in the tall view" : "") + ": " +
+                            differing);
+      }
+    }
+  }
+
   // Every tense and mood: with no toggle, each toggle alone, all of them in turn, and each of them
   // twice (on and off again, short and long and back); then all of them with each other tense and
   // mood chosen after them.
@@ -83,6 +100,7 @@ class HistoryPairs {
         if (after != mood) check(pair, {mood, all, after});
       }
     }
+    checkRightAfterStartUp(pair.second, pair.answerYes);
   }
 
   void expectNone() {

@@ -50,6 +50,7 @@ std::string caseName(const ::testing::TestParamInfo<CellsCase>& info) {
 
 const CellsCase kCases[] = {
     {"ad", presentIndicative, {}, "adok adsz ad adunk adtok adnak | adom adod adja adjuk adjátok adják adlak"},
+    {"tanul", presentIndicative, {}, "tanulok tanulsz tanul tanulunk tanultok tanulnak | tanulom tanulod tanulja tanuljuk tanuljátok tanulják tanullak"},
     {"vár", presentIndicative, {}, "várok vársz vár várunk vártok várnak | várom várod várja várjuk várjátok várják várlak"},
     {"kér", presentIndicative, {}, "kérek kérsz kér kérünk kértek kérnek | kérem kéred kéri kérjük kéritek kérik kérlek"},
     {"küld", presentIndicative, {}, "küldök küldesz küld küldünk küldtök küldenek | küldöm küldöd küldi küldjük külditek küldik küldelek"},

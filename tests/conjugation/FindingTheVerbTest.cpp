@@ -247,6 +247,11 @@ TEST(FindingTheVerb, AnEntryNeitherFoundNorGuessedStops) {
       {"kérhetik", {"message: Törölje az 'ik' végződést!"}, ConjugationEnd::notAVerb},
       {"bú", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
       {"xyz", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
+      // no longer than an ending the guess tests: nothing is left before the ending
+      {"az", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
+      {"et", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
+      {"ál", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
+      {"odik", {"beep", "message: Ilyen ige nem szerepel az adatbázisban."}, ConjugationEnd::notFound},
   };
   for (const StopCase& c : cases) {
     SCOPED_TRACE(c.entry);

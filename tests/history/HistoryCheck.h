@@ -5,8 +5,10 @@
 // deleted) and presses "&Ragozás". The fresh program it
 // compares with is started and conjugates one ordinary verb ("vár", in the
 // indicative present; left out when the window has conjugated nothing since it
-// was loaded, whose start-up state, with its objective toggle, is then the one
-// to compare with). It then gets, by the buttons a user would press, the
+// was loaded, whose start-up state, with the design's first captions of the
+// all-persons and short/long toggles, is then the one to compare with; its
+// first conjugation must still show what the program that conjugated "vár"
+// shows, those captions aside). It then gets, by the buttons a user would press, the
 // choices that outlive an entry by design: the short second-person imperative
 // (pressed in the imperative of "vár", the one way to choose it), the tall
 // view and the meaning question's answer. Then the entry is typed from scratch

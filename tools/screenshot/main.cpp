@@ -1,7 +1,7 @@
 // window-screenshot: starts the real window with the built-in lexicon, types a verb, conjugates
 // it, opens the derived forms and saves the window as a PNG, for the README's picture.
 //
-//   window-screenshot OUTPUT.png [VERB]      (VERB defaults to "eszik")
+//   window-screenshot OUTPUT.png [VERB]      (VERB defaults to "megy", whose notice line shows)
 //
 // Run it under a display, e.g. `xvfb-run -a build/tools/screenshot/window-screenshot docs/window.png`.
 #include <QApplication>
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
   const QString output = QString::fromLocal8Bit(argv[1]);
-  const QString verb = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("eszik");
+  const QString verb = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("megy");
 
   ragozo::view::QtDesktop desktop;
   ragozo::view::QtDialogs dialogs;

@@ -6,17 +6,27 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <memory>
 
 #include "support/FixtureLexicon.h"
 #include "headless/ScriptedDialogs.h"
 #include "qt/QtDesktop.h"
 #include "qt/QtServices.h"
+#include "qt/QtTranslation.h"
 #include "qt/SplashView.h"
 #include "window/Program.h"
 
 namespace ragozo::testing {
 namespace {
+
+// How long a wait for the window system may last before it counts as hung. Each wait ends as soon as
+// what it waits for holds, so a busy machine only makes it longer, never failed.
+constexpr int kPatienceMs = 60'000;
 
 // Types text into a widget key by key; accented letters included, which QTest's key clicks do not take.
 void typeInto(QWidget* widget, const QString& text) {
@@ -36,7 +46,7 @@ class QtWindow : public ::testing::Test {
   view::MainWindowView& startAndWaitForMainWindow() {
     desktop.dispatch([this] { program.start(); });
     EXPECT_NE(desktop.splashView(), nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.mainView() != nullptr; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.mainView() != nullptr; }, kPatienceMs));
     return *desktop.mainView();
   }
 
@@ -48,7 +58,7 @@ class QtWindow : public ::testing::Test {
 
 TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   view::MainWindowView& view = startAndWaitForMainWindow();
-  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, kPatienceMs));
   EXPECT_TRUE(view.isVisible());
   EXPECT_TRUE(view.moodButton(presentIndicative)->isChecked());
   EXPECT_EQ(view.noticeLine()->text(), QStringLiteral("Írja be a ragozandó ige szótári alakját a szövegmezőbe! "));
@@ -72,12 +82,15 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_EQ(view.derivedBox(infinitiveBox)->text(), QStringLiteral("várni"));
   EXPECT_FALSE(view.derivedBox(infinitiveBox)->isVisible());  // the short view
 
-  view.onTopItem()->trigger();
+  // Topmost from the start, and checked to say so.
   EXPECT_TRUE(view.onTopItem()->isChecked());
   EXPECT_TRUE(view.windowFlags() & Qt::WindowStaysOnTopHint);
   view.onTopItem()->trigger();
   EXPECT_FALSE(view.onTopItem()->isChecked());
   EXPECT_FALSE(view.windowFlags() & Qt::WindowStaysOnTopHint);
+  view.onTopItem()->trigger();
+  EXPECT_TRUE(view.onTopItem()->isChecked());
+  EXPECT_TRUE(view.windowFlags() & Qt::WindowStaysOnTopHint);
 
   // The past through its button, then a cell copied by a click.
   QTest::mouseClick(view.moodButton(pastIndicative), Qt::LeftButton);
@@ -88,7 +101,7 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
 
   // Enter runs the default button from the entry.
   view.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view, kPatienceMs));
   typeInto(view.entry(), QStringLiteral("kér"));
   QTest::keyClick(view.entry(), Qt::Key_Return);
   EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kértem"));
@@ -115,9 +128,36 @@ TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {
   EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
 }
 
+TEST_F(QtWindow, KeysTypedAfterACopyReachTheEntry) {
+  view::MainWindowView& view = startAndWaitForMainWindow();
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view, kPatienceMs));
+  typeInto(QApplication::focusWidget(), QStringLiteral("vár"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
+
+  // A cell copied by a click, then a verb typed and Enter, wherever the keyboard went.
+  const QRect cell = view.table()->visualItemRect(view.table()->item(3, 2));
+  QTest::mouseClick(view.table()->viewport(), Qt::LeftButton, {}, cell.center());
+  ASSERT_EQ(QApplication::clipboard()->text(), QStringLiteral("  várja"));
+  typeInto(QApplication::focusWidget(), QStringLiteral("ad"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("ad"));
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
+
+  // The same after a derived box copied in the tall view.
+  program.mainWindow()->toggleDerivedForms();
+  desktop.refreshAll();
+  QTest::mouseClick(view.derivedBox(infinitiveBox), Qt::LeftButton);
+  ASSERT_EQ(QApplication::clipboard()->text(), QStringLiteral("adni"));
+  typeInto(QApplication::focusWidget(), QStringLiteral("vár"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
+}
+
 TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {
   view::MainWindowView& view = startAndWaitForMainWindow();
-  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, 1000));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, kPatienceMs));
   desktop.dispatch([this] { program.mainWindow()->showAbout(); });
   QApplication::processEvents();
   ASSERT_NE(desktop.splashView(), nullptr);
@@ -140,6 +180,61 @@ TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {
   EXPECT_EQ(desktop.splashView(), nullptr);
 }
 
+// The message box that `show` opens, as `inspect` finds it once it shows; `inspect` closes it.
+template <typename Show>
+void whileAMessageBoxShows(Show show, const std::function<void(QMessageBox&)>& inspect) {
+  bool inspected = false;
+  QTimer timer;
+  timer.setInterval(10);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    timer.stop();
+    inspected = true;
+    inspect(*box);
+  });
+  timer.start();
+  show();
+  EXPECT_TRUE(inspected) << "no message box showed";
+}
+
+QString withoutAccessKey(QString text) { return text.remove(QLatin1Char('&')); }
+
+// Qt's own texts speak Hungarian as the program's do: the meaning question's buttons, the entry's menu.
+TEST(QtTexts, TheMeaningQuestionsButtonsAndTheEntrysMenuAreHungarian) {
+  view::QtDialogs dialogs;
+  bool answer = true;
+  whileAMessageBoxShows([&] { answer = dialogs.askYesNo("Jelentésválasztás", "--> Igen\r\n--> Nem"); },
+                        [](QMessageBox& box) {
+                          EXPECT_EQ(withoutAccessKey(box.button(QMessageBox::Yes)->text()), QStringLiteral("Igen"));
+                          EXPECT_EQ(withoutAccessKey(box.button(QMessageBox::No)->text()), QStringLiteral("Nem"));
+                          box.button(QMessageBox::No)->click();
+                        });
+  EXPECT_FALSE(answer);
+
+  view::EntryLineEdit entry;
+  const std::unique_ptr<QMenu> menu(entry.createStandardContextMenu());
+  QStringList captions;
+  for (const QAction* action : menu->actions()) {
+    if (!action->isSeparator()) captions << withoutAccessKey(action->text()).section(QLatin1Char('\t'), 0, 0);
+  }
+  for (const char* english : {"Undo", "Cut", "Copy", "Paste"}) {
+    EXPECT_FALSE(captions.contains(QString::fromUtf8(english))) << english << " in " << captions.join(", ").toStdString();
+  }
+}
+
+// The window manager writes the title across the top of a box: a short message must not cut it off.
+TEST(QtTexts, AMessageBoxIsWideEnoughForItsTitle) {
+  view::QtDialogs dialogs;
+  whileAMessageBoxShows([&] { dialogs.showMessage("Nincs ilyen ige."); },
+                        [](QMessageBox& box) {
+                          EXPECT_EQ(box.windowTitle(), QStringLiteral("Igeragozó"));
+                          // The title, and beside it the title bar's three buttons at about 30 pixels each.
+                          EXPECT_GE(box.width(), box.fontMetrics().horizontalAdvance(box.windowTitle()) + 3 * 30);
+                          box.button(QMessageBox::Ok)->click();
+                        });
+}
+
 }  // namespace
 }  // namespace ragozo::testing
 
@@ -147,6 +242,8 @@ int main(int argc, char* argv[]) {
   // No display is needed, also when the tests are listed at build time.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  // As the program does.
+  if (!ragozo::view::installHungarianTranslation(application)) return 1;
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -98,7 +98,9 @@ const std::vector<DataEntry>& dataEntries() {
     for (int n = 1; n <= 15; ++n) {
       const std::string name = std::string("lexicon/data/fill") + (n < 10 ? "0" : "") + std::to_string(n) + ".tsv";
       for (const auto& f : repositoryTable(name)) {
-        if (f.size() > 4 && !f[2].empty()) out.push_back({std::stoi(f[0]), std::stoi(f[1]), f[2], f[4]});
+        if (f.size() > 4 && !f[2].empty()) {
+          out.push_back({std::stoi(f[0]), std::stoi(f[1]), f[2], f[4], f[3], f.size() > 5 ? f[5] : ""});
+        }
       }
     }
     return out;

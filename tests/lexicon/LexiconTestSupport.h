@@ -38,6 +38,8 @@ struct DataEntry {
   int index;
   std::string word;
   std::string wordSource;  // the word's evidence and the verdict of the word checks
+  std::string code;
+  std::string codeSource;  // the code's basis and evidence
 };
 
 // Every entry of the data files lexicon/data/fill01.tsv .. fill15.tsv with a word.

@@ -59,6 +59,23 @@ TEST(LexiconWordEvidence, NoSuppliedWordIsRatedNoVerbNorDubiousUnlessRecordedAsD
   }
 }
 
+// The kinds of word a reader turns down though the sources let them in: compounds no one says
+// ("kitönkrezúz", "megvízilabdázik") and the wrong -ik form beside the right one ("leszarik" beside
+// "leszar", "levetkőz" beside "levetkőzik"). None stands as a supplied word.
+TEST(LexiconWordEvidence, CompoundsNoOneSaysAndWrongIkDoubletsAreTurnedDown) {
+  std::map<std::string, std::string> verdicts;
+  for (const auto& f : lexicontest::repositoryTable("tools/lexicon/words/reading-verdicts.tsv")) verdicts[f.at(0)] = f.at(1);
+  std::set<std::string> supplied;
+  for (const DataEntry& e : dataEntries()) {
+    if (isSupplied(e)) supplied.insert(e.word);
+  }
+  for (const char* word : {"kitönkrezúz", "megvízilabdázik", "leszarik", "levetkőz"}) {
+    EXPECT_EQ(verdicts[word], "dubious") << word;
+    EXPECT_FALSE(supplied.count(word)) << word;
+  }
+  for (const char* word : {"leszar", "levetkőzik"}) EXPECT_TRUE(supplied.count(word)) << word;
+}
+
 // A word that only word lists give, only hunspell-hu reads or a reader rated dubious stands only
 // where no witnessed verb sorts between the stated words around it; those places are named, and
 // every named place still holds such a word, so the list shrinks as witnesses are found.

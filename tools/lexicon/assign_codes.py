@@ -24,6 +24,7 @@ from .codes.engine_choice import choose_with_engine
 from .codes.hunspell import Analyser
 from .codes.objective import DEFAULT_PATH as OBJECTIVE_USE, ObjectiveUse
 from .codes.phonology import core_of
+from .codes.readings import DEFAULT_PATH as OBJECTIVE_READINGS, ObjectiveReadings
 from .codes.preverbs import split
 from .codes import rules
 from . import paths, versions
@@ -131,6 +132,8 @@ def main(argv=None, prog=None):
                          "../shared/lexicon-sources beside the repository)" % paths.SOURCES_VARIABLE)
     ap.add_argument("--objective-use", default=OBJECTIVE_USE,
                     help="definite forms in running text, by collect-objective-use")
+    ap.add_argument("--objective-readings", default=OBJECTIVE_READINGS,
+                    help="a reader's verdict on the objective use of each verb whose code is ours")
     ap.add_argument("--engine", default=paths.HEADLESS,
                     help="the headless tool (igeragozo-headless) whose engine tries each supplied code's "
                          "candidates (default: the build's)")
@@ -146,7 +149,7 @@ def main(argv=None, prog=None):
     entries = [(ff, line, g, i, w) for ff in files for line, g, i, w, _ in ff.entries()]
     words = {w for _, _, _, _, w in entries if w}
     assigner = CodeAssigner(words, Facts(paths.require(args.facts, "code facts")), Analyser(), load_candidates(args.candidates),
-                            ObjectiveUse(args.objective_use))
+                            ObjectiveUse(args.objective_use), ObjectiveReadings(args.objective_readings))
     assigner.prefetch(words)
     if args.check_stated:
         check_stated(assigner, words)

@@ -6,10 +6,12 @@ Order of authority for one entry:
    digit "2" ("27" becomes "12", a "02" usage becomes "01");
 3. otherwise each field by its regularity, lexical choices settled by hunspell evidence where it
    tells the candidates apart, else the usual value.
-Fields named for the word (departures listed with the data) override 2 and 3.
+A reader's verdict on the verb's objective use (codes/readings.py) overrides the objective digit
+of 2 and 3; fields named for the word (departures listed with the data) override both.
 """
 from .evidence import Evidence
 from .objective import ObjectiveUse
+from .readings import ObjectiveReadings
 from .facts import FIELDS, field, with_field
 from .phonology import VOWELS, core_of, harmony, syllables, vowel_alternatives, vowel_digit
 from .preverbs import candidate_splits, split
@@ -46,9 +48,10 @@ class Decision:
 
 
 class CodeAssigner:
-    def __init__(self, lexicon_words, facts, analyser, candidates=None, objective_use=None):
+    def __init__(self, lexicon_words, facts, analyser, candidates=None, objective_use=None, readings=None):
         self.words = set(lexicon_words)
         self.objective_use = objective_use or ObjectiveUse(None)
+        self.readings = readings or ObjectiveReadings(None)
         self.facts = facts
         self.evidence = Evidence(analyser)
         self.analyser = analyser
@@ -106,6 +109,7 @@ class CodeAssigner:
             decision = self._from_base(word, rest)
         else:
             decision = self._by_rules(word, digit, preverb)
+        decision = self._apply_reading(word, decision)
         decision = self._apply_named(word, decision)
         self._memo[word] = decision
         return decision
@@ -144,6 +148,31 @@ class CodeAssigner:
         notes.append(note + " (base %s)" % base_obj)
         sg, _ = self._sg1_to_2_digit(word, harmony(field(code, "vowel")), obj, [], notes)
         return with_field(with_field(code, "objective", obj), "sg1to2", sg)
+
+    def _apply_reading(self, word, decision):
+        """The reader's objective digit over the inherited or counted one; the -lak/-lek digit follows
+        a changed digit as it would have followed the reader's from the start."""
+        reading = self.readings.reading(word)
+        if reading is None:
+            return decision
+        digit, remark = reading
+        note = "objective %s reader" % digit + (" '%s'" % remark if remark else "")
+        code = decision.code
+        h = harmony(field(code, "vowel"))
+        if digit == "1" and field(code, "objective") != "1" and self.hunspell_definite(word, h) is False:
+            # hunspell-hu knows the verb and conjugates it only indefinitely: its forms would be
+            # unknown words, so a marginal transitive use does not carry the column
+            decision.notes.append(note + " overruled: hunspell-hu builds no definite form")
+            return decision
+        if field(code, "objective") == digit:
+            decision.notes.append(note)
+            return decision
+        # the -lak/-lek note of the digit given up no longer holds
+        decision.notes = [n for n in decision.notes if not n.startswith("-lak/-lek")]
+        decision.notes.append(note + " over %s" % field(code, "objective"))
+        sg, _ = self._sg1_to_2_digit(word, h, digit, [], decision.notes)
+        decision.code = with_field(with_field(code, "objective", digit), "sg1to2", sg)
+        return decision
 
     def _apply_named(self, word, decision):
         named = self.facts.fields_of.get(word, {})

@@ -10,13 +10,17 @@ name and every witnessed verb in use (IN_USE) stands where its place is free, an
 summed cost, evidence less use in running text (verb-use.tsv), is as low as it can be. Words
 failing the checks of verbhood.py, or that a reader rated dubious or no verb (reading-verdicts.tsv),
 are rejected first; only where nothing else sorts into a stretch or meets a stated letter count
-does a word rated dubious keep the layout whole, listed as thinly witnessed. A word the data files
+does a word rated dubious keep the layout whole, listed as thinly witnessed. Where the witnessed
+verbs run out, a stretch is offered compounds and derivatives of the lexicon's verbs that hunspell-hu
+reads (derivations.py), those a reader rated real first; each stretch that still holds a word no
+reader confirmed is written with the candidates tried there to unconfirmed-places.tsv. A word the data files
 hold now is kept where nothing better takes its place (--fresh: no such preference). Codes already
 present in the data files are kept for a word that stays (the codes are built by their own tool);
 stated codes are filled in. Prints per group the words that changed and the summed use before and
 after.
 
 Usage: python3 -m tools.lexicon build-words [--sources DIR] [--corpus FILE] [--split FILE] [--use FILE] [--data DIR] [--seconds N] [--fresh]
+                                            [--unrated FILE]
 """
 import argparse
 import collections
@@ -26,6 +30,7 @@ import re
 
 from . import code_view
 from . import corpus_compounds
+from . import derivations
 from . import group_choice
 from . import groups as G
 from . import lexorder
@@ -63,6 +68,9 @@ LETTER_MISS = 1e6
 # What keeping a word of the data files is worth: less than one occurrence in running text, so it
 # only settles choices that are otherwise equal.
 STAY_BONUS = 0.1
+# How many unrated fallback candidates a stretch is offered for each element it lacks, those built on
+# the verbs most in use first: hunspell-hu confirms some hundred thousand, too many to read.
+OFFERS_PER_ELEMENT = 8
 # What a reader's rating "real" or "common" is worth to a word that rests on thin evidence (a word list,
 # a split witness, hunspell-hu alone): it comes before the unrated ones of its kind, never before a
 # witnessed word, and never at the price of a stated total (TOTAL_MISS).
@@ -73,6 +81,7 @@ VERDICTS = os.path.join(HERE, "reading-verdicts.tsv")
 REJECTING_VERDICTS = ("dubious", "not a verb")
 THIN_EVIDENCE = ("weak", "split", "unattested", "derivative", "dubious")
 CODE_FACTS = os.path.join(paths.HERE, "code_facts.tsv")
+UNCONFIRMED_PLACES = os.path.join(HERE, "unconfirmed-places.tsv")
 STATED = os.path.join(paths.REPO, "tests", "lexicon", "facts", "stated-words.tsv")
 
 # Verbs that the lists say are not entries (bases of compounds named as having no entry of their own).
@@ -242,8 +251,14 @@ class GroupFill:
     """Chooses the supplied words of one group."""
 
     def __init__(self, rules, anchors, loose, tails, pool, existing=None, rejected=(), audit=None, rated_real=(),
-                 last_resort=None):
+                 last_resort=None, bases=None, derived=None, dubious=()):
         self.r = rules
+        self.dubious = dubious            # words a reader rated dubious: a fallback's last resort
+        # word -> (sources, the verb it derives from or itself, its use): the verbs a fallback compound
+        # is built on
+        self.bases = bases or {}
+        # word -> (sources, its verb, its use): productive derivatives offered in the runs of simple verbs
+        self.derived = derived or {}
         self.last_resort = last_resort or {}  # word -> candidate a reader rated dubious
         self.rated_real = rated_real      # words a reader rated real or common
         self.audit = audit or (lambda words: None)  # takes the words that fail the checks out of a pool
@@ -255,6 +270,7 @@ class GroupFill:
         self.loose = loose                # stated words without an element
         self.pool = pool
         self.soft = []  # (name, predicate, target, weight): figures to come near, not to meet
+        self.offered = []  # the fallback's candidates, for a reader to rate
         self.slots = self._slots()
 
     def label(self, i):
@@ -366,33 +382,64 @@ class GroupFill:
                 s["pool"].append(Candidate(w, c.kind, c.preverb, c.stem, c.sources, c.tier, "dubious"))
 
     def _fallback(self, taken):
-        """Where a preverb run has too few witnessed compounds, compounds of its preverb and a strongly
-        witnessed verb that hunspell-hu analyses as that compound; recorded as unattested. hunspell-hu
-        builds thousands that no one says ("általhasznál", "kitojóz"): those a reader rated real come
-        first (cost_of)."""
-        bases = [c for c in self.pool.values() if not c.preverb and c.kind == "lex" and c.tier <= 2]
-        wanted = {}
-        for s in self.slots:
+        """Where a run has too few witnessed verbs: compounds of its preverb and any verb of the lexicon
+        (stated, listed or derived from one: "megvizsgáltat") that hunspell-hu analyses as that compound,
+        and in a run of simple verbs the productive derivatives of lexicon verbs; recorded as unattested.
+        hunspell-hu builds thousands that no one says ("általhasznál", "kitojóz"): those a reader rated
+        real come first (cost_of), a compound rated dubious only where a stretch would otherwise stay
+        short, and none rated no verb (`rejected`)."""
+        wanted, simple, needs = {}, {}, {}
+        for n, s in enumerate(self.slots):
             # a generated derivative counts as missing: an unattested compound may take its place
             need = s["last"] - s["first"] + 1 - len(s["forced"]) - sum(c.evidence != "derivative" for c in s["pool"])
-            pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
-            if pv is None or need <= 0:
+            if need <= 0:
                 continue
-            for b in bases:
-                w = pv + b.word
-                if w in taken or w in self.pool or w in wanted or w in self.rejected or self.slot_for(w) is not s:
+            needs[n] = need
+            pv = next((p for p in self.r.preverbs if lexorder.fold(p) == s["label"]), None)
+            if pv is None:
+                for w, (sources, _, weight) in self.derived.items():
+                    if w not in taken and w not in self.pool and w not in self.rejected and self.slot_for(w) is s:
+                        simple[w] = (n, sources, weight)
+                continue
+            for b, (sources, origin, weight) in self.bases.items():
+                w = pv + b
+                if w in taken or w in self.pool or w in wanted or w in self.last_resort or self.slot_for(w) is not s:
                     continue
-                wanted[w] = (s, pv, b)
-        confirmed = hunspell_compounds({w: (pv, b.word) for w, (s, pv, b) in wanted.items()})
-        fallback = {}
+                if w in self.rejected and w not in self.dubious:
+                    continue
+                wanted[w] = (n, pv, b, sources, origin, weight)
+        confirmed = hunspell_compounds({w: (pv, (b, origin)) for w, (_, pv, b, _, origin, _) in wanted.items()})
+        offers = collections.defaultdict(list)  # stretch -> [(use of the base, candidate)]
+        last_resort = collections.defaultdict(list)  # stretch -> the compounds a reader rated dubious
         for w in sorted(confirmed):
-            s, pv, b = wanted[w]
-            c = Candidate(w, "pv", pv, b.word, f"hunspell+{b.sources}", 4, "unattested")
-            if self.allowed(c):
-                fallback[w] = c
-        self.audit(fallback)
-        for w, c in fallback.items():
-            wanted[w][0]["pool"].append(c)
+            n, pv, b, sources, _, weight = wanted[w]
+            if w in self.dubious:
+                last_resort[n].append(Candidate(w, "pv", pv, b, f"hunspell+{sources}", 4, "dubious"))
+                continue
+            offers[n].append((weight, Candidate(w, "pv", pv, b, f"hunspell+{sources}", 4, "unattested")))
+        for w in sorted(simple):
+            n, sources, weight = simple[w]
+            offers[n].append((weight, Candidate(w, "lex", "", w, f"hunspell+{sources}", 4, "unattested")))
+        candidates = {}
+        for n, offered in offers.items():
+            offered = [(weight, c) for weight, c in offered if self.allowed(c)]
+            rated = [c for _, c in offered if c.word in self.rated_real]
+            unrated = [c for _, c in sorted(offered, key=lambda x: (-x[0], lexorder.key(x[1].word)))
+                       if c.word not in self.rated_real]
+            for c in rated + unrated[:OFFERS_PER_ELEMENT * needs[n]]:
+                candidates[c.word] = (n, c)
+        kept = {w: c for w, (_, c) in candidates.items()}
+        self.audit(kept)
+        self.offered = sorted(kept, key=lexorder.key)
+        for w, c in kept.items():
+            self.slots[candidates[w][0]]["pool"].append(c)
+        # where even these fall short, the compounds a reader rated dubious keep the stretch whole
+        for n, need in needs.items():
+            lacking = need - sum(candidates.get(c.word, (None,))[0] == n for c in self.slots[n]["pool"])
+            if lacking > 0 and last_resort[n]:
+                words = {c.word: c for c in last_resort[n]}
+                self.audit(words)
+                self.slots[n]["pool"].extend(words.values())
 
     def choose(self, view, known, beyond=(), seconds=900):
         """Chooses the words of every stretch at once (group_choice.py): each stretch as many as it
@@ -474,7 +521,8 @@ def change_report(group, status, before, after, use):
 
 
 def hunspell_compounds(words):
-    """The words that hunspell-hu analyses as a verb made of exactly the given preverb and stem."""
+    """The words that hunspell-hu analyses as a verb made of exactly the given preverb and stem;
+    `words` maps each to (preverb, (stem, the verb the stem derives from))."""
     if not words:
         return set()
     import subprocess
@@ -486,7 +534,8 @@ def hunspell_compounds(words):
         if not parts or parts[0] not in words:
             continue
         r = verbhood.verb_readings(parts[1:])
-        if r is not None and r[:2] == words[parts[0]]:
+        preverb, stems = words[parts[0]]
+        if r is not None and r[0] == preverb and r[1] in stems:
             out.add(parts[0])
     return out
 
@@ -591,6 +640,51 @@ def evidence_text(c):
 AUDITED = "audit:ok"
 
 
+def write_unconfirmed_places(path, fills, rated_real, turned_down):
+    """Each stretch that still holds a word no reader confirmed (thin evidence, not rated real or
+    common), with the candidates tried for it: those it was offered and did not take, and those a
+    reader turned down (`turned_down`) that sort there."""
+    lines = ["# Stretches of supplied words that still hold a word no reader confirmed (weak, split, unattested or\n"
+             "# dubious, not rated real or common), with every candidate tried there: offered and not taken, or\n"
+             "# rated dubious or no verb by a reader. Written by python3 -m tools.lexicon build-words.\n"
+             "# group\tfirst\tlast\tunconfirmed words\tcandidates tried\n"]
+    for g, fill in sorted(fills.items()):
+        sorted_there = collections.defaultdict(set)  # stretch -> the turned-down words that sort there
+        for w in turned_down:
+            s = fill.slot_for(w) if group_of(w) == g else None
+            if s is not None:
+                sorted_there[s["first"]].add(w)
+        for s in fill.slots:
+            chosen = {c.word for c in s["chosen"]}
+            unconfirmed = [c.word for c in s["chosen"] if c.evidence in THIN_EVIDENCE and c.word not in rated_real]
+            if not unconfirmed:
+                continue
+            tried = ({c.word for c in s["pool"]} | sorted_there[s["first"]]) - chosen
+            lines.append(f"{g}\t{s['first']}\t{s['last']}\t{' '.join(sorted(unconfirmed, key=lexorder.key))}\t"
+                         f"{' '.join(sorted(tried, key=lexorder.key))}\n")
+    with open(path, "w", encoding="utf-8") as f:
+        f.writelines(lines)
+
+
+def fallback_bases(pool, lexicon_verbs, known, data_codes, use):
+    """The verbs a fallback compound may be built on: every simple verb of the lexicon (stated or
+    everyday) and every strongly witnessed one of the candidate list, and the productive derivatives
+    of these (derivations.py), each with its use (a derivative's own, or a quarter of its verb's
+    where that is more).
+    Returns ({word: (sources, the verb it derives from or itself, use)}, {derived word: (sources,
+    its verb, use)})."""
+    simple = {c.word: c.sources for c in pool.values() if not c.preverb and c.kind == "lex" and c.tier <= 2}
+    for w in lexicon_verbs:
+        if not any(w.startswith(p) and w[len(p):] in known for p in corpus_compounds.PREVERBS):
+            simple.setdefault(w, pool[w].sources if w in pool else "S")
+    transitive = {w for (_, _, w), (code, _) in data_codes.items() if len(code) == 9 and code[7] == "1"}
+    made = derivations.derived_verbs(simple, lambda v: v in transitive, set(simple))
+    derived = {w: (simple[v], v, max(use.get(w, (0.0,))[0], use.get(v, (0.0,))[0] / 4)) for w, v in made.items()}
+    bases = {w: (src, w, use.get(w, (0.0,))[0]) for w, src in simple.items()}
+    bases.update(derived)
+    return bases, derived
+
+
 def read_existing_codes(data_dir):
     """(group, index, word) -> (code, code_source) from the current data files."""
     out = {}
@@ -622,6 +716,9 @@ def main(argv=None, prog=None):
     ap.add_argument("--seconds", type=int, default=900, help="time limit of the solver for one group")
     ap.add_argument("--fresh", action="store_true",
                     help="no preference for the words the data files hold now")
+    ap.add_argument("--unrated", help="write the thinly witnessed candidates (word lists, split witnesses, "
+                                      "hunspell-hu alone) that no reader rated yet to this file, one a line, "
+                                      "for a reader to rate")
     args = ap.parse_args(argv)
     versions.check("hunspell-hu")
 
@@ -636,7 +733,9 @@ def main(argv=None, prog=None):
     use = read_use(args.use)
     known, vouched = stated | listed | everyday, stated | everyday
     verdicts = read_verdicts()
-    rejected = {w for w, (verdict, _) in verdicts.items() if verdict in REJECTING_VERDICTS}
+    turned_down = {w for w, (verdict, _) in verdicts.items() if verdict in REJECTING_VERDICTS}
+    rated_dubious = {w for w, (verdict, _) in verdicts.items() if verdict == "dubious"}
+    rejected = set(turned_down)
     rated_real = {w for w, (verdict, _) in verdicts.items() if verdict not in REJECTING_VERDICTS}
     last_resort = {w: c for words in (split, corpus, pool) for w, c in words.items()
                    if verdicts.get(w, ("",))[0] == "dubious"}
@@ -670,6 +769,8 @@ def main(argv=None, prog=None):
 
     existing = collections.defaultdict(dict)  # group -> index -> supplied word in the data files now
     data_codes = read_existing_codes(args.data)
+    bases, derived = fallback_bases(pool, stated | everyday, known, data_codes, use)
+    print(f"fallback bases: {len(bases)}, of them derived: {len(derived)}")
     for (g, i, w), _ in data_codes.items():
         if w and i not in indexed[g]:
             existing[g][i] = w
@@ -683,7 +784,7 @@ def main(argv=None, prog=None):
         # the words after the run are its tail; b's run is followed by the stated second fill instead
         tails = [w for i, (w, _) in indexed[g].items() if i > rules.last and g != 1]
         fill = GroupFill(rules, anchors, loose[g], tails, dict(pool), {} if args.fresh else existing[g].values(),
-                         rejected, audit, rated_real, last_resort)
+                         rejected, audit, rated_real, last_resort, bases, derived, rated_dubious)
         fill.recognise_compounds()
         problems, short = fill.prepare()
         for w in problems:
@@ -724,6 +825,15 @@ def main(argv=None, prog=None):
             entries[(g, i)] = item
         print(change_report(g, fill.status, [w for w in existing[g].values() if w not in stated],
                             [c.word for s in fill.slots for c in s["chosen"]], use_measure))
+
+    write_unconfirmed_places(UNCONFIRMED_PLACES, fills, rated_real, turned_down)
+    if args.unrated:
+        offered = {w for fill in fills.values() for w in fill.offered}
+        offered |= {c.word for fill in fills.values() for s in fill.slots for c in s["pool"] if c.evidence in THIN_EVIDENCE}
+        offered -= set(verdicts)
+        with open(args.unrated, "w", encoding="utf-8") as f:
+            f.writelines(w + "\n" for w in sorted(offered, key=lexorder.key))
+        print(f"unrated candidates offered: {len(offered)} (in {args.unrated})")
 
     by_word = {(g, w): code for (g, i, w), code in data_codes.items() if w}
     stated_code = {(g, i): c for g in indexed for i, (_, c) in indexed[g].items()}

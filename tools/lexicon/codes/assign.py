@@ -153,8 +153,8 @@ class CodeAssigner:
         """The reader's objective digit over the inherited or counted one; the -lak/-lek digit follows
         a changed digit as it would have followed the reader's from the start."""
         reading = self.readings.reading(word)
-        if reading is None:
-            return decision
+        if reading is None or "objective" in self.facts.fields_of.get(word, {}):
+            return decision  # a digit the code facts name was checked form by form
         digit, remark = reading
         note = "objective %s reader" % digit + (" '%s'" % remark if remark else "")
         code = decision.code

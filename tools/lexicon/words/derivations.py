@@ -3,9 +3,9 @@
 Hungarian builds new verbs from verbs every day: the causative of a transitive verb ("vizsgáltat",
 hence "megvizsgáltat"), the frequentative ("olvasgat", "nézeget"), the middle voice ("húzódik"),
 the -ít/-ul pairs ("tanít", "tanul"), the reflexive -odik/-edik/-ödik. Such a word is offered only
-where hunspell-hu reads it as a verb's dictionary form derived from that very verb, or as a verb
-of its own; it is no witness that anyone says it, so it comes in as unattested, and a reader's
-rating decides between the real ones ("megvizsgáltat") and the ones no one says.
+where hunspell-hu reads it as a verb of its own, or as the causative of that very verb; that is no
+witness that anyone says it, so it comes in as unattested, and a reader's rating decides between
+the real ones ("megvizsgáltat") and the ones no one says.
 """
 import subprocess
 
@@ -44,8 +44,8 @@ def proposals(verb, transitive):
 
 
 def derived_verbs(verbs, transitive, known):
-    """{derived word: the lexicon verb it is built on} for every proposal that hunspell-hu confirms
-    (confirmed) and that is not a word of `known` already. `transitive(verb)` tells whether the
+    """{derived word: the lexicon verb it is built on} for every proposal that hunspell-hu's analyses
+    confirm (see `confirmed`) and that is not a word of `known` already. `transitive(verb)` tells whether the
     causative and the middle voice apply."""
     origin = {}
     for v in sorted(verbs):

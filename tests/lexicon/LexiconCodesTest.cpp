@@ -6,11 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,17 +27,9 @@ struct StatedCode {
 };
 
 std::vector<StatedCode> readStatedCodes() {
-  const auto path = std::filesystem::path(__FILE__).parent_path() / "../../tools/lexicon/code_facts.tsv";
-  std::ifstream in(path);
   std::vector<StatedCode> codes;
   std::map<std::string, std::string> mended;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::vector<std::string> f;
-    std::stringstream cells(line);
-    std::string cell;
-    while (std::getline(cells, cell, '\t')) f.push_back(cell);
+  for (const auto& f : lexicontest::repositoryTable("tools/lexicon/code_facts.tsv")) {
     if (f.size() < 5) continue;
     if (f[3] == "stated") mended[f[0]] = f[4];
     if (f[3] != "code") continue;

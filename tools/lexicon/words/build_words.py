@@ -420,23 +420,22 @@ class GroupFill:
         for w in sorted(simple):
             n, sources, weight = simple[w]
             offers[n].append((weight, Candidate(w, "lex", "", w, f"hunspell+{sources}", 4, "unattested")))
-        candidates = {}
+        kept, stretch_of = {}, {}
         for n, offered in offers.items():
             offered = [(weight, c) for weight, c in offered if self.allowed(c)]
             rated = [c for _, c in offered if c.word in self.rated_real]
             unrated = [c for _, c in sorted(offered, key=lambda x: (-x[0], lexorder.key(x[1].word)))
                        if c.word not in self.rated_real]
             for c in rated + unrated[:OFFERS_PER_ELEMENT * needs[n]]:
-                candidates[c.word] = (n, c)
-        kept = {w: c for w, (_, c) in candidates.items()}
+                kept[c.word], stretch_of[c.word] = c, n
         self.audit(kept)
         self.offered = sorted(kept, key=lexorder.key)
         for w, c in kept.items():
-            self.slots[candidates[w][0]]["pool"].append(c)
+            self.slots[stretch_of[w]]["pool"].append(c)
         # where even these fall short, the compounds a reader rated dubious keep the stretch whole
+        offered_in = collections.Counter(stretch_of[w] for w in kept)
         for n, need in needs.items():
-            lacking = need - sum(candidates.get(c.word, (None,))[0] == n for c in self.slots[n]["pool"])
-            if lacking > 0 and last_resort[n]:
+            if need > offered_in[n] and last_resort[n]:
                 words = {c.word: c for c in last_resort[n]}
                 self.audit(words)
                 self.slots[n]["pool"].extend(words.values())

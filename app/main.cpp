@@ -20,7 +20,6 @@ int main(int argc, char* argv[]) {
   ragozo::view::QtDialogs dialogs;
   ragozo::view::QtClipboard clipboard;
   ragozo::window::Program program(desktop, dialogs, clipboard, ragozo::fillLexicon);
-  desktop.attach(program);
   desktop.dispatch([&program] { program.start(); });
   return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-// The entry box: a line edit that reports keys before they go in, double clicks and focus.
+// The entry box: a line edit that reports text before it goes in, double clicks and focus.
 #pragma once
 
 #include <QLineEdit>
@@ -13,9 +13,9 @@ class EntryLineEdit : public QLineEdit {
 
   // Signals rather than callbacks, so that a connection ends with its receiver.
  signals:
-  // A character is about to go into the entry, typed as a key or committed by
-  // an input method (Enter and Tab are not such characters).
-  void characterComing();
+  // Text is about to go into the entry: a character typed as a key (Backspace's
+  // included, but not Enter's or Tab's), one committed by an input method, or a paste.
+  void textComing();
   void doubleClicked();
   void focusGained();
   void focusLost();

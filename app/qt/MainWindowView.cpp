@@ -34,6 +34,9 @@ QString toQString(const std::string& text) { return QString::fromStdString(text)
 
 MainWindowView::MainWindowView(window::MainWindow& window, QtDesktop& desktop)
     : QMainWindow(nullptr), window_(&window), desktop_(desktop) {
+  // The window's size is fixed, so its title bar offers no maximise button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QString::fromUtf8(texts::kWindowCaption));
   auto* central = new QWidget(this);
   setCentralWidget(central);
@@ -106,7 +109,7 @@ void MainWindowView::buildTable(QWidget* parent) {
 void MainWindowView::buildButtons(QWidget* parent) {
   entry_ = new EntryLineEdit(parent);
   entry_->setGeometry(pxRect(kTableLeft, kEntryTop, 3960, 330));
-  connect(entry_, &EntryLineEdit::characterComing, &bindings_, [this] { forward(&window::MainWindow::keyPressed); });
+  connect(entry_, &EntryLineEdit::textComing, &bindings_, [this] { forward(&window::MainWindow::keyPressed); });
   connect(entry_, &EntryLineEdit::doubleClicked, &bindings_,
           [this] { forward(&window::MainWindow::pasteIntoEntry); });
   connect(entry_, &EntryLineEdit::focusGained, &bindings_, [this] { forward(&window::MainWindow::entryGotFocus); });
@@ -258,7 +261,12 @@ void MainWindowView::refresh() {
   for (int column = 0; column < ConjugationTable::kColumns; ++column) {
     table_->setColumnWidth(column, px(shown.table.columnWidth(column)));
   }
-  table_->setCurrentCell(shown.selectedCell.row, shown.selectedCell.column);
+  // Only the cell just copied shows selected; a table drawn anew selects none.
+  if (shown.copiedCell) {
+    table_->setCurrentCell(shown.copiedCell->row, shown.copiedCell->column);
+  } else {
+    table_->clearSelection();
+  }
 
   conjugateButton_->setText(toQString(w.conjugateButton().caption));
   const auto showToggle = [](QPushButton* toggle, const window::CommandButton& shown) {

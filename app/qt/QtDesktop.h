@@ -11,7 +11,6 @@
 #include "qt/MainWindowView.h"
 #include "qt/SplashView.h"
 #include "window/Desktop.h"
-#include "window/Program.h"
 
 namespace ragozo::view {
 
@@ -21,9 +20,6 @@ class QtDesktop : public window::Desktop {
   ~QtDesktop() override;
   QtDesktop(const QtDesktop&) = delete;
   QtDesktop& operator=(const QtDesktop&) = delete;
-
-  void attach(window::Program& program) { program_ = &program; }
-  window::Program& program() { return *program_; }
 
   // Runs a handler of the logic, then shows the result in every open view.
   void dispatch(const std::function<void()>& handler);
@@ -46,7 +42,6 @@ class QtDesktop : public window::Desktop {
  private:
   QWidget* widget(window::WindowName window);
 
-  window::Program* program_ = nullptr;
   QPointer<MainWindowView> mainView_;
   QPointer<SplashView> splashView_;
 };

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "qt/Pictures.h"
@@ -109,14 +110,20 @@ bool SplashView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SplashView::closeEvent(QCloseEvent* event) {
-  // Closing the splash from its title bar unloads it; with no main window left, the program ends.
+  // The logic decides what the close box closes; the window goes only when it unloads it.
   event->ignore();
-  if (!splash_) return;
-  desktop_.dispatch([this] {
-    window::Program& program = desktop_.program();
-    program.unloadSplash();
-    if (!program.mainWindow()) desktop_.endProgram();
-  });
+  if (splash_) desktop_.dispatch([this] { splash_->closeBox(); });
+}
+
+void SplashView::keyPressEvent(QKeyEvent* event) {
+  // The about window takes Return and Escape as a dialog does: both press "&OK".
+  const int key = event->key();
+  const bool dismisses = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+  if (dismisses && okButton_->isVisible()) {
+    okButton_->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace ragozo::view

@@ -73,7 +73,7 @@ void MainWindow::draw(ConjugationResult& result) {
 void MainWindow::drawTable(ConjugationTable table) {
   ShownResult& shown = state_.entry.shown;
   shown.table = std::move(table);
-  shown.selectedCell = kLastFormCell;
+  shown.copiedCell.reset();
 }
 
 void MainWindow::showDerivedFormsNotice() {

@@ -50,7 +50,7 @@ void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.
 
 void MainWindow::copyCell(int row, int column) {
   ShownResult& shown = state_.entry.shown;
-  shown.selectedCell = {row, column};
+  shown.copiedCell = TableCell{row, column};
   copyToClipboard(shown.table.cell(row, column));
 }
 

@@ -10,10 +10,10 @@
 namespace ragozo::window {
 namespace {
 
-// What the empty entry shows: the engine's result for it, drawn with the last form cell selected.
+// What the empty entry shows: the engine's result for it, no cell selected.
 ShownResult emptyEntryShown() {
   ConjugationResult empty = emptyResult();
-  return {std::move(*empty.table), kLastFormCell, std::move(empty.notice), std::move(*empty.boxes), std::nullopt};
+  return {std::move(*empty.table), std::nullopt, std::move(empty.notice), std::move(*empty.boxes), std::nullopt};
 }
 
 }  // namespace

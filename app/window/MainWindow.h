@@ -68,8 +68,8 @@ class MainWindow {
   void toggleDerivedForms();     // the tall view with the derived forms
   void toggleImperativeForms();  // short or long second-person imperative
 
-  // A key reaching the entry, before its character goes in. The first key
-  // after a result empties the entry.
+  // A key's character, or a paste, about to go into the entry. The first
+  // after a result empties the entry, so that what comes in is the new entry.
   void keyPressed();
   // The user's editing left this text in the entry. The first change after a
   // result runs the per-entry reset.
@@ -85,7 +85,7 @@ class MainWindow {
   void entryLostFocus() { entryFocused_ = false; }
   void setCaret(int position) { caret_ = position; }
 
-  // A click on a table cell: it becomes the selected cell and goes to the clipboard.
+  // A click on a table cell: its text goes to the clipboard, and it shows selected as the one copied.
   void copyCell(int row, int column);
   // A click on a derived-form box: its text goes to the clipboard.
   void copyDerivedBox(DerivedBox box);
@@ -118,10 +118,10 @@ class MainWindow {
  private:
   // What the user asks for: the entry, the tense and mood and the toggles as they stand.
   Request request() const;
-  // Draws what the result shows, taking them out of it: its table (selecting the last form cell),
+  // Draws what the result shows, taking them out of it: its table (no cell selected),
   // its notice and its boxes where it gives them; and the short/long toggle's fall-back to the long forms.
   void draw(ConjugationResult& result);
-  // A table drawn anew, its last form cell selected.
+  // A table drawn anew, no cell selected.
   void drawTable(ConjugationTable table);
   // In the tall view a potential verb's notice, which says why its boxes are empty, stands on the notice line.
   void showDerivedFormsNotice();

@@ -45,6 +45,15 @@ void Splash::returnToMain() {
   program_.unloadSplash();
 }
 
+void Splash::closeBox() {
+  if (okVisible_) {
+    returnToMain();
+    return;
+  }
+  program_.unloadSplash();
+  if (!program_.mainWindow()) desktop_.endProgram();
+}
+
 void Splash::openInformation() { dialogs_.showInformation(texts::kInformationTitle, texts::kInformationText); }
 
 void Splash::unload() { desktop_.setTimerEnabled(SplashTimer::handOver, false); }

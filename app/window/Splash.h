@@ -35,6 +35,9 @@ class Splash {
   void nextFrame();
   // "&OK" of the about window: the main window comes back.
   void returnToMain();
+  // The title bar's close box. It closes the about window as "&OK" does, bringing the main window
+  // back; the splash, closed before any window is there, ends the program.
+  void closeBox();
   // A click on the information picture: the information box.
   void openInformation();
   void unload();

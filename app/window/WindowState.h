@@ -21,13 +21,11 @@ struct TableCell {
   int column = 0;
 };
 
-// The cell a newly drawn table selects: the last one its forms were written to.
-inline constexpr TableCell kLastFormCell{kFirstToSecondRow, kObjectiveColumn};
-
 // What the window shows of a result.
 struct ShownResult {
   ConjugationTable table;
-  TableCell selectedCell = kLastFormCell;
+  // The cell the user clicked and copied last, which shows selected; none in a table drawn anew.
+  std::optional<TableCell> copiedCell;
   std::string noticeLine;
   DerivedBoxes derivedBoxes;
   // The notice that the tall view shows over the result (a potential verb).

@@ -16,10 +16,10 @@ constexpr std::string_view kBackPreverbs[] = {"rá",    "át",    "alá",   "oda
                                               "után",  "agyon", "által", "hátra", "hozzá",  "rajta",
                                               "tovább", "vissza", "viszont"};
 
-// The vowels that decide harmony, in both cases: the vowel search alone ignores case.
-// "i" and "í" go with either kind, so they decide nothing.
-constexpr std::string_view kBackVowels[] = {"a", "A", "á", "Á", "o", "O", "ó", "Ó", "u", "U", "ú", "Ú"};
-constexpr std::string_view kFrontVowels[] = {"e", "E", "é", "É", "ö", "Ö", "ő", "Ő", "ü", "Ü", "ű", "Ű"};
+// The vowels that decide harmony (the entry comes in lower case). "i" and "í" go with either
+// kind, so they decide nothing.
+constexpr std::string_view kBackVowels[] = {"a", "á", "o", "ó", "u", "ú"};
+constexpr std::string_view kFrontVowels[] = {"e", "é", "ö", "ő", "ü", "ű"};
 
 bool isAmong(std::string_view letter, std::span<const std::string_view> letters) {
   for (std::string_view l : letters) {

@@ -136,7 +136,9 @@ ConjugationResult emptyResult() {
 }
 
 ConjugationResult conjugate(const Request& request, EntryMemory& memory, const Lexicon& lexicon, Dialogs& dialogs) {
-  const std::string verb = trimBlanks(request.entry);
+  // A verb typed with a capital, or under Caps Lock, is the same verb: the lexicon, the rules and the
+  // forms shown are all in lower case.
+  const std::string verb = lowerCase(trimBlanks(request.entry));
   if (hasImpossibleEnding(verb, lexicon)) {
     dialogs.showMessage(texts::kNoSuchVerb);
     return resultWithoutForms(ConjugationEnd::refused, memory.announced);

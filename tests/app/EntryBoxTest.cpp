@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "WindowSession.h"
+#include "text/Utf8Text.h"
 
 namespace ragozo::testing {
 namespace {
@@ -48,6 +49,21 @@ TEST(EntryBox, ANewEntryOfTheSameVerbIsAskedAndAnnouncedAgain) {
     session.request(verb, presentIndicative);
     EXPECT_EQ(session.dialogs.transcript(), first);
     session.dialogs.clear();
+  }
+}
+
+// A capital, or Caps Lock, makes no other verb: the window shows the verb's own forms, in lower
+// case, and the entry keeps what was typed.
+TEST(EntryBox, AVerbTypedWithCapitalsShowsItsFormsAndKeepsTheEntryAsTyped) {
+  for (const char* typed : {"Eszik", "ESZIK", "Megy"}) {
+    SCOPED_TRACE(typed);
+    WindowSession session;
+    session.request(typed, presentIndicative);
+    EXPECT_EQ(session.s().entry.text, typed);
+    EXPECT_TRUE(session.dialogs.transcript().empty());
+    const Shown shown = session.shown();
+    expectCell(shown, 3, 1, std::string("  ") + lowerCase(typed));
+    expectBox(shown, infinitiveBox, std::string(typed) == "Megy" ? "menni" : "enni");
   }
 }
 
@@ -151,9 +167,13 @@ TEST(Clipboard, CopiesTheClickedCellExactlyAsItShows) {
   for (const auto& [row, column, expected] : cases) {
     session.w().copyCell(row, column);
     EXPECT_EQ(session.clipboard.text(), expected) << row << "," << column;
-    EXPECT_EQ(session.s().entry.shown.selectedCell.row, row);
-    EXPECT_EQ(session.s().entry.shown.selectedCell.column, column);
+    ASSERT_TRUE(session.s().entry.shown.copiedCell.has_value());
+    EXPECT_EQ(session.s().entry.shown.copiedCell->row, row);
+    EXPECT_EQ(session.s().entry.shown.copiedCell->column, column);
   }
+  // A table drawn anew shows no cell selected until one is clicked.
+  session.w().chooseMood(pastIndicative);
+  EXPECT_FALSE(session.s().entry.shown.copiedCell.has_value());
 }
 
 TEST(Clipboard, CopiesADerivedBox) {

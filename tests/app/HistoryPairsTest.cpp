@@ -141,6 +141,9 @@ TEST(HistoryPairs, RelatedVerbsRestrictionsRefusalsAndMisses) {
       {"vár", "szétvár"}, {"megfrobozik", "frobozik"},
       // Nothing typed, or blanks alone.
       {"", "ad"}, {"ad", ""}, {"  ", "esik"}, {"esik", "  "},
+      // A refused or unknown entry before a verb of the third persons: its all-persons toggle reads
+      // as after any other verb.
+      {"qqq", "hírlik"}, {"vártatat", "hírlik"}, {"adhatik", "hírlik"},
   };
   HistoryPairs check;
   for (const Pair& pair : pairs) check.checkEveryWay(pair);

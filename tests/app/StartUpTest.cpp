@@ -157,6 +157,28 @@ TEST(AboutWindow, RoundTripReloadsTheMainWindowFromScratch) {
   EXPECT_TRUE(session.desktop.topmost(WindowName::main));
 }
 
+// The about window's close box does what "&OK" does; the splash's, before any window is there,
+// ends the program.
+TEST(AboutWindow, TheCloseBoxBringsTheMainWindowBackButTheSplashsEndsTheProgram) {
+  WindowSession session;
+  session.conjugate("vár");
+  session.w().showAbout();
+  session.program.splash()->closeBox();
+  ASSERT_NE(session.program.mainWindow(), nullptr);
+  EXPECT_EQ(session.program.splash(), nullptr);
+  EXPECT_TRUE(session.desktop.shown(WindowName::main));
+  EXPECT_EQ(session.w().state().entry.text, "");
+  EXPECT_EQ(session.w().state().entry.shown.noticeLine, "Írja be a ragozandó ige szótári alakját a szövegmezőbe! ");
+  EXPECT_FALSE(session.desktop.ended());
+
+  headless::Session starting(storeFixtureLexicon);
+  starting.program.start();
+  starting.program.splash()->closeBox();
+  EXPECT_EQ(starting.program.splash(), nullptr);
+  EXPECT_EQ(starting.program.mainWindow(), nullptr);
+  EXPECT_TRUE(starting.desktop.ended());
+}
+
 // A message box wraps a line wider than it shows on a common screen (about 56 characters of its
 // font) where it likes; the information message is broken into lines of its own that fit, and
 // ends with the indented contact lines.

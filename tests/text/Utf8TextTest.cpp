@@ -63,5 +63,17 @@ TEST(Utf8Text, TrimRemovesWhiteSpaceOfEveryKindAtBothEndsOnly) {
   EXPECT_FALSE(isBlank(" \x85"));  // a stray continuation byte is no blank
 }
 
+TEST(Utf8Text, LowerCaseFoldsTheCapitalsOfTheHungarianAlphabetOnly) {
+  EXPECT_EQ(lowerCase("ESZIK"), "eszik");
+  EXPECT_EQ(lowerCase("Megy"), "megy");
+  EXPECT_EQ(lowerCase("ÁÉÍÓÖŐÚÜŰ"), "áéíóöőúüű");
+  EXPECT_EQ(lowerCase("Őriz ŰZ"), "őriz űz");
+  EXPECT_EQ(lowerCase("áéíóöőúüű az"), "áéíóöőúüű az");
+  // Letters of other alphabets, and bytes that are no letter, stay as they are.
+  EXPECT_EQ(lowerCase("ÄÔÇ Ω"), "ÄÔÇ Ω");
+  EXPECT_EQ(lowerCase("\xC3"), "\xC3");
+  EXPECT_EQ(lowerCase("\xC3\x41"), "\xC3" "a");
+}
+
 }  // namespace
 }  // namespace ragozo

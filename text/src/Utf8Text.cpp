@@ -38,7 +38,37 @@ std::size_t byteOffsetOfChar(std::string_view text, std::size_t n) {
   return offset;
 }
 
+// The accented capitals of two bytes and their small letters' second bytes, under a shared first byte.
+struct AccentedCapital {
+  unsigned char first;
+  unsigned char capital;
+  unsigned char small;
+};
+constexpr AccentedCapital kAccentedCapitals[] = {
+    {0xC3, 0x81, 0xA1}, {0xC3, 0x89, 0xA9}, {0xC3, 0x8D, 0xAD}, {0xC3, 0x93, 0xB3}, {0xC3, 0x96, 0xB6},
+    {0xC3, 0x9A, 0xBA}, {0xC3, 0x9C, 0xBC}, {0xC5, 0x90, 0x91}, {0xC5, 0xB0, 0xB1},
+};
+
 }  // namespace
+
+std::string lowerCase(std::string_view text) {
+  std::string lower(text);
+  for (std::size_t i = 0; i < lower.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(lower[i]);
+    if (byte >= 'A' && byte <= 'Z') {
+      lower[i] = static_cast<char>(byte - 'A' + 'a');
+    } else if (i + 1 < lower.size()) {
+      const auto next = static_cast<unsigned char>(lower[i + 1]);
+      for (const AccentedCapital& letter : kAccentedCapitals) {
+        if (byte == letter.first && next == letter.capital) {
+          lower[++i] = static_cast<char>(letter.small);
+          break;
+        }
+      }
+    }
+  }
+  return lower;
+}
 
 std::size_t charCount(std::string_view text) {
   std::size_t count = 0;

@@ -41,7 +41,7 @@ void typeInto(QWidget* widget, const QString& text) {
 
 class QtWindow : public ::testing::Test {
  protected:
-  QtWindow() : program(desktop, dialogs, clipboard, storeFixtureLexicon) { desktop.attach(program); }
+  QtWindow() : program(desktop, dialogs, clipboard, storeFixtureLexicon) {}
 
   // Starts the program and waits for the splash's own timer to hand over.
   view::MainWindowView& startAndWaitForMainWindow() {
@@ -49,6 +49,14 @@ class QtWindow : public ::testing::Test {
     EXPECT_NE(desktop.splashView(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.mainView() != nullptr; }, kPatienceMs));
     return *desktop.mainView();
+  }
+
+  // The same, and the main window active, as it must be for its Enter to reach the default button.
+  view::MainWindowView& startAndWaitForActiveMainWindow() {
+    view::MainWindowView& view = startAndWaitForMainWindow();
+    view.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&view, kPatienceMs));
+    return view;
   }
 
   view::QtDesktop desktop;
@@ -72,14 +80,13 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_EQ(view.table()->item(3, 1)->text(), QStringLiteral("  vár"));
   EXPECT_EQ(view.table()->item(5, 2)->text(), QStringLiteral("  várjátok"));
   EXPECT_EQ(view.table()->item(7, 2)->text(), QStringLiteral("  várlak"));
-  // Every cell centred, and the last form written the current cell, as after every result.
+  // Every cell centred, and none shown selected before one is clicked.
   for (int row = 0; row < view.table()->rowCount(); ++row) {
     for (int column = 0; column < view.table()->columnCount(); ++column) {
       EXPECT_EQ(view.table()->item(row, column)->textAlignment(), Qt::AlignCenter) << row << "," << column;
     }
   }
-  EXPECT_EQ(view.table()->currentRow(), 7);
-  EXPECT_EQ(view.table()->currentColumn(), 2);
+  EXPECT_TRUE(view.table()->selectedItems().isEmpty());
   EXPECT_EQ(view.derivedBox(infinitiveBox)->text(), QStringLiteral("várni"));
   EXPECT_FALSE(view.derivedBox(infinitiveBox)->isVisible());  // the short view
 
@@ -99,6 +106,7 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   const QRect cell = view.table()->visualItemRect(view.table()->item(3, 2));
   QTest::mouseClick(view.table()->viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("  várta"));
+  EXPECT_EQ(view.table()->selectedItems(), QList<QTableWidgetItem*>{view.table()->item(3, 2)});
 
   // Enter runs the default button from the entry.
   view.activateWindow();
@@ -112,6 +120,70 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   EXPECT_EQ(view.entry()->text(), QStringLiteral("k"));
   EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
   EXPECT_TRUE(dialogs.transcript().empty());
+}
+
+// A window of fixed size offers no maximise button.
+TEST_F(QtWindow, TheMainWindowOffersNoMaximiseButton) {
+  const Qt::WindowFlags flags = startAndWaitForMainWindow().windowFlags();
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << "the window manager's own buttons, the maximise one among them";
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowTitleHint);
+}
+
+// The shortcuts of the entry's menu do there what the menu says, and keep the result shown.
+TEST_F(QtWindow, AShortcutThatLeavesTheTextAsItIsKeepsTheResult) {
+  view::MainWindowView& view = startAndWaitForActiveMainWindow();
+  typeInto(view.entry(), QStringLiteral("ad"));
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
+  const auto expectResultKept = [&](const char* what) {
+    EXPECT_EQ(view.entry()->text(), QStringLiteral("ad")) << what;
+    EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok")) << what;
+    EXPECT_EQ(view.noticeLine()->text(), program.mainWindow()->state().entry.shown.noticeLine.c_str()) << what;
+    EXPECT_EQ(program.mainWindow()->state().entry.text, "ad") << what;
+  };
+
+  QApplication::clipboard()->setText(QStringLiteral("régi"));
+  QTest::keyClick(view.entry(), Qt::Key_A, Qt::ControlModifier);
+  expectResultKept("Ctrl+A");
+  EXPECT_EQ(view.entry()->selectedText(), QStringLiteral("ad"));
+  QTest::keyClick(view.entry(), Qt::Key_C, Qt::ControlModifier);
+  expectResultKept("Ctrl+C");
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ad"));
+
+  QApplication::clipboard()->setText(QStringLiteral("régi"));
+  QTest::keyClick(view.entry(), Qt::Key_End);
+  QTest::keyClick(view.entry(), Qt::Key_Home, Qt::ShiftModifier);
+  QTest::keyClick(view.entry(), Qt::Key_Insert, Qt::ControlModifier);
+  expectResultKept("Shift+Home, Ctrl+Insert");
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ad"));
+}
+
+// A paste or a cut after a result starts a new entry, as a typed key does.
+TEST_F(QtWindow, APasteOrACutAfterAResultStartsANewEntry) {
+  view::MainWindowView& view = startAndWaitForActiveMainWindow();
+  typeInto(view.entry(), QStringLiteral("ad"));
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
+
+  QApplication::clipboard()->setText(QStringLiteral("kér"));
+  QTest::keyClick(view.entry(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("kér"));
+  EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kérek"));
+
+  QApplication::clipboard()->setText(QStringLiteral("régi"));
+  QTest::keyClick(view.entry(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(view.entry(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kér"));
+  EXPECT_EQ(view.entry()->text(), QString());
+  EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
+  typeInto(view.entry(), QStringLiteral("ad"));
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
 }
 
 TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {
@@ -130,9 +202,7 @@ TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {
 }
 
 TEST_F(QtWindow, KeysTypedAfterACopyReachTheEntry) {
-  view::MainWindowView& view = startAndWaitForMainWindow();
-  view.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&view, kPatienceMs));
+  view::MainWindowView& view = startAndWaitForActiveMainWindow();
   typeInto(QApplication::focusWidget(), QStringLiteral("vár"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
   ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
@@ -179,6 +249,30 @@ TEST_F(QtWindow, AboutItemOpensTheAboutWindowAndOkBringsTheMainWindowBack) {
   ASSERT_NE(desktop.mainView(), nullptr);
   EXPECT_NE(desktop.mainView(), &view);
   EXPECT_EQ(desktop.splashView(), nullptr);
+}
+
+// The about window's close box, Escape and Return all do what "&OK" does.
+TEST_F(QtWindow, TheAboutWindowsCloseBoxAndKeysBringTheMainWindowBack) {
+  startAndWaitForMainWindow();
+  EXPECT_TRUE(QTest::qWaitFor([this] { return desktop.splashView() == nullptr; }, kPatienceMs));
+  const std::pair<const char*, std::function<void(view::SplashView&)>> ways[] = {
+      {"the close box", [](view::SplashView& about) { about.close(); }},
+      {"Escape", [](view::SplashView& about) { QTest::keyClick(&about, Qt::Key_Escape); }},
+      {"Return", [](view::SplashView& about) { QTest::keyClick(&about, Qt::Key_Return); }},
+  };
+  for (const auto& [way, closeAbout] : ways) {
+    SCOPED_TRACE(way);
+    typeInto(desktop.mainView()->entry(), QStringLiteral("vár"));
+    desktop.dispatch([this] { program.mainWindow()->showAbout(); });
+    ASSERT_NE(desktop.splashView(), nullptr);
+    closeAbout(*desktop.splashView());
+    ASSERT_NE(desktop.mainView(), nullptr);
+    EXPECT_EQ(desktop.splashView(), nullptr);
+    EXPECT_TRUE(desktop.mainView()->isVisible());
+    EXPECT_EQ(desktop.mainView()->noticeLine()->text(),
+              QStringLiteral("Írja be a ragozandó ige szótári alakját a szövegmezőbe! "));
+    EXPECT_EQ(desktop.mainView()->entry()->text(), QString());
+  }
 }
 
 // The message box that `show` opens, as `inspect` finds it once it shows; `inspect` closes it.

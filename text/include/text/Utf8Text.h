@@ -51,6 +51,10 @@ inline bool isOneOf(std::string_view text, std::initializer_list<std::string_vie
   return false;
 }
 
+// `text` with the capitals of the Hungarian alphabet in lower case: A to Z and Á, É, Í, Ó, Ö, Ő, Ú,
+// Ü, Ű. Every other character, and any byte that is not valid UTF-8, stays as it is.
+std::string lowerCase(std::string_view text);
+
 // Blanks are every white-space character: the blank, the tab, the line breaks
 // (\n, \r, U+0085, U+2028, U+2029), \v, \f and the wide and no-break spaces
 // (U+00A0, U+1680, U+2000 to U+200A, U+202F, U+205F, U+3000). A word pasted

@@ -88,19 +88,24 @@ std::string noticeOver(RestrictionNotice restriction, Announcement announced) {
   return noticeOf(announced);
 }
 
+// The stems and endings of the verb in `mood`. Outside its present a verb with a plain stand-in
+// is conjugated as the stand-in.
+Inflection inflectionIn(const std::string& verb, const VerbCode& code, const std::optional<std::string>& standInStem,
+                        Mood mood, bool shortImperativeForms) {
+  const bool conjugatedAsStandIn = standInStem && mood != presentIndicative;
+  const VerbClass cls = conjugatedAsStandIn ? kPlainClass : code.verbClass;
+  Stems stems = moodStems(plainStems(verb, cls, code.vowelClass), verb, cls, code.vowelClass, mood);
+  if (conjugatedAsStandIn) stems.stem = *standInStem;
+  return inflect(verb, cls, code.vowelClass, std::move(stems), mood, shortImperativeForms);
+}
+
 // The forms of a verb found or guessed.
 ConjugationResult conjugateFound(const Request& request, const std::string& verb, const FoundVerb& found,
                                  Announcement announced) {
   const VerbCode& code = found.code;
   const Mood mood = request.mood;
-  // Outside its present a verb with a plain stand-in is conjugated as the stand-in.
   const std::optional<std::string> standInStem = plainStandInStem(verb);
-  const bool conjugatedAsStandIn = standInStem && mood != presentIndicative;
-  const VerbClass cls = conjugatedAsStandIn ? kPlainClass : code.verbClass;
-  Stems stems = moodStems(plainStems(verb, cls, code.vowelClass), verb, cls, code.vowelClass, mood);
-  if (conjugatedAsStandIn) stems.stem = *standInStem;
-  const Inflection inflection =
-      inflect(verb, cls, code.vowelClass, std::move(stems), mood, request.shortImperativeForms);
+  const Inflection inflection = inflectionIn(verb, code, standInStem, mood, request.shortImperativeForms);
 
   ConjugationTable table =
       writeCells({verb, mood, request.shortImperativeForms, inflection, standInStem, code.firstToSecondInBrackets});
@@ -109,12 +114,13 @@ ConjugationResult conjugateFound(const Request& request, const std::string& verb
   }
   const Restrictions restrictions = restrictionsOf(code, inflection.cls, mood, request.toggles);
 
-  // The derived forms are the stand-in's whichever tense and mood the table shows; outside the
-  // present the inflection is the stand-in's already.
-  std::optional<Inflection> standInInflection;
-  if (standInStem && !conjugatedAsStandIn) standInInflection = asStandIn(inflection, *standInStem);
-  DerivedForms derived = deriveForms({verb, standInInflection ? *standInInflection : inflection, code,
-                                      request.toggles.objectiveAnyway, found.withOwnHat});
+  // The derived forms belong to the verb, not to the tense and mood the table shows: they start
+  // from the present's stems, and a verb with a plain stand-in from the stand-in's.
+  Inflection derivedFrom =
+      mood == presentIndicative ? inflection : inflectionIn(verb, code, standInStem, presentIndicative, false);
+  if (standInStem) derivedFrom = asStandIn(std::move(derivedFrom), *standInStem);
+  DerivedForms derived =
+      deriveForms({verb, derivedFrom, code, request.toggles.objectiveAnyway, found.withOwnHat});
 
   ConjugationResult result;
   result.offered = restrictions.offered;

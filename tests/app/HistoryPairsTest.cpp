@@ -28,9 +28,6 @@ namespace {
 
 using history::Toggle;
 
-// Each window copies the lexicon filled once, which is quicker than filling it.
-void copyBuiltInLexicon(Lexicon& lexicon) { lexicon = lexicontest::filledLexicon(); }
-
 struct Pair {
   std::string first;
   std::string second;
@@ -55,7 +52,7 @@ class HistoryPairs {
  public:
   // Records what differs from the fresh program after `actions` on the pair's first verb.
   void check(const Pair& pair, const FirstVerbActions& actions) {
-    headless::Session session(copyBuiltInLexicon);
+    headless::Session session(lexicontest::copyFilledLexicon);
     session.start();
     window::MainWindow& w = session.main();
     session.dialogs.setDefaultAnswer(pair.answerYes);
@@ -71,7 +68,7 @@ class HistoryPairs {
   // The verb typed first after start-up, before anything was conjugated, in the short and the tall view.
   void checkRightAfterStartUp(const std::string& verb, bool answerYes) {
     for (const bool tall : {false, true}) {
-      headless::Session session(copyBuiltInLexicon);
+      headless::Session session(lexicontest::copyFilledLexicon);
       session.start();
       if (tall) session.main().toggleDerivedForms();
       session.dialogs.setDefaultAnswer(answerYes);
@@ -111,7 +108,7 @@ class HistoryPairs {
   }
 
  private:
-  history::FreshPrograms fresh_{copyBuiltInLexicon};
+  history::FreshPrograms fresh_{lexicontest::copyFilledLexicon};
   std::vector<std::string> failures_;
 };
 

@@ -4,17 +4,22 @@
 // toggles pressed after it, and the thirteen cells as the window shows them,
 // column 1 rows 1 to 6, "|", column 2 rows 1 to 7, "-" for an empty cell (every
 // cell holding a form starts with two blanks, left out here). The verbs and
-// their codes are the tests' lexicon; the forms are those the rules of
-// the stems, the endings and the table cells give, checked form by form.
-// A failure names the verb, the tense and mood, the person and the column,
-// the form wanted and the form shown.
+// their codes are the tests' lexicon, and then the built-in one's for a verb of
+// every class it holds that the first verbs do not stand for in every tense and
+// mood; the forms are those the rules of the stems, the endings and the table
+// cells give, checked form by form. A failure names the verb, the tense and
+// mood, the person and the column, the form wanted and the form shown.
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "WindowSession.h"
+#include "lexicon/LexiconTestSupport.h"
+#include "support/FixtureLexicon.h"
 
 namespace ragozo::testing {
 namespace {
@@ -22,13 +27,13 @@ namespace {
 struct CellsCase {
   const char* verb;
   Mood mood;
-  Toggles toggles;  // all persons and the objective column, pressed where they show
+  Toggles toggles;  // all persons, the objective column and the imperative, pressed where they show
   const char* cells;
 };
 
 void PrintTo(const CellsCase& c, std::ostream* os) {
   *os << c.verb << ", " << moodName(c.mood) << (c.toggles.allPersons ? ", all persons" : "")
-      << (c.toggles.objective ? ", objective anyway" : "");
+      << (c.toggles.objective ? ", objective anyway" : "") << (c.toggles.imperative ? ", imperative anyway" : "");
 }
 
 // ASCII test names: accents dropped, the mood and toggles appended.
@@ -45,8 +50,12 @@ std::string caseName(const ::testing::TestParamInfo<CellsCase>& info) {
   for (char c : "_" + moodName(info.param.mood)) name += c == ' ' ? '_' : c;
   if (info.param.toggles.allPersons) name += "_allPersons";
   if (info.param.toggles.objective) name += "_objective";
+  if (info.param.toggles.imperative) name += "_imperative";
   return name;
 }
+
+// Every toggle that shows what a restriction leaves out, pressed where it shows.
+constexpr Toggles kEveryToggle{.allPersons = true, .objective = true, .imperative = true};
 
 const CellsCase kCases[] = {
     {"ad", presentIndicative, {}, "adok adsz ad adunk adtok adnak | adom adod adja adjuk adjátok adják adlak"},
@@ -235,20 +244,255 @@ const CellsCase kCases[] = {
     {"akaródzik", presentIndicative, {.allPersons = true}, "akaródzom akaródzol akaródzik akaródzunk akarództok akaródznak | - - - - - - -"},
 };
 
-class TableCells : public ::testing::TestWithParam<CellsCase> {};
+// Over the built-in lexicon, a verb of each class that the verbs above do not stand for in every tense
+// and mood, with every toggle pressed where it shows: the objective column of a verb not used in it
+// is then the one "Tárgyas ragozás is" shows, built by the same rules.
+const CellsCase kClassesOfTheBuiltInLexicon[] = {
+    {"áll", presentIndicative, kEveryToggle, "állok állsz áll állunk álltok állnak | állom állod állja álljuk álljátok állják (állak)"},
+    {"hall", presentIndicative, kEveryToggle, "hallok hallasz hall hallunk hallotok hallanak | hallom hallod hallja halljuk halljátok hallják hallak"},
+    {"ajánl", presentIndicative, kEveryToggle, "ajánlok ajánlasz ajánl ajánlunk ajánlotok ajánlanak | ajánlom ajánlod ajánlja ajánljuk ajánljátok ajánlják ajánllak"},
+    {"mozog", presentIndicative, kEveryToggle, "mozgok mozogsz mozog mozgunk mozogtok mozognak | mozgom mozgod mozogja mozogjuk mozogjátok mozogják (mozoglak)"},
+    {"cseng", presentIndicative, kEveryToggle, "csengek csengsz cseng csengünk csengtek csengenek | csengem csenged csengi csengjük csengitek csengik (csengelek)"},
+    {"támad", presentIndicative, kEveryToggle, "támadok támadsz támad támadunk támadtok támadnak | támadom támadod támadja támadjuk támadjátok támadják támadlak"},
+    {"említ", presentIndicative, kEveryToggle, "említek említesz említ említünk említetek említenek | említem említed említi említjük említitek említik említelek"},
+    {"hajt", presentIndicative, kEveryToggle, "hajtok hajtasz hajt hajtunk hajtotok hajtanak | hajtom hajtod hajtja hajtjuk hajtjátok hajtják hajtalak"},
+    {"fut", presentIndicative, kEveryToggle, "futok futsz fut futunk futtok futnak | futom futod futja futjuk futjátok futják futlak"},
+    {"veszt", presentIndicative, kEveryToggle, "vesztek vesztesz veszt vesztünk vesztetek vesztenek | vesztem veszted veszti vesztjük vesztitek vesztik vesztelek"},
+    {"lapít", presentIndicative, kEveryToggle, "lapítok lapítasz lapít lapítunk lapítotok lapítanak | lapítom lapítod lapítja lapítjuk lapítjátok lapítják lapítalak"},
+    {"vonz", presentIndicative, kEveryToggle, "vonzok vonzol vonz vonzunk vonzotok vonzanak | vonzom vonzod vonzza vonzzuk vonzzátok vonzzák vonzalak"},
+    {"bocsát", presentIndicative, kEveryToggle, "bocsátok bocsátasz bocsát bocsátunk bocsátotok bocsátanak | bocsátom bocsátod bocsátja bocsátjuk bocsátjátok bocsátják bocsátalak"},
+    {"vész", presentIndicative, kEveryToggle, "veszek veszel vész veszünk vesztek vesznek | veszem veszed veszi vesszük veszitek veszik (veszlek)"},
+    {"igyekezik", presentIndicative, kEveryToggle, "igyekezem igyekezel igyekezik igyekezünk igyekeztek igyekeznek | igyekezem igyekezed igyekezi igyekezzük igyekezitek igyekezik (igyekezlek)"},
+    {"aggódik", presentIndicative, kEveryToggle, "aggódom aggódsz aggódik aggódunk aggódtok aggódnak | aggódom aggódod aggódja aggódjuk aggódjátok aggódják (aggódlak)"},
+    {"verekedik", presentIndicative, kEveryToggle, "verekedem verekedsz verekedik verekedünk verekedtek verekednek | verekedem verekeded verekedi verekedjük verekeditek verekedik (verekedlek)"},
+    {"nőszik", presentIndicative, kEveryToggle, "nőszöm nőszöl nőszik nőszünk nősztök nősznek | nőszöm nőszöd nőszi nősszük nőszitek nőszik (nőszlek)"},
+    {"tetszik", presentIndicative, kEveryToggle, "tetszem tetszel tetszik tetszünk tetszetek tetszenek | tetszem tetszed tetszi tetsszük tetszitek tetszik (tetszelek)"},
+    {"utazik", presentIndicative, kEveryToggle, "utazom utazol utazik utazunk utaztok utaznak | utazom utazod utazza utazzuk utazzátok utazzák (utazlak)"},
+    {"késik", presentIndicative, kEveryToggle, "késem késel késik késünk késtek késnek | késem késed kési késsük késitek késik (késlek)"},
+    {"esküszik", presentIndicative, kEveryToggle, "esküszöm esküszöl esküszik esküszünk esküsztök esküsznek | esküszöm esküszöd esküszi esküsszük esküszitek esküszik (esküdlek)"},
+    {"sugárzik", presentIndicative, kEveryToggle, "sugárzom sugárzol sugárzik sugárzunk sugárzotok sugárzanak | sugárzom sugárzod sugározza sugározzuk sugározzátok sugározzák (sugározlak)"},
+    {"dohányzik", presentIndicative, kEveryToggle, "dohányzom dohányzol dohányzik dohányzunk dohányoztok dohányoznak | dohányzom dohányzod dohányozza dohányozzuk dohányozzátok dohányozzák (dohányozlak)"},
+    {"bukik", presentIndicative, kEveryToggle, "bukom buksz bukik bukunk buktok buknak | bukom bukod bukja bukjuk bukjátok bukják (buklak)"},
+    {"adatik", presentIndicative, kEveryToggle, "adatom adatsz adatik adatunk adattok adatnak | adatom adatod adatja adatjuk adatjátok adatják (adatlak)"},
+    {"hazudik", presentIndicative, kEveryToggle, "hazudok hazudsz hazudik hazudunk hazudtok hazudnak | hazudom hazudod hazudja hazudjuk hazudjátok hazudják (hazudlak)"},
+    {"horgászik", presentIndicative, kEveryToggle, "horgászok horgászol horgászik horgászunk horgásztok horgásznak | horgászom horgászod horgássza horgásszuk horgásszátok horgásszák (horgászlak)"},
+    {"fogamzik", presentIndicative, kEveryToggle, "fogamzok fogamzol fogamzik fogamzunk fogamzotok fogamzanak | fogamzom fogamzod fogamzza fogamzzuk fogamzzátok fogamzzák (fogamzalak)"},
+    {"napozik", presentIndicative, kEveryToggle, "napozok napozol napozik napozunk napoztok napoznak | napozom napozod napozza napozzuk napozzátok napozzák (napozlak)"},
+    {"bukdosik", presentIndicative, kEveryToggle, "bukdosok bukdosol bukdosik bukdosunk bukdostok bukdosnak | bukdosom bukdosod bukdossa bukdossuk bukdossátok bukdossák (bukdoslak)"},
+    {"viharzik", presentIndicative, kEveryToggle, "viharzok viharzol viharzik viharzunk viharzotok viharzanak | viharzom viharzod viharozza viharozzuk viharozzátok viharozzák (viharozlak)"},
+    {"fingik", presentIndicative, kEveryToggle, "fingok fingasz fingik fingunk fingotok finganak | fingom fingod fingja fingjuk fingjátok fingják (fingalak)"},
+    {"válik", presentIndicative, kEveryToggle, "válok válsz válik válunk váltok válnak | válom válod válja váljuk váljátok válják (vállak)"},
+    {"bújik", presentIndicative, kEveryToggle, "bújok bújsz bújik bújunk bújtok bújnak | bújom bújod bújja bújjuk bújjátok bújják (bújlak)"},
+    {"hullik", presentIndicative, kEveryToggle, "hullok hullasz hullik hullunk hullotok hullanak | hullom hullod hullja hulljuk hulljátok hullják (hullak)"},
+    {"érik", presentIndicative, kEveryToggle, "érek érsz érik érünk értek érnek | érem éred éri érjük éritek érik (érlek)"},
+    {"születik", presentIndicative, kEveryToggle, "születek születsz születik születünk születtek születnek | születem születed születi születjük születitek születik (születlek)"},
+    {"egybeilleszkedik", presentIndicative, kEveryToggle, "egybeilleszkedem egybeilleszkedsz egybeilleszkedik egybeilleszkedünk egybeilleszkedtek egybeilleszkednek | egybeilleszkedem egybeilleszkeded egybeilleszkedi egybeilleszkedjük egybeilleszkeditek egybeilleszkedik (egybeilleszkedlek)"},
+    {"bagzik", presentIndicative, kEveryToggle, "bagzom bagzol bagzik bagzunk bagzotok bagzanak | bagzom bagzod bagzza bagzzuk bagzzátok bagzzák (bagzalak)"},
+    {"sakkozik", presentIndicative, kEveryToggle, "sakkozom sakkozol sakkozik sakkozunk sakkoztok sakkoznak | sakkozom sakkozod sakkozza sakkozzuk sakkozzátok sakkozzák (sakkozlak)"},
+    {"bujdosik", presentIndicative, kEveryToggle, "bujdosok bujdosol bujdosik bujdosunk bujdostok bujdosnak | bujdosom bujdosod bujdossa bujdossuk bujdossátok bujdossák (bujdoslak)"},
+    {"haldoklik", presentIndicative, kEveryToggle, "haldoklok haldokolsz haldoklik haldoklunk haldokoltok haldokolnak | haldoklom haldoklod haldokolja haldokoljuk haldokoljátok haldokolják (haldokollak)"},
+    {"mosdik", presentIndicative, kEveryToggle, "mosdom mosdasz mosdik mosdunk mosdotok mosdanak | mosdom mosdod mosdja mosdjuk mosdjátok mosdják (mosdalak)"},
+    {"lakik", presentIndicative, kEveryToggle, "lakom laksz lakik lakunk laktok laknak | lakom lakod lakja lakjuk lakjátok lakják (laklak)"},
+    {"áll", pastIndicative, kEveryToggle, "álltam álltál állt álltunk álltatok álltak | álltam álltad állta álltuk álltátok állták (álltalak)"},
+    {"hall", pastIndicative, kEveryToggle, "hallottam hallottál hallott hallottunk hallottatok hallottak | hallottam hallottad hallotta hallottuk hallottátok hallották hallottalak"},
+    {"ajánl", pastIndicative, kEveryToggle, "ajánlottam ajánlottál ajánlott ajánlottunk ajánlottatok ajánlottak | ajánlottam ajánlottad ajánlotta ajánlottuk ajánlottátok ajánlották ajánlottalak"},
+    {"mozog", pastIndicative, kEveryToggle, "mozogtam mozogtál mozgott mozogtunk mozogtatok mozogtak | mozogtam mozogtad mozogta mozogtuk mozogtátok mozogták (mozogtalak)"},
+    {"cseng", pastIndicative, kEveryToggle, "csengtem csengtél csengett csengtünk csengtetek csengtek | csengtem csengted csengte csengtük csengtétek csengték (csengtelek)"},
+    {"támad", pastIndicative, kEveryToggle, "támadtam támadtál támadt támadtunk támadtatok támadtak | támadtam támadtad támadta támadtuk támadtátok támadták támadtalak"},
+    {"említ", pastIndicative, kEveryToggle, "említettem említettél említett említettünk említettetek említettek | említettem említetted említette említettük említettétek említették említettelek"},
+    {"hajt", pastIndicative, kEveryToggle, "hajtottam hajtottál hajtott hajtottunk hajtottatok hajtottak | hajtottam hajtottad hajtotta hajtottuk hajtottátok hajtották hajtottalak"},
+    {"fut", pastIndicative, kEveryToggle, "futottam futottál futott futottunk futottatok futottak | futottam futottad futotta futottuk futottátok futották futottalak"},
+    {"veszt", pastIndicative, kEveryToggle, "vesztettem vesztettél vesztett vesztettünk vesztettetek vesztettek | vesztettem vesztetted vesztette vesztettük vesztettétek vesztették vesztettelek"},
+    {"lapít", pastIndicative, kEveryToggle, "lapítottam lapítottál lapított lapítottunk lapítottatok lapítottak | lapítottam lapítottad lapította lapítottuk lapítottátok lapították lapítottalak"},
+    {"vonz", pastIndicative, kEveryToggle, "vonzottam vonzottál vonzott vonzottunk vonzottatok vonzottak | vonzottam vonzottad vonzotta vonzottuk vonzottátok vonzották vonzottalak"},
+    {"bocsát", pastIndicative, kEveryToggle, "bocsátottam bocsátottál bocsátott bocsátottunk bocsátottatok bocsátottak | bocsátottam bocsátottad bocsátotta bocsátottuk bocsátottátok bocsátották bocsátottalak"},
+    {"vész", pastIndicative, kEveryToggle, "vesztem vesztél veszett vesztünk vesztetek vesztek | vesztem veszted veszte vesztük vesztétek veszték (vesztelek)"},
+    {"igyekezik", pastIndicative, kEveryToggle, "igyekeztem igyekeztél igyekezett igyekeztünk igyekeztetek igyekeztek | igyekeztem igyekezted igyekezte igyekeztük igyekeztétek igyekezték (igyekeztelek)"},
+    {"aggódik", pastIndicative, kEveryToggle, "aggódtam aggódtál aggódott aggódtunk aggódtatok aggódtak | aggódtam aggódtad aggódta aggódtuk aggódtátok aggódták (aggódtalak)"},
+    {"verekedik", pastIndicative, kEveryToggle, "verekedtem verekedtél verekedett verekedtünk verekedtetek verekedtek | verekedtem verekedted verekedte verekedtük verekedtétek verekedték (verekedtelek)"},
+    {"nőszik", pastIndicative, kEveryToggle, "nősztem nősztél nőszött nősztünk nősztetek nősztek | nősztem nőszted nőszte nősztük nősztétek nőszték (nősztelek)"},
+    {"tetszik", pastIndicative, kEveryToggle, "tetszettem tetszettél tetszett tetszettünk tetszettetek tetszettek | tetszettem tetszetted tetszette tetszettük tetszettétek tetszették (tetszettelek)"},
+    {"utazik", pastIndicative, kEveryToggle, "utaztam utaztál utazott utaztunk utaztatok utaztak | utaztam utaztad utazta utaztuk utaztátok utazták (utaztalak)"},
+    {"késik", pastIndicative, kEveryToggle, "késtem késtél késett késtünk késtetek késtek | késtem késted késte késtük késtétek késték (késtelek)"},
+    {"esküszik", pastIndicative, kEveryToggle, "esküdtem esküdtél esküdött esküdtünk esküdtetek esküdtek | esküdtem esküdted esküdte esküdtük esküdtétek esküdték (esküdtelek)"},
+    {"sugárzik", pastIndicative, kEveryToggle, "sugárzottam sugárzottál sugárzott sugárzottunk sugárzottatok sugárzottak | sugárzottam sugárzottad sugárzotta sugárzottuk sugárzottátok sugárzották (sugárzottalak)"},
+    {"dohányzik", pastIndicative, kEveryToggle, "dohányoztam dohányoztál dohányzott dohányoztunk dohányoztatok dohányoztak | dohányoztam dohányoztad dohányozta dohányoztuk dohányoztátok dohányozták (dohányoztalak)"},
+    {"bukik", pastIndicative, kEveryToggle, "buktam buktál bukott buktunk buktatok buktak | buktam buktad bukta buktuk buktátok bukták (buktalak)"},
+    {"adatik", pastIndicative, kEveryToggle, "adattam adattál adatott adattunk adattatok adattak | adattam adattad adatta adattuk adattátok adatták (adattalak)"},
+    {"hazudik", pastIndicative, kEveryToggle, "hazudtam hazudtál hazudott hazudtunk hazudtatok hazudtak | hazudtam hazudtad hazudta hazudtuk hazudtátok hazudták (hazudtalak)"},
+    {"horgászik", pastIndicative, kEveryToggle, "horgásztam horgásztál horgászott horgásztunk horgásztatok horgásztak | horgásztam horgásztad horgászta horgásztuk horgásztátok horgászták (horgásztalak)"},
+    {"fogamzik", pastIndicative, kEveryToggle, "fogamzottam fogamzottál fogamzott fogamzottunk fogamzottatok fogamzottak | fogamzottam fogamzottad fogamzotta fogamzottuk fogamzottátok fogamzották (fogamzottalak)"},
+    {"napozik", pastIndicative, kEveryToggle, "napoztam napoztál napozott napoztunk napoztatok napoztak | napoztam napoztad napozta napoztuk napoztátok napozták (napoztalak)"},
+    {"bukdosik", pastIndicative, kEveryToggle, "bukdostam bukdostál bukdosott bukdostunk bukdostatok bukdostak | bukdostam bukdostad bukdosta bukdostuk bukdostátok bukdosták (bukdostalak)"},
+    {"viharzik", pastIndicative, kEveryToggle, "viharzottam viharzottál viharzott viharzottunk viharzottatok viharzottak | viharzottam viharzottad viharzotta viharzottuk viharzottátok viharzották (viharzottalak)"},
+    {"fingik", pastIndicative, kEveryToggle, "fingottam fingottál fingott fingottunk fingottatok fingottak | fingottam fingottad fingotta fingottuk fingottátok fingották (fingottalak)"},
+    {"válik", pastIndicative, kEveryToggle, "váltam váltál vált váltunk váltatok váltak | váltam váltad válta váltuk váltátok válták (váltalak)"},
+    {"bújik", pastIndicative, kEveryToggle, "bújtam bújtál bújt bújtunk bújtatok bújtak | bújtam bújtad bújta bújtuk bújtátok bújták (bújtalak)"},
+    {"hullik", pastIndicative, kEveryToggle, "hullottam hullottál hullott hullottunk hullottatok hullottak | hullottam hullottad hullotta hullottuk hullottátok hullották (hullottalak)"},
+    {"érik", pastIndicative, kEveryToggle, "értem értél érett értünk értetek értek | értem érted érte értük értétek érték (értelek)"},
+    {"születik", pastIndicative, kEveryToggle, "születtem születtél született születtünk születtetek születtek | születtem születted születte születtük születtétek születték (születtelek)"},
+    {"egybeilleszkedik", pastIndicative, kEveryToggle, "egybeilleszkedtem egybeilleszkedtél egybeilleszkedett egybeilleszkedtünk egybeilleszkedtetek egybeilleszkedtek | egybeilleszkedtem egybeilleszkedted egybeilleszkedte egybeilleszkedtük egybeilleszkedtétek egybeilleszkedték (egybeilleszkedtelek)"},
+    {"bagzik", pastIndicative, kEveryToggle, "bagzottam bagzottál bagzott bagzottunk bagzottatok bagzottak | bagzottam bagzottad bagzotta bagzottuk bagzottátok bagzották (bagzottalak)"},
+    {"sakkozik", pastIndicative, kEveryToggle, "sakkoztam sakkoztál sakkozott sakkoztunk sakkoztatok sakkoztak | sakkoztam sakkoztad sakkozta sakkoztuk sakkoztátok sakkozták (sakkoztalak)"},
+    {"bujdosik", pastIndicative, kEveryToggle, "bujdostam bujdostál bujdosott bujdostunk bujdostatok bujdostak | bujdostam bujdostad bujdosta bujdostuk bujdostátok bujdosták (bujdostalak)"},
+    {"haldoklik", pastIndicative, kEveryToggle, "haldokoltam haldokoltál haldoklott haldokoltunk haldokoltatok haldokoltak | haldokoltam haldokoltad haldokolta haldokoltuk haldokoltátok haldokolták (haldokoltalak)"},
+    {"mosdik", pastIndicative, kEveryToggle, "mosdottam mosdottál mosdott mosdottunk mosdottatok mosdottak | mosdottam mosdottad mosdotta mosdottuk mosdottátok mosdották (mosdottalak)"},
+    {"lakik", pastIndicative, kEveryToggle, "laktam laktál lakott laktunk laktatok laktak | laktam laktad lakta laktuk laktátok lakták (laktalak)"},
+    {"érzik", pastIndicative, kEveryToggle, "érzettem érzettél érzett érzettünk érzettetek érzettek | érzettem érzetted érzette érzettük érzettétek érzették (érzettelek)"},
+    {"akaródzik", pastIndicative, kEveryToggle, "akarództam akarództál akaródzott akarództunk akarództatok akarództak | akarództam akarództad akarództa akarództuk akarództátok akarództák (akarództalak)"},
+    {"áll", presentConditional, kEveryToggle, "állnék állnál állna állnánk állnátok állnának | állnám állnád állná állnánk állnátok állnák (állnálak)"},
+    {"hall", presentConditional, kEveryToggle, "hallanék hallanál hallana hallanánk hallanátok hallanának | hallanám hallanád hallaná hallanánk hallanátok hallanák hallanálak"},
+    {"ajánl", presentConditional, kEveryToggle, "ajánlanék ajánlanál ajánlana ajánlanánk ajánlanátok ajánlanának | ajánlanám ajánlanád ajánlaná ajánlanánk ajánlanátok ajánlanák ajánlanálak"},
+    {"mozog", presentConditional, kEveryToggle, "mozognék mozognál mozogna mozognánk mozognátok mozognának | mozognám mozognád mozogná mozognánk mozognátok mozognák (mozognálak)"},
+    {"cseng", presentConditional, kEveryToggle, "csengenék csengenél csengene csengenénk csengenétek csengenének | csengeném csengenéd csengené csengenénk csengenétek csengenék (csengenélek)"},
+    {"támad", presentConditional, kEveryToggle, "támadnék támadnál támadna támadnánk támadnátok támadnának | támadnám támadnád támadná támadnánk támadnátok támadnák támadnálak"},
+    {"említ", presentConditional, kEveryToggle, "említenék említenél említene említenénk említenétek említenének | említeném említenéd említené említenénk említenétek említenék említenélek"},
+    {"hajt", presentConditional, kEveryToggle, "hajtanék hajtanál hajtana hajtanánk hajtanátok hajtanának | hajtanám hajtanád hajtaná hajtanánk hajtanátok hajtanák hajtanálak"},
+    {"fut", presentConditional, kEveryToggle, "futnék futnál futna futnánk futnátok futnának | futnám futnád futná futnánk futnátok futnák futnálak"},
+    {"veszt", presentConditional, kEveryToggle, "vesztenék vesztenél vesztene vesztenénk vesztenétek vesztenének | veszteném vesztenéd vesztené vesztenénk vesztenétek vesztenék vesztenélek"},
+    {"lapít", presentConditional, kEveryToggle, "lapítanék lapítanál lapítana lapítanánk lapítanátok lapítanának | lapítanám lapítanád lapítaná lapítanánk lapítanátok lapítanák lapítanálak"},
+    {"vonz", presentConditional, kEveryToggle, "vonzanék vonzanál vonzana vonzanánk vonzanátok vonzanának | vonzanám vonzanád vonzaná vonzanánk vonzanátok vonzanák vonzanálak"},
+    {"bocsát", presentConditional, kEveryToggle, "bocsátanék bocsátanál bocsátana bocsátanánk bocsátanátok bocsátanának | bocsátanám bocsátanád bocsátaná bocsátanánk bocsátanátok bocsátanák bocsátanálak"},
+    {"vész", presentConditional, kEveryToggle, "vesznék vesznél veszne vesznénk vesznétek vesznének | veszném vesznéd veszné vesznénk vesznétek vesznék (vesznélek)"},
+    {"igyekezik", presentConditional, kEveryToggle, "igyekeznék igyekeznél igyekezne igyekeznénk igyekeznétek igyekeznének | igyekezném igyekeznéd igyekezné igyekeznénk igyekeznétek igyekeznék (igyekeznélek)"},
+    {"aggódik", presentConditional, kEveryToggle, "aggódnék aggódnál aggódna aggódnánk aggódnátok aggódnának | aggódnám aggódnád aggódná aggódnánk aggódnátok aggódnák (aggódnálak)"},
+    {"verekedik", presentConditional, kEveryToggle, "verekednék verekednél verekedne verekednénk verekednétek verekednének | verekedném verekednéd verekedné verekednénk verekednétek verekednék (verekednélek)"},
+    {"nőszik", presentConditional, kEveryToggle, "nősznék nősznél nőszne nősznénk nősznétek nősznének | nőszném nősznéd nőszné nősznénk nősznétek nősznék (nősznélek)"},
+    {"tetszik", presentConditional, kEveryToggle, "tetszenék tetszenél tetszene tetszenénk tetszenétek tetszenének | tetszeném tetszenéd tetszené tetszenénk tetszenétek tetszenék (tetszenélek)"},
+    {"utazik", presentConditional, kEveryToggle, "utaznék utaznál utazna utaznánk utaznátok utaznának | utaznám utaznád utazná utaznánk utaznátok utaznák (utaználak)"},
+    {"késik", presentConditional, kEveryToggle, "késnék késnél késne késnénk késnétek késnének | késném késnéd késné késnénk késnétek késnék (késnélek)"},
+    {"esküszik", presentConditional, kEveryToggle, "esküdnék esküdnél esküdne esküdnénk esküdnétek esküdnének | esküdném esküdnéd esküdné esküdnénk esküdnétek esküdnék (esküdnélek)"},
+    {"sugárzik", presentConditional, kEveryToggle, "sugárzanék sugárzanál sugárzana sugárzanánk sugárzanátok sugárzanának | sugárzanám sugárzanád sugárzaná sugárzanánk sugárzanátok sugárzanák (sugárzanálak)"},
+    {"dohányzik", presentConditional, kEveryToggle, "dohányoznék dohányoznál dohányozna dohányoznánk dohányoznátok dohányoznának | dohányoznám dohányoznád dohányozná dohányoznánk dohányoznátok dohányoznák (dohányoználak)"},
+    {"bukik", presentConditional, kEveryToggle, "buknék buknál bukna buknánk buknátok buknának | buknám buknád bukná buknánk buknátok buknák (buknálak)"},
+    {"adatik", presentConditional, kEveryToggle, "adatnék adatnál adatna adatnánk adatnátok adatnának | adatnám adatnád adatná adatnánk adatnátok adatnák (adatnálak)"},
+    {"hazudik", presentConditional, kEveryToggle, "hazudnék hazudnál hazudna hazudnánk hazudnátok hazudnának | hazudnám hazudnád hazudná hazudnánk hazudnátok hazudnák (hazudnálak)"},
+    {"horgászik", presentConditional, kEveryToggle, "horgásznék horgásznál horgászna horgásznánk horgásznátok horgásznának | horgásznám horgásznád horgászná horgásznánk horgásznátok horgásznák (horgásználak)"},
+    {"fogamzik", presentConditional, kEveryToggle, "fogamzanék fogamzanál fogamzana fogamzanánk fogamzanátok fogamzanának | fogamzanám fogamzanád fogamzaná fogamzanánk fogamzanátok fogamzanák (fogamzanálak)"},
+    {"napozik", presentConditional, kEveryToggle, "napoznék napoznál napozna napoznánk napoznátok napoznának | napoznám napoznád napozná napoznánk napoznátok napoznák (napoználak)"},
+    {"bukdosik", presentConditional, kEveryToggle, "bukdosnék bukdosnál bukdosna bukdosnánk bukdosnátok bukdosnának | bukdosnám bukdosnád bukdosná bukdosnánk bukdosnátok bukdosnák (bukdosnálak)"},
+    {"viharzik", presentConditional, kEveryToggle, "viharzanék viharzanál viharzana viharzanánk viharzanátok viharzanának | viharzanám viharzanád viharzaná viharzanánk viharzanátok viharzanák (viharzanálak)"},
+    {"fingik", presentConditional, kEveryToggle, "finganék finganál fingana finganánk finganátok finganának | finganám finganád finganá finganánk finganátok finganák (finganálak)"},
+    {"válik", presentConditional, kEveryToggle, "válnék válnál válna válnánk válnátok válnának | válnám válnád válná válnánk válnátok válnák (válnálak)"},
+    {"bújik", presentConditional, kEveryToggle, "bújnék bújnál bújna bújnánk bújnátok bújnának | bújnám bújnád bújná bújnánk bújnátok bújnák (bújnálak)"},
+    {"hullik", presentConditional, kEveryToggle, "hullanék hullanál hullana hullanánk hullanátok hullanának | hullanám hullanád hullaná hullanánk hullanátok hullanák (hullanálak)"},
+    {"érik", presentConditional, kEveryToggle, "érnék érnél érne érnénk érnétek érnének | érném érnéd érné érnénk érnétek érnék (érnélek)"},
+    {"születik", presentConditional, kEveryToggle, "születnék születnél születne születnénk születnétek születnének | születném születnéd születné születnénk születnétek születnék (születnélek)"},
+    {"egybeilleszkedik", presentConditional, kEveryToggle, "egybeilleszkednék egybeilleszkednél egybeilleszkedne egybeilleszkednénk egybeilleszkednétek egybeilleszkednének | egybeilleszkedném egybeilleszkednéd egybeilleszkedné egybeilleszkednénk egybeilleszkednétek egybeilleszkednék (egybeilleszkednélek)"},
+    {"bagzik", presentConditional, kEveryToggle, "bagzanék bagzanál bagzana bagzanánk bagzanátok bagzanának | bagzanám bagzanád bagzaná bagzanánk bagzanátok bagzanák (bagzanálak)"},
+    {"sakkozik", presentConditional, kEveryToggle, "sakkoznék sakkoznál sakkozna sakkoznánk sakkoznátok sakkoznának | sakkoznám sakkoznád sakkozná sakkoznánk sakkoznátok sakkoznák (sakkoználak)"},
+    {"bujdosik", presentConditional, kEveryToggle, "bujdosnék bujdosnál bujdosna bujdosnánk bujdosnátok bujdosnának | bujdosnám bujdosnád bujdosná bujdosnánk bujdosnátok bujdosnák (bujdosnálak)"},
+    {"haldoklik", presentConditional, kEveryToggle, "haldokolnék haldokolnál haldokolna haldokolnánk haldokolnátok haldokolnának | haldokolnám haldokolnád haldokolná haldokolnánk haldokolnátok haldokolnák (haldokolnálak)"},
+    {"mosdik", presentConditional, kEveryToggle, "mosdanék mosdanál mosdana mosdanánk mosdanátok mosdanának | mosdanám mosdanád mosdaná mosdanánk mosdanátok mosdanák (mosdanálak)"},
+    {"lakik", presentConditional, kEveryToggle, "laknék laknál lakna laknánk laknátok laknának | laknám laknád lakná laknánk laknátok laknák (laknálak)"},
+    {"érzik", presentConditional, kEveryToggle, "érzenék érzenél érzene érzenénk érzenétek érzenének | érzeném érzenéd érzené érzenénk érzenétek érzenék (érzenélek)"},
+    {"akaródzik", presentConditional, kEveryToggle, "akaródznék akaródznál akaródzna akaródznánk akaródznátok akaródznának | akaródznám akaródznád akaródzná akaródznánk akaródznátok akaródznák (akaródználak)"},
+    {"áll", imperative, kEveryToggle, "álljak álljál álljon álljunk álljatok álljanak | álljam álljad állja álljuk álljátok állják (álljalak)"},
+    {"hall", imperative, kEveryToggle, "halljak halljál halljon halljunk halljatok halljanak | halljam halljad hallja halljuk halljátok hallják halljalak"},
+    {"ajánl", imperative, kEveryToggle, "ajánljak ajánljál ajánljon ajánljunk ajánljatok ajánljanak | ajánljam ajánljad ajánlja ajánljuk ajánljátok ajánlják ajánljalak"},
+    {"mozog", imperative, kEveryToggle, "mozogjak mozogjál mozogjon mozogjunk mozogjatok mozogjanak | mozogjam mozogjad mozogja mozogjuk mozogjátok mozogják (mozogjalak)"},
+    {"cseng", imperative, kEveryToggle, "csengjek csengjél csengjen csengjünk csengjetek csengjenek | csengjem csengjed csengje csengjük csengjétek csengjék (csengjelek)"},
+    {"támad", imperative, kEveryToggle, "támadjak támadjál támadjon támadjunk támadjatok támadjanak | támadjam támadjad támadja támadjuk támadjátok támadják támadjalak"},
+    {"említ", imperative, kEveryToggle, "említsek említsél említsen említsünk említsetek említsenek | említsem említsed említse említsük említsétek említsék említselek"},
+    {"hajt", imperative, kEveryToggle, "hajtsak hajtsál hajtson hajtsunk hajtsatok hajtsanak | hajtsam hajtsad hajtsa hajtsuk hajtsátok hajtsák hajtsalak"},
+    {"fut", imperative, kEveryToggle, "fussak fussál fusson fussunk fussatok fussanak | fussam fussad fussa fussuk fussátok fussák fussalak"},
+    {"veszt", imperative, kEveryToggle, "veszítsek veszítsél veszítsen veszítsünk veszítsetek veszítsenek | veszítsem veszítsed veszítse veszítsük veszítsétek veszítsék veszítselek"},
+    {"lapít", imperative, kEveryToggle, "lapítsak lapítsál lapítson lapítsunk lapítsatok lapítsanak | lapítsam lapítsad lapítsa lapítsuk lapítsátok lapítsák lapítsalak"},
+    {"vonz", imperative, kEveryToggle, "vonzzak vonzzál vonzzon vonzzunk vonzzatok vonzzanak | vonzzam vonzzad vonzza vonzzuk vonzzátok vonzzák vonzzalak"},
+    {"bocsát", imperative, kEveryToggle, "bocsássak bocsássál bocsásson bocsássunk bocsássatok bocsássanak | bocsássam bocsássad bocsássa bocsássuk bocsássátok bocsássák bocsássalak"},
+    {"vész", imperative, kEveryToggle, "vesszek vesszél vesszen vesszünk vesszetek vesszenek | vesszem vesszed vessze vesszük vesszétek vesszék (vesszelek)"},
+    {"igyekezik", imperative, kEveryToggle, "igyekezzek igyekezzél igyekezzen igyekezzünk igyekezzetek igyekezzenek | igyekezzem igyekezzed igyekezze igyekezzük igyekezzétek igyekezzék (igyekezzelek)"},
+    {"aggódik", imperative, kEveryToggle, "aggódjak aggódjál aggódjon aggódjunk aggódjatok aggódjanak | aggódjam aggódjad aggódja aggódjuk aggódjátok aggódják (aggódjalak)"},
+    {"verekedik", imperative, kEveryToggle, "verekedjek verekedjél verekedjen verekedjünk verekedjetek verekedjenek | verekedjem verekedjed verekedje verekedjük verekedjétek verekedjék (verekedjelek)"},
+    {"nőszik", imperative, kEveryToggle, "nősszek nősszél nősszön nősszünk nősszetek nősszenek | nősszem nősszed nőssze nősszük nősszétek nősszék (nősszelek)"},
+    {"tetszik", imperative, kEveryToggle, "tetsszek tetsszél tetsszen tetsszünk tetsszetek tetsszenek | tetsszem tetsszed tetssze tetsszük tetsszétek tetsszék (tetsszelek)"},
+    {"utazik", imperative, kEveryToggle, "utazzak utazzál utazzon utazzunk utazzatok utazzanak | utazzam utazzad utazza utazzuk utazzátok utazzák (utazzalak)"},
+    {"késik", imperative, kEveryToggle, "késsek késsél késsen késsünk késsetek késsenek | késsem késsed késse késsük késsétek késsék (késselek)"},
+    {"esküszik", imperative, kEveryToggle, "esküdjek esküdjél esküdjön esküdjünk esküdjetek esküdjenek | esküdjem esküdjed esküdje esküdjük esküdjétek esküdjék (esküdjelek)"},
+    {"sugárzik", imperative, kEveryToggle, "sugározzak sugározzál sugározzon sugározzunk sugározzatok sugározzanak | sugározzam sugározzad sugározza sugározzuk sugározzátok sugározzák (sugározzalak)"},
+    {"dohányzik", imperative, kEveryToggle, "dohányozzak dohányozzál dohányozzon dohányozzunk dohányozzatok dohányozzanak | dohányozzam dohányozzad dohányozza dohányozzuk dohányozzátok dohányozzák (dohányozzalak)"},
+    {"bukik", imperative, kEveryToggle, "bukjak bukjál bukjon bukjunk bukjatok bukjanak | bukjam bukjad bukja bukjuk bukjátok bukják (bukjalak)"},
+    {"adatik", imperative, kEveryToggle, "adassak adassál adasson adassunk adassatok adassanak | adassam adassad adassa adassuk adassátok adassák (adassalak)"},
+    {"hazudik", imperative, kEveryToggle, "hazudjak hazudjál hazudjon hazudjunk hazudjatok hazudjanak | hazudjam hazudjad hazudja hazudjuk hazudjátok hazudják (hazudjalak)"},
+    {"horgászik", imperative, kEveryToggle, "horgásszak horgásszál horgásszon horgásszunk horgásszatok horgásszanak | horgásszam horgásszad horgássza horgásszuk horgásszátok horgásszák (horgásszalak)"},
+    {"fogamzik", imperative, kEveryToggle, "fogamzzak fogamzzál fogamzzon fogamzzunk fogamzzatok fogamzzanak | fogamzzam fogamzzad fogamzza fogamzzuk fogamzzátok fogamzzák (fogamzzalak)"},
+    {"napozik", imperative, kEveryToggle, "napozzak napozzál napozzon napozzunk napozzatok napozzanak | napozzam napozzad napozza napozzuk napozzátok napozzák (napozzalak)"},
+    {"bukdosik", imperative, kEveryToggle, "bukdossak bukdossál bukdosson bukdossunk bukdossatok bukdossanak | bukdossam bukdossad bukdossa bukdossuk bukdossátok bukdossák (bukdossalak)"},
+    {"viharzik", imperative, kEveryToggle, "viharozzak viharozzál viharozzon viharozzunk viharozzatok viharozzanak | viharozzam viharozzad viharozza viharozzuk viharozzátok viharozzák (viharozzalak)"},
+    {"fingik", imperative, kEveryToggle, "fingjak fingjál fingjon fingjunk fingjatok fingjanak | fingjam fingjad fingja fingjuk fingjátok fingják (fingjalak)"},
+    {"válik", imperative, kEveryToggle, "váljak váljál váljon váljunk váljatok váljanak | váljam váljad válja váljuk váljátok válják (váljalak)"},
+    {"bújik", imperative, kEveryToggle, "bújjak bújjál bújjon bújjunk bújjatok bújjanak | bújjam bújjad bújja bújjuk bújjátok bújják (bújjalak)"},
+    {"hullik", imperative, kEveryToggle, "hulljak hulljál hulljon hulljunk hulljatok hulljanak | hulljam hulljad hullja hulljuk hulljátok hullják (hulljalak)"},
+    {"érik", imperative, kEveryToggle, "érjek érjél érjen érjünk érjetek érjenek | érjem érjed érje érjük érjétek érjék (érjelek)"},
+    {"születik", imperative, kEveryToggle, "szülessek szülessél szülessen szülessünk szülessetek szülessenek | szülessem szülessed szülesse szülessük szülessétek szülessék (szülesselek)"},
+    {"egybeilleszkedik", imperative, kEveryToggle, "egybeilleszkedjek egybeilleszkedjél egybeilleszkedjen egybeilleszkedjünk egybeilleszkedjetek egybeilleszkedjenek | egybeilleszkedjem egybeilleszkedjed egybeilleszkedje egybeilleszkedjük egybeilleszkedjétek egybeilleszkedjék (egybeilleszkedjelek)"},
+    {"bagzik", imperative, kEveryToggle, "bagzzak bagzzál bagzzon bagzzunk bagzzatok bagzzanak | bagzzam bagzzad bagzza bagzzuk bagzzátok bagzzák (bagzzalak)"},
+    {"sakkozik", imperative, kEveryToggle, "sakkozzak sakkozzál sakkozzon sakkozzunk sakkozzatok sakkozzanak | sakkozzam sakkozzad sakkozza sakkozzuk sakkozzátok sakkozzák (sakkozzalak)"},
+    {"bujdosik", imperative, kEveryToggle, "bujdossak bujdossál bujdosson bujdossunk bujdossatok bujdossanak | bujdossam bujdossad bujdossa bujdossuk bujdossátok bujdossák (bujdossalak)"},
+    {"haldoklik", imperative, kEveryToggle, "haldokoljak haldokoljál haldokoljon haldokoljunk haldokoljatok haldokoljanak | haldokoljam haldokoljad haldokolja haldokoljuk haldokoljátok haldokolják (haldokoljalak)"},
+    {"mosdik", imperative, kEveryToggle, "mosdjak mosdjál mosdjon mosdjunk mosdjatok mosdjanak | mosdjam mosdjad mosdja mosdjuk mosdjátok mosdják (mosdjalak)"},
+    {"lakik", imperative, kEveryToggle, "lakjak lakjál lakjon lakjunk lakjatok lakjanak | lakjam lakjad lakja lakjuk lakjátok lakják (lakjalak)"},
+    {"érzik", imperative, kEveryToggle, "érezzek érezzél érezzen érezzünk érezzetek érezzenek | érezzem érezzed érezze érezzük érezzétek érezzék (érezzelek)"},
+    {"akaródzik", imperative, kEveryToggle, "akaróddzak akaróddzál akaróddzon akaróddzunk akaróddzatok akaróddzanak | akaróddzam akaróddzad akaróddza akaróddzuk akaróddzátok akaróddzák (akaróddzalak)"},
+};
 
-TEST_P(TableCells, EveryCellAsTheWindowShowsIt) {
-  const CellsCase& c = GetParam();
-  WindowSession session;
+void expectCellsShown(const CellsCase& c, window::LexiconFill fillLexicon) {
+  WindowSession session(std::move(fillLexicon));
   session.request(c.verb, c.mood);
   if (c.toggles.allPersons && session.w().allPersonsToggle().visible) session.w().toggleAllPersons();
   if (c.toggles.objective && session.w().objectiveToggle().visible) session.w().toggleObjective();
+  if (c.toggles.imperative && session.w().imperativeToggle().visible) session.w().toggleImperative();
   const Shown shown = session.shown();
   expectCells(shown, c.cells);
   expectCell(shown, 7, 1, "");  // the -lak/-lek row has no subjective form
 }
 
+class TableCells : public ::testing::TestWithParam<CellsCase> {};
+
+TEST_P(TableCells, EveryCellAsTheWindowShowsIt) { expectCellsShown(GetParam(), storeFixtureLexicon); }
+
 INSTANTIATE_TEST_SUITE_P(Verbs, TableCells, ::testing::ValuesIn(kCases), caseName);
+
+class TableCellsOfTheBuiltInLexicon : public ::testing::TestWithParam<CellsCase> {};
+
+TEST_P(TableCellsOfTheBuiltInLexicon, EveryCellAsTheWindowShowsIt) {
+  expectCellsShown(GetParam(), lexicontest::copyFilledLexicon);
+}
+
+INSTANTIATE_TEST_SUITE_P(Classes, TableCellsOfTheBuiltInLexicon, ::testing::ValuesIn(kClassesOfTheBuiltInLexicon),
+                         caseName);
+
+// The class of a verb: characters 5 and 6 of the code its lexicon gives it ("" for none).
+std::string classOf(const Lexicon& lexicon, const std::string& verb) {
+  const auto group = letterGroup(verb);
+  const int element = group ? lexicontest::firstMatch(lexicon, *group, verb) : -1;
+  return element < 0 ? std::string() : lexicon.code(*group, element).substr(4, 2);
+}
+
+// Each class has rules of its own in some tense and mood (its stems, markers and endings, the cells
+// it writes on a second stem): the tables above hold a verb of every class the built-in lexicon
+// holds in every tense and mood, so that each such rule decides a form they check.
+TEST(TableCellsOfEveryClass, EveryClassOfTheBuiltInLexiconHasItsRowInEveryTenseAndMood) {
+  const Lexicon& builtIn = lexicontest::filledLexicon();
+  std::set<std::pair<std::string, Mood>> rows;
+  for (const CellsCase& c : kCases) rows.insert({classOf(fixtureLexicon(), c.verb), c.mood});
+  for (const CellsCase& c : kClassesOfTheBuiltInLexicon) rows.insert({classOf(builtIn, c.verb), c.mood});
+  std::set<std::string> reported;
+  std::vector<std::string> missing;
+  for (int group = 0; group < kLetterGroupCount; ++group) {
+    for (const auto& [element, verb] : lexicontest::verbsOf(builtIn, group)) {
+      const std::string cls = builtIn.code(group, element).substr(4, 2);
+      if (!reported.insert(cls).second) continue;
+      for (Mood mood : kMoods) {
+        if (!rows.contains({cls, mood})) missing.push_back("class " + cls + " (" + verb + ") in the " + moodName(mood));
+      }
+    }
+  }
+  ASSERT_GT(reported.size(), 70u) << "the lexicon was not filled";
+  std::string listed;
+  for (const std::string& row : missing) listed += "\n  " + row;
+  EXPECT_TRUE(missing.empty()) << missing.size() << " classes and tenses and moods have no row:" << listed;
+}
 
 TEST(TableCellsOfAlapszik, AStrippedPreverbStandsBeforeTheFixedFormsInEveryMood) {
   for (Mood mood : kMoods) {

@@ -1,9 +1,11 @@
-// A started program over the tests' fixture lexicon, with helpers to read what it shows.
+// A started program over the tests' fixture lexicon (or the lexicon a fill gives), with helpers to
+// read what it shows.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "headless/Session.h"
 #include "support/Conjugation.h"
@@ -16,7 +18,7 @@ using FormCells = std::array<std::string, 13>;
 
 class WindowSession : public headless::Session {
  public:
-  WindowSession() : Session(storeFixtureLexicon) {
+  explicit WindowSession(window::LexiconFill fillLexicon = storeFixtureLexicon) : Session(std::move(fillLexicon)) {
     start();
     dialogs.clear();
     desktop.clearCalls();

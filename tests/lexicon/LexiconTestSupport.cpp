@@ -40,6 +40,8 @@ std::vector<std::pair<char, int>> letters(std::string_view word) {
 
 }  // namespace
 
+void copyFilledLexicon(Lexicon& lexicon) { lexicon = filledLexicon(); }
+
 const Lexicon& filledLexicon() {
   static const Lexicon lexicon = [] {
     Lexicon l;

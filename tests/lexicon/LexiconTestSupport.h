@@ -13,6 +13,10 @@ namespace ragozo::lexicontest {
 // A lexicon after the full run of thirty fill procedures, built once.
 const Lexicon& filledLexicon();
 
+// Fills `lexicon` as the program does, by a copy of `filledLexicon`: a window loaded with it is
+// quicker to make than one that runs the fill procedures.
+void copyFilledLexicon(Lexicon& lexicon);
+
 // The word with its accents removed (á as a, ö and ő as o, and so on).
 std::string folded(std::string_view word);
 

@@ -64,6 +64,8 @@ std::string causativeVerb(const Verb& verb, const std::optional<std::string>& fi
   if (shortSuffix && verb.cls.is(unstableVowel)) stem = dropUnstableVowel(verb);
   if (isExemptFromCausative(verb, stem)) return kNoSuchForm;
   if (fixedForm) return *fixedForm;
+  // esküszik: "esket" ("megesketi a tanút"), not the noun "esküdtet".
+  if (verb.endsIn({"esküszik"})) return dropLastChars(verb.entry, 8) + "esket";
   // hí, szí, nyű outside the v-stem verbs' class: the v-stem's causative all the same.
   if (verb.endsIn({"szí", "hí"})) return vStem(verb) + "at";
   if (verb.endsIn({"nyű"})) return vStem(verb) + "et";

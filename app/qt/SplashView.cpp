@@ -119,7 +119,7 @@ void SplashView::keyPressEvent(QKeyEvent* event) {
   // The about window takes Return and Escape as a dialog does: both press "&OK".
   const int key = event->key();
   const bool dismisses = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-  if (dismisses && okButton_->isVisible()) {
+  if (dismisses && splash_ && splash_->okVisible()) {
     okButton_->click();
     return;
   }

@@ -21,7 +21,6 @@ constexpr PropertyRow kTable[] = {
     {linkingVowel, "41 64 87 8d 42 65 88 66 4a 44 67 90 89"},
     {unstableVowel, "05 06 08 19"},
     {sibilantIk, "34 57 80 35 58 81 36 59 82"},
-    {consonantFinalStem, "14 15 16 20 21 22 23 26 29"},
     {szikDStem, "3a 33 3b 52 3c"},
     {likeVesz, "2a"},
     {likeMelegszik, "3a"},

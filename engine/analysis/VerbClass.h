@@ -22,7 +22,6 @@ enum class ClassProperty : std::uint8_t {
   linkingVowel,          // a linking vowel goes in before the last consonant (omlik: omol)
   unstableVowel,         // the last vowel drops before a vowel (sodor: sodr)
   sibilantIk,            // -ik verbs on -sz or -z (úszik, játszik)
-  consonantFinalStem,    // no -ik, a stem in -szt, -st, -at/-et, -dz, -sz, -tsz, -t, -sát
   szikDStem,             // the -szik verbs with a -d- or -ez- stem outside the -sz- forms
   likeVesz,              // vész: vesz
   likeMelegszik,         // melegszik: meleged

@@ -23,10 +23,9 @@ bool lacksCausative(const Verb& verb) {
   return verb.endsIn({"odik", "edik", "ödik"}) || verb.cls.is(noCausativeSzik);
 }
 
-// The causative base: the table's stem, the base stem, or the stem with the inserted vowel.
+// The causative base: the present's stem, the base stem, or the stem with the inserted vowel.
 std::string causativeStem(const Verb& verb) {
   std::string stem(verb.stem);
-  if (verb.cls.is(consonantFinalStem)) stem = verb.baseStem;
   if (verb.cls.is(causativeOnLinkingVowelStem)) {
     stem = linkingVowelStem(verb.baseStem, verb.entry, verb.vowel);
     if (verb.endsIn({"ihlik", "oszlik", "siklik"})) stem = verb.baseStem;

@@ -58,7 +58,6 @@ std::string potentialVerb(const Verb& verb) {
   const VerbClass cls = verb.cls;
   if (!verb.code.usedInImperative && !verb.endsIn({"bocsájt"})) return kNoSuchForm;
   std::string stem(verb.stem);
-  if (cls.is(consonantFinalStem)) stem = verb.baseStem;
   if (cls.is(linkingVowel)) stem = linkingVowelStem(verb.baseStem, verb.entry, verb.vowel);
   if (verb.endsIn({"fekszik", "alszik"})) stem = verb.entryLess(4);
   std::string text = verb.suffixed(std::move(stem), "hat", "het");

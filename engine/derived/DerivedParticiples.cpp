@@ -66,7 +66,6 @@ std::string infinitive(const Verb& verb, const ConditionalStem& conditional) {
 std::string adverbialParticiple(const Verb& verb) {
   if (!verb.code.usedInImperative && !verb.endsIn({"bocsájt"})) return kNoSuchForm;
   std::string stem(verb.stem);
-  if (verb.cls.is(consonantFinalStem)) stem = verb.baseStem;
   if (verb.endsIn({"ív"})) stem = dropLastChars(verb.entry, 2) + "í";  // hív: "híva"
   if (verb.cls.is(irregularAdverbialParticiple)) {
     if (std::optional<std::string> irregular = irregularAdverbialStem(verb)) stem = std::move(*irregular);

@@ -1,29 +1,42 @@
 // The entry box's line edit.
 #include "qt/EntryLineEdit.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+#include <QMouseEvent>
 
 namespace ragozo::view {
 namespace {
 
-// Whether the key brings text of its own into the entry: a character, Backspace, or a paste. A
-// shortcut that leaves the text as it is (copy, select all, the caret's moves) brings none, nor
-// does an access key of the window; one that takes text out without a key's character (a cut,
-// Delete, an undo) starts the new entry through the change it makes, as the mouse's cut does.
-bool bringsText(const QKeyEvent& event) {
-  if (event.matches(QKeySequence::Paste)) return true;
-  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+bool clipboardHoldsText(QClipboard::Mode mode) { return !QGuiApplication::clipboard()->text(mode).isEmpty(); }
+
+// Whether the key types into the entry as a typed key does: a character the line edit takes (not a
+// Ctrl or Ctrl+Shift shortcut, but AltGr's Ctrl+Alt and a character beyond 16 bits), Backspace, or a
+// paste of some text. A shortcut that leaves the text as it is (copy, select all, the caret's moves)
+// does not; one that takes text out without a character (a cut, Delete, an undo) starts the new
+// entry through the change it makes, as the menu's cut does.
+bool typesIntoEntry(const QKeyEvent& event) {
+  if (event.matches(QKeySequence::Paste)) return clipboardHoldsText(QClipboard::Clipboard);
   if (event.key() == Qt::Key_Backspace) return true;
   const QString text = event.text();
-  return !text.isEmpty() && text.front().isPrint();
+  if (text.isEmpty()) return false;
+  const QChar first = text.front();
+  if (first.category() == QChar::Other_Format) return true;
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
+  return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+         (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
 }  // namespace
 
 void EntryLineEdit::keyPressEvent(QKeyEvent* event) {
-  if (bringsText(*event)) emit textComing();
+  if (typesIntoEntry(*event)) emit textComing();
   QLineEdit::keyPressEvent(event);
 }
 
@@ -32,6 +45,33 @@ void EntryLineEdit::inputMethodEvent(QInputMethodEvent* event) {
   // press; it must empty the entry after a result first, as a typed key does.
   if (!event->commitString().isEmpty()) emit textComing();
   QLineEdit::inputMethodEvent(event);
+}
+
+void EntryLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+  // The menu's paste brings its text in as Ctrl+V does. It is the one item the line edit connected
+  // to its paste (by name in older versions of Qt, by member in newer ones).
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  for (QAction* action : menu->actions()) {
+    const bool pastes = disconnect(action, &QAction::triggered, this, &QLineEdit::paste) ||
+                        disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+    if (pastes) connect(action, &QAction::triggered, this, &EntryLineEdit::pasteAsTyped);
+  }
+  menu->popup(event->globalPos());
+}
+
+void EntryLineEdit::pasteAsTyped() {
+  if (clipboardHoldsText(QClipboard::Clipboard)) emit textComing();
+  paste();
+}
+
+void EntryLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the selection where the system has one, as Ctrl+V pastes the clipboard.
+  const bool pastesSelection = event->button() == Qt::MiddleButton &&
+                               QGuiApplication::clipboard()->supportsSelection() &&
+                               clipboardHoldsText(QClipboard::Selection);
+  if (pastesSelection) emit textComing();
+  QLineEdit::mouseReleaseEvent(event);
 }
 
 void EntryLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -13,8 +13,9 @@ class EntryLineEdit : public QLineEdit {
 
   // Signals rather than callbacks, so that a connection ends with its receiver.
  signals:
-  // Text is about to go into the entry: a character typed as a key (Backspace's
-  // included, but not Enter's or Tab's), one committed by an input method, or a paste.
+  // The entry is about to be typed into as a key types: a character (Backspace
+  // included, but not Enter or Tab), one committed by an input method, or a paste
+  // by Ctrl+V, the context menu or the middle button.
   void textComing();
   void doubleClicked();
   void focusGained();
@@ -22,10 +23,16 @@ class EntryLineEdit : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  // The context menu's paste: Ctrl+V's.
+  void pasteAsTyped();
 };
 
 }  // namespace ragozo::view

@@ -86,7 +86,8 @@ void MainWindowView::buildTable(QWidget* parent) {
   table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The user selects nothing by pressing: the one cell that shows selected is the one copied.
+  table_->setSelectionMode(QAbstractItemView::NoSelection);
   // A click copies a cell and leaves the keyboard to the entry, so the next key starts a new entry.
   table_->setFocusPolicy(Qt::NoFocus);
   table_->setStyleSheet(QStringLiteral("QTableWidget { selection-background-color: #d6e4f5; selection-color: black; }"));
@@ -262,10 +263,10 @@ void MainWindowView::refresh() {
     table_->setColumnWidth(column, px(shown.table.columnWidth(column)));
   }
   // Only the cell just copied shows selected; a table drawn anew selects none.
+  table_->clearSelection();
   if (shown.copiedCell) {
-    table_->setCurrentCell(shown.copiedCell->row, shown.copiedCell->column);
-  } else {
-    table_->clearSelection();
+    table_->selectionModel()->select(table_->model()->index(shown.copiedCell->row, shown.copiedCell->column),
+                                     QItemSelectionModel::Select);
   }
 
   conjugateButton_->setText(toQString(w.conjugateButton().caption));

@@ -112,7 +112,7 @@ bool SplashView::eventFilter(QObject* watched, QEvent* event) {
 void SplashView::closeEvent(QCloseEvent* event) {
   // The logic decides what the close box closes; the window goes only when it unloads it.
   event->ignore();
-  if (splash_) desktop_.dispatch([this] { splash_->closeBox(); });
+  if (splash_) desktop_.dispatch([this] { splash_->closeFromTitleBar(); });
 }
 
 void SplashView::keyPressEvent(QKeyEvent* event) {

@@ -44,7 +44,15 @@ void MainWindow::entryTypedAtEnd(std::string_view characters) {
   entryChanged();
 }
 
-void MainWindow::pasteIntoEntry() { setEntryText(clipboard_.text()); }
+void MainWindow::pasteIntoEntry() {
+  // After a result the double click starts a new entry, which its change empties, even where the
+  // clipboard holds the entry's own text (copied from it), whose paste would change nothing.
+  if (!state_.entry.inputFresh) {
+    entryChanged();
+    return;
+  }
+  setEntryText(clipboard_.text());
+}
 
 void MainWindow::placeCaretAtEnd() { caret_ = static_cast<int>(charCount(state_.entry.text)); }
 

@@ -78,7 +78,8 @@ class MainWindow {
   // longer text, without a copy of the entry for every key.
   void entryTypedAtEnd(std::string_view characters);
   // A double click on the entry: the clipboard's text replaces it; after a
-  // result the per-entry reset this starts empties the entry instead.
+  // result the per-entry reset this starts empties the entry instead, whatever
+  // the clipboard holds.
   void pasteIntoEntry();
   // The entry gains or loses the focus; gaining it puts the caret at the end.
   void entryGotFocus();

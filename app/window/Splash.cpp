@@ -45,7 +45,7 @@ void Splash::returnToMain() {
   program_.unloadSplash();
 }
 
-void Splash::closeBox() {
+void Splash::closeFromTitleBar() {
   if (okVisible_) {
     returnToMain();
     return;

@@ -37,7 +37,7 @@ class Splash {
   void returnToMain();
   // The title bar's close box. It closes the about window as "&OK" does, bringing the main window
   // back; the splash, closed before any window is there, ends the program.
-  void closeBox();
+  void closeFromTitleBar();
   // A click on the information picture: the information box.
   void openInformation();
   void unload();

@@ -20,8 +20,8 @@ namespace ragozo::derived {
 
 // What every box is built from.
 struct Verb {
-  std::string_view entry;     // the typed verb
-  std::string_view stem;      // the table's stem after the -ik stem fixes, where each box starts afresh
+  std::string_view entry;     // the entry as the look-up took it: trimmed, in lower case
+  std::string_view stem;      // the present's stem after the -ik stem fixes, where each box starts afresh
   std::string_view baseStem;  // the entry less a final "ik", or the -szik stem that replaces it
   VerbClass cls;              // the class and the vowel class the conditional goes on in
   VowelClass vowel;

@@ -11,9 +11,9 @@ namespace ragozo {
 
 // What the derived forms are built from.
 struct DerivedSource {
-  std::string_view verb;        // the typed verb
-  // The stems, class and vowel class the table was written from; for a verb with a plain stand-in
-  // ("alapszik"), the stand-in's class and stem in every tense and mood.
+  std::string_view verb;        // the entry as the look-up took it: trimmed, in lower case
+  // The stems, class and vowel class of the indicative present, whatever tense and mood the table
+  // shows; for a verb with a plain stand-in ("alapszik"), the stand-in's class and stem.
   const Inflection& inflection;
   const VerbCode& code;
   bool objectiveAnyway = false;  // the objective column shown anyway keeps the future participle
@@ -27,8 +27,8 @@ struct DerivedForms {
 
 // The infinitive, adverbial participle, present and past participle, future
 // participle, action noun, potential verb and causative verb, or "Nincs ilyen
-// alak." where the verb lacks the form. Each box starts from the stem the
-// table was written from (after the -ik stem fixes) and applies its own class
+// alak." where the verb lacks the form. Each box starts from the stem of the
+// indicative present (after the -ik stem fixes) and applies its own class
 // rules; the irregular verbs get their fixed forms, and the causative its
 // -tat/-at choice and exemptions.
 //

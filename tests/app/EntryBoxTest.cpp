@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "WindowSession.h"
-#include "text/Utf8Text.h"
 
 namespace ragozo::testing {
 namespace {
@@ -55,15 +54,21 @@ TEST(EntryBox, ANewEntryOfTheSameVerbIsAskedAndAnnouncedAgain) {
 // A capital, or Caps Lock, makes no other verb: the window shows the verb's own forms, in lower
 // case, and the entry keeps what was typed.
 TEST(EntryBox, AVerbTypedWithCapitalsShowsItsFormsAndKeepsTheEntryAsTyped) {
-  for (const char* typed : {"Eszik", "ESZIK", "Megy"}) {
-    SCOPED_TRACE(typed);
+  struct Case {
+    const char* typed;
+    const char* thirdSingular;
+    const char* infinitive;
+  };
+  const Case cases[] = {{"Eszik", "  eszik", "enni"}, {"ESZIK", "  eszik", "enni"}, {"Megy", "  megy", "menni"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
     WindowSession session;
-    session.request(typed, presentIndicative);
-    EXPECT_EQ(session.s().entry.text, typed);
+    session.request(c.typed, presentIndicative);
+    EXPECT_EQ(session.s().entry.text, c.typed);
     EXPECT_TRUE(session.dialogs.transcript().empty());
     const Shown shown = session.shown();
-    expectCell(shown, 3, 1, std::string("  ") + lowerCase(typed));
-    expectBox(shown, infinitiveBox, std::string(typed) == "Megy" ? "menni" : "enni");
+    expectCell(shown, 3, 1, c.thirdSingular);
+    expectBox(shown, infinitiveBox, c.infinitive);
   }
 }
 
@@ -122,6 +127,12 @@ TEST(EntryBox, DoubleClickPastesOnlyIntoAFreshEntry) {
   EXPECT_EQ(session.s().entry.text, "kér");
   session.w().conjugate();
   expectCell(session.shown(), 1, 1, "  kérek");
+
+  // The entry's own text, copied from it, pasted over it after a result: a new entry all the same.
+  session.clipboard.setText("kér");
+  session.w().pasteIntoEntry();
+  EXPECT_EQ(session.s().entry.text, "");
+  EXPECT_TRUE(session.formCellsEmpty());
 }
 
 TEST(EntryBox, ANewEntryEmptiesTheTextsEvenWhileTheyAreKept) {

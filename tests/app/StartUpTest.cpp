@@ -163,7 +163,7 @@ TEST(AboutWindow, TheCloseBoxBringsTheMainWindowBackButTheSplashsEndsTheProgram)
   WindowSession session;
   session.conjugate("vár");
   session.w().showAbout();
-  session.program.splash()->closeBox();
+  session.program.splash()->closeFromTitleBar();
   ASSERT_NE(session.program.mainWindow(), nullptr);
   EXPECT_EQ(session.program.splash(), nullptr);
   EXPECT_TRUE(session.desktop.shown(WindowName::main));
@@ -173,7 +173,7 @@ TEST(AboutWindow, TheCloseBoxBringsTheMainWindowBackButTheSplashsEndsTheProgram)
 
   headless::Session starting(storeFixtureLexicon);
   starting.program.start();
-  starting.program.splash()->closeBox();
+  starting.program.splash()->closeFromTitleBar();
   EXPECT_EQ(starting.program.splash(), nullptr);
   EXPECT_EQ(starting.program.mainWindow(), nullptr);
   EXPECT_TRUE(starting.desktop.ended());

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QKeyEvent>
@@ -114,6 +115,14 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
   typeInto(view.entry(), QStringLiteral("kér"));
   QTest::keyClick(view.entry(), Qt::Key_Return);
   EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kértem"));
+  EXPECT_TRUE(view.table()->selectedItems().isEmpty()) << "a new table keeps the cell copied before";
+
+  // A press on one cell and a release on another copies nothing, and selects nothing.
+  QTest::mousePress(view.table()->viewport(), Qt::LeftButton, {},
+                    view.table()->visualItemRect(view.table()->item(1, 1)).center());
+  QTest::mouseRelease(view.table()->viewport(), Qt::LeftButton, {},
+                      view.table()->visualItemRect(view.table()->item(2, 1)).center());
+  EXPECT_TRUE(view.table()->selectedItems().isEmpty());
 
   // The first key after a result starts a new entry.
   typeInto(view.entry(), QStringLiteral("k"));
@@ -125,7 +134,7 @@ TEST_F(QtWindow, ConjugatesATypedVerbThroughTheWidgets) {
 // A window of fixed size offers no maximise button.
 TEST_F(QtWindow, TheMainWindowOffersNoMaximiseButton) {
   const Qt::WindowFlags flags = startAndWaitForMainWindow().windowFlags();
-  EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << "the window manager's own buttons, the maximise one among them";
+  EXPECT_TRUE(flags & Qt::CustomizeWindowHint) << "without it the window manager puts its own buttons, maximise among them";
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
@@ -168,10 +177,37 @@ TEST_F(QtWindow, APasteOrACutAfterAResultStartsANewEntry) {
   QTest::keyClick(view.entry(), Qt::Key_Return);
   ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
 
+  // Ctrl+V and Shift+Insert; with nothing to paste, nothing comes in and the result stays.
   QApplication::clipboard()->setText(QStringLiteral("kér"));
   QTest::keyClick(view.entry(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(view.entry()->text(), QStringLiteral("kér"));
   EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kérek"));
+  QApplication::clipboard()->setText(QStringLiteral("vár"));
+  QTest::keyClick(view.entry(), Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("vár"));
+  QTest::keyClick(view.entry(), Qt::Key_Return);
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
+  QApplication::clipboard()->clear();
+  QTest::keyClick(view.entry(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("vár"));
+  EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  várok"));
+
+  // The context menu's paste, as Ctrl+V.
+  QApplication::clipboard()->setText(QStringLiteral("kér"));
+  QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(5, 5), view.entry()->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(view.entry(), &menuEvent);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->text().endsWith(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText))) paste = action;
+  }
+  ASSERT_NE(paste, nullptr);
+  paste->trigger();
+  menu->close();
+  EXPECT_EQ(view.entry()->text(), QStringLiteral("kér"));
   QTest::keyClick(view.entry(), Qt::Key_Return);
   EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  kérek"));
 
@@ -184,6 +220,35 @@ TEST_F(QtWindow, APasteOrACutAfterAResultStartsANewEntry) {
   typeInto(view.entry(), QStringLiteral("ad"));
   QTest::keyClick(view.entry(), Qt::Key_Return);
   EXPECT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
+}
+
+// Whatever key types a character after a result, the character is the new entry.
+TEST_F(QtWindow, EveryKeyThatTypesACharacterStartsANewEntry) {
+  view::MainWindowView& view = startAndWaitForActiveMainWindow();
+  struct Key {
+    const char* name;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    QString entry;  // what the entry holds after the key
+  };
+  const Key keys[] = {
+      {"a letter", Qt::NoModifier, QStringLiteral("v"), QStringLiteral("v")},
+      {"a capital", Qt::ShiftModifier, QStringLiteral("É"), QStringLiteral("É")},
+      {"AltGr, reported as Ctrl+Alt", Qt::ControlModifier | Qt::AltModifier, QStringLiteral("@"), QStringLiteral("@")},
+      {"a character beyond 16 bits", Qt::NoModifier, QString::fromUtf8("\U0001F600"), QString::fromUtf8("\U0001F600")},
+  };
+  for (const Key& key : keys) {
+    SCOPED_TRACE(key.name);
+    typeInto(view.entry(), QStringLiteral("ad"));
+    QTest::keyClick(view.entry(), Qt::Key_Return);
+    ASSERT_EQ(view.table()->item(1, 1)->text(), QStringLiteral("  adok"));
+    QKeyEvent press(QEvent::KeyPress, 0, key.modifiers, key.text);
+    QApplication::sendEvent(view.entry(), &press);
+    EXPECT_EQ(view.entry()->text(), key.entry);
+    EXPECT_TRUE(view.table()->item(1, 1)->text().isEmpty());
+    QTest::keyClick(view.entry(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view.entry(), Qt::Key_Delete);
+  }
 }
 
 TEST_F(QtWindow, ALetterFromAnInputMethodStartsANewEntryAsATypedKeyDoes) {

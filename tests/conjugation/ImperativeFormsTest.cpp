@@ -4,7 +4,12 @@
 // without a code are the tests' lexicon's. The everyday verbs are in tests/app/TableCellsTest.cpp.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
+#include "lexicon/LexiconTestSupport.h"
 #include "support/Conjugation.h"
+#include "support/FixtureLexicon.h"
 
 namespace ragozo::testing {
 namespace {
@@ -60,6 +65,68 @@ const FormsCase kShortForms[] = {
     {{"játszik", nullptr}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "játsszak játssz játsszon játsszunk játsszatok játsszanak | játsszam játszd játssza játsszuk játsszátok játsszák játsszalak"},
     {{"edz", nullptr}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "eddzek eddz eddzen eddzünk eddzetek eddzenek | eddzem edzd eddze eddzük eddzétek eddzék eddzelek"},
     {{"bimbódzik", nullptr}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bimbóddzak bimbóddz bimbóddzon bimbóddzunk bimbóddzatok bimbóddzanak | bimbóddzam bimbódzd bimbóddza bimbóddzuk bimbóddzátok bimbóddzák (bimbóddzalak)"},
+    // A verb of each further class of the built-in lexicon, with its code there.
+    {{"áll", "110102212"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "álljak állj álljon álljunk álljatok álljanak | álljam álld állja álljuk álljátok állják (álljalak)"},
+    {{"hall", "110103111"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "halljak hallj halljon halljunk halljatok halljanak | halljam halld hallja halljuk halljátok hallják halljalak"},
+    {{"ajánl", "110104011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "ajánljak ajánlj ajánljon ajánljunk ajánljatok ajánljanak | ajánljam ajánld ajánlja ajánljuk ajánljátok ajánlják ajánljalak"},
+    {{"énekel", "120105011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "énekeljek énekelj énekeljen énekeljünk énekeljetek énekeljenek | énekeljem énekeld énekelje énekeljük énekeljétek énekeljék énekeljelek"},
+    {{"sodor", "110106012"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "sodorjak sodorj sodorjon sodorjunk sodorjatok sodorjanak | sodorjam sodord sodorja sodorjuk sodorjátok sodorják (sodorjalak)"},
+    {{"ad", "110107111"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "adjak adj adjon adjunk adjatok adjanak | adjam add adja adjuk adjátok adják adjalak"},
+    {{"mozog", "110108100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "mozogjak mozogj mozogjon mozogjunk mozogjatok mozogjanak | mozogjam mozogd mozogja mozogjuk mozogjátok mozogják (mozogjalak)"},
+    {{"cseng", "120109100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "csengjek csengj csengjen csengjünk csengjetek csengjenek | csengjem csengd csengje csengjük csengjétek csengjék (csengjelek)"},
+    {{"küld", "130110111"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "küldjek küldj küldjön küldjünk küldjetek küldjenek | küldjem küldd küldje küldjük küldjétek küldjék küldjelek"},
+    {{"támad", "110111211"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "támadjak támadj támadjon támadjunk támadjatok támadjanak | támadjam támadd támadja támadjuk támadjátok támadják támadjalak"},
+    {{"hajt", "110113011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "hajtsak hajts hajtson hajtsunk hajtsatok hajtsanak | hajtsam hajtsd hajtsa hajtsuk hajtsátok hajtsák hajtsalak"},
+    {{"fest", "120115011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "fessek fess fessen fessünk fessetek fessenek | fessem fesd fesse fessük fessétek fessék fesselek"},
+    {{"abajgat", "110116011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "abajgassak abajgass abajgasson abajgassunk abajgassatok abajgassanak | abajgassam abajgasd abajgassa abajgassuk abajgassátok abajgassák abajgassalak"},
+    {{"olvas", "110117011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "olvassak olvass olvasson olvassunk olvassatok olvassanak | olvassam olvasd olvassa olvassuk olvassátok olvassák olvassalak"},
+    {{"néz", "120118111"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "nézzek nézz nézzen nézzünk nézzetek nézzenek | nézzem nézd nézze nézzük nézzétek nézzék nézzelek"},
+    {{"érez", "120119011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "érezzek érezz érezzen érezzünk érezzetek érezzenek | érezzem érezd érezze érezzük érezzétek érezzék érezzelek"},
+    {{"fut", "110123011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "fussak fuss fusson fussunk fussatok fussanak | fussam fusd fussa fussuk fussátok fussák fussalak"},
+    {{"lapít", "110127011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "lapítsak lapíts lapítson lapítsunk lapítsatok lapítsanak | lapítsam lapítsd lapítsa lapítsuk lapítsátok lapítsák lapítsalak"},
+    {{"vonz", "110128111"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "vonzzak vonzz vonzzon vonzzunk vonzzatok vonzzanak | vonzzam vonzd vonzza vonzzuk vonzzátok vonzzák vonzzalak"},
+    {{"bocsát", "110129011"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bocsássak bocsáss bocsásson bocsássunk bocsássatok bocsássanak | bocsássam bocsásd bocsássa bocsássuk bocsássátok bocsássák bocsássalak"},
+    {{"vész", "12012a200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "vesszek vessz vesszen vesszünk vesszetek vesszenek | vesszem vessd vessze vesszük vesszétek vesszék (vesszelek)"},
+    {{"igyekezik", "120130000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "igyekezzek igyekezz igyekezzen igyekezzünk igyekezzetek igyekezzenek | igyekezzem igyekezd igyekezze igyekezzük igyekezzétek igyekezzék (igyekezzelek)"},
+    {{"aggódik", "110131200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "aggódjak aggódj aggódjon aggódjunk aggódjatok aggódjanak | aggódjam aggódd aggódja aggódjuk aggódjátok aggódják (aggódjalak)"},
+    {{"verekedik", "120132000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "verekedjek verekedj verekedjen verekedjünk verekedjetek verekedjenek | verekedjem verekedd verekedje verekedjük verekedjétek verekedjék (verekedjelek)"},
+    {{"haragszik", "110133000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "haragudjak haragudj haragudjon haragudjunk haragudjatok haragudjanak | haragudjam haragudd haragudja haragudjuk haragudjátok haragudják (haragudjalak)"},
+    {{"nőszik", "130134200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "nősszek nőssz nősszön nősszünk nősszetek nősszenek | nősszem nőszd nőssze nősszük nősszétek nősszék (nősszelek)"},
+    {{"tetszik", "120136200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "tetsszek tetssz tetsszen tetsszünk tetsszetek tetsszenek | tetsszem tetszd tetssze tetsszük tetsszétek tetsszék (tetsszelek)"},
+    {{"utazik", "110138000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "utazzak utazz utazzon utazzunk utazzatok utazzanak | utazzam utazd utazza utazzuk utazzátok utazzák (utazzalak)"},
+    {{"késik", "120139200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "késsek késs késsen késsünk késsetek késsenek | késsem késd késse késsük késsétek késsék (késselek)"},
+    {{"melegszik", "12013a000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "melegedjek melegedj melegedjen melegedjünk melegedjetek melegedjenek | melegedjem melegedd melegedje melegedjük melegedjétek melegedjék (melegedjelek)"},
+    {{"esküszik", "13013b000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "esküdjek esküdj esküdjön esküdjünk esküdjetek esküdjenek | esküdjem esküdd esküdje esküdjük esküdjétek esküdjék (esküdjelek)"},
+    {{"alszik", "11013c010"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "aludjak aludj aludjon aludjunk aludjatok aludjanak | aludjam aludd aludja aludjuk aludjátok aludják (aludjalak)"},
+    {{"ugrik", "110142100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "ugorjak ugorj ugorjon ugorjunk ugorjatok ugorjanak | ugorjam ugord ugorja ugorjuk ugorjátok ugorják (ugorjalak)"},
+    {{"hangzik", "11M144200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "hangozzak hangozz hangozzon hangozzunk hangozzatok hangozzanak | hangozzam hangozd hangozza hangozzuk hangozzátok hangozzák (hangozzalak)"},
+    {{"dohányzik", "11014a000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "dohányozzak dohányozz dohányozzon dohányozzunk dohányozzatok dohányozzanak | dohányozzam dohányozd dohányozza dohányozzuk dohányozzátok dohányozzák (dohányozzalak)"},
+    {{"bukik", "110150000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bukjak bukj bukjon bukjunk bukjatok bukjanak | bukjam bukd bukja bukjuk bukjátok bukják (bukjalak)"},
+    {{"adatik", "11N151200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "adassak adass adasson adassunk adassatok adassanak | adassam adasd adassa adassuk adassátok adassák (adassalak)"},
+    {{"emlékszik", "120152000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "emlékezzek emlékezz emlékezzen emlékezzünk emlékezzetek emlékezzenek | emlékezzem emlékezd emlékezze emlékezzük emlékezzétek emlékezzék (emlékezzelek)"},
+    {{"hazudik", "110154012"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "hazudjak hazudj hazudjon hazudjunk hazudjatok hazudjanak | hazudjam hazudd hazudja hazudjuk hazudjátok hazudják (hazudjalak)"},
+    {{"horgászik", "110157010"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "horgásszak horgássz horgásszon horgásszunk horgásszatok horgásszanak | horgásszam horgászd horgássza horgásszuk horgásszátok horgásszák (horgásszalak)"},
+    {{"fogamzik", "11N159000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "fogamzzak fogamzz fogamzzon fogamzzunk fogamzzatok fogamzzanak | fogamzzam fogamzd fogamzza fogamzzuk fogamzzátok fogamzzák (fogamzzalak)"},
+    {{"napozik", "110161000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "napozzak napozz napozzon napozzunk napozzatok napozzanak | napozzam napozd napozza napozzuk napozzátok napozzák (napozzalak)"},
+    {{"bukdosik", "110162000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bukdossak bukdoss bukdosson bukdossunk bukdossatok bukdossanak | bukdossam bukdosd bukdossa bukdossuk bukdossátok bukdossák (bukdossalak)"},
+    {{"omlik", "110164200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "omoljak omolj omoljon omoljunk omoljatok omoljanak | omoljam omold omolja omoljuk omoljátok omolják (omoljalak)"},
+    {{"viharzik", "110167000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "viharozzak viharozz viharozzon viharozzunk viharozzatok viharozzanak | viharozzam viharozd viharozza viharozzuk viharozzátok viharozzák (viharozzalak)"},
+    {{"fingik", "110168100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "fingjak fingj fingjon fingjunk fingjatok fingjanak | fingjam fingd fingja fingjuk fingjátok fingják (fingjalak)"},
+    {{"válik", "110169200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "váljak válj váljon váljunk váljatok váljanak | váljam váld válja váljuk váljátok válják (váljalak)"},
+    {{"izzik", "11016a200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "izzak izz izzon izzunk izzatok izzanak | izzam izd izza izzuk izzátok izzák (izzalak)"},
+    {{"bújik", "110170000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bújjak bújj bújjon bújjunk bújjatok bújjanak | bújjam bújd bújja bújjuk bújjátok bújják (bújjalak)"},
+    {{"hullik", "110172200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "hulljak hullj hulljon hulljunk hulljatok hulljanak | hulljam hulld hullja hulljuk hulljátok hullják (hulljalak)"},
+    {{"érik", "120173200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "érjek érj érjen érjünk érjetek érjenek | érjem érd érje érjük érjétek érjék (érjelek)"},
+    {{"születik", "120174200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "szülessek szüless szülessen szülessünk szülessetek szülessenek | szülessem szülesd szülesse szülessük szülessétek szülessék (szülesselek)"},
+    {{"egybeilleszkedik", "220177000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "egybeilleszkedjek egybeilleszkedj egybeilleszkedjen egybeilleszkedjünk egybeilleszkedjetek egybeilleszkedjenek | egybeilleszkedjem egybeilleszkedd egybeilleszkedje egybeilleszkedjük egybeilleszkedjétek egybeilleszkedjék (egybeilleszkedjelek)"},
+    {{"bagzik", "11N182100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bagzzak bagzz bagzzon bagzzunk bagzzatok bagzzanak | bagzzam bagzd bagzza bagzzuk bagzzátok bagzzák (bagzzalak)"},
+    {{"sakkozik", "110184000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "sakkozzak sakkozz sakkozzon sakkozzunk sakkozzatok sakkozzanak | sakkozzam sakkozd sakkozza sakkozzuk sakkozzátok sakkozzák (sakkozzalak)"},
+    {{"bujdosik", "110185000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "bujdossak bujdoss bujdosson bujdossunk bujdossatok bujdossanak | bujdossam bujdosd bujdossa bujdossuk bujdossátok bujdossák (bujdossalak)"},
+    {{"fürdik", "130189100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "fürödjek fürödj fürödjön fürödjünk fürödjetek fürödjenek | fürödjem fürödd fürödje fürödjük fürödjétek fürödjék (fürödjelek)"},
+    {{"haldoklik", "11018d000"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "haldokoljak haldokolj haldokoljon haldokoljunk haldokoljatok haldokoljanak | haldokoljam haldokold haldokolja haldokoljuk haldokoljátok haldokolják (haldokoljalak)"},
+    {{"érzik", "12M190200"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "érezzek érezz érezzen érezzünk érezzetek érezzenek | érezzem érezd érezze érezzük érezzétek érezzék (érezzelek)"},
+    {{"mosdik", "110191100"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "mosdjak mosdj mosdjon mosdjunk mosdjatok mosdjanak | mosdjam mosdd mosdja mosdjuk mosdjátok mosdják (mosdjalak)"},
+    {{"lakik", "110196010"}, imperative, {.allPersons = true, .objective = true, .shortForms = true}, "lakjak lakj lakjon lakjunk lakjatok lakjanak | lakjam lakd lakja lakjuk lakjátok lakják (lakjalak)"},
 };
 
 TEST(ImperativeForms, StemsAndMarkersTheRulesSingleOut) {
@@ -68,6 +135,16 @@ TEST(ImperativeForms, StemsAndMarkersTheRulesSingleOut) {
 
 TEST(ImperativeForms, TheShortSecondPersonForms) {
   for (const FormsCase& c : kShortForms) expectForms(c);
+}
+
+// Every class has short forms of its own (its marker alone, and its objective ending), so every
+// class the built-in lexicon holds has a row of them.
+TEST(ImperativeForms, EveryClassOfTheBuiltInLexiconHasItsShortForms) {
+  std::set<std::string> rows;
+  for (const FormsCase& c : kShortForms) {
+    rows.insert(c.verb.code ? std::string(c.verb.code).substr(4, 2) : lexicontest::classOf(fixtureLexicon(), c.verb.verb));
+  }
+  EXPECT_EQ(lexicontest::classesMissingFrom(rows), "") << "classes without a row";
 }
 
 // The long forms show while the toggle has not asked for the short ones.

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -123,6 +125,26 @@ std::vector<std::pair<int, std::string>> verbsOf(const Lexicon& lexicon, int gro
     if (!lexicon.word(group, i).empty()) out.emplace_back(i, lexicon.word(group, i));
   }
   return out;
+}
+
+std::string classOf(const Lexicon& lexicon, std::string_view verb) {
+  const std::optional<int> group = letterGroup(verb);
+  const int element = group ? firstMatch(lexicon, *group, verb) : -1;
+  return element < 0 ? std::string() : lexicon.code(*group, element).substr(4, 2);
+}
+
+std::string classesMissingFrom(const std::set<std::string>& covered) {
+  const Lexicon& lexicon = filledLexicon();
+  std::map<std::string, std::string> missing;  // each class, and its first verb
+  for (int group = 0; group < kLetterGroupCount; ++group) {
+    for (const auto& [element, verb] : verbsOf(lexicon, group)) {
+      std::string cls = lexicon.code(group, element).substr(4, 2);
+      if (!covered.contains(cls)) missing.emplace(std::move(cls), verb);
+    }
+  }
+  std::string listed;
+  for (const auto& [cls, verb] : missing) listed += "class " + cls + " (" + verb + ")\n";
+  return listed;
 }
 
 }  // namespace ragozo::lexicontest

@@ -1,6 +1,7 @@
 // Helpers shared by the lexicon data tests: the filled lexicon, lexicon order and the stated words.
 #pragma once
 
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,5 +56,12 @@ int firstMatch(const Lexicon& lexicon, int group, std::string_view word);
 
 // The verbs of a group (elements 1 to the last assigned, holes left out) with their elements.
 std::vector<std::pair<int, std::string>> verbsOf(const Lexicon& lexicon, int group);
+
+// The class of `verb` (characters 5 and 6 of its code) where `lexicon` holds it, else "".
+std::string classOf(const Lexicon& lexicon, std::string_view verb);
+
+// Each class the filled lexicon holds that `covered` lacks, with a verb of it: "class 44 (áthangzik)",
+// one a line; "" where none is missing.
+std::string classesMissingFrom(const std::set<std::string>& covered);
 
 }  // namespace ragozo::lexicontest

@@ -245,8 +245,10 @@ const CellsCase kCases[] = {
 
 // Over the built-in lexicon, a verb of each class that the verbs above do not stand for in every tense
 // and mood, with every toggle pressed where it shows: the objective column of a verb not used in it
-// is then the one "Tárgyas ragozás is" shows, built by the same rules.
+// is then the one "Tárgyas ragozás is" shows, built by the same rules. "szégyell" writes its -lak/-lek
+// form with two l's, not three.
 const CellsCase kClassesOfTheBuiltInLexicon[] = {
+    {"szégyell", presentIndicative, kEveryToggle, "szégyellek szégyellsz szégyell szégyellünk szégyelltek szégyellnek | szégyellem szégyelled szégyelli szégyelljük szégyellitek szégyellik (szégyellek)"},
     {"áll", presentIndicative, kEveryToggle, "állok állsz áll állunk álltok állnak | állom állod állja álljuk álljátok állják (állak)"},
     {"hall", presentIndicative, kEveryToggle, "hallok hallasz hall hallunk hallotok hallanak | hallom hallod hallja halljuk halljátok hallják hallak"},
     {"ajánl", presentIndicative, kEveryToggle, "ajánlok ajánlasz ajánl ajánlunk ajánlotok ajánlanak | ajánlom ajánlod ajánlja ajánljuk ajánljátok ajánlják ajánllak"},

@@ -141,8 +141,11 @@ const DerivedCase kCausativesAndNounsInUse[] = {
 // "mulattat", "fürdettet"), and the roots in -tat/-tet, which are no causatives already
 // ("kutattat", "folytattat"); the -lik verbs whose causative keeps the stem ("ihlet", "oszlat",
 // "siklat"); the -szik verbs whose present participle and action noun take the v-stem ("dicsekvő",
-// "törekvés") or do not ("növekedő"); and "sarabol", which keeps its vowel ("saraboló").
+// "törekvés") or do not ("növekedő"); "sarabol", which keeps its vowel ("saraboló"); and a stem in
+// a long vowel and t, which takes -tat/-tet ("fűttet", "véttet").
 const DerivedCase kVerbsTheRulesName[] = {
+    {{"fűt", "130112011"}, {"fűteni", "fűtve", "fűtő", "fűtött", "fűtendő", "fűtés", "fűthet", "fűttet"}},
+    {{"vét", "120112011"}, {"véteni", "vétve", "vétő", "vétett", "vétendő", "vétés", "véthet", "véttet"}},
     {{"avat", "110116011"}, {"avatni", "avatva", "avató", "avatott", "avatandó", "avatás", "avathat", "avattat"}},
     {{"mulat", "110116012"}, {"mulatni", "mulatva", "mulató", "mulatott", "mulatandó", "mulatás", "mulathat", "mulattat"}},
     {{"sirat", "110116011"}, {"siratni", "siratva", "sirató", "siratott", "siratandó", "siratás", "sirathat", "sirattat"}},
@@ -280,10 +283,16 @@ TEST(DerivedForms, EveryClassOfTheBuiltInLexiconHasARow) {
 }
 
 // The future participle of a verb not used in the objective conjugation stands while the
-// objective column is shown anyway.
+// objective column is shown anyway; the -dik and -tik verbs have none even then, bar "születendő".
 TEST(DerivedForms, TheObjectiveShownAnywayKeepsTheFutureParticiple) {
-  const Shown shown = TypedEntry(CodedVerb{"gyanakszik", "110133000"}).conjugate(presentIndicative, {.objective = true});
-  expectBox(shown, futureParticipleBox, "gyanakodandó");
+  const std::pair<CodedVerb, const char*> cases[] = {{{"gyanakszik", "110133000"}, "gyanakodandó"},
+                                                     {{"születik", "120174200"}, "születendő"},
+                                                     {{"adatik", "11N151200"}, kNone},
+                                                     {{"fürdik", "130189100"}, kNone}};
+  for (const auto& [verb, futureParticiple] : cases) {
+    const Shown shown = TypedEntry(verb).conjugate(presentIndicative, {.objective = true});
+    expectBox(shown, futureParticipleBox, futureParticiple);
+  }
 }
 
 // A lexicon of one's own can hold a verb of one letter: its t is the stem's final t, which asks

@@ -16,7 +16,7 @@ namespace {
 
 // Assimilated stems ("mutassak", "vesszek", "agarásszak"), "veszít", the irregular stems with a
 // preverb ("elmenjek", "eljöjjek", "meglegyek", "megegyek"), the -zik verbs that keep their z
-// ("fogamzzon"), the inserted vowel ("viszonyuljon", "arányoljon") and the "s" of "bujdosik".
+// ("fogamzzon", "fajzzon", "rögzzön"), the inserted vowel ("viszonyuljon", "arányoljon") and the "s" of "bujdosik".
 const FormsCase kStems[] = {
     {{"tűr", "130101111"}, imperative, {}, "tűrjek tűrjél tűrjön tűrjünk tűrjetek tűrjenek | tűrjem tűrjed tűrje tűrjük tűrjétek tűrjék tűrjelek"},
     {{"mutat", "110116011"}, imperative, {}, "mutassak mutassál mutasson mutassunk mutassatok mutassanak | mutassam mutassad mutassa mutassuk mutassátok mutassák mutassalak"},
@@ -30,6 +30,10 @@ const FormsCase kStems[] = {
     {{"megeszik", nullptr}, imperative, {}, "megegyek megegyél megegyen megegyünk megegyetek megegyenek | megegyem megegyed megegye megegyük megegyétek megegyék (megegyelek)"},
     {{"fogamzik", "110159000"}, imperative, {}, "fogamzzak fogamzzál fogamzzon fogamzzunk fogamzzatok fogamzzanak | - - - - - - -"},
     {{"összecsapzik", "210159000"}, imperative, {}, "összecsapzzak összecsapzzál összecsapzzon összecsapzzunk összecsapzzatok összecsapzzanak | - - - - - - -"},
+    {{"fajzik", "110159100"}, imperative, {}, "fajzzak fajzzál fajzzon fajzzunk fajzzatok fajzzanak | - - - - - - -"},
+    {{"elfajzik", "210159100"}, imperative, {}, "elfajzzak elfajzzál elfajzzon elfajzzunk elfajzzatok elfajzzanak | - - - - - - -"},
+    {{"fogzik", "110159100"}, imperative, {}, "fogzzak fogzzál fogzzon fogzzunk fogzzatok fogzzanak | - - - - - - -"},
+    {{"rögzik", "13N159100"}, imperative, {.allPersons = true}, "rögzzek rögzzél rögzzön rögzzünk rögzzetek rögzzenek | - - - - - - -"},
     {{"agarászik", "110157000"}, imperative, {}, "agarásszak agarásszál agarásszon agarásszunk agarásszatok agarásszanak | - - - - - - -"},
     {{"viszonylik", nullptr}, imperative, {}, "- - viszonyuljon - - viszonyuljanak | - - - - - - -"},
     {{"aránylik", nullptr}, imperative, {}, "- - arányoljon - - arányoljanak | - - - - - - -"},

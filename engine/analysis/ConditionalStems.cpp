@@ -25,8 +25,6 @@ ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem
   } else if (cls.is(irregular)) {
     if (endsWith(verb, "megy")) {
       conditional.stem = cutEnd(baseStem, 2) + "n";
-    } else if (endsWith(verb, "jön")) {
-      conditional.stem = cutEnd(baseStem, 2) + "ön";
     } else if (endsWith(verb, "van")) {
       conditional.vowel = frontUnrounded;
       conditional.stem = withoutVanEnding(verb) + "len";

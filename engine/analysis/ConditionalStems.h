@@ -18,8 +18,8 @@ struct ConditionalStem {
 // - the classes that take "-n" directly get "n"; those that need a linking
 //   vowel get "an" (back) or "en" (front);
 // - the short-stem verbs get the base less 2 and "nn" (tesz: te, eszik: e);
-//   "vész" and its compounds get vesz; megy gives men, jön jön, van len with
-//   front unrounded vowels (megvan: meglen); "sosincs" keeps its stem.
+//   "vész" and its compounds get vesz; megy gives men, van len with front
+//   unrounded vowels (megvan: meglen); jön and "sosincs" keep their stem.
 // A class without a conditional marker has none; `stem` stays where no rule holds.
 ConditionalStem conditionalStem(std::string_view stem, std::string_view baseStem, std::string_view verb, VerbClass cls,
                                 VowelClass vowel);

@@ -283,12 +283,15 @@ TEST(DerivedForms, EveryClassOfTheBuiltInLexiconHasARow) {
 }
 
 // The future participle of a verb not used in the objective conjugation stands while the
-// objective column is shown anyway; the -dik and -tik verbs have none even then, bar "születendő".
+// objective column is shown anyway, its -v- stem as -od-/-ed- ("gyanakodandó", "dicsekedendő"); the
+// -dik and -tik verbs have none even then, bar "születendő".
 TEST(DerivedForms, TheObjectiveShownAnywayKeepsTheFutureParticiple) {
   const std::pair<CodedVerb, const char*> cases[] = {{{"gyanakszik", "110133000"}, "gyanakodandó"},
                                                      {{"születik", "120174200"}, "születendő"},
                                                      {{"adatik", "11N151200"}, kNone},
-                                                     {{"fürdik", "130189100"}, kNone}};
+                                                     {{"fürdik", "130189100"}, kNone},
+                                                     {{"dicsekszik", "120133000"}, "dicsekedendő"},
+                                                     {{"törekszik", "120133000"}, "törekedendő"}};
   for (const auto& [verb, futureParticiple] : cases) {
     const Shown shown = TypedEntry(verb).conjugate(presentIndicative, {.objective = true});
     expectBox(shown, futureParticipleBox, futureParticiple);
